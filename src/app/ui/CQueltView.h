@@ -1,0 +1,23 @@
+#pragma once
+#include "app/ui/ChildView.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+// The start window: the title picture, unscaled, at the top-left corner; no scrolling, so a
+// smaller window shows the picture clipped at the right and bottom.
+class CQueltView : public QWidget, public ChildView
+{
+    Q_OBJECT
+public:
+    static constexpr QSize kPictureSize{1000, 760};
+
+    explicit CQueltView(QWidget *parent = nullptr);
+    const QPixmap &picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap m_picture;
+};

@@ -1,0 +1,87 @@
+#include "app/ui/Dialogs.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <optional>
+
+namespace dialogs {
+namespace {
+
+std::optional<QString> g_nextFileName;
+std::optional<QMessageBox::StandardButton> g_nextAnswer;
+QString g_lastMessage;
+
+QString withSuffix(const QString &path, const QString &defaultSuffix)
+{
+    if (path.isEmpty() || defaultSuffix.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + u'.' + defaultSuffix;
+}
+
+} // namespace
+
+QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                    QMessageBox::StandardButtons buttons)
+{
+    g_lastMessage = text;
+    if (g_nextAnswer) {
+        const auto answer = *g_nextAnswer;
+        g_nextAnswer.reset();
+        return answer;
+    }
+    QMessageBox box(icon, QStringLiteral("Quelt"), text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix)
+{
+    if (g_nextFileName) {
+        const QString path = withSuffix(*g_nextFileName, defaultSuffix);
+        g_nextFileName.reset();
+        return path;
+    }
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // The dialog asks before it replaces an existing file (Qt's default, kept on purpose).
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString openFileName(QWidget *parent)
+{
+    if (g_nextFileName) {
+        const QString path = *g_nextFileName;
+        g_nextFileName.reset();
+        return path;
+    }
+    return QFileDialog::getOpenFileName(parent);
+}
+
+void setNextFileName(const QString &path)
+{
+    g_nextFileName = path;
+}
+
+void setNextAnswer(QMessageBox::StandardButton answer)
+{
+    g_nextAnswer = answer;
+}
+
+QString lastMessage()
+{
+    return g_lastMessage;
+}
+
+void clearTestAnswers()
+{
+    g_nextFileName.reset();
+    g_nextAnswer.reset();
+    g_lastMessage.clear();
+}
+
+} // namespace dialogs

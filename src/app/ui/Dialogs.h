@@ -1,0 +1,28 @@
+#pragma once
+// The program's modal questions and messages go through here, so that tests can answer them in
+// advance and still run the real code path without blocking on a modal window.
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+namespace dialogs {
+
+// Message box titled "Quelt", the application name.
+QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// The save-file dialog: asks before it replaces an existing file. Returns the chosen path with
+// the default suffix added when the name has none, or an empty string when cancelled.
+QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix);
+QString openFileName(QWidget *parent);
+
+// Test seam: the next dialog of that kind returns this answer at once instead of showing.
+void setNextFileName(const QString &path);       // an empty path answers "cancel"
+void setNextAnswer(QMessageBox::StandardButton answer);
+// The text of the last message box shown (or answered in advance), for tests.
+QString lastMessage();
+void clearTestAnswers();
+
+} // namespace dialogs

@@ -1,0 +1,109 @@
+#include "text/ui/QtText.h"
+
+#include "text/Cp1252.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace qttext {
+namespace {
+
+void (*g_reporter)(const QString &) = nullptr;
+
+bool representable(char32_t codePoint)
+{
+    return cp1252::fromUnicode(codePoint).has_value();
+}
+
+// Validator that passes typed and pasted text through the gate.
+class GateValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        const GateResult result = gateInput(input);
+        if (!result.accepted()) {
+            showStatusMessage(refusalMessage(result.refused));
+            return Invalid;
+        }
+        if (result.text != input) {
+            pos += int(result.text.size() - input.size());
+            pos = std::clamp(pos, 0, int(result.text.size()));
+            input = result.text;
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+QString toQString(std::string_view cp1252)
+{
+    QString out;
+    out.reserve(qsizetype(cp1252.size()));
+    for (char c : cp1252)
+        out += QChar(char16_t(cp1252::toUnicode(static_cast<unsigned char>(c))));
+    return out;
+}
+
+std::string toCp1252(const QString &text)
+{
+    std::string out;
+    out.reserve(std::size_t(text.size()));
+    for (QChar c : text) {
+        const auto byte = cp1252::fromUnicode(c.unicode());
+        out += byte ? static_cast<char>(*byte) : '?';
+    }
+    return out;
+}
+
+GateResult gateInput(const QString &text)
+{
+    GateResult result;
+    QString normalized = text.normalized(QString::NormalizationForm_C);
+    normalized.replace(QChar(0x0140), QStringLiteral(u"l·"));
+    normalized.replace(QChar(0x013F), QStringLiteral(u"L·"));
+    for (QChar c : std::as_const(normalized)) {
+        if (!representable(c.unicode())) {
+            result.refused = c;
+            return result;
+        }
+    }
+    result.text = normalized;
+    return result;
+}
+
+QString refusalMessage(QChar refused)
+{
+    const QString code = QString::number(refused.unicode(), 16).toUpper().rightJustified(4, u'0');
+    return QStringLiteral(u"No es pot escriure el caràcter «%1» (U+%2): el document no el pot contenir.")
+        .arg(refused, code);
+}
+
+void installInputGate(QLineEdit *edit)
+{
+    edit->setValidator(new GateValidator(edit));
+}
+
+void installInputGate(QComboBox *editableCombo)
+{
+    editableCombo->setValidator(new GateValidator(editableCombo));
+}
+
+void setStatusReporter(void (*report)(const QString &message))
+{
+    g_reporter = report;
+}
+
+void showStatusMessage(const QString &message)
+{
+    if (g_reporter)
+        g_reporter(message);
+}
+
+} // namespace qttext

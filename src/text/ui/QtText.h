@@ -1,0 +1,41 @@
+#pragma once
+// The one place where Windows-1252 texts meet QString, and the gate that every text typed or
+// pasted into the program passes on entry.
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+class QLineEdit;
+class QComboBox;
+
+namespace qttext {
+
+QString toQString(std::string_view cp1252);
+// Only for texts that passed the gate; a character Windows-1252 cannot hold becomes "?".
+std::string toCp1252(const QString &text);
+
+struct GateResult
+{
+    QString text;      // the accepted text: NFC, "ŀ" written "l·"
+    QChar refused;     // the first character Windows-1252 cannot hold, or null when none
+    bool accepted() const { return refused.isNull(); }
+};
+
+// "ŀ"/"Ŀ" become "l·"/"L·", decomposed accents are composed; any other character that
+// Windows-1252 cannot hold makes the whole input refused.
+GateResult gateInput(const QString &text);
+
+// The Catalan status-bar message for a refused character.
+QString refusalMessage(QChar refused);
+
+// Installs the gate on a one-line widget (a validator): typing or pasting is corrected or refused on entry, and a
+// refusal is reported through showStatusMessage().
+void installInputGate(QLineEdit *edit);
+void installInputGate(QComboBox *editableCombo);
+
+// Where refusals are reported; the main window points it at its status bar.
+void setStatusReporter(void (*report)(const QString &message));
+void showStatusMessage(const QString &message);
+
+} // namespace qttext
