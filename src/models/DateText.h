@@ -1,0 +1,20 @@
+#pragma once
+// Catalan date texts, in Windows-1252.
+
+#include <chrono>
+#include <string>
+
+namespace plecta {
+
+// The date the commercial forms preset in their date fields: "06 de setembre 2001" (day with two
+// digits, the month phrase, the four-digit year). The first form takes today's local date.
+void MakeDateText(std::string &text);
+void MakeDateText(std::string &text, std::chrono::year_month_day date);
+
+// The long date a date picker shows: "dijous, 6 de setembre de 2001".
+void MakeLongDateText(std::string &text, std::chrono::year_month_day date);
+
+// Today's date on the local calendar.
+std::chrono::year_month_day localToday();
+
+} // namespace plecta

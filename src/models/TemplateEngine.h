@@ -1,0 +1,37 @@
+#pragma once
+// The template engine: copies a document model byte by byte and puts the current content of the
+// form's fields in place of its placeholders ("%field1%" ... and "%list%" for the line items).
+
+#include "models/FieldSource.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace plecta {
+
+// The form's list of line items (delivery note and order).
+inline constexpr int kLineListId = 1001;
+
+// One row of a form's placeholder table. An entry with an empty placeholder ends the table.
+struct PlaceholderEntry
+{
+    std::string_view placeholder; // as written in the model, both "%" included: "%field3%"
+    int fieldId = 0;
+};
+
+// One table row of the line list: a line ending with CR LF, with the column markers "%0%" to
+// "%9%". A "%" that does not begin such a marker is an ordinary character.
+using RowTemplate = std::string_view;
+
+// Merges the compiled-in model with this id. An unknown id gives the empty text.
+void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId,
+                   std::string &output, std::optional<RowTemplate> rowTemplate = std::nullopt);
+
+// The same over any model bytes; the text ends at the first NUL.
+void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table,
+                   std::string_view model, std::string &output,
+                   std::optional<RowTemplate> rowTemplate = std::nullopt);
+
+} // namespace plecta
