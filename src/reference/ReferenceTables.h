@@ -1,0 +1,116 @@
+#pragma once
+// The compiled-in reference tables. Generated at build time from resources/tables/ by
+// tools/gen_tables; nothing is read from files at run time.
+//
+// Every text is Windows-1252. Many texts are padded with trailing spaces to a fixed width, and the
+// padding is data: lists show, sort and search the texts as stored, so never trim them. Each table
+// is walked from its first record to the end record, whose first text is null; no reader keeps a
+// count of its own.
+
+#include <cassert>
+#include <cstddef>
+#include <cstdint>
+
+struct VocabEntry
+{
+    const char *pszCastella; // padded to 18
+    const char *pszCatala;   // padded to 18
+};
+
+struct AbbrevEntry
+{
+    const char *pszAbbrev;  // padded to 18
+    const char *pszMeaning; // padded to 47
+};
+
+struct SymbolEntry
+{
+    const char *pszSymbol;      // padded to 8
+    const char *pszDescription; // not padded, at most 57 characters
+};
+
+struct MunicipalityEntry
+{
+    const char *pszName;        // padded to 43, with the few exceptions the data file states
+    const char *pszComarca;     // padded to 18; one stored string per comarca
+    std::uint32_t nPostcode;    // 8630 for 08630
+    std::uint32_t nPhonePrefix; // 93, 972, 973 or 977
+};
+
+// Castilian-Catalan vocabulary, grouped by Catalan headword in dictionary order.
+extern const VocabEntry g_vocabulary[];
+// Abbreviations, loosely alphabetical by their letters.
+extern const AbbrevEntry g_abbreviations[];
+// Symbols, unit signs and acronyms, loosely alphabetical by description after the first five.
+extern const SymbolEntry g_symbols[];
+// Municipalities by name; the three whose names begin with an accented capital come last.
+extern const MunicipalityEntry g_municipalities[];
+// The comarques in alphabetical order, unpadded, closed by a null entry.
+extern const char *const g_comarques[];
+
+// The words numbers are written with, in seven consecutive groups and without an end marker: the
+// numeral writer indexes them through the group views below.
+enum class NumeralGender { Feminine, Masculine };
+
+class NumeralGroup
+{
+public:
+    constexpr NumeralGroup(std::size_t offset, unsigned lowest, unsigned highest)
+        : m_offset(offset), m_lowest(lowest), m_highest(highest)
+    {
+    }
+
+    // The word for a value (units) or a digit (tens, hundreds, thousands).
+    const char *operator[](unsigned index) const;
+
+    constexpr unsigned lowest() const { return m_lowest; }
+    constexpr unsigned highest() const { return m_highest; }
+    constexpr std::size_t offset() const { return m_offset; }
+    constexpr std::size_t size() const { return m_highest - m_lowest + 1; }
+
+private:
+    std::size_t m_offset;
+    unsigned m_lowest;
+    unsigned m_highest;
+};
+
+inline constexpr NumeralGroup g_numeralHundredsFeminine{0, 1, 9};
+inline constexpr NumeralGroup g_numeralHundredsMasculine{9, 1, 9};
+inline constexpr NumeralGroup g_numeralUnitsFeminine{18, 0, 29};
+inline constexpr NumeralGroup g_numeralUnitsMasculine{48, 0, 29};
+inline constexpr NumeralGroup g_numeralTens{78, 1, 9};
+inline constexpr NumeralGroup g_numeralThousandsFeminine{87, 1, 9};
+inline constexpr NumeralGroup g_numeralThousandsMasculine{96, 1, 9};
+
+// The groups in the order the table stores them.
+inline constexpr NumeralGroup kNumeralGroups[] = {
+    g_numeralHundredsFeminine, g_numeralHundredsMasculine, g_numeralUnitsFeminine,
+    g_numeralUnitsMasculine,   g_numeralTens,              g_numeralThousandsFeminine,
+    g_numeralThousandsMasculine,
+};
+
+inline constexpr std::size_t kNumeralWordCount = 105;
+extern const char *const g_numeralWords[kNumeralWordCount];
+
+inline const char *NumeralGroup::operator[](unsigned index) const
+{
+    assert(index >= m_lowest && index <= m_highest);
+    return g_numeralWords[m_offset + (index - m_lowest)];
+}
+
+constexpr const NumeralGroup &numeralUnits(NumeralGender gender)
+{
+    return gender == NumeralGender::Feminine ? g_numeralUnitsFeminine : g_numeralUnitsMasculine;
+}
+
+constexpr const NumeralGroup &numeralHundreds(NumeralGender gender)
+{
+    return gender == NumeralGender::Feminine ? g_numeralHundredsFeminine
+                                             : g_numeralHundredsMasculine;
+}
+
+constexpr const NumeralGroup &numeralThousands(NumeralGender gender)
+{
+    return gender == NumeralGender::Feminine ? g_numeralThousandsFeminine
+                                             : g_numeralThousandsMasculine;
+}
