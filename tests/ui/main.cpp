@@ -1,12 +1,14 @@
-#include <QApplication>
+#include "app/ui/CQueltApp.h"
+
 #include <gtest/gtest.h>
 
-// UI tests share one QApplication, like the program itself.
+// UI tests share one application object, like the program itself; each test makes its own
+// main window.
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    CQueltApp app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

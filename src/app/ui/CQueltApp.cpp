@@ -1,8 +1,175 @@
 #include "app/ui/CQueltApp.h"
 
-CQueltApp::CQueltApp(int &argc, char **argv) : QApplication(argc, argv) {}
+#include "app/Commands.h"
+#include "app/ui/CAboutDlg.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/ChildFrame.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/SplashScreen.h"
+#include "app/ui/Workbook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QStatusBar>
+#include <QTranslator>
+#include <cstdio>
+
+// The pictures are compiled into the static ui library, whose resources must be named once.
+static void initResources()
+{
+    Q_INIT_RESOURCE(plecta);
+}
+
+CQueltApp::CQueltApp(int &argc, char **argv) : QApplication(argc, argv)
+{
+    initResources();
+    setApplicationName(QStringLiteral("Quelt"));
+    setApplicationDisplayName(QStringLiteral("Plecta"));
+    setApplicationVersion(QStringLiteral(PLECTA_VERSION));
+    setOrganizationName(QStringLiteral("Plecta"));
+    setDesktopFileName(QStringLiteral("cat.plecta.Plecta"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/plecta.svg")));
+}
+
+CQueltApp::~CQueltApp()
+{
+    delete m_mainFrame;
+}
+
+CQueltApp *CQueltApp::instance()
+{
+    return qobject_cast<CQueltApp *>(QCoreApplication::instance());
+}
+
+CMainFrame *CQueltApp::createMainFrame()
+{
+    delete m_mainFrame;
+    clearTabWindows();
+    m_mainFrame = new CMainFrame(this);
+    return m_mainFrame;
+}
 
 bool CQueltApp::initInstance()
 {
+    createMainFrame();
+    loadTranslations();
+    showSplash();
+    if (!processCommandLine()) {
+        m_exitStatus = 1;
+        return false;
+    }
+    m_mainFrame->workbook()->setTabStripVisible(false);
+    m_mainFrame->showMaximized();
+    if (m_splash)
+        m_splash->raise();
     return true;
+}
+
+void CQueltApp::loadTranslations()
+{
+    // Qt's own Catalan, so the file, print and message dialogs speak like the rest.
+    auto *translator = new QTranslator(this);
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator->load(QStringLiteral("qtbase_ca"), dir))
+        installTranslator(translator);
+    else
+        m_mainFrame->statusBar()->showMessage(
+            QStringLiteral("No s'han trobat les traduccions catalanes de Qt a %1.").arg(QDir::toNativeSeparators(dir)), 10000);
+}
+
+void CQueltApp::showSplash()
+{
+    m_splash = new SplashScreen(m_mainFrame, kSplashMilliseconds);
+    m_splash->show();
+    m_splash->repaint();
+}
+
+bool CQueltApp::processCommandLine()
+{
+    // Arguments that begin with "-" are switches (Qt's own); the program has none of its own.
+    QString fileName;
+    const QStringList args = arguments();
+    for (qsizetype i = 1; i < args.size() && fileName.isEmpty(); ++i) {
+        if (!args[i].startsWith(u'-'))
+            fileName = args[i];
+    }
+    if (fileName.isEmpty()) {
+        m_mainFrame->openStartWindow();
+        return true;
+    }
+    // The file is opened to prove it can be, and never read.
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const QString message =
+            QStringLiteral("No es pot obrir el fitxer «%1»: %2.").arg(QDir::toNativeSeparators(fileName), file.errorString());
+        std::fprintf(stderr, "plecta: %s\n", message.toLocal8Bit().constData());
+        dialogs::message(nullptr, QMessageBox::Critical, message);
+        return false;
+    }
+    m_mainFrame->openStartWindow(QFileInfo(fileName).fileName());
+    return true;
+}
+
+void CQueltApp::setTabSlot(int slot, ChildFrame *window, const QString &label)
+{
+    if (slot < 0 || slot >= int(m_tabSet.size()))
+        return;
+    m_tabSet[std::size_t(slot)].window = window;
+    // Labels of slots without a window are left as they were.
+    if (window)
+        m_tabSet[std::size_t(slot)].label = label;
+}
+
+void CQueltApp::clearTabWindows()
+{
+    for (TabSlot &slot : m_tabSet)
+        slot.window = nullptr;
+}
+
+QString CQueltApp::tabLabel(const ChildFrame *window) const
+{
+    if (!window)
+        return {};
+    for (const TabSlot &slot : m_tabSet) {
+        if (slot.window == window)
+            return slot.label;
+    }
+    return {};
+}
+
+bool CQueltApp::answersCommand(int command) const
+{
+    return command == cmd::About || command == cmd::Exit || command == cmd::FileNew || command == cmd::FileOpen;
+}
+
+void CQueltApp::runCommand(int command)
+{
+    switch (command) {
+    case cmd::About: {
+        // Modal, but opened without a nested event loop.
+        auto *about = new CAboutDlg(m_mainFrame);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->open();
+        break;
+    }
+    case cmd::Exit:
+        if (m_mainFrame)
+            m_mainFrame->close();
+        break;
+    case cmd::FileNew:
+        if (m_mainFrame)
+            m_mainFrame->openStartWindow();
+        break;
+    case cmd::FileOpen:
+        if (m_mainFrame) {
+            const QString path = dialogs::openFileName(m_mainFrame);
+            if (!path.isEmpty())
+                m_mainFrame->openStartWindow(QFileInfo(path).fileName());
+        }
+        break;
+    default:
+        break;
+    }
 }

@@ -1,0 +1,103 @@
+#include "app/ui/CShortcutListDockBar.h"
+
+#include "app/FunctionRegistry.h"
+#include "app/ui/Pictures.h"
+
+#include <QListWidget>
+#include <QMenu>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <array>
+
+const QColor CShortcutListDockBar::kCream(255, 255, 242);
+
+namespace {
+
+// The picture of each item: positions 3 and 5 share the pictures of 2 and 4.
+constexpr std::array<const char16_t *, kFunctionCount> kPictures = {
+    u":/icons/letters.svg", u":/icons/archive.svg", u":/icons/clipboard.svg",
+    u":/icons/clipboard.svg", u":/icons/notepad.svg", u":/icons/notepad.svg",
+};
+
+} // namespace
+
+CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
+    : QDockWidget(QStringLiteral("List Bar"), parent), m_group(new QToolButton), m_list(new QListWidget)
+{
+    setObjectName(QStringLiteral("functionsBar"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+
+    auto *inside = new QWidget(this);
+    auto *layout = new QVBoxLayout(inside);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_group->setObjectName(QStringLiteral("functionsGroup"));
+    m_group->setText(QStringLiteral("Funcions"));
+    m_group->setCheckable(true);
+    m_group->setChecked(true); // the open group
+    m_group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_group->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    connect(m_group, &QToolButton::clicked, this, [this] { m_group->setChecked(true); });
+    layout->addWidget(m_group);
+
+    m_list->setObjectName(QStringLiteral("functionsList"));
+    m_list->setFrameShape(QFrame::StyledPanel);
+    m_list->setFrameShadow(QFrame::Sunken);
+    m_list->setMovement(QListView::Static);
+    m_list->setWordWrap(true);
+    m_list->setUniformItemSizes(true);
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    QPalette palette = m_list->palette();
+    palette.setColor(QPalette::Base, kCream);
+    m_list->setPalette(palette);
+    for (const FunctionDef &function : functionRegistry()) {
+        auto *item = new QListWidgetItem(pictures::icon(QString::fromUtf16(kPictures[std::size_t(function.position)])),
+                                         QString::fromUtf8(function.barText.data(), qsizetype(function.barText.size())));
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setToolTip(item->text());
+        m_list->addItem(item);
+    }
+    connect(m_list, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { emit itemClicked(m_list->row(item)); });
+    connect(m_list, &QWidget::customContextMenuRequested, this, &CShortcutListDockBar::showContextMenu);
+    layout->addWidget(m_list, 1);
+    setWidget(inside);
+    setLargeIcons(true);
+}
+
+void CShortcutListDockBar::setLargeIcons(bool large)
+{
+    m_large = large;
+    if (large) {
+        m_list->setViewMode(QListView::IconMode);
+        m_list->setFlow(QListView::TopToBottom);
+        m_list->setWrapping(false);
+        m_list->setIconSize({32, 32});
+        m_list->setGridSize({130, 72});
+        m_list->setSpacing(4);
+    } else {
+        m_list->setViewMode(QListView::ListMode);
+        m_list->setIconSize({16, 16});
+        m_list->setGridSize({});
+        m_list->setSpacing(2);
+    }
+    for (int i = 0; i < m_list->count(); ++i)
+        m_list->item(i)->setTextAlignment(large ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void CShortcutListDockBar::showContextMenu(const QPoint &pos)
+{
+    QMenu menu(this);
+    QAction *large = menu.addAction(QStringLiteral("Large Icon"));
+    QAction *small = menu.addAction(QStringLiteral("Small Icon"));
+    large->setCheckable(true);
+    small->setCheckable(true);
+    large->setChecked(m_large);
+    small->setChecked(!m_large);
+    QAction *chosen = menu.exec(m_list->viewport()->mapToGlobal(pos));
+    if (chosen)
+        setLargeIcons(chosen == large);
+}

@@ -1,0 +1,148 @@
+#include "app/ui/Workbook.h"
+
+#include "app/ui/ChildFrame.h"
+#include "app/ui/ChildView.h"
+
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+void WorkbookTabBar::setClientWidth(int width)
+{
+    if (width == m_clientWidth)
+        return;
+    m_clientWidth = width;
+    updateGeometry();
+    adjustSize();
+}
+
+int WorkbookTabBar::tabWidth() const
+{
+    const int sheets = std::max(1, count());
+    return std::min(kMaxTabWidth, (m_clientWidth + 5) / sheets);
+}
+
+QSize WorkbookTabBar::tabSizeHint(int index) const
+{
+    return {tabWidth(), QTabBar::tabSizeHint(index).height()};
+}
+
+Workbook::Workbook(QWidget *parent) : QWidget(parent), m_stack(new QStackedWidget(this)), m_tabs(new WorkbookTabBar(this))
+{
+    setObjectName(QStringLiteral("workbook"));
+    m_tabs->setObjectName(QStringLiteral("workbookTabs"));
+    m_tabs->setShape(QTabBar::RoundedSouth);
+    m_tabs->setExpanding(false);
+    m_tabs->setElideMode(Qt::ElideRight);
+    m_tabs->setDrawBase(true);
+    m_tabs->setTabsClosable(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_stack, 1);
+    layout->addWidget(m_tabs);
+    connect(m_tabs, &QTabBar::currentChanged, this, &Workbook::onTabChanged);
+    connect(m_tabs, &QTabBar::tabCloseRequested, this, [this](int index) {
+        if (index >= 0 && index < m_frames.size())
+            closeFrame(m_frames.at(index));
+    });
+}
+
+void Workbook::setLabelProvider(std::function<QString(const ChildFrame *)> provider)
+{
+    m_labels = std::move(provider);
+}
+
+void Workbook::addFrame(ChildFrame *frame)
+{
+    m_frames.append(frame);
+    m_stack->addWidget(frame);
+    const QSignalBlocker blocker(m_tabs);
+    const int index = m_tabs->addTab(m_labels ? m_labels(frame) : QString());
+    if (!frame->closable()) {
+        if (QWidget *button = m_tabs->tabButton(index, QTabBar::RightSide)) {
+            m_tabs->setTabButton(index, QTabBar::RightSide, nullptr);
+            button->deleteLater();
+        }
+    }
+    updateTabStrip();
+    emit frameCountChanged(int(m_frames.size()));
+}
+
+void Workbook::activateFrame(ChildFrame *frame)
+{
+    const int index = int(m_frames.indexOf(frame));
+    if (index < 0)
+        return;
+    if (m_tabs->currentIndex() == index && m_stack->currentWidget() == frame) {
+        onTabChanged(index);
+        return;
+    }
+    m_tabs->setCurrentIndex(index); // onTabChanged brings it forward
+    if (m_stack->currentWidget() != frame)
+        onTabChanged(index);
+}
+
+void Workbook::closeFrame(ChildFrame *frame)
+{
+    const int index = int(m_frames.indexOf(frame));
+    if (index < 0)
+        return;
+    frame->close();
+    m_frames.removeAt(index);
+    m_stack->removeWidget(frame);
+    {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->removeTab(index);
+    }
+    frame->deleteLater();
+    frame->setParent(nullptr);
+    updateTabStrip();
+    emit frameCountChanged(int(m_frames.size()));
+    if (m_frames.isEmpty())
+        emit activeFrameChanged(nullptr);
+    else
+        onTabChanged(m_tabs->currentIndex());
+}
+
+ChildFrame *Workbook::activeFrame() const
+{
+    return qobject_cast<ChildFrame *>(m_stack->currentWidget());
+}
+
+void Workbook::setTabStripVisible(bool visible)
+{
+    m_tabStripVisible = visible;
+    m_tabs->setVisible(visible);
+}
+
+void Workbook::refreshLabels()
+{
+    for (int i = 0; i < m_frames.size(); ++i)
+        m_tabs->setTabText(i, m_labels ? m_labels(m_frames.at(i)) : QString());
+}
+
+void Workbook::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateTabStrip();
+}
+
+void Workbook::onTabChanged(int index)
+{
+    if (index < 0 || index >= m_frames.size())
+        return;
+    ChildFrame *frame = m_frames.at(index);
+    m_stack->setCurrentWidget(frame);
+    if (ChildView *view = frame->view()) {
+        view->viewActivated();
+        view->viewFocused();
+    }
+    frame->setFocus(Qt::OtherFocusReason);
+    emit activeFrameChanged(frame);
+}
+
+void Workbook::updateTabStrip()
+{
+    m_tabs->setClientWidth(width());
+}

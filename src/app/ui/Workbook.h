@@ -1,0 +1,67 @@
+#pragma once
+#include <QList>
+#include <QTabBar>
+#include <QWidget>
+#include <functional>
+
+class ChildFrame;
+class QStackedWidget;
+
+// The tab strip of the workbook: every tab is min(130, (client width + 5) / number of sheets)
+// pixels wide.
+class WorkbookTabBar : public QTabBar
+{
+    Q_OBJECT
+public:
+    static constexpr int kMaxTabWidth = 130;
+    using QTabBar::QTabBar;
+    void setClientWidth(int width);
+    int tabWidth() const;
+
+protected:
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+private:
+    int m_clientWidth = 0;
+};
+
+// The client area of the main window: child frames, all maximised, one tab each along the
+// bottom. Tab labels come from a function the application supplies.
+class Workbook : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Workbook(QWidget *parent = nullptr);
+
+    void setLabelProvider(std::function<QString(const ChildFrame *)> provider);
+    void addFrame(ChildFrame *frame);
+    void activateFrame(ChildFrame *frame);
+    // Closes the frame (an ordinary close request) and removes it.
+    void closeFrame(ChildFrame *frame);
+
+    ChildFrame *activeFrame() const;
+    QList<ChildFrame *> frames() const { return m_frames; }
+    WorkbookTabBar *tabBar() const { return m_tabs; }
+
+    void setTabStripVisible(bool visible);
+    bool isTabStripVisible() const { return m_tabStripVisible; }
+    void refreshLabels();
+
+signals:
+    void activeFrameChanged(ChildFrame *frame);
+    void frameCountChanged(int count);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void onTabChanged(int index);
+    void updateTabStrip();
+
+    QStackedWidget *m_stack;
+    WorkbookTabBar *m_tabs;
+    QList<ChildFrame *> m_frames;
+    std::function<QString(const ChildFrame *)> m_labels;
+    bool m_tabStripVisible = true;
+};
