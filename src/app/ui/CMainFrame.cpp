@@ -77,6 +77,9 @@ CMainFrame::CMainFrame(CommandTarget *application) : m_application(application),
 
 CMainFrame::~CMainFrame()
 {
+    // Hiding the window below moves the focus; this half-destroyed frame must not hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(m_workbook, nullptr, this, nullptr);
     if (g_statusOwner == this) {
         g_statusOwner = nullptr;
         qttext::setStatusReporter(nullptr);

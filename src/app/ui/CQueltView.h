@@ -15,6 +15,11 @@ public:
     explicit CQueltView(QWidget *parent = nullptr);
     const QPixmap &picture() const { return m_picture; }
 
+    // The start window's document answers the framework's save: it holds no data, so the file
+    // written is empty.
+    bool answersCommand(int command) const override;
+    void runCommand(int command) override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
