@@ -1,7 +1,9 @@
 // Build-time generator: turns the readable UTF-8 document models listed in the manifest into
 // Windows-1252 byte arrays with CR LF line ends, as C++ for the core library.
 //
-// Usage: gen_models <manifest.txt> <output.cpp>
+// Usage: gen_models <manifest.txt> <output.cpp> [<accessor>]
+// The accessor is the generated function that returns the texts (documentModels by default), so
+// that other compiled-in texts of the same form can come through the same generator.
 
 #include "text/Cp1252.h"
 
@@ -119,7 +121,7 @@ std::string literalLines(const std::string &bytes)
     return out + "\"";
 }
 
-std::string generate(const std::filesystem::path &manifest)
+std::string generate(const std::filesystem::path &manifest, const std::string &accessor)
 {
     const std::vector<Entry> entries = readManifest(manifest);
     std::ostringstream cpp;
@@ -138,8 +140,8 @@ std::string generate(const std::filesystem::path &manifest)
         cpp << "    {" << entry.id << ", {kModel" << entry.id << ", sizeof kModel" << entry.id
             << " - 1}},\n";
     cpp << "};\n\n} // namespace\n\n"
-           "std::span<const DocumentModel> documentModels()\n{\n    return kModels;\n}\n\n"
-           "} // namespace plecta\n";
+        << "std::span<const DocumentModel> " << accessor << "()\n{\n    return kModels;\n}\n\n"
+        << "} // namespace plecta\n";
     return cpp.str();
 }
 
@@ -147,12 +149,12 @@ std::string generate(const std::filesystem::path &manifest)
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: gen_models <manifest.txt> <output.cpp>\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: gen_models <manifest.txt> <output.cpp> [<accessor>]\n";
         return 2;
     }
     try {
-        const std::string cpp = generate(argv[1]);
+        const std::string cpp = generate(argv[1], argc == 4 ? argv[3] : "documentModels");
         std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
         out << cpp;
         if (!out.flush()) {

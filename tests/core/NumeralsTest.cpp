@@ -1,0 +1,109 @@
+// Numbers in Catalan words: the worked examples byte for byte, and the number field's rule.
+#include "reference/Numerals.h"
+
+#include <gtest/gtest.h>
+
+using numerals::NumberToWords;
+using numerals::WriteNumeral;
+
+namespace {
+
+struct Example
+{
+    unsigned n;
+    const char *feminine;
+    const char *masculine;
+};
+
+// Windows-1252: "millió" is "milli\xF3".
+const Example kExamples[] = {
+    {0, "zero", "zero"},
+    {1, "una ", "un "},
+    {2, "dues ", "dos "},
+    {21, "vint-i-una ", "vint-i-un "},
+    {30, "trenta", "trenta"},
+    {31, "trenta-una", "trenta-un"},
+    {100, "cent ", "cent "},
+    {101, "cent una ", "cent un "},
+    {200, "dues-centes ", "dos-cents "},
+    {999, "nou-centes noranta-nou", "nou-cents noranta-nou"},
+    {1'000, "mil ", "mil "},
+    {1'001, "mil una ", "mil un "},
+    {2'000, "dues mil ", "dos mil "},
+    {10'000, "deu  mil ", "deu  mil "},
+    {21'000, "vint-i-una  mil ", "vint-i-un  mil "},
+    {31'000, "trenta-una mil ", "trenta-un mil "},
+    {100'000, "cent  mil ", "cent  mil "},
+    {135'000, "cent trenta-cinc mil ", "cent trenta-cinc mil "},
+    {200'001, "dues-centes  mil una ", "dos-cents  mil un "},
+    {1'000'000, "un  milli\xF3 ", "un  milli\xF3 "},
+    {1'500'000, "un  milli\xF3 cinc-centes  mil ", "un  milli\xF3 cinc-cents  mil "},
+    {1'234'567, "un  milli\xF3 dues-centes trenta-quatre mil cinc-centes seixanta-set",
+     "un  milli\xF3 dos-cents trenta-quatre mil cinc-cents seixanta-set"},
+    {2'000'000, "dos  millions ", "dos  millions "},
+    {31'000'000, "trenta-un millions ", "trenta-un millions "},
+    {99'999'999, "noranta-nou millions nou-centes noranta-nou mil nou-centes noranta-nou",
+     "noranta-nou millions nou-cents noranta-nou mil nou-cents noranta-nou"},
+    // The count of millions is masculine in the feminine result too.
+    {21'000'000, "vint-i-un  millions ", "vint-i-un  millions "},
+    {32'000'000, "trenta-dos millions ", "trenta-dos millions "},
+    {22'000'022, "vint-i-dos  millions vint-i-dues ", "vint-i-dos  millions vint-i-dos "},
+    {2'002'002, "dos  millions dues mil dues ", "dos  millions dos mil dos "},
+};
+
+} // namespace
+
+TEST(WriteNumeral, WorkedExamplesByteForByte)
+{
+    for (const Example &example : kExamples) {
+        EXPECT_EQ(WriteNumeral(example.n, NumeralGender::Feminine), example.feminine) << example.n;
+        EXPECT_EQ(WriteNumeral(example.n, NumeralGender::Masculine), example.masculine) << example.n;
+    }
+}
+
+TEST(WriteNumeral, TrailingSpaceOnlyWhenTheLastPartIsBelowThirty)
+{
+    for (unsigned n = 1; n < 100'000; n += 7) {
+        const std::string words = WriteNumeral(n, NumeralGender::Feminine);
+        const unsigned last = n % 100;
+        if (last >= 30)
+            EXPECT_NE(words.back(), ' ') << n;
+        else
+            EXPECT_EQ(words.back(), ' ') << n;
+    }
+}
+
+TEST(NumberToWords, ReadsTheFieldLikeTheFormDoes)
+{
+    auto both = [](std::string_view text) {
+        const auto result = NumberToWords(text);
+        EXPECT_TRUE(result.has_value()) << text;
+        return result ? result->feminine + "|" + result->masculine : std::string();
+    };
+    EXPECT_EQ(both(""), "zero|zero");
+    EXPECT_EQ(both("5"), "cinc |cinc ");
+    EXPECT_EQ(both("00000021"), "vint-i-una |vint-i-un ");
+    EXPECT_EQ(both("99999999"), std::string(kExamples[24].feminine) + "|" + kExamples[24].masculine);
+    EXPECT_EQ(both("12ab"), "dotze |dotze ");
+    EXPECT_EQ(both("abc"), "zero|zero");
+    EXPECT_EQ(both("+3"), "tres |tres ");
+}
+
+TEST(NumberToWords, MoreThanEightCharactersIsTooLargeEvenWithLeadingZeros)
+{
+    for (std::string_view text : {"000000001", "100000000", "999999999", "123456789012"}) {
+        const auto result = NumberToWords(text);
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(result->feminine, "n\xFAmero massa gran") << text;
+        EXPECT_EQ(result->masculine, "n\xFAmero massa gran") << text;
+    }
+}
+
+TEST(NumberToWords, ANegativeReadingIsKeptAwayFromTheWriter)
+{
+    EXPECT_FALSE(NumberToWords("-12").has_value());
+    EXPECT_FALSE(NumberToWords(" -1").has_value());
+    // "-0" reads as zero, which the writer handles.
+    ASSERT_TRUE(NumberToWords("-0").has_value());
+    EXPECT_EQ(NumberToWords("-0")->feminine, "zero");
+}

@@ -1,0 +1,120 @@
+// The protocol treatments text, resource "TEXT" 168: size, layout and the forms of address.
+#include "reference/Treatments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> crlfLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// The column a character lands in with tab stops every eight characters.
+std::size_t columnOf(const std::string &line, std::size_t index)
+{
+    std::size_t column = 0;
+    for (std::size_t i = 0; i < index; ++i)
+        column = line[i] == '\t' ? (column / 8 + 1) * 8 : column + 1;
+    return column;
+}
+
+} // namespace
+
+TEST(Treatments, ResourceIsTheWholeTextClosedByOneNul)
+{
+    const auto resource = treatments::findTextResource(168);
+    ASSERT_TRUE(resource.has_value());
+    EXPECT_EQ(resource->size(), 1827u);
+    EXPECT_EQ(resource->back(), '\0');
+    EXPECT_EQ(resource->find('\0'), resource->size() - 1);
+    EXPECT_EQ(treatments::treatmentsText(), resource->substr(0, 1826));
+    EXPECT_FALSE(treatments::findTextResource(169).has_value());
+}
+
+TEST(Treatments, FiftyTwoLinesEndingInFourEmptyOnes)
+{
+    const std::string_view text = treatments::treatmentsText();
+    ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
+    const auto lines = crlfLines(text);
+    ASSERT_EQ(lines.size(), 52u);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i].find_first_of("\r\n"), std::string::npos) << i; // CR LF only as pairs
+    EXPECT_EQ(lines[0], " TRACTAMENTS\t\t\t     C\xC0RRECS");
+    EXPECT_EQ(lines[1], "");
+    EXPECT_FALSE(lines[47].empty());
+    for (std::size_t i = 48; i < 52; ++i)
+        EXPECT_EQ(lines[i], "") << i;
+}
+
+TEST(Treatments, EveryOfficeStartsAtColumnForty)
+{
+    const auto lines = crlfLines(treatments::treatmentsText());
+    int offices = 0;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::string &line = lines[i];
+        const std::size_t lastTab = line.rfind('\t');
+        if (lastTab == std::string::npos) {
+            EXPECT_TRUE(line.empty()) << i; // only empty lines go without the second column
+            continue;
+        }
+        EXPECT_EQ(columnOf(line, lastTab + 1), 40u) << i;
+        const std::string rest = line.substr(lastTab + 1);
+        EXPECT_TRUE(rest.starts_with(". ") || rest.starts_with("  ")) << i;
+        offices += rest.starts_with(". ");
+    }
+    EXPECT_GE(offices, 30);
+}
+
+TEST(Treatments, SixFormsOfAddressWithTheirAbbreviations)
+{
+    const auto lines = crlfLines(treatments::treatmentsText());
+    auto firstColumn = [](const std::string &line) { return line.substr(0, line.find('\t')); };
+    std::vector<std::string> column;
+    for (const auto &line : lines)
+        if (!line.empty() && line[0] == ' ')
+            column.push_back(firstColumn(line));
+    const std::vector<std::string> expected = {
+        " TRACTAMENTS",
+        " Molt Honorable Senyor -a",
+        " (M. Hble. Sr./a. / M.H.Sr./a.)",
+        " Honorable Senyor -a",
+        " (Hble. Sr./a. / H. Sr./a.)",
+        " Excel.lent\xEDssim -a Senyor -a",
+        " (Excm./a. Sr./a.)",
+        " Excel.lent\xEDssim -a i Magn\xED" "fic -a",
+        " Senyor -a",
+        " (Excm./a. i Mgfc./a. Sr./a.)",
+        " Il.lustr\xEDssim -a Senyor -a",
+        " (Il.lm./a.  Sr./a.)",
+        " Il.lustre Senyor -a",
+        " (Il.ltre. Sr./I. Sr.)",
+        " (Il.ltre. Sra./I. Sra.)",
+    };
+    EXPECT_EQ(column, expected);
+
+    // The two lines quoted as they stand in the handbook.
+    bool found = false;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+        if (lines[i].starts_with(" Il.lustr\xEDssim")) {
+            found = true;
+            EXPECT_EQ(lines[i], " Il.lustr\xEDssim -a Senyor -a\t\t. Alcalde -essa(llevat del de Barcelona)");
+            EXPECT_EQ(lines[i + 1], " (Il.lm./a.  Sr./a.)\t\t\t. Deg\xE0 -ana de Facultats Universit\xE0ries");
+        }
+    }
+    EXPECT_TRUE(found);
+}
