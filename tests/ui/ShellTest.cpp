@@ -3,6 +3,7 @@
 #include "app/Commands.h"
 #include "app/FunctionRegistry.h"
 #include "app/ui/CAboutDlg.h"
+#include "app/ui/CDialogSkin.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
@@ -15,6 +16,8 @@
 
 #include <QDockWidget>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -319,6 +322,42 @@ TEST(AboutBox, LinksTurnVisitedOnlyWhenTheDesktopOpensThem)
     QTest::mouseClick(&own, Qt::LeftButton);
     EXPECT_EQ(opened.last(), u"https://www.softcatala.org"_qs) << "an empty target opens the link's own text";
     CStaticLink::setOpener(nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Shell, CommandLineOpensAStartWindowTitledWithTheFileWithoutReadingIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"carta.txt"_qs);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("contingut");
+    file.close();
+    CQueltApp *app = CQueltApp::instance();
+    ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, path}));
+    EXPECT_EQ(frame->activeFrame()->title(), u"carta.txt"_qs);
+    EXPECT_EQ(frame->windowTitle(), u"Plecta - [carta.txt]"_qs);
+
+    dialogs::setNextAnswer(QMessageBox::Ok);
+    EXPECT_FALSE(app->openFromCommandLine({u"plecta"_qs, dir.filePath(u"no-hi-és.txt"_qs)}));
+    EXPECT_TRUE(dialogs::lastMessage().contains(u"no-hi-és.txt"_qs));
+    EXPECT_EQ(frame->workbook()->frames().size(), 1) << "a file that cannot be opened opens no window";
+
+    ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, u"-style"_qs}));
+    EXPECT_TRUE(frame->activeFrame()->title().startsWith(u"Quelt"_qs));
+}
+
+TEST(DialogSkin, EditBoxesKeepTheOrdinaryColoursOnTheCreamDialog)
+{
+    CDialogSkin dialog;
+    auto *edit = new QLineEdit(&dialog);
+    auto *label = new QLabel(u"Nom"_qs, &dialog);
+    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 255, 242));
+    EXPECT_EQ(label->palette().color(QPalette::Window), QColor(255, 255, 242));
+    EXPECT_EQ(edit->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
 }
 
 } // namespace

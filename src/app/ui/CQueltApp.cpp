@@ -56,7 +56,7 @@ bool CQueltApp::initInstance()
     createMainFrame();
     loadTranslations();
     showSplash();
-    if (!processCommandLine()) {
+    if (!openFromCommandLine(arguments())) {
         m_exitStatus = 1;
         return false;
     }
@@ -86,11 +86,10 @@ void CQueltApp::showSplash()
     m_splash->repaint();
 }
 
-bool CQueltApp::processCommandLine()
+bool CQueltApp::openFromCommandLine(const QStringList &args)
 {
     // Arguments that begin with "-" are switches (Qt's own); the program has none of its own.
     QString fileName;
-    const QStringList args = arguments();
     for (qsizetype i = 1; i < args.size() && fileName.isEmpty(); ++i) {
         if (!args[i].startsWith(u'-'))
             fileName = args[i];

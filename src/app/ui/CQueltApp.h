@@ -40,6 +40,10 @@ public:
     void clearTabWindows();
     QString tabLabel(const ChildFrame *window) const;
 
+    // The command line: no file name opens a start window; a file name opens one titled with
+    // the name, without reading the file. False when the file cannot be opened (after telling).
+    bool openFromCommandLine(const QStringList &args);
+
     // Makes the main window (for tests and for start-up); it is not shown.
     CMainFrame *createMainFrame();
 
@@ -47,7 +51,6 @@ public:
     void runCommand(int command) override;
 
 private:
-    bool processCommandLine();
     void showSplash();
     void loadTranslations();
 
