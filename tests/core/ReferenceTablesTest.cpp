@@ -1,0 +1,481 @@
+// The compiled-in reference tables as the lists receive them: counts, end records, padding,
+// the rows users look for, and the order each table promises.
+
+#include "reference/ReferenceTables.h"
+#include "text/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Test sources are UTF-8; the tables are Windows-1252.
+std::string cp(const char *utf8)
+{
+    return cp1252::fromUtf8(utf8).text;
+}
+
+std::string u8(std::string_view cp1252Text)
+{
+    return cp1252::toUtf8(cp1252Text);
+}
+
+std::string trimmed(const char *text)
+{
+    std::string out(text);
+    out.erase(out.find_last_not_of(' ') + 1);
+    return out;
+}
+
+// Lower case without accents, the way a dictionary orders words.
+std::string folded(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        const unsigned char b = cp1252::toLower(static_cast<unsigned char>(c));
+        if (b >= 0xE0 && b <= 0xE5)
+            out += 'a';
+        else if (b == 0xE7)
+            out += 'c';
+        else if (b >= 0xE8 && b <= 0xEB)
+            out += 'e';
+        else if (b >= 0xEC && b <= 0xEF)
+            out += 'i';
+        else if (b == 0xF1)
+            out += 'n';
+        else if (b >= 0xF2 && b <= 0xF6)
+            out += 'o';
+        else if (b >= 0xF9 && b <= 0xFC)
+            out += 'u';
+        else
+            out += static_cast<char>(b);
+    }
+    return out;
+}
+
+// The vocabulary's key: folded, "l.l" read as "ll", apostrophes, full stops and hyphens dropped.
+std::string dictionaryKey(std::string_view word)
+{
+    std::string text = folded(word);
+    for (std::size_t at; (at = text.find("l.l")) != std::string::npos;)
+        text.replace(at, 3, "ll");
+    std::erase_if(text, [](char c) { return c == '\'' || c == '.' || c == '-'; });
+    return text;
+}
+
+// "Loosely alphabetical": only letters and digits count.
+std::string looseKey(std::string_view text)
+{
+    std::string out = folded(text);
+    std::erase_if(out, [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return !(std::isalnum(b) || b >= 0x80);
+    });
+    return out;
+}
+
+// The list's sort key: lower case, compared byte by byte as unsigned codes.
+bool listOrder(const std::string &a, const std::string &b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return cp1252::toLower(static_cast<unsigned char>(x))
+             < cp1252::toLower(static_cast<unsigned char>(y));
+    });
+}
+
+template <typename Entry>
+std::vector<Entry> walk(const Entry *table)
+{
+    std::vector<Entry> records;
+    for (const Entry *entry = table; *reinterpret_cast<const char *const *>(entry); ++entry)
+        records.push_back(*entry);
+    return records;
+}
+
+std::vector<std::string> comarques()
+{
+    std::vector<std::string> names;
+    for (const char *const *name = g_comarques; *name; ++name)
+        names.emplace_back(*name);
+    return names;
+}
+
+bool isLabel(const std::string &token)
+{
+    static const std::set<std::string> labels = {"m", "f", "pl", "adj", "adv", "v", "prep", "conj"};
+    return labels.count(token) || (token.size() > 1 && token[0] == '-');
+}
+
+// A headword's own record: the word alone, with nothing after it but labels and endings.
+bool isHeadwordRecord(const std::string &catalan)
+{
+    std::size_t start = catalan.find(' ');
+    while (start != std::string::npos) {
+        const std::size_t end = catalan.find(' ', start + 1);
+        if (!isLabel(catalan.substr(start + 1, end - start - 1)))
+            return false;
+        start = end;
+    }
+    return true;
+}
+
+void expectPadded(const char *text, std::size_t width, const std::string &where)
+{
+    ASSERT_NE(text, nullptr) << where;
+    EXPECT_EQ(std::strlen(text), width) << where << ": \"" << u8(text) << '"';
+    EXPECT_NE(text[0], ' ') << where;
+    EXPECT_FALSE(trimmed(text).empty()) << where;
+}
+
+} // namespace
+
+TEST(ReferenceTables, EachTableHasItsCountAndEndsInAnEndRecord)
+{
+    EXPECT_EQ(walk(g_vocabulary).size(), 3523u);
+    EXPECT_EQ(walk(g_abbreviations).size(), 326u);
+    EXPECT_EQ(walk(g_symbols).size(), 110u);
+    EXPECT_EQ(walk(g_municipalities).size(), 947u);
+    EXPECT_EQ(comarques().size(), 41u);
+
+    const std::size_t vocabularyEnd = walk(g_vocabulary).size();
+    EXPECT_EQ(g_vocabulary[vocabularyEnd].pszCatala, nullptr);
+    EXPECT_EQ(g_abbreviations[walk(g_abbreviations).size()].pszMeaning, nullptr);
+    EXPECT_EQ(g_symbols[walk(g_symbols).size()].pszDescription, nullptr);
+    const MunicipalityEntry &end = g_municipalities[walk(g_municipalities).size()];
+    EXPECT_EQ(end.pszComarca, nullptr);
+    EXPECT_EQ(end.nPostcode, 0u);
+    EXPECT_EQ(end.nPhonePrefix, 0u);
+}
+
+TEST(ReferenceTables, TextsArePaddedToTheirTablesWidths)
+{
+    const auto vocabulary = walk(g_vocabulary);
+    for (std::size_t i = 0; i < vocabulary.size(); ++i) {
+        expectPadded(vocabulary[i].pszCastella, 18, "vocabulary " + std::to_string(i));
+        expectPadded(vocabulary[i].pszCatala, 18, "vocabulary " + std::to_string(i));
+    }
+    EXPECT_EQ(std::string(g_vocabulary[0].pszCastella), "a tal efecto      ");
+
+    const auto abbreviations = walk(g_abbreviations);
+    for (std::size_t i = 0; i < abbreviations.size(); ++i) {
+        expectPadded(abbreviations[i].pszAbbrev, 18, "abbreviation " + std::to_string(i));
+        expectPadded(abbreviations[i].pszMeaning, 47, "abbreviation " + std::to_string(i));
+    }
+
+    const auto symbols = walk(g_symbols);
+    for (std::size_t i = 0; i < symbols.size(); ++i) {
+        expectPadded(symbols[i].pszSymbol, 8, "symbol " + std::to_string(i));
+        const std::string description = symbols[i].pszDescription;
+        EXPECT_LE(description.size(), 57u) << u8(description);
+        EXPECT_EQ(description, trimmed(symbols[i].pszDescription)) << "descriptions are not padded";
+    }
+
+    // Names are padded to the longest official name, so none is shown cut. "Conca de Dalt" has
+    // always been stored unpadded, and the three names kept at the end are padded to 18.
+    const auto municipalities = walk(g_municipalities);
+    std::size_t longest = 0;
+    for (const MunicipalityEntry &m : municipalities)
+        longest = std::max(longest, trimmed(m.pszName).size());
+    EXPECT_EQ(longest, 43u);
+    for (std::size_t i = 0; i < municipalities.size(); ++i) {
+        const std::string name = trimmed(municipalities[i].pszName);
+        const std::size_t width = i + 3 >= municipalities.size() ? 18
+                                : name == "Conca de Dalt"        ? name.size()
+                                                                 : 43;
+        expectPadded(municipalities[i].pszName, width, "municipality " + u8(name));
+        expectPadded(municipalities[i].pszComarca, 18, "comarca of " + u8(name));
+    }
+
+    for (const std::string &name : comarques())
+        EXPECT_EQ(name, trimmed(name.c_str())) << "comarques are not padded";
+}
+
+TEST(ReferenceTables, TextsHoldNoControlCharactersAndWriteTheGeminatedLWithAFullStop)
+{
+    std::vector<const char *> texts;
+    for (const VocabEntry &e : walk(g_vocabulary))
+        texts.insert(texts.end(), {e.pszCastella, e.pszCatala});
+    for (const AbbrevEntry &e : walk(g_abbreviations))
+        texts.insert(texts.end(), {e.pszAbbrev, e.pszMeaning});
+    for (const SymbolEntry &e : walk(g_symbols))
+        texts.insert(texts.end(), {e.pszSymbol, e.pszDescription});
+    for (const MunicipalityEntry &e : walk(g_municipalities))
+        texts.insert(texts.end(), {e.pszName, e.pszComarca});
+    for (const char *const *name = g_comarques; *name; ++name)
+        texts.push_back(*name);
+    texts.insert(texts.end(), std::begin(g_numeralWords), std::end(g_numeralWords));
+
+    for (const char *text : texts) {
+        for (const char *c = text; *c; ++c) {
+            const auto byte = static_cast<unsigned char>(*c);
+            EXPECT_FALSE(byte < 0x20 || byte == 0x7F) << '"' << u8(text) << '"';
+            EXPECT_NE(byte, 0xB7) << "middle dot in \"" << u8(text) << "\"; write l.l";
+        }
+    }
+    // The full-stop form is really in use where a geminated l belongs.
+    EXPECT_NE(std::find_if(texts.begin(), texts.end(),
+                           [](const char *t) { return std::strstr(t, "sol.licitud") != nullptr; }),
+              texts.end());
+}
+
+TEST(ReferenceTables, VocabularyOpensAndClosesWithItsKnownRows)
+{
+    const auto vocabulary = walk(g_vocabulary);
+    ASSERT_GE(vocabulary.size(), 3u);
+    const std::pair<const char *, const char *> opening[] = {
+        {"a tal efecto", "a aquest efecte"},
+        {"en abundancia", "a balquena"},
+        {"a cargo de", "a càrrec de"},
+    };
+    for (std::size_t i = 0; i < std::size(opening); ++i) {
+        EXPECT_EQ(trimmed(vocabulary[i].pszCastella), cp(opening[i].first));
+        EXPECT_EQ(trimmed(vocabulary[i].pszCatala), cp(opening[i].second));
+    }
+    EXPECT_EQ(trimmed(vocabulary.back().pszCastella), "zona franca");
+    EXPECT_EQ(trimmed(vocabulary.back().pszCatala), "zona franca");
+    EXPECT_TRUE(std::any_of(vocabulary.begin(), vocabulary.end(), [](const VocabEntry &e) {
+        return trimmed(e.pszCastella) == "cifra" && trimmed(e.pszCatala) == "xifra f";
+    }));
+
+    // Sorted on the Catalan column as the list sorts it, the accented initials come after "z"
+    // and run from "àmbit m" to "útil adj".
+    std::vector<std::string> catalan;
+    for (const VocabEntry &e : vocabulary)
+        catalan.emplace_back(e.pszCatala);
+    std::stable_sort(catalan.begin(), catalan.end(), listOrder);
+    const auto firstAccented = std::find_if(catalan.begin(), catalan.end(), [](const std::string &t) {
+        return static_cast<unsigned char>(t[0]) >= 0x80;
+    });
+    ASSERT_NE(firstAccented, catalan.end());
+    EXPECT_EQ(trimmed(catalan.front().c_str()), "a aquest efecte");
+    EXPECT_EQ(trimmed(std::prev(firstAccented)->c_str()), "zona franca");
+    EXPECT_EQ(trimmed(firstAccented->c_str()), cp("àmbit m"));
+    EXPECT_EQ(trimmed(catalan.back().c_str()), cp("útil adj"));
+}
+
+TEST(ReferenceTables, VocabularyIsGroupedByCatalanHeadwordWithTheHeadwordFirst)
+{
+    const auto vocabulary = walk(g_vocabulary);
+    std::string previousKey;
+    bool phraseSeen = false;
+    for (std::size_t i = 0; i < vocabulary.size(); ++i) {
+        const std::string catalan = trimmed(vocabulary[i].pszCatala);
+        const std::string key = dictionaryKey(catalan.substr(0, catalan.find(' ')));
+        EXPECT_GE(key, previousKey) << "record " << i << " \"" << u8(catalan) << "\" is out of order";
+        if (key != previousKey)
+            phraseSeen = false;
+        if (isHeadwordRecord(catalan))
+            EXPECT_FALSE(phraseSeen) << "record " << i << " \"" << u8(catalan)
+                                     << "\" comes after a phrase of its headword";
+        else
+            phraseSeen = true;
+        previousKey = key;
+    }
+}
+
+TEST(ReferenceTables, VocabularyHoldsNoPairTwice)
+{
+    std::map<std::pair<std::string, std::string>, std::size_t> seen;
+    const auto vocabulary = walk(g_vocabulary);
+    for (std::size_t i = 0; i < vocabulary.size(); ++i) {
+        const auto [it, inserted] = seen.emplace(
+            std::make_pair(std::string(vocabulary[i].pszCastella), std::string(vocabulary[i].pszCatala)), i);
+        EXPECT_TRUE(inserted) << "records " << it->second << " and " << i << " are both \""
+                              << u8(vocabulary[i].pszCastella) << "\" / \"" << u8(vocabulary[i].pszCatala)
+                              << '"';
+    }
+}
+
+TEST(ReferenceTables, AbbreviationsAreLooselyAlphabeticalWithTheirKnownRows)
+{
+    const auto abbreviations = walk(g_abbreviations);
+    ASSERT_FALSE(abbreviations.empty());
+    EXPECT_EQ(trimmed(abbreviations.front().pszAbbrev), "(a)");
+    EXPECT_EQ(std::string(abbreviations.front().pszMeaning).rfind(cp("àlies;"), 0), 0u);
+    EXPECT_GT(trimmed(abbreviations.front().pszMeaning).size(), cp("àlies; ").size())
+        << "the meaning goes on with an example";
+    EXPECT_EQ(trimmed(abbreviations.back().pszAbbrev), "x");
+    EXPECT_EQ(trimmed(abbreviations.back().pszMeaning), "xec");
+
+    std::map<std::string, std::string> meaning;
+    std::string previousKey;
+    for (const AbbrevEntry &e : abbreviations) {
+        meaning[trimmed(e.pszAbbrev)] = trimmed(e.pszMeaning);
+        const std::string key = looseKey(e.pszAbbrev);
+        EXPECT_GE(key, previousKey) << '"' << u8(e.pszAbbrev) << "\" is out of order";
+        previousKey = key;
+    }
+    EXPECT_EQ(meaning["a/"], cp("a l'atenció de"));
+    EXPECT_EQ(meaning["abr."], "abril");
+    EXPECT_EQ(meaning["adj."], "adjunt -a");
+    EXPECT_EQ(meaning["d. d'o."], cp("denominació d'origen"));
+    EXPECT_EQ(meaning["v. i p."], "vist i plau");
+}
+
+TEST(ReferenceTables, SymbolsAreAlphabeticalByDescriptionAfterTheFirstFive)
+{
+    const auto symbols = walk(g_symbols);
+    ASSERT_GT(symbols.size(), 5u);
+    EXPECT_EQ(trimmed(symbols.front().pszSymbol), "a");
+    EXPECT_EQ(std::string(symbols.front().pszDescription), cp("àrea"));
+    EXPECT_EQ(trimmed(symbols.back().pszSymbol), "W");
+    EXPECT_EQ(std::string(symbols.back().pszDescription), "watt");
+
+    std::map<std::string, std::string> description;
+    for (const SymbolEntry &e : symbols) {
+        const auto [it, inserted] = description.emplace(trimmed(e.pszSymbol), e.pszDescription);
+        EXPECT_TRUE(inserted) << "symbol \"" << u8(it->first) << "\" twice";
+    }
+    // "a" and "A" are distinct signs, of the are and of the ampere.
+    EXPECT_EQ(description["A"], "amper");
+    EXPECT_EQ(description["cm"], cp("centímetre"));
+    EXPECT_EQ(description["DM"], "Deutsche Mark");
+    EXPECT_EQ(description["DNI"], cp("document nacional d'identitat"));
+
+    // The first five stand out of the alphabetical run that the rest keep.
+    EXPECT_GT(looseKey(symbols[4].pszDescription), looseKey(symbols[5].pszDescription));
+    for (std::size_t i = 6; i < symbols.size(); ++i)
+        EXPECT_GE(looseKey(symbols[i].pszDescription), looseKey(symbols[i - 1].pszDescription))
+            << '"' << u8(symbols[i].pszDescription) << "\" is out of order";
+}
+
+TEST(ReferenceTables, MunicipalitiesRunByNameWithTheAccentedInitialsAtTheEnd)
+{
+    const auto municipalities = walk(g_municipalities);
+    ASSERT_EQ(municipalities.size(), 947u);
+    struct Row
+    {
+        const char *name;
+        const char *comarca;
+        std::uint32_t postcode;
+        std::uint32_t prefix;
+    };
+    const auto expectRow = [](const MunicipalityEntry &m, const Row &row) {
+        EXPECT_EQ(trimmed(m.pszName), cp(row.name));
+        EXPECT_EQ(trimmed(m.pszComarca), cp(row.comarca)) << row.name;
+        EXPECT_EQ(m.nPostcode, row.postcode) << row.name;
+        EXPECT_EQ(m.nPhonePrefix, row.prefix) << row.name;
+    };
+    expectRow(municipalities[0], {"Abella de la Conca", "Pallars Jussà", 25651, 973});
+    expectRow(municipalities[1], {"Abrera", "Baix Llobregat", 8630, 93});
+    expectRow(municipalities[944], {"Àger", "Noguera", 25691, 973});
+    expectRow(municipalities[945], {"Òdena", "Anoia", 8711, 93});
+    expectRow(municipalities[946], {"Òrrius", "Maresme", 8317, 93});
+
+    std::map<std::string, const MunicipalityEntry *> byName;
+    for (const MunicipalityEntry &m : municipalities) {
+        const auto [it, inserted] = byName.emplace(trimmed(m.pszName), &m);
+        EXPECT_TRUE(inserted) << u8(it->first) << " twice";
+    }
+    expectRow(*byName.at(cp("Agullana")), {"Agullana", "Alt Empordà", 17707, 972});
+    expectRow(*byName.at(cp("Aiguamúrcia")), {"Aiguamúrcia", "Alt Camp", 43815, 977});
+    // The names that cutting at 31 characters would have spoilt.
+    EXPECT_TRUE(byName.count(cp("Cruïlles, Monells i Sant Sadurní de l'Heura")));
+    EXPECT_TRUE(byName.count(cp("Castell d'Aro, Platja d'Aro i s'Agaró")));
+    EXPECT_TRUE(byName.count(cp("Vandellòs i l'Hospitalet de l'Infant")));
+
+    for (std::size_t i = 1; i + 3 < municipalities.size(); ++i)
+        EXPECT_LE(folded(trimmed(municipalities[i - 1].pszName)), folded(trimmed(municipalities[i].pszName)))
+            << u8(municipalities[i].pszName) << " is out of order";
+
+    // Sorted by name as the list sorts it, the list ends with the three accented initials.
+    std::vector<std::string> names;
+    for (const MunicipalityEntry &m : municipalities)
+        names.emplace_back(m.pszName);
+    std::stable_sort(names.begin(), names.end(), listOrder);
+    const char *const ending[] = {"Xerta", "Àger", "Òdena", "Òrrius"};
+    for (std::size_t i = 0; i < std::size(ending); ++i)
+        EXPECT_EQ(trimmed(names[names.size() - 4 + i].c_str()), cp(ending[i]));
+    EXPECT_EQ(trimmed(names.front().c_str()), "Abella de la Conca");
+}
+
+TEST(ReferenceTables, MunicipalitiesCarryAComarcaOfTheListAndACatalanPostcodeAndPrefix)
+{
+    const std::vector<std::string> names = comarques();
+    const std::set<std::string> listed(names.begin(), names.end());
+    std::map<std::string, const char *> storedString;
+    for (const MunicipalityEntry &m : walk(g_municipalities)) {
+        const std::string comarca = trimmed(m.pszComarca);
+        EXPECT_TRUE(listed.count(comarca)) << u8(comarca) << " is not in the comarques";
+        const auto [it, inserted] = storedString.emplace(comarca, m.pszComarca);
+        EXPECT_EQ(it->second, m.pszComarca) << "records of " << u8(comarca) << " share one string";
+
+        // The postcodes of Catalonia begin 08, 17, 25 or 43; the prefix is the province's.
+        const std::uint32_t area = m.nPostcode / 1000;
+        EXPECT_TRUE(area == 8 || area == 17 || area == 25 || area == 43) << u8(m.pszName);
+        EXPECT_TRUE(m.nPhonePrefix == 93 || m.nPhonePrefix == 972 || m.nPhonePrefix == 973
+                    || m.nPhonePrefix == 977)
+            << u8(m.pszName);
+    }
+    EXPECT_EQ(storedString.size(), 41u) << "every comarca has municipalities";
+}
+
+TEST(ReferenceTables, ComarquesAreTheFortyOneInAlphabeticalOrder)
+{
+    const std::vector<std::string> names = comarques();
+    ASSERT_EQ(names.size(), 41u);
+    EXPECT_EQ(names.front(), "Alt Camp");
+    EXPECT_EQ(names.back(), cp("Vallès Oriental"));
+    const auto estany = std::find(names.begin(), names.end(), "Pla de l'Estany");
+    ASSERT_NE(estany, names.end());
+    EXPECT_EQ(*std::prev(estany), "Pla d'Urgell");
+    EXPECT_EQ(*std::next(estany), "Priorat");
+    for (std::size_t i = 1; i < names.size(); ++i)
+        EXPECT_LT(folded(names[i - 1]), folded(names[i])) << u8(names[i]);
+}
+
+TEST(NumeralWords, GroupViewsCoverTheTableInItsOrder)
+{
+    std::size_t next = 0;
+    for (const NumeralGroup &group : kNumeralGroups) {
+        EXPECT_EQ(group.offset(), next);
+        next += group.size();
+    }
+    EXPECT_EQ(next, kNumeralWordCount);
+    EXPECT_EQ(g_numeralUnitsFeminine.size(), 30u);
+    EXPECT_EQ(g_numeralTens.size(), 9u);
+    for (const char *word : g_numeralWords)
+        ASSERT_NE(word, nullptr);
+}
+
+TEST(NumeralWords, ViewsGiveEachGendersWords)
+{
+    using G = NumeralGender;
+    EXPECT_STREQ(numeralUnits(G::Feminine)[0], "zero");
+    EXPECT_STREQ(numeralUnits(G::Masculine)[0], "zero");
+    EXPECT_STREQ(numeralUnits(G::Feminine)[1], "una");
+    EXPECT_STREQ(numeralUnits(G::Masculine)[1], "un");
+    EXPECT_STREQ(numeralUnits(G::Feminine)[2], "dues");
+    EXPECT_STREQ(numeralUnits(G::Masculine)[2], "dos");
+    EXPECT_STREQ(numeralUnits(G::Feminine)[21], "vint-i-una");
+    EXPECT_STREQ(numeralUnits(G::Masculine)[21], "vint-i-un");
+    EXPECT_STREQ(numeralUnits(G::Feminine)[22], "vint-i-dues");
+    EXPECT_STREQ(numeralUnits(G::Masculine)[29], "vint-i-nou");
+    EXPECT_STREQ(numeralHundreds(G::Feminine)[1], "cent");
+    EXPECT_STREQ(numeralHundreds(G::Feminine)[2], "dues-centes");
+    EXPECT_STREQ(numeralHundreds(G::Masculine)[2], "dos-cents");
+    EXPECT_STREQ(numeralHundreds(G::Masculine)[9], "nou-cents");
+    EXPECT_STREQ(numeralThousands(G::Feminine)[1], "mil");
+    EXPECT_STREQ(numeralThousands(G::Feminine)[2], "dues mil");
+    EXPECT_STREQ(numeralThousands(G::Masculine)[2], "dos mil");
+    EXPECT_STREQ(numeralThousands(G::Masculine)[9], "nou mil");
+
+    const char *const tens[] = {"deu",      "vint",     "trenta",   "quaranta", "cinquanta",
+                                "seixanta", "setanta", "vuitanta", "noranta"};
+    for (unsigned digit = 1; digit <= 9; ++digit)
+        EXPECT_STREQ(g_numeralTens[digit], tens[digit - 1]);
+
+    // Only 1, 2 and the numbers built on them change with gender.
+    for (unsigned value = 0; value <= 29; ++value) {
+        const bool differs = value % 10 == 1 || value % 10 == 2;
+        EXPECT_EQ(std::strcmp(numeralUnits(G::Feminine)[value], numeralUnits(G::Masculine)[value]) != 0,
+                  differs && value != 11 && value != 12)
+            << value;
+    }
+}
