@@ -1,0 +1,36 @@
+#pragma once
+// The certificate's two models: its radio buttons choose the model, the field of the closing
+// sentence and which of the two closing sentences can be filled in.
+#include "forms/FormDescription.h"
+
+#include "models/FieldSource.h"
+
+#include <string>
+#include <vector>
+
+namespace forms {
+
+inline constexpr int kCertModelA = 164;
+inline constexpr int kCertModelB = 165;
+inline constexpr int kCertModelARadio = 1091;
+inline constexpr int kCertModelBRadio = 1092;
+inline constexpr int kCertModelAGroup = 1; // "I, " [1045] "expedeixo aquest certificat ..."
+inline constexpr int kCertModelBGroup = 2; // "I, perquè se'n prengui ..." [1046] "i el" ...
+
+struct CertificateModel
+{
+    int modelId;
+    int closingFieldId;  // the field behind "%field4%"
+    int enabledGroup;    // the closing sentence of this model
+    int disabledGroup;   // the other one
+};
+
+CertificateModel certificateModel(bool modelASelected);
+
+// The certificate's placeholder table with "%field4%" taken from the chosen closing sentence.
+std::vector<PlaceholderEntry> certificatePlaceholders(bool modelASelected);
+
+// The certificate's document: the chosen model merged with its table.
+void generateCertificateText(const plecta::FieldSource &fields, bool modelASelected, std::string &output);
+
+} // namespace forms

@@ -1,0 +1,166 @@
+#pragma once
+// A document form as data: its items in layout order, its placeholder table and its model.
+//
+// How to describe a form
+// ----------------------
+// A form reads like the document being filled. Write its items top to bottom, left to right,
+// exactly in the order of the layout, and end each line with br():
+//
+//     label("Que"), edit(1044, "<CERTIFICACIÓ>"), br(),
+//
+// - label(text): a fixed text or sentence. A long one wraps within the page.
+// - edit(id, initial, size): a one-line text box with its initial text. size is Short, Medium,
+//   Long or Fill (takes the rest of the line, the default).
+// - today(id, size): a text box that starts with today's long date text (the commercial forms).
+// - box(id, initial, lines): a large text box across the page, drawn lines high; it still holds
+//   one line of text, as every text field does.
+// - datePicker(id): a date picker showing today's date as long Catalan text.
+// - choice(id, items, editable): a choice list, kept in alphabetical order, first item selected.
+// - radio(id, text, checked): a radio button; the radio buttons of one form form one group.
+// - lineList(): the line-item list (id kLineListId); its columns are the form's LineItems.
+// - addButton(id): the "Afegir concepte" button that adds a line to the line list.
+// - rule(): a horizontal rule across the page; gap(): a little vertical space.
+// - stretch(): empty space that pushes the rest of the line to the right.
+// - A line that starts with grid() has its cells aligned in columns with the grid() lines next
+//   to it: "Nom:" [box] "Cognoms:" [box] over "Edat:" [box] "DNI:" [box] and so on.
+// - frameBegin()/frameEnd() put the lines between them in an untitled frame.
+// - Any item may carry a group number: the form's own behaviour enables or disables a group as a
+//   whole (the certificate's two closing sentences).
+//
+// Texts in the description are UTF-8, as the widgets take them; initialText() gives a text box's
+// initial text in Windows-1252. The placeholder table lists "%fieldN%" and the field id that fills
+// it, in the order the engine is to try them. Register the form in FormRegistry.cpp; a form whose
+// behaviour is all data needs no class of its own (the generic form view builds it, merges it and
+// reports the class name as its object name). FormFields.h states what a form holds at start.
+
+#include "models/TemplateEngine.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+using plecta::PlaceholderEntry;
+
+enum class ItemKind {
+    Label,
+    Edit,
+    Box,
+    Today,
+    DatePicker,
+    Choice,
+    Radio,
+    LineList,
+    AddButton,
+    Rule,
+    Gap,
+    Stretch,
+    NewLine,
+    Grid,
+    FrameBegin,
+    FrameEnd,
+};
+
+enum class Size { Natural, Short, Medium, Long, Fill };
+
+struct Item
+{
+    ItemKind kind = ItemKind::Label;
+    int id = 0;
+    std::string_view text{};                  // fixed text, initial text or button caption
+    Size size = Size::Natural;
+    int lines = 1;                            // drawn height of a large text box
+    std::span<const std::string_view> items{};  // choice list items, in any order
+    bool editable = false;                    // choice list that also takes typed text
+    bool checked = false;                     // radio button selected at start
+    int group = 0;                            // enabled and disabled together; 0: always enabled
+};
+
+constexpr Item label(std::string_view text, int group = 0)
+{
+    return {.kind = ItemKind::Label, .text = text, .group = group};
+}
+constexpr Item edit(int id, std::string_view initial, Size size = Size::Fill, int group = 0)
+{
+    return {.kind = ItemKind::Edit, .id = id, .text = initial, .size = size, .group = group};
+}
+constexpr Item box(int id, std::string_view initial, int lines)
+{
+    return {.kind = ItemKind::Box, .id = id, .text = initial, .size = Size::Fill, .lines = lines};
+}
+constexpr Item today(int id, Size size = Size::Medium)
+{
+    return {.kind = ItemKind::Today, .id = id, .size = size};
+}
+constexpr Item datePicker(int id)
+{
+    return {.kind = ItemKind::DatePicker, .id = id, .size = Size::Long};
+}
+constexpr Item choice(int id, std::span<const std::string_view> items, bool editable)
+{
+    return {.kind = ItemKind::Choice, .id = id, .size = Size::Medium, .items = items, .editable = editable};
+}
+constexpr Item radio(int id, std::string_view text, bool checked)
+{
+    return {.kind = ItemKind::Radio, .id = id, .text = text, .checked = checked};
+}
+constexpr Item lineList()
+{
+    return {.kind = ItemKind::LineList, .id = plecta::kLineListId};
+}
+constexpr Item addButton(int id)
+{
+    return {.kind = ItemKind::AddButton, .id = id, .text = "Afegir concepte"};
+}
+constexpr Item rule() { return {.kind = ItemKind::Rule}; }
+constexpr Item gap() { return {.kind = ItemKind::Gap}; }
+constexpr Item stretch() { return {.kind = ItemKind::Stretch}; }
+constexpr Item br() { return {.kind = ItemKind::NewLine}; }
+constexpr Item grid() { return {.kind = ItemKind::Grid}; }
+constexpr Item frameBegin() { return {.kind = ItemKind::FrameBegin}; }
+constexpr Item frameEnd() { return {.kind = ItemKind::FrameEnd}; }
+
+struct ListColumn
+{
+    std::string_view header;
+    int width = 0; // pixels
+};
+
+// The line items of the delivery note and the order.
+struct LineItems
+{
+    std::span<const ListColumn> columns;
+    std::span<const std::string_view> dialogLabels; // one per column, in column order
+    plecta::RowTemplate rowTemplate;
+};
+
+struct FormDef
+{
+    std::string_view className;    // the form's class, e.g. "CTCViewActaReunio"
+    int layoutId = 0;              // the catalogue's nFormID
+    int modelId = 0;               // the document model merged by GenerateText
+    int width = 320;               // page width in dialog units (a quarter of the average character)
+    std::span<const Item> items;   // layout order
+    std::span<const PlaceholderEntry> placeholders; // in the order the engine tries them
+    const LineItems *lineItems = nullptr;
+};
+
+// The form whose layout id is given, or nullptr (a kind whose form is not written yet).
+const FormDef *formByLayoutId(int layoutId);
+// Every form described, in no particular order.
+std::span<const FormDef *const> allForms();
+
+// The initial text of a text box in Windows-1252: its text, or for today() the date text given.
+std::string initialText(const Item &item, std::string_view todayText);
+
+// A choice list's items in the order the list shows them: alphabetical, ignoring case and
+// accents, as a sorted drop-down list orders them.
+std::vector<std::string_view> sortedChoices(std::span<const std::string_view> items);
+
+// The field that an item is, when it is one (text boxes, date pickers, choice lists, the line
+// list); labels, rules and layout markers are not.
+bool isField(const Item &item);
+
+} // namespace forms

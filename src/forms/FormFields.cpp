@@ -1,0 +1,50 @@
+#include "forms/FormFields.h"
+
+#include "models/DateText.h"
+#include "text/Cp1252.h"
+
+namespace forms {
+
+plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_month_day today)
+{
+    std::string dateText, longDateText;
+    plecta::MakeDateText(dateText, today);
+    plecta::MakeLongDateText(longDateText, today);
+
+    plecta::MemoryFieldSource fields;
+    for (const Item &item : form.items) {
+        switch (item.kind) {
+        case ItemKind::Edit:
+        case ItemKind::Box:
+        case ItemKind::Today:
+            fields.setEdit(item.id, initialText(item, dateText));
+            break;
+        case ItemKind::DatePicker:
+            fields.setDatePicker(item.id, longDateText);
+            break;
+        case ItemKind::Choice: {
+            std::vector<std::string> items;
+            for (std::string_view choice : sortedChoices(item.items))
+                items.push_back(cp1252::fromUtf8(choice).text);
+            fields.setChoice(item.id, std::move(items), item.items.empty() ? std::nullopt : std::optional(0));
+            break;
+        }
+        case ItemKind::LineList:
+            fields.setLineList(item.id, {});
+            break;
+        default:
+            break;
+        }
+    }
+    return fields;
+}
+
+void generateFormText(const FormDef &form, const plecta::FieldSource &fields, std::string &output)
+{
+    std::optional<plecta::RowTemplate> rowTemplate;
+    if (form.lineItems)
+        rowTemplate = form.lineItems->rowTemplate;
+    plecta::MergeTemplate(fields, form.placeholders, form.modelId, output, rowTemplate);
+}
+
+} // namespace forms

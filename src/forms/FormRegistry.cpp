@@ -1,0 +1,35 @@
+#include "forms/AdministrationForms.h"
+#include "forms/CommercialForms.h"
+#include "forms/FormDescription.h"
+
+#include <array>
+
+namespace forms {
+namespace {
+
+// Every form described. The forms of the public-administration kinds join this list as they are
+// written; until then the catalogue shows those kinds without a form.
+const std::array kForms = {
+    &kActaReunio, &kCertificat, &kConvReunio, &kInvitacio, &kComPremsa, &kCommIntIndv,
+    &kCommIntCol, &kCarta,      &kSaluda,     &kAlbara,    &kComanda,
+    &kSolA, &kSolB, &kDenuncia, &kPeticio, &kAllegacio, &kDesistiment, &kRenuncia, &kQueixa,
+    &kRecursOrdi, &kRecursRevisio,
+};
+
+} // namespace
+
+std::span<const FormDef *const> allForms()
+{
+    return kForms;
+}
+
+const FormDef *formByLayoutId(int layoutId)
+{
+    for (const FormDef *form : kForms) {
+        if (form->layoutId == layoutId)
+            return form;
+    }
+    return nullptr;
+}
+
+} // namespace forms

@@ -1,0 +1,272 @@
+// The commercial forms as data: their fields, placeholder tables and models together, and the
+// documents an untouched or partly filled form produces.
+
+#include "forms/Certificate.h"
+#include "forms/CommercialForms.h"
+#include "forms/FormFields.h"
+#include "models/DateText.h"
+#include "models/DocumentModels.h"
+#include "text/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+#include <set>
+
+using namespace forms;
+using namespace std::chrono;
+
+namespace {
+
+constexpr year_month_day kDay{year{2001}, September, day{6}};
+const std::string kDate = "06 de setembre 2001";
+
+std::string cp(std::string_view utf8)
+{
+    return cp1252::fromUtf8(utf8).text;
+}
+
+std::string untouched(const FormDef &form)
+{
+    std::string out;
+    generateFormText(form, initialFields(form, kDay), out);
+    return out;
+}
+
+std::vector<std::string> lines(const std::string &text)
+{
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+        out.push_back(text.substr(start, at - start));
+    out.push_back(text.substr(start));
+    return out;
+}
+
+const FormDef *const kCommercial[] = {&kActaReunio, &kCertificat, &kConvReunio, &kInvitacio,
+                                      &kComPremsa,  &kCommIntIndv, &kCommIntCol, &kCarta,
+                                      &kSaluda,     &kAlbara,     &kComanda};
+
+} // namespace
+
+// Each table entry names a field the layout has, each placeholder of the model is in the table,
+// and no field id occurs twice in a layout.
+TEST(Forms, TablesModelsAndLayoutsAgree)
+{
+    const std::map<std::string_view, std::size_t> tableSizes = {
+        {"CTCViewActaReunio", 17}, {"CTCViewCert", 6},    {"CTCViewConvReunio", 25},
+        {"CTCViewActaInvitacio", 12}, {"CTCViewComPremsa", 1}, {"CTCViewCommIntIndv", 8},
+        {"CTCViewCommIntCol", 9}, {"CTCViewCarta", 20},   {"CTCViewSaluda", 8},
+        {"CTCViewAlbara", 7},     {"CTCViewComanda", 8}};
+    for (const FormDef *form : kCommercial) {
+        SCOPED_TRACE(std::string(form->className));
+        EXPECT_EQ(form->placeholders.size(), tableSizes.at(form->className));
+        EXPECT_EQ(formByLayoutId(form->layoutId), form);
+
+        std::set<int> ids;
+        for (const Item &item : form->items) {
+            if (isField(item) || item.kind == ItemKind::Radio || item.kind == ItemKind::AddButton) {
+                EXPECT_TRUE(ids.insert(item.id).second) << "field " << item.id << " twice";
+            }
+        }
+        std::set<std::string> inTable;
+        for (const PlaceholderEntry &entry : form->placeholders) {
+            EXPECT_TRUE(ids.contains(entry.fieldId)) << entry.placeholder << " names " << entry.fieldId;
+            EXPECT_TRUE(inTable.insert(std::string(entry.placeholder)).second) << entry.placeholder;
+        }
+        const auto model = plecta::findDocumentModel(form->modelId);
+        ASSERT_TRUE(model);
+        const std::string bytes(*model);
+        const std::regex placeholder("%field[0-9]+%");
+        for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), placeholder); it != std::sregex_iterator(); ++it)
+            EXPECT_TRUE(inTable.contains(it->str())) << it->str() << " missing from the table";
+        EXPECT_EQ(form->lineItems != nullptr, bytes.find("%list%") != std::string::npos);
+    }
+}
+
+// Every text of every layout can be written in a document, and the layouts are well formed.
+TEST(Forms, LayoutTextsAndStructure)
+{
+    for (const FormDef *form : kCommercial) {
+        SCOPED_TRACE(std::string(form->className));
+        int frames = 0;
+        for (const Item &item : form->items) {
+            EXPECT_FALSE(cp1252::fromUtf8(item.text).error) << item.text;
+            for (std::string_view choice : item.items)
+                EXPECT_FALSE(cp1252::fromUtf8(choice).error) << choice;
+            frames += item.kind == ItemKind::FrameBegin ? 1 : item.kind == ItemKind::FrameEnd ? -1 : 0;
+            EXPECT_GE(frames, 0);
+            EXPECT_FALSE((item.kind == ItemKind::Edit || item.kind == ItemKind::Box) && item.text.empty() &&
+                         form != &kCertificat)
+                << "text box " << item.id << " without an initial text";
+        }
+        EXPECT_EQ(frames, 0);
+        ASSERT_FALSE(form->items.empty());
+        EXPECT_EQ(form->items.back().kind, ItemKind::NewLine) << "last line not ended";
+    }
+}
+
+TEST(Forms, ChoiceListsAreAlphabeticalIgnoringCaseAndAccents)
+{
+    constexpr std::string_view withdrawal[] = {"Sol.licitud", "Petició", "Denúncia", "Queixa"};
+    EXPECT_EQ(sortedChoices(withdrawal),
+              (std::vector<std::string_view>{"Denúncia", "Petició", "Queixa", "Sol.licitud"}));
+    constexpr std::string_view mixed[] = {"Era", "Època", "eco", "Dalt", "dàlia"};
+    EXPECT_EQ(sortedChoices(mixed), (std::vector<std::string_view>{"dàlia", "Dalt", "eco", "Època", "Era"}));
+
+    const auto fields = initialFields(kActaReunio, kDay);
+    for (int id : {1000, 1001}) {
+        EXPECT_EQ(fields.itemText(id, 0), cp("Càrrec"));
+        EXPECT_EQ(fields.itemText(id, 4), "Secretaria");
+        EXPECT_EQ(fields.selectedItem(id), 0);
+    }
+    const auto conv = initialFields(kConvReunio, kDay);
+    EXPECT_EQ(conv.itemText(1000, conv.selectedItem(1000).value()), "El secretari");
+    EXPECT_EQ(conv.itemText(1001, conv.selectedItem(1001).value()), "De la presidenta");
+}
+
+TEST(Forms, UntouchedMinutes)
+{
+    const auto text = lines(untouched(kActaReunio));
+    ASSERT_EQ(text.size(), 33u); // 32 lines, each with CR LF
+    EXPECT_EQ(text[0], cp("Acta de la reunió: <NOM DE L'ORGANISME>"));
+    EXPECT_EQ(text[2], cp("Núm. de la sessió: <NÚMERO>"));
+    EXPECT_EQ(text[3], "Data: " + kDate);
+    EXPECT_EQ(text[4], "Horari <HORARI>");
+    EXPECT_EQ(text[5], cp("Lloc: <ADREÇA>"));
+    EXPECT_EQ(text[8], cp("<NOM i COGNOMS>\tCàrrec"));
+    EXPECT_EQ(text[9], cp("<NOM i COGNOMS, (Càrrec)>"));
+    EXPECT_EQ(text[10], cp("<NOM i COGNOMS>\tCàrrec"));
+    EXPECT_EQ(text[24], "TORN DE PARAULES");
+    EXPECT_EQ(text[27], "<ACORDS>");
+    EXPECT_EQ(text[31], "<NOM i COGNOMS>\t<NOM i COGNOMS>");
+    EXPECT_EQ(text[32], "");
+}
+
+TEST(Forms, CertificateModelChoice)
+{
+    auto fields = initialFields(kCertificat, kDay);
+    fields.setEdit(1045, "typed for A");
+
+    std::string a, b;
+    generateCertificateText(fields, true, a);
+    generateCertificateText(fields, false, b);
+    EXPECT_EQ(lines(a)[6], "I,   typed for A,  expedeixo  a petici\xF3  de la persona interessada");
+    EXPECT_EQ(lines(a)[10], "<MUNICIPI>, " + kDate);
+    // Model B takes its closing field from 1046, left empty here.
+    EXPECT_EQ(lines(b)[8], " i el segell que ho acredita.");
+    EXPECT_EQ(b.find("typed for A"), std::string::npos);
+    EXPECT_EQ(lines(b).size(), 11u); // the last line of model 165 has no CR LF
+
+    fields.setEdit(1046, "the chair");
+    generateCertificateText(fields, false, b);
+    EXPECT_EQ(lines(b)[8], "the chair i el segell que ho acredita.");
+
+    EXPECT_EQ(certificateModel(true).modelId, 164);
+    EXPECT_EQ(certificateModel(false).modelId, 165);
+    EXPECT_EQ(certificateModel(false).enabledGroup, certificateModel(true).disabledGroup);
+}
+
+TEST(Forms, NoticeOfMeeting)
+{
+    auto fields = initialFields(kConvReunio, kDay);
+    const std::string before = [&] { std::string t; generateFormText(kConvReunio, fields, t); return t; }();
+    EXPECT_TRUE(before.ends_with("<MUNICIPI>, " + kDate + "\r\n\r\n"));
+    EXPECT_NE(before.find(cp("Per encàrrec del president <NOM DE L'ORGANISME CONVOCANT> us")), std::string::npos);
+    EXPECT_NE(before.find("El secretari <NOM DE L'ORGANISME CONVOCANT>\r\n"), std::string::npos);
+
+    // The list beside "Per encàrrec" never reaches the document.
+    fields.field(1001)->selected = 1;
+    std::string after;
+    generateFormText(kConvReunio, fields, after);
+    EXPECT_EQ(after, before);
+}
+
+TEST(Forms, InvitationPressReleaseAndSaluda)
+{
+    auto invitation = initialFields(kInvitacio, kDay);
+    EXPECT_EQ(invitation.text(1083), kDate);
+    EXPECT_EQ(invitation.text(1084), kDate);
+    invitation.setEdit(1084, "7 de setembre");
+    std::string text;
+    generateFormText(kInvitacio, invitation, text);
+    EXPECT_EQ(lines(text)[4], "dia " + kDate + ", a les HH.MM hores.");
+    EXPECT_EQ(lines(text)[6], "<MUNICIPI>, 7 de setembre ");
+    EXPECT_EQ(lines(text)[8], "Senyor: <NOM i COGNOMS> ");
+    EXPECT_EQ(lines(text)[10], cp("Preguem confirmació al Fax: <NÚMERO>"));
+
+    auto press = initialFields(kComPremsa, kDay);
+    press.setEdit(1042, "Nota");
+    generateFormText(kComPremsa, press, text);
+    EXPECT_EQ(text, "\r\nNota\r\n\r\n");
+
+    auto saluda = initialFields(kSaluda, kDay);
+    saluda.field(1000)->selected = 1;
+    generateFormText(kSaluda, saluda, text);
+    EXPECT_EQ(lines(text)[5], "Senyora <NOM I COGNOMS>");
+    EXPECT_EQ(lines(text).back(), "<MUNICIPI>, " + kDate); // the NUL ends the text
+}
+
+TEST(Forms, MemosAndLetter)
+{
+    std::string text = untouched(kCommIntIndv);
+    EXPECT_EQ(lines(text)[3], cp(" Referència: <REFERÈNCIES>"));
+    EXPECT_EQ(lines(text).back(), " <MUNICIPI>,  " + kDate + " ");
+
+    text = untouched(kCommIntCol);
+    EXPECT_EQ(lines(text)[19], "  <MUNICIPI>,   " + kDate);
+    EXPECT_EQ(lines(text).back(), "  <RECORREGUT>");
+
+    text = untouched(kCarta);
+    EXPECT_EQ(lines(text)[2], cp("<ADREÇA> <CODI>"));
+    EXPECT_EQ(lines(text)[18], cp("<CÀRREC/EMPRESA>")); // id 1001 is a text box here
+    EXPECT_EQ(lines(text)[20], "<MUNICIPI>, " + kDate);
+    EXPECT_EQ(lines(text)[22], cp("<INFORMACIÓ OCASIONAL>"));
+}
+
+TEST(Forms, LineItemsComeOutNewestFirst)
+{
+    auto fields = initialFields(kAlbara, kDay);
+    std::string text;
+    generateFormText(kAlbara, fields, text);
+    // No lines: the separator row is followed directly by the closing border.
+    EXPECT_TRUE(text.ends_with("\xA6\r\n+" + std::string(75, '-') + "+"));
+
+    // Lines are inserted at the top, as the form does.
+    auto &rows = fields.field(plecta::kLineListId)->rows;
+    for (const char *name : {"first", "second", "third"})
+        rows.insert(rows.begin(), {"1", name, "2", "3"});
+    generateFormText(kAlbara, fields, text);
+    const auto third = text.find("third"), second = text.find("second"), first = text.find("first");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_LT(third, second);
+    EXPECT_LT(second, first);
+
+    rows = {{"3", "Cadira", "25", "75"}};
+    generateFormText(kAlbara, fields, text);
+    const std::string bar = "\xA6";
+    EXPECT_NE(text.find(bar + " 3       " + bar + "   Cadira" + std::string(28, ' ') + bar + " 25 " +
+                        std::string(10, ' ') + bar + "    75 " + std::string(5, ' ') + bar + "\r\n+"),
+              std::string::npos);
+    EXPECT_EQ(lines(text)[5], "\t\t\t\t\t\t\t" + kDate);
+    EXPECT_EQ(kAlbara.lineItems->columns.size(), kAlbara.lineItems->dialogLabels.size());
+    EXPECT_EQ(kAlbara.lineItems->dialogLabels[2], "Preu Unitari");
+    EXPECT_EQ(kAlbara.lineItems->columns[2].header, "Preu unitari");
+}
+
+TEST(Forms, OrderTakesItsPresetNumberAndTax)
+{
+    auto fields = initialFields(kComanda, kDay);
+    fields.field(plecta::kLineListId)->rows = {{"R-1", "Paper", "10", "2", "20"}};
+    std::string text;
+    generateFormText(kComanda, fields, text);
+    const auto l = lines(text);
+    EXPECT_EQ(l[1], cp("COMANDA NÚM.: 0"));
+    EXPECT_EQ(l[2], kDate);
+    EXPECT_EQ(l[6], cp("Règim impost IVA :16%"));
+    EXPECT_EQ(l[12].substr(0, 6), "\xA6 R-1 ");
+    EXPECT_EQ(l[12].size(), 76u); // one short of the header's last cell
+    EXPECT_EQ(kComanda.lineItems->columns.size(), 5u);
+    EXPECT_EQ(kComanda.lineItems->dialogLabels.size(), 5u);
+}
