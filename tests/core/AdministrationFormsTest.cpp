@@ -1,0 +1,306 @@
+// The public-administration forms as data: their layouts, tables and models checked against a
+// second, independent transcription, and the documents an untouched form gives.
+
+#include "forms/AdministrationForms.h"
+#include "forms/FormFields.h"
+#include "models/DateText.h"
+#include "models/DocumentModels.h"
+#include "text/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+using namespace forms;
+using namespace std::chrono;
+
+namespace {
+
+constexpr year_month_day kDay{year{2026}, December, day{7}};
+const std::string kLongDate = "dilluns, 7 de desembre de 2026";
+
+std::string cp(std::string_view utf8)
+{
+    return cp1252::fromUtf8(utf8).text;
+}
+
+std::vector<int> parseIds(const std::string &text)
+{
+    std::istringstream in(text);
+    std::vector<int> out;
+    for (int id; in >> id;)
+        out.push_back(id);
+    return out;
+}
+
+std::vector<std::string> lines(const std::string &text)
+{
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+        out.push_back(text.substr(start, at - start));
+    out.push_back(text.substr(start));
+    return out;
+}
+
+std::string untouched(const FormDef &form)
+{
+    std::string out;
+    generateFormText(form, initialFields(form, kDay), out);
+    return out;
+}
+
+// The applicant block and the closing block as they stand in the layouts.
+const std::string kApplicant = "1042 1047 1048 1044 1049 1001 1050 ";
+const std::string kClosing = " 1052 1083 1054";
+
+struct Expected
+{
+    const FormDef *form;
+    std::string_view className;
+    int layoutId, modelId, width;
+    std::string layout; // field ids in layout order
+    std::string table;  // field ids of "%field1%", "%field2%" ...
+};
+
+const Expected kExpected[] = {
+    {&kSolA, "CAPViewSolA", 165, 169, 327, kApplicant + "1046 1051" + kClosing,
+     "1042 1047 1048 1044 1049 1001 1046 1051 1052 1083 1054 1050"},
+    {&kSolB, "CAPViewSolB", 166, 170, 369,
+     "1042 1049 1043 1050 1044 1047 1045 1048 1001 1046 1053 1054 3011 1052 1083 1056",
+     "1042 1049 1043 1050 1044 1047 1045 1048 1001 1046 1053 1054 3011 1052 1083 1056"},
+    {&kDenuncia, "CAPViewDenuncia", 173, 173, 319, kApplicant + "1045" + kClosing, kApplicant + "1045" + kClosing},
+    {&kPeticio, "CAPViewPeticio", 174, 174, 319, kApplicant + "3011" + kClosing, kApplicant + "3011" + kClosing},
+    {&kAllegacio, "CAPViewAllegacio", 185, 185, 303, kApplicant + "1045 1046" + kClosing,
+     kApplicant + "3011 1045 1046" + kClosing},
+    {&kDesistiment, "CAPViewDesistiment", 186, 186, 303, kApplicant + "1000 1084 1045" + kClosing,
+     kApplicant + "1000 1084 1045" + kClosing},
+    {&kRenuncia, "CAPViewRenuncia", 187, 187, 303, kApplicant + "1129 1045 1046" + kClosing,
+     kApplicant + "1129 1045 1046" + kClosing},
+    {&kQueixa, "CAPViewQueixa", 188, 188, 303, kApplicant + "1130" + kClosing, kApplicant + "1130" + kClosing},
+    {&kRecursOrdi, "CAPViewRecursOrdi", 189, 189, 303,
+     kApplicant + "1133 1135 1134 1136 1115 1085 1131 1132 3011" + kClosing,
+     kApplicant + "1133 1135 1134 1136 1115 1085 1131 1132 3011" + kClosing},
+    {&kRecursRevisio, "CAPViewRecursRevisio", 190, 190, 303,
+     kApplicant + "1133 1135 1134 1136 1115 1085 1131 1132 3011" + kClosing,
+     kApplicant + "1133 1135 1134 1136 1115 1085 1131 1132 3011" + kClosing},
+};
+
+std::string modelText(int id)
+{
+    const std::string_view bytes = plecta::findDocumentModel(id).value();
+    return std::string(bytes.substr(0, bytes.find('\0')));
+}
+
+} // namespace
+
+TEST(AdministrationForms, LayoutsTablesAndModelsAgreeWithASecondTranscription)
+{
+    for (const Expected &e : kExpected) {
+        const FormDef &form = *e.form;
+        SCOPED_TRACE(std::string(e.className));
+        EXPECT_EQ(form.className, e.className);
+        EXPECT_EQ(form.layoutId, e.layoutId);
+        EXPECT_EQ(form.modelId, e.modelId);
+        EXPECT_EQ(form.width, e.width);
+        EXPECT_EQ(formByLayoutId(e.layoutId), &form) << "not registered";
+        EXPECT_EQ(form.lineItems, nullptr);
+
+        std::vector<int> layout;
+        for (const Item &item : form.items) {
+            if (isField(item))
+                layout.push_back(item.id);
+            EXPECT_FALSE(cp1252::fromUtf8(item.text).error) << item.text;
+        }
+        EXPECT_EQ(layout, parseIds(e.layout));
+        EXPECT_EQ(std::set<int>(layout.begin(), layout.end()).size(), layout.size()) << "a field twice";
+        ASSERT_FALSE(form.items.empty());
+        EXPECT_EQ(form.items.back().kind, ItemKind::NewLine) << "last line not ended";
+
+        std::vector<int> table;
+        for (std::size_t i = 0; i < form.placeholders.size(); ++i) {
+            EXPECT_EQ(form.placeholders[i].placeholder, "%field" + std::to_string(i + 1) + "%");
+            table.push_back(form.placeholders[i].fieldId);
+        }
+        EXPECT_EQ(table, parseIds(e.table));
+
+        // Every placeholder of the model is in the table, and only the pleading's table names a
+        // field that its layout lacks, one its model never asks for.
+        const std::string model = modelText(form.modelId);
+        const std::regex placeholder("%field([0-9]+)%");
+        for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator(); ++it)
+            EXPECT_LE(std::stoul((*it)[1]), table.size()) << it->str();
+        for (const PlaceholderEntry &entry : form.placeholders) {
+            const bool inLayout = std::find(layout.begin(), layout.end(), entry.fieldId) != layout.end();
+            const bool inModel = model.find(entry.placeholder) != std::string::npos;
+            if (&form == &kAllegacio && entry.placeholder == "%field8%") {
+                EXPECT_FALSE(inLayout);
+                EXPECT_FALSE(inModel);
+            } else {
+                EXPECT_TRUE(inLayout) << entry.placeholder;
+                EXPECT_TRUE(inModel) << entry.placeholder;
+            }
+        }
+    }
+}
+
+// Every field holds a value of its own; each value must appear exactly where the model has that
+// field's placeholder, and nothing of the initial texts is left.
+TEST(AdministrationForms, EachValueStandsWhereItsPlaceholderStood)
+{
+    for (const Expected &e : kExpected) {
+        const FormDef &form = *e.form;
+        SCOPED_TRACE(std::string(e.className));
+        plecta::MemoryFieldSource fields = initialFields(form, kDay);
+        std::map<int, std::string> values;
+        for (int id : parseIds(e.layout)) {
+            plecta::MemoryField *field = fields.field(id);
+            ASSERT_NE(field, nullptr) << id;
+            if (field->className == "combobox") {
+                field->selected = 2;
+                values[id] = field->items.at(2);
+            } else {
+                values[id] = "(" + std::to_string(id) + (field->className == "edit" ? " typed)" : " picked)");
+                field->text = values[id];
+            }
+        }
+        std::string document;
+        generateFormText(form, fields, document);
+
+        const std::vector<int> table = parseIds(e.table);
+        std::string expected;
+        const std::string model = modelText(form.modelId);
+        const std::regex placeholder("%field([0-9]+)%");
+        std::size_t copied = 0;
+        for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator(); ++it) {
+            expected += model.substr(copied, it->position() - copied);
+            expected += values.at(table.at(std::stoul((*it)[1]) - 1));
+            copied = it->position() + it->length();
+        }
+        expected += model.substr(copied);
+        EXPECT_EQ(cp1252::toUtf8(document), cp1252::toUtf8(expected));
+        EXPECT_EQ(document.find('<'), std::string::npos);
+    }
+}
+
+TEST(AdministrationForms, UntouchedReportAndPetition)
+{
+    const std::string report = untouched(kDenuncia);
+    EXPECT_EQ(report, cp("<NOM i COGNOMS>,  major d'edat,  major d'edat, que visc <MUNICIPI> (comarca\r\n"
+                         "<COMARCA>), <ADREÇA>,  <CODI>, tel. <TELÈFON>, i que tinc el DNI\r\n"
+                         "núm. <DNI>,\r\n"
+                         "\r\n"
+                         "\r\n"
+                         "DENUNCIO\r\n"
+                         "\r\n"
+                         "     <FETS>\r\n"
+                         "\r\n"
+                         "<MUNICIPI>, ")
+                          + kLongDate + "\r\n\r\n" + cp("<DESTINACIÓ>"));
+
+    // The petition differs in its one word and its statement.
+    std::string petition = untouched(kPeticio);
+    EXPECT_EQ(lines(petition)[5], "DEMANO");
+    EXPECT_EQ(lines(petition)[7], cp("     <PETICIÓ>"));
+    EXPECT_EQ(petition.size(), report.size() - 2 + 3); // "DEMANO" for "DENUNCIO", "<PETICIÓ>" for "<FETS>"
+}
+
+TEST(AdministrationForms, UntouchedApplications)
+{
+    const auto a = lines(untouched(kSolA));
+    EXPECT_EQ(a[0], "<NOM i COGNOMS>,  major d'edat, major  d'edat, que visc <MUNICIPI> (comarca");
+    EXPECT_EQ(a[2], cp("núm. <DNI>,")); // the identity card is the table's last entry
+    EXPECT_EQ(a[6], "     Que <RAONAMENT>");
+    EXPECT_EQ(a[10], cp("     Que <PETICIÓ>"));
+    EXPECT_EQ(a[13], "<MUNICIPI>, " + kLongDate);
+    EXPECT_EQ(a[15], cp("<DESTINACIÓ>"));
+
+    const auto b = lines(untouched(kSolB));
+    EXPECT_EQ(b[0], "Nom: <NOM>\t\t\t\tCognoms:  <COGNOMS>");
+    EXPECT_EQ(b[1], "Edat:  0\tanys\t\t\t\tDNI:  <DNI>");
+    EXPECT_EQ(b[2], cp("Domicili:  <ADREÇA>\t\t\tMunicipi:  <MUNICIPI>"));
+    EXPECT_EQ(b[3], "CP: <CODI>\t\t\t\tComarca:  <COMARCA>");
+    EXPECT_EQ(b[4], cp("Telèfon:  <TELÈFON>"));
+    EXPECT_EQ(b[10], cp("<MOTIVACIÓ JURÍDICA>"));
+    EXPECT_EQ(b[16], cp("     Que  <PETICIÓ>"));
+    EXPECT_EQ(b[18], "<MUNICIPI>,  " + kLongDate);
+    EXPECT_EQ(b[22], cp("<DESTINACIÓ>"));
+}
+
+TEST(AdministrationForms, WithdrawalListAndItsDates)
+{
+    const auto fields = initialFields(kDesistiment, kDay);
+    std::vector<std::string> shown;
+    for (int i = 0; i < 4; ++i)
+        shown.push_back(cp1252::toUtf8(fields.itemText(1000, i)));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Denúncia", "Petició", "Queixa", "Sol.licitud"}));
+    EXPECT_EQ(fields.selectedItem(1000), 0);
+    EXPECT_EQ(fields.className(1084), "SysDateTimePick32");
+
+    auto l = lines(untouched(kDesistiment));
+    EXPECT_EQ(l[5], cp("de la  meva Denúncia presentada en data ") + kLongDate + ".");
+    EXPECT_EQ(l[9], "<MUNICIPI>," + kLongDate + ",");
+
+    auto chosen = fields;
+    chosen.field(1000)->selected = 3;
+    std::string text;
+    generateFormText(kDesistiment, chosen, text);
+    EXPECT_EQ(lines(text)[5], "de la  meva Sol.licitud presentada en data " + kLongDate + ".");
+}
+
+TEST(AdministrationForms, PleadingWaiverAndComplaint)
+{
+    const std::string pleading = untouched(kAllegacio);
+    EXPECT_EQ(pleading.find('%'), std::string::npos); // its table's field 8 is never asked for
+    EXPECT_EQ(lines(pleading)[6], cp("     de   la  LRJPAC,   en relació amb  <ASSUMPTE>, això que"));
+    EXPECT_EQ(lines(pleading)[9], cp("     Que <DECLARACIÓ>"));
+    EXPECT_TRUE(pleading.ends_with(cp("\r\n\r\n<DESTINACIÓ>")));
+
+    const auto waiver = lines(untouched(kRenuncia));
+    EXPECT_EQ(waiver[5], cp("meus drets en l'expedient <NÚMERO> instruït  en relació"));
+    EXPECT_EQ(waiver[6], "amb <ASSUMPTE>, per les raons " + cp("següents:"));
+    EXPECT_EQ(waiver[8], "<RAONS>");
+
+    const std::string complaint = untouched(kQueixa);
+    EXPECT_EQ(lines(complaint)[10], cp("1. Que <DECLARACIÓ>"));
+    EXPECT_TRUE(complaint.ends_with(cp("<MUNICIPI>, ") + kLongDate + cp("\r\n\r\n<DESTINACIÓ>")));
+}
+
+TEST(AdministrationForms, AppealsTakeTheirModelsWording)
+{
+    const auto ordinary = lines(untouched(kRecursOrdi));
+    const auto review = lines(untouched(kRecursRevisio));
+    EXPECT_EQ(ordinary[5], "FORMULO  RECURS , d'acord  amb la LRJPAC (article <ARTICLE>),");
+    EXPECT_EQ(review[5], cp("FORMULO  RECURS  DE  REVISIÓ, d'acord  amb la LRJPAC (article <ARTICLE>),"));
+    EXPECT_EQ(ordinary[6], cp("contra  la resolució dictada amb  data ") + kLongDate);
+    EXPECT_EQ(ordinary[7], cp("per <ÒRGAN> en l'expedient <EXPEDIENT> instruït sobre <RAÓ>"));
+    EXPECT_EQ(ordinary[9], "fou notificada amb " + kLongDate + ".");
+    EXPECT_EQ(ordinary[12], cp("      <DECLARACIÓ>"));
+    EXPECT_EQ(ordinary[20], "<MUNICIPI>,  " + kLongDate);
+    EXPECT_EQ(ordinary[21], cp("<DESTINACIÓ>"));
+    ASSERT_EQ(ordinary.size(), 23u);
+    ASSERT_EQ(review.size(), 25u);
+    for (std::size_t i = 0; i < ordinary.size(); ++i) {
+        if (i != 5) {
+            EXPECT_EQ(review[i], ordinary[i]) << "line " << i;
+        }
+    }
+
+    // The forms' own headings name the appeals in full; the article box of the reposition appeal
+    // has a line of its own.
+    auto textBefore = [](const FormDef &form, int id) {
+        std::string_view before;
+        for (const Item &item : form.items) {
+            if (item.id == id && isField(item))
+                return before;
+            before = item.kind == ItemKind::NewLine ? "\n" : item.text;
+        }
+        return std::string_view{};
+    };
+    EXPECT_EQ(textBefore(kRecursOrdi, 1133), "FORMULO RECURS D'ALÇADA, d'acord amb la LRJPAC (article");
+    EXPECT_EQ(textBefore(kRecursRevisio, 1133), "\n");
+}
