@@ -57,8 +57,7 @@ class NumeralGroup
 public:
     constexpr NumeralGroup(std::size_t offset, unsigned lowest, unsigned highest)
         : m_offset(offset), m_lowest(lowest), m_highest(highest)
-    {
-    }
+    {}
 
     // The word for a value (units) or a digit (tens, hundreds, thousands).
     const char *operator[](unsigned index) const;
@@ -84,8 +83,12 @@ inline constexpr NumeralGroup g_numeralThousandsMasculine{96, 1, 9};
 
 // The groups in the order the table stores them.
 inline constexpr NumeralGroup kNumeralGroups[] = {
-    g_numeralHundredsFeminine, g_numeralHundredsMasculine, g_numeralUnitsFeminine,
-    g_numeralUnitsMasculine,   g_numeralTens,              g_numeralThousandsFeminine,
+    g_numeralHundredsFeminine,
+    g_numeralHundredsMasculine,
+    g_numeralUnitsFeminine,
+    g_numeralUnitsMasculine,
+    g_numeralTens,
+    g_numeralThousandsFeminine,
     g_numeralThousandsMasculine,
 };
 
@@ -105,12 +108,10 @@ constexpr const NumeralGroup &numeralUnits(NumeralGender gender)
 
 constexpr const NumeralGroup &numeralHundreds(NumeralGender gender)
 {
-    return gender == NumeralGender::Feminine ? g_numeralHundredsFeminine
-                                             : g_numeralHundredsMasculine;
+    return gender == NumeralGender::Feminine ? g_numeralHundredsFeminine : g_numeralHundredsMasculine;
 }
 
 constexpr const NumeralGroup &numeralThousands(NumeralGender gender)
 {
-    return gender == NumeralGender::Feminine ? g_numeralThousandsFeminine
-                                             : g_numeralThousandsMasculine;
+    return gender == NumeralGender::Feminine ? g_numeralThousandsFeminine : g_numeralThousandsMasculine;
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <set>
@@ -84,13 +85,11 @@ std::string looseKey(std::string_view text)
 bool listOrder(const std::string &a, const std::string &b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return cp1252::toLower(static_cast<unsigned char>(x))
-             < cp1252::toLower(static_cast<unsigned char>(y));
+        return cp1252::toLower(static_cast<unsigned char>(x)) < cp1252::toLower(static_cast<unsigned char>(y));
     });
 }
 
-template <typename Entry>
-std::vector<Entry> walk(const Entry *table)
+template <typename Entry> std::vector<Entry> walk(const Entry *table)
 {
     std::vector<Entry> records;
     for (const Entry *entry = table; *reinterpret_cast<const char *const *>(entry); ++entry)
@@ -185,9 +184,7 @@ TEST(ReferenceTables, TextsArePaddedToTheirTablesWidths)
     EXPECT_EQ(longest, 43u);
     for (std::size_t i = 0; i < municipalities.size(); ++i) {
         const std::string name = trimmed(municipalities[i].pszName);
-        const std::size_t width = i + 3 >= municipalities.size() ? 18
-                                : name == "Conca de Dalt"        ? name.size()
-                                                                 : 43;
+        const std::size_t width = i + 3 >= municipalities.size() ? 18 : name == "Conca de Dalt" ? name.size() : 43;
         expectPadded(municipalities[i].pszName, width, "municipality " + u8(name));
         expectPadded(municipalities[i].pszComarca, 18, "comarca of " + u8(name));
     }
@@ -249,9 +246,8 @@ TEST(ReferenceTables, VocabularyOpensAndClosesWithItsKnownRows)
     for (const VocabEntry &e : vocabulary)
         catalan.emplace_back(e.pszCatala);
     std::stable_sort(catalan.begin(), catalan.end(), listOrder);
-    const auto firstAccented = std::find_if(catalan.begin(), catalan.end(), [](const std::string &t) {
-        return static_cast<unsigned char>(t[0]) >= 0x80;
-    });
+    const auto firstAccented = std::find_if(
+        catalan.begin(), catalan.end(), [](const std::string &t) { return static_cast<unsigned char>(t[0]) >= 0x80; });
     ASSERT_NE(firstAccented, catalan.end());
     EXPECT_EQ(trimmed(catalan.front().c_str()), "a aquest efecte");
     EXPECT_EQ(trimmed(std::prev(firstAccented)->c_str()), "zona franca");
@@ -287,8 +283,7 @@ TEST(ReferenceTables, VocabularyHoldsNoPairTwice)
         const auto [it, inserted] = seen.emplace(
             std::make_pair(std::string(vocabulary[i].pszCastella), std::string(vocabulary[i].pszCatala)), i);
         EXPECT_TRUE(inserted) << "records " << it->second << " and " << i << " are both \""
-                              << u8(vocabulary[i].pszCastella) << "\" / \"" << u8(vocabulary[i].pszCatala)
-                              << '"';
+                              << u8(vocabulary[i].pszCastella) << "\" / \"" << u8(vocabulary[i].pszCatala) << '"';
     }
 }
 
@@ -409,8 +404,7 @@ TEST(ReferenceTables, MunicipalitiesCarryAComarcaOfTheListAndACatalanPostcodeAnd
         // The postcodes of Catalonia begin 08, 17, 25 or 43; the prefix is the province's.
         const std::uint32_t area = m.nPostcode / 1000;
         EXPECT_TRUE(area == 8 || area == 17 || area == 25 || area == 43) << u8(m.pszName);
-        EXPECT_TRUE(m.nPhonePrefix == 93 || m.nPhonePrefix == 972 || m.nPhonePrefix == 973
-                    || m.nPhonePrefix == 977)
+        EXPECT_TRUE(m.nPhonePrefix == 93 || m.nPhonePrefix == 972 || m.nPhonePrefix == 973 || m.nPhonePrefix == 977)
             << u8(m.pszName);
     }
     EXPECT_EQ(storedString.size(), 41u) << "every comarca has municipalities";
@@ -466,7 +460,7 @@ TEST(NumeralWords, ViewsGiveEachGendersWords)
     EXPECT_STREQ(numeralThousands(G::Masculine)[2], "dos mil");
     EXPECT_STREQ(numeralThousands(G::Masculine)[9], "nou mil");
 
-    const char *const tens[] = {"deu",      "vint",     "trenta",   "quaranta", "cinquanta",
+    const char *const tens[] = {"deu",      "vint",    "trenta",   "quaranta", "cinquanta",
                                 "seixanta", "setanta", "vuitanta", "noranta"};
     for (unsigned digit = 1; digit <= 9; ++digit)
         EXPECT_STREQ(g_numeralTens[digit], tens[digit - 1]);

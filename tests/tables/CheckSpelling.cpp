@@ -94,15 +94,14 @@ std::string prepared(const std::string &cp1252Text, bool labels)
 bool rejectedWords(const std::vector<Text> &texts, const std::string &dictionary,
                    std::vector<std::vector<std::string>> &rejected)
 {
-    const std::filesystem::path input = std::filesystem::temp_directory_path()
-                                      / ("plecta_spelling_" + dictionary + ".txt");
+    const std::filesystem::path input =
+        std::filesystem::temp_directory_path() / ("plecta_spelling_" + dictionary + ".txt");
     {
         std::ofstream out(input);
         for (const Text &t : texts)
             out << '^' << t.utf8 << '\n'; // '^' keeps a text from being read as a command
     }
-    const std::string command = "hunspell -a -i utf-8 -d " + dictionary + " < " + input.string()
-                              + " 2>/dev/null";
+    const std::string command = "hunspell -a -i utf-8 -d " + dictionary + " < " + input.string() + " 2>/dev/null";
     FILE *pipe = popen(command.c_str(), "r");
     if (!pipe)
         return false;
@@ -143,9 +142,8 @@ struct Rate
 };
 
 // Checks one language; prints the rates and the rejected words; returns the pooled rate.
-bool checkLanguage(const std::string &language, const std::string &dictionary,
-                   const std::vector<Text> &texts, std::vector<std::vector<std::string>> &rejected,
-                   bool &dictionaryMissing)
+bool checkLanguage(const std::string &language, const std::string &dictionary, const std::vector<Text> &texts,
+                   std::vector<std::vector<std::string>> &rejected, bool &dictionaryMissing)
 {
     if (!rejectedWords(texts, dictionary, rejected)) {
         dictionaryMissing = true;
@@ -169,8 +167,8 @@ bool checkLanguage(const std::string &language, const std::string &dictionary,
     for (const auto &[table, rate] : rates)
         std::cout << "  " << table << ": " << rate.accepted << " of " << rate.total << " records, "
                   << 100.0 * rate.value() << " %\n";
-    std::cout << "  all: " << pooled.accepted << " of " << pooled.total << " records, "
-              << 100.0 * pooled.value() << " %\n";
+    std::cout << "  all: " << pooled.accepted << " of " << pooled.total << " records, " << 100.0 * pooled.value()
+              << " %\n";
     if (!recordsByWord.empty()) {
         std::cout << "  words the dictionary rejects:\n";
         for (const auto &[word, records] : recordsByWord) {
@@ -204,8 +202,8 @@ int main(int argc, char **argv)
         catalan.push_back({"abbreviations", "abbreviation " + cp1252::toUtf8(trimmed(e->pszAbbrev)),
                            prepared(trimmed(e->pszMeaning), false)});
     for (const SymbolEntry *e = g_symbols; e->pszSymbol; ++e)
-        catalan.push_back({"symbols", "symbol " + cp1252::toUtf8(trimmed(e->pszSymbol)),
-                           prepared(e->pszDescription, false)});
+        catalan.push_back(
+            {"symbols", "symbol " + cp1252::toUtf8(trimmed(e->pszSymbol)), prepared(e->pszDescription, false)});
 
     bool missing = false;
     std::vector<std::vector<std::string>> catalanRejected;
@@ -220,8 +218,8 @@ int main(int argc, char **argv)
     std::size_t untranslated = 0;
     for (std::size_t i : sameText)
         untranslated += !catalanRejected[i].empty();
-    std::cout << "vocabulary records with the same text on both sides: " << sameText.size() << ", "
-              << untranslated << " of them with a word the Catalan dictionary rejects\n";
+    std::cout << "vocabulary records with the same text on both sides: " << sameText.size() << ", " << untranslated
+              << " of them with a word the Catalan dictionary rejects\n";
     if (listSame) {
         for (std::size_t i : sameText)
             std::cout << "  " << castilian[i].where << ": " << catalan[i].utf8

@@ -48,14 +48,13 @@ std::string codePointName(char32_t cp)
 bool isControl(unsigned char byte)
 {
     // C0 controls, DEL, and the five bytes Windows-1252 leaves undefined (read as C1 controls).
-    return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F
-        || byte == 0x90 || byte == 0x9D;
+    return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
 
 } // namespace
 
-std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t minFields,
-                                 std::size_t maxFields, Faults &faults)
+std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t minFields, std::size_t maxFields,
+                                 Faults &faults)
 {
     std::vector<Record> records;
     std::ifstream in(path, std::ios::binary);
@@ -83,17 +82,15 @@ std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t 
         }
         const cp1252::Conversion converted = cp1252::fromUtf8(line);
         if (converted.error) {
-            faults.add(where, "character " + codePointName(converted.error->codePoint) + " at byte "
-                                  + std::to_string(converted.error->offset + 1)
-                                  + " cannot be written in Windows-1252");
+            faults.add(where, "character " + codePointName(converted.error->codePoint) + " at byte " +
+                                  std::to_string(converted.error->offset + 1) + " cannot be written in Windows-1252");
             continue;
         }
         Record record{where, splitTabs(converted.text)};
         bool good = true;
         if (record.fields.size() < minFields || record.fields.size() > maxFields) {
-            faults.add(where, std::to_string(record.fields.size()) + " fields, expected "
-                                  + std::to_string(minFields)
-                                  + (maxFields != minFields ? " to " + std::to_string(maxFields) : ""));
+            faults.add(where, std::to_string(record.fields.size()) + " fields, expected " + std::to_string(minFields) +
+                                  (maxFields != minFields ? " to " + std::to_string(maxFields) : ""));
             good = false;
         }
         for (const std::string &field : record.fields) {

@@ -27,8 +27,8 @@ private:
 
 // Reads a data file. A record must have between minFields and maxFields fields, none empty, none
 // with leading or trailing spaces (padding is the generator's job) and no control characters.
-std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t minFields,
-                                 std::size_t maxFields, Faults &faults);
+std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t minFields, std::size_t maxFields,
+                                 Faults &faults);
 
 // A field as the messages quote it: back in UTF-8, between quotes.
 std::string quoted(const std::string &cp1252Text);

@@ -52,14 +52,12 @@ std::string literal(const std::string &text)
 }
 
 // Pads a text to its width, or records a fault when the text would have to be cut.
-std::string padded(const Record &record, std::size_t field, std::size_t width, const char *what,
-                   Faults &faults)
+std::string padded(const Record &record, std::size_t field, std::size_t width, const char *what, Faults &faults)
 {
     const std::string &text = record.fields[field];
     if (text.size() > width) {
-        faults.add(record.where, std::string(what) + " " + quoted(text) + " is "
-                                     + std::to_string(text.size()) + " characters, wider than "
-                                     + std::to_string(width) + "; reword it");
+        faults.add(record.where, std::string(what) + " " + quoted(text) + " is " + std::to_string(text.size()) +
+                                     " characters, wider than " + std::to_string(width) + "; reword it");
         return text;
     }
     return text + std::string(width - text.size(), ' ');
@@ -67,8 +65,8 @@ std::string padded(const Record &record, std::size_t field, std::size_t width, c
 
 bool parseNumber(const std::string &text, std::uint32_t &value)
 {
-    if (text.empty() || text.size() > 9
-        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     value = static_cast<std::uint32_t>(std::stoul(text));
     return true;
@@ -93,8 +91,8 @@ void writeVocabulary(std::ostream &out, const fs::path &dir, Faults &faults)
     out << "const VocabEntry g_vocabulary[] = {\n";
     for (const fs::path &file : vocabularyFiles(dir / "vocabulary")) {
         for (const Record &r : readDataFile(file, 2, 2, faults)) {
-            out << "    {" << literal(padded(r, 0, kVocabularyWidth, "Castilian text", faults))
-                << ", " << literal(padded(r, 1, kVocabularyWidth, "Catalan text", faults)) << "},\n";
+            out << "    {" << literal(padded(r, 0, kVocabularyWidth, "Castilian text", faults)) << ", "
+                << literal(padded(r, 1, kVocabularyWidth, "Catalan text", faults)) << "},\n";
         }
     }
     out << "    {nullptr, nullptr},\n};\n\n";
@@ -116,17 +114,16 @@ void writeSymbols(std::ostream &out, const fs::path &dir, Faults &faults)
     for (const Record &r : readDataFile(dir / "symbols.tsv", 2, 2, faults)) {
         const std::string &description = r.fields[1];
         if (description.size() > kDescriptionLimit)
-            faults.add(r.where, "description " + quoted(description) + " is longer than "
-                                    + std::to_string(kDescriptionLimit) + " characters");
-        out << "    {" << literal(padded(r, 0, kSymbolWidth, "symbol", faults)) << ", "
-            << literal(description) << "},\n";
+            faults.add(r.where, "description " + quoted(description) + " is longer than " +
+                                    std::to_string(kDescriptionLimit) + " characters");
+        out << "    {" << literal(padded(r, 0, kSymbolWidth, "symbol", faults)) << ", " << literal(description)
+            << "},\n";
     }
     out << "    {nullptr, nullptr},\n};\n\n";
 }
 
 // The comarques list, and one padded string per comarca that the municipalities share.
-std::map<std::string, std::string> writeComarques(std::ostream &out, const fs::path &dir,
-                                                  Faults &faults)
+std::map<std::string, std::string> writeComarques(std::ostream &out, const fs::path &dir, Faults &faults)
 {
     const std::vector<Record> records = readDataFile(dir / "comarques.tsv", 1, 1, faults);
     std::map<std::string, std::string> symbolByName;
@@ -139,8 +136,8 @@ std::map<std::string, std::string> writeComarques(std::ostream &out, const fs::p
         }
         const std::string symbol = "kComarca" + std::to_string(i);
         symbolByName[name] = symbol;
-        out << "const char " << symbol << "[] = "
-            << literal(padded(records[i], 0, kComarcaWidth, "comarca", faults)) << ";\n";
+        out << "const char " << symbol << "[] = " << literal(padded(records[i], 0, kComarcaWidth, "comarca", faults))
+            << ";\n";
     }
     out << "} // namespace\n\nconst char *const g_comarques[] = {\n";
     for (const Record &r : records)
@@ -168,8 +165,8 @@ void writeMunicipalities(std::ostream &out, const fs::path &dir,
             faults.add(r.where, "comarca " + quoted(r.fields[1]) + " is not in comarques.tsv");
             continue;
         }
-        out << "    {" << literal(padded(r, 0, width, "name", faults)) << ", " << comarca->second
-            << ", " << postcode << "u, " << prefix << "u},\n";
+        out << "    {" << literal(padded(r, 0, width, "name", faults)) << ", " << comarca->second << ", " << postcode
+            << "u, " << prefix << "u},\n";
     }
     out << "    {nullptr, nullptr, 0u, 0u},\n};\n\n";
 }
@@ -178,8 +175,8 @@ void writeNumeralWords(std::ostream &out, const fs::path &dir, Faults &faults)
 {
     // The data file names its groups; their order and sizes are the header's.
     static const char *const groupNames[] = {
-        "hundreds-feminine", "hundreds-masculine", "units-feminine",      "units-masculine",
-        "tens",              "thousands-feminine", "thousands-masculine",
+        "hundreds-feminine",  "hundreds-masculine",  "units-feminine", "units-masculine", "tens",
+        "thousands-feminine", "thousands-masculine",
     };
     static_assert(std::size(groupNames) == std::size(kNumeralGroups));
 
@@ -204,8 +201,7 @@ void writeNumeralWords(std::ostream &out, const fs::path &dir, Faults &faults)
     }
     if (records.size() != kNumeralWordCount)
         faults.add((dir / "numerals.tsv").string(),
-                   std::to_string(records.size()) + " words, expected "
-                       + std::to_string(kNumeralWordCount));
+                   std::to_string(records.size()) + " words, expected " + std::to_string(kNumeralWordCount));
 
     out << "const char *const g_numeralWords[kNumeralWordCount] = {\n";
     for (const Record &r : records)
