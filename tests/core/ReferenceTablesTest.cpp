@@ -465,6 +465,19 @@ TEST(NumeralWords, ViewsGiveEachGendersWords)
     for (unsigned digit = 1; digit <= 9; ++digit)
         EXPECT_STREQ(g_numeralTens[digit], tens[digit - 1]);
 
+    // The compound words are built from the units, so a slip in any of them shows here.
+    for (const G gender : {G::Feminine, G::Masculine}) {
+        const std::string hundredsEnding = gender == G::Feminine ? "-centes" : "-cents";
+        for (unsigned digit = 2; digit <= 9; ++digit) {
+            const std::string unit = numeralUnits(gender)[digit];
+            EXPECT_EQ(numeralHundreds(gender)[digit], unit + hundredsEnding);
+            EXPECT_EQ(numeralThousands(gender)[digit], unit + " mil");
+            EXPECT_EQ(numeralUnits(gender)[20 + digit], "vint-i-" + unit);
+        }
+        EXPECT_STREQ(numeralUnits(gender)[20], g_numeralTens[2]);
+        EXPECT_STREQ(numeralUnits(gender)[10], g_numeralTens[1]);
+    }
+
     // Only 1, 2 and the numbers built on them change with gender.
     for (unsigned value = 0; value <= 29; ++value) {
         const bool differs = value % 10 == 1 || value % 10 == 2;
