@@ -1,0 +1,58 @@
+#include "cli/Commands.h"
+#include "cli/DocumentFill.h"
+
+#include <filesystem>
+
+namespace cli {
+namespace {
+
+constexpr OptionSpec kOptions[] = {
+    {"--set", "", true, true},
+    {"--choose", "", true, true},
+    {"--line", "", true, true},
+    {"--model", "", true, false},
+    {"--date", "", true, false},
+    {"--output", "-o", true, false},
+    {"--force", "", false, false},
+    {"--encoding", "", true, false},
+};
+
+Expected<int> run(const ParsedArgs &args)
+{
+    const auto kind = findKind(args.positional.front());
+    if (!kind)
+        return kind.failure();
+    const auto date = dateOption(args);
+    if (!date)
+        return date.failure();
+    const auto encoding = encodingOption(args, Encoding::Cp1252);
+    if (!encoding)
+        return encoding.failure();
+
+    DocumentFill fill(*kind, *date);
+    if (Problem problem = applyFillOptions(fill, args))
+        return *problem;
+    if (Problem problem = fill.check())
+        return *problem;
+    const std::string document = encode(fill.text(), *encoding);
+
+    const std::string *output = args.value("--output");
+    if (!output) {
+        if (args.has("--force"))
+            return Failure{"--force només té sentit amb -o FITXER"};
+        writeOut(document);
+        return kExitOk;
+    }
+    StagedFiles files(args.has("--force"));
+    if (Problem problem = files.stage(std::filesystem::path(*output), document))
+        return *problem;
+    if (Problem problem = files.commit())
+        return *problem;
+    return kExitOk;
+}
+
+} // namespace
+
+const Command kDocumentCommand{"document", kOptions, 1, run};
+
+} // namespace cli

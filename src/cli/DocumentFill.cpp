@@ -1,0 +1,220 @@
+#include "cli/DocumentFill.h"
+
+#include "cli/TextInput.h"
+#include "forms/Certificate.h"
+#include "forms/CommercialForms.h"
+#include "forms/FormFields.h"
+#include "models/DateText.h"
+#include "text/Cp1252.h"
+
+#include <charconv>
+
+namespace cli {
+namespace {
+
+bool digits(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+std::string joinChoices(const plecta::MemoryField &field)
+{
+    std::string out;
+    for (const std::string &item : field.items)
+        out += (out.empty() ? "«" : ", «") + cp1252::toUtf8(item) + "»";
+    return out;
+}
+
+} // namespace
+
+Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where)
+{
+    const auto bad = Failure{std::string(where) + ": «" + std::string(text) + "» no és una data AAAA-MM-DD"};
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digits(text.substr(0, 4)) ||
+        !digits(text.substr(5, 2)) || !digits(text.substr(8, 2)))
+        return bad;
+    int y = 0;
+    unsigned m = 0, d = 0;
+    std::from_chars(text.data(), text.data() + 4, y);
+    std::from_chars(text.data() + 5, text.data() + 7, m);
+    std::from_chars(text.data() + 8, text.data() + 10, d);
+    const std::chrono::year_month_day date{std::chrono::year{y}, std::chrono::month{m}, std::chrono::day{d}};
+    if (!date.ok())
+        return bad;
+    return date;
+}
+
+Expected<Assignment> parseAssignment(std::string_view text, std::string_view option)
+{
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos || equals == 0)
+        return Failure{std::string(option) + " espera ID=VALOR, no «" + std::string(text) + "»"};
+    return Assignment{std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
+}
+
+DocumentFill::DocumentFill(const Kind &kind, std::chrono::year_month_day date)
+    : m_kind(kind), m_fields(forms::initialFields(*kind.form, date))
+{
+    for (const forms::Item &item : kind.form->items) {
+        if (item.kind == forms::ItemKind::Radio && item.id == forms::kCertModelBRadio && item.checked)
+            m_modelA = false;
+    }
+}
+
+bool DocumentFill::isCertificate() const
+{
+    return m_kind.form == &forms::kCertificat;
+}
+
+Expected<const forms::Item *> DocumentFill::field(std::string_view id, std::string_view where) const
+{
+    const std::string help = " (vegeu plecta-cli fields " + std::to_string(m_kind.entry->nFormID) + ")";
+    if (!digits(id))
+        return Failure{std::string(where) + ": «" + std::string(id) + "» no és l'identificador d'un camp" + help};
+    for (const forms::Item &item : m_kind.form->items) {
+        if (forms::isField(item) && std::to_string(item.id) == id)
+            return &item;
+    }
+    return Failure{std::string(where) + ": el document " + kindLabel(m_kind) + " no té el camp " + std::string(id) +
+                   help};
+}
+
+Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::string_view where)
+{
+    const auto item = field(id, where);
+    if (!item)
+        return item.failure();
+    switch ((*item)->kind) {
+    case forms::ItemKind::Edit:
+    case forms::ItemKind::Box:
+    case forms::ItemKind::Today: {
+        auto text = gateText(utf8, where);
+        if (!text)
+            return text.failure();
+        m_fields.field((*item)->id)->text = std::move(*text);
+        m_filled.insert((*item)->id);
+        return std::nullopt;
+    }
+    case forms::ItemKind::DatePicker: {
+        const auto date = parseDate(utf8, where);
+        if (!date)
+            return date.failure();
+        plecta::MakeLongDateText(m_fields.field((*item)->id)->text, *date);
+        return std::nullopt;
+    }
+    case forms::ItemKind::Choice:
+        return Failure{std::string(where) + ": el camp " + std::string(id) + " és una llista; trieu-ne un element amb --choose"};
+    default:
+        return Failure{std::string(where) + ": el camp " + std::string(id) + " és la llista de línies; afegiu-hi línies amb --line"};
+    }
+}
+
+Problem DocumentFill::choose(std::string_view id, std::string_view itemUtf8, std::string_view where)
+{
+    const auto item = field(id, where);
+    if (!item)
+        return item.failure();
+    if ((*item)->kind != forms::ItemKind::Choice)
+        return Failure{std::string(where) + ": el camp " + std::string(id) + " no és una llista"};
+    auto wanted = gateText(itemUtf8, where);
+    if (!wanted)
+        return wanted.failure();
+    plecta::MemoryField &list = *m_fields.field((*item)->id);
+    std::optional<int> match;
+    for (std::size_t i = 0; i < list.items.size() && !match; ++i) {
+        if (list.items[i] == *wanted)
+            match = int(i);
+    }
+    for (std::size_t i = 0; i < list.items.size() && !match; ++i) {
+        if (cp1252::toLower(list.items[i]) == cp1252::toLower(*wanted))
+            match = int(i);
+    }
+    if (!match)
+        return Failure{std::string(where) + ": la llista " + std::string(id) + " no té «" + std::string(itemUtf8) +
+                       "»; té " + joinChoices(list)};
+    list.selected = match;
+    return std::nullopt;
+}
+
+Problem DocumentFill::setCell(std::string_view id, std::string_view utf8, std::string_view where)
+{
+    const auto item = field(id, where);
+    if (!item)
+        return item.failure();
+    const forms::ItemKind kind = (*item)->kind;
+    if (kind == forms::ItemKind::LineList)
+        return Failure{std::string(where) + ": les línies no es donen al CSV; afegiu-les amb --line"};
+    if (utf8.empty() && (kind == forms::ItemKind::Choice || kind == forms::ItemKind::DatePicker))
+        return std::nullopt;
+    if (kind == forms::ItemKind::Choice)
+        return choose(id, utf8, where);
+    return setText(id, utf8, where);
+}
+
+Problem DocumentFill::addLine(std::string_view valuesUtf8, std::string_view where)
+{
+    const forms::LineItems *lines = m_kind.form->lineItems;
+    if (!lines)
+        return Failure{std::string(where) + ": el document " + kindLabel(m_kind) + " no té línies"};
+
+    std::vector<std::string> values;
+    std::size_t start = 0;
+    for (;;) {
+        const auto bar = valuesUtf8.find('|', start);
+        const std::string_view value = valuesUtf8.substr(start, bar == std::string_view::npos ? bar : bar - start);
+        auto text = gateText(value, std::string(where) + ", valor " + std::to_string(values.size() + 1));
+        if (!text)
+            return text.failure();
+        values.push_back(std::move(*text));
+        if (bar == std::string_view::npos)
+            break;
+        start = bar + 1;
+    }
+    const std::size_t columns = lines->dialogLabels.size();
+    if (values.size() != columns) {
+        std::string names;
+        for (std::string_view label : lines->dialogLabels)
+            names += (names.empty() ? "" : "|") + std::string(label);
+        return Failure{std::string(where) + ": " + std::to_string(values.size()) + " valors; les línies de " +
+                       kindLabel(m_kind) + " en tenen " + std::to_string(columns) + " (" + names + ")"};
+    }
+    auto &rows = m_fields.field(plecta::kLineListId)->rows;
+    rows.insert(rows.begin(), std::move(values));
+    return std::nullopt;
+}
+
+Problem DocumentFill::setModel(std::string_view letter)
+{
+    if (!isCertificate())
+        return Failure{"--model: només el certificat té dos models, no " + kindLabel(m_kind)};
+    if (letter != "A" && letter != "a" && letter != "B" && letter != "b")
+        return Failure{"--model: «" + std::string(letter) + "» no és cap model (A o B)"};
+    m_modelA = letter == "A" || letter == "a";
+    return std::nullopt;
+}
+
+Problem DocumentFill::check() const
+{
+    if (!isCertificate())
+        return std::nullopt;
+    const forms::CertificateModel model = forms::certificateModel(m_modelA);
+    for (const forms::Item &item : m_kind.form->items) {
+        if (forms::isField(item) && item.group == model.disabledGroup && m_filled.contains(item.id))
+            return Failure{"el camp " + std::to_string(item.id) + " és de la frase final del Model " +
+                           (m_modelA ? "B" : "A") + ", que no s'omple amb el Model " + (m_modelA ? "A" : "B") +
+                           " (trieu-lo amb --model)"};
+    }
+    return std::nullopt;
+}
+
+std::string DocumentFill::text() const
+{
+    std::string out;
+    if (isCertificate())
+        forms::generateCertificateText(m_fields, m_modelA, out);
+    else
+        forms::generateFormText(*m_kind.form, m_fields, out);
+    return out;
+}
+
+} // namespace cli

@@ -1,0 +1,63 @@
+#pragma once
+// A kind's form filled from the command line: every field starts as the window shows it when the
+// form is first shown (initial texts, the date, first choices, no lines), and the options change
+// it the way a user would before turning to the "Document" tab.
+
+#include "cli/Expected.h"
+#include "cli/Kinds.h"
+#include "models/MemoryFieldSource.h"
+
+#include <chrono>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// "YYYY-MM-DD", a real calendar date.
+Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where);
+
+// "ID=TEXT" split at the first "=".
+struct Assignment
+{
+    std::string id;
+    std::string value;
+};
+Expected<Assignment> parseAssignment(std::string_view text, std::string_view option);
+
+class DocumentFill
+{
+public:
+    DocumentFill(const Kind &kind, std::chrono::year_month_day date);
+
+    // A text box gets the text as typed; a date picker takes a date "YYYY-MM-DD". `where` names
+    // the option or the CSV cell in messages.
+    Problem setText(std::string_view id, std::string_view utf8, std::string_view where);
+    // Selects the choice-list item with this text (letter case aside when nothing matches exactly).
+    Problem choose(std::string_view id, std::string_view itemUtf8, std::string_view where);
+    // A CSV cell: a text box takes it as typed; a choice list or a date picker as with choose()
+    // and setText(), an empty cell leaving the field as it starts.
+    Problem setCell(std::string_view id, std::string_view utf8, std::string_view where);
+    // "A|B|C": one line item, one value per column, added as the "Afegir concepte" button adds it
+    // (at the top of the list).
+    Problem addLine(std::string_view valuesUtf8, std::string_view where);
+    // "A" or "B": the certificate's model.
+    Problem setModel(std::string_view letter);
+    // What can only be judged once every option is in: a value for the closing sentence of the
+    // model not chosen, which the window keeps disabled.
+    Problem check() const;
+
+    // The document exactly as the "Document" view shows it (Windows-1252, CR LF).
+    std::string text() const;
+
+private:
+    Expected<const forms::Item *> field(std::string_view id, std::string_view where) const;
+    bool isCertificate() const;
+
+    Kind m_kind;
+    plecta::MemoryFieldSource m_fields;
+    bool m_modelA = true;
+    std::set<int> m_filled; // text boxes given a value
+};
+
+} // namespace cli

@@ -1,0 +1,176 @@
+#include "cli/Help.h"
+
+namespace cli {
+namespace {
+
+constexpr std::string_view kProgram = R"(Ús: plecta-cli ORDRE [OPCIONS]
+
+Plecta des del terminal: numerals, llistes de consulta, documents i cartes en sèrie.
+
+Ordres:
+  numeral N        escriu un número en lletres, en femení i en masculí
+  list TAULA       mostra una llista de consulta (vocabulari, abreviatures, municipis...)
+  kinds            mostra els tipus de document dels dos catàlegs
+  fields TIPUS     mostra els camps del formulari d'un tipus de document
+  document TIPUS   escriu un document acabat
+  merge TIPUS      escriu un document per cada fila d'un fitxer CSV
+
+Opcions de totes les ordres:
+  -h, --help       mostra l'ajuda de l'ordre
+
+Estat de sortida: 0 si tot va bé, 1 si una cerca no troba res, 2 si l'entrada no és vàlida
+(el motiu s'explica en una línia a la sortida d'error i no s'escriu cap fitxer a mitges).
+
+Vegeu «plecta-cli ORDRE --help» per a cada ordre.
+)";
+
+constexpr std::string_view kNumeral = R"(Ús: plecta-cli numeral N [--gender f|m] [--encoding utf-8|cp1252]
+
+Escriu el número N (de 0 a 99999999, només xifres) en lletres, tal com ho fa la finestra
+«Numerals»: primer en femení i després en masculí, un a cada línia. El text s'escriu tal qual,
+amb els espais dobles i l'espai final que hi pugui haver.
+
+Opcions:
+  --gender f|m       escriu només el femení (f) o el masculí (m)
+  --encoding CODI    utf-8 (per defecte) o cp1252
+
+Un número de més de vuit xifres dóna «número massa gran» i l'estat 2, com a la finestra.
+
+Exemple:
+  plecta-cli numeral 1234567 --gender m
+)";
+
+constexpr std::string_view kList = R"(Ús: plecta-cli list TAULA [--sort COLUMNA [--desc]] [--find TEXT] [--encoding utf-8|cp1252]
+
+Mostra les files d'una llista de consulta tal com les mostra la finestra, amb les columnes
+separades per tabuladors, en l'ordre de la taula i amb els espais de farciment.
+
+Taules:
+  vocabulary       Castellà - Català
+  vocabulary-ca    Català - Castellà
+  abbreviations    Abreviatures
+  symbols          Símbols i sigles
+  municipalities   Municipis (nom, comarca, codi postal i prefix)
+  comarques        Comarques
+
+Opcions:
+  --sort COLUMNA     ordena com un clic al títol de la columna; COLUMNA és el títol
+                     («Codi Postal») o el número de la columna, comptant des d'1
+  --desc             ordre descendent, com un segon clic al mateix títol
+  --find TEXT        mostra, una rere l'altra des de dalt, les files que seleccionaria la cerca
+                     (Ctrl+F): les que comencen per TEXT a la primera columna, sense distingir
+                     majúscules; només al vocabulari i als municipis
+  --encoding CODI    utf-8 (per defecte) o cp1252, els bytes del programa
+
+Les comarques no s'ordenen; les abreviatures, els símbols i les comarques no tenen cerca.
+Una cerca que no troba res escriu «No trobat» a la sortida d'error i acaba amb l'estat 1.
+
+Exemples:
+  plecta-cli list municipalities --sort "Codi Postal" --desc
+  plecta-cli list vocabulary-ca --find acord
+)";
+
+constexpr std::string_view kKinds = R"(Ús: plecta-cli kinds [--encoding utf-8|cp1252]
+
+Mostra els tipus de document dels catàlegs «Textos de l'empresa» i «Administració Pública»:
+l'identificador del formulari, el nom, el catàleg i l'apartat, separats per tabuladors. Un tipus
+es pot nomenar pel seu identificador (de 160 a 190) o pel seu nom, p. ex. 177 o "carta".
+)";
+
+constexpr std::string_view kFields = R"(Ús: plecta-cli fields TIPUS [--date AAAA-MM-DD] [--encoding utf-8|cp1252]
+
+Mostra els camps del formulari d'un tipus de document, en l'ordre del formulari, separats per
+tabuladors: identificador, mena de camp, l'etiqueta que el precedeix, el text inicial i, per a
+les llistes, els elements (separats per «|»).
+
+Menes de camp:
+  text               quadre de text (--set ID=TEXT)
+  data               quadre de text que comença amb la data (--set ID=TEXT o --date)
+  selector de data   selector de data (--date, o --set ID=AAAA-MM-DD)
+  llista             llista d'elements (--choose ID=ELEMENT)
+  llista editable    llista que també admet text, però el document només en pren un element
+  línies             la llista de línies de l'albarà i de la comanda (--line); els «elements»
+                     són les columnes
+  model              el botó d'opció de cada model del certificat (--model A|B)
+
+Opcions:
+  --date AAAA-MM-DD  la data dels textos inicials (avui, si no es dóna)
+)";
+
+constexpr std::string_view kDocument = R"(Ús: plecta-cli document TIPUS [OPCIONS]
+
+Escriu el document acabat tal com el mostra la pestanya «Document» per a un formulari que té
+els textos inicials a tots els camps llevat dels que es donen. Per defecte el document surt en
+Windows-1252 amb salts de línia CR LF, com el desa «Anomena i desa».
+
+Opcions:
+  --set ID=TEXT        posa TEXT al camp ID (vegeu plecta-cli fields TIPUS); es pot repetir
+  --choose ID=ELEMENT  tria ELEMENT a la llista ID; es pot repetir
+  --line A|B|C...      afegeix una línia a l'albarà o a la comanda, un valor per columna; es pot
+                       repetir, i cada línia nova va a dalt de tot, com amb «Afegir concepte»
+  --model A|B          el model del certificat (A, si no es dóna)
+  --date AAAA-MM-DD    la data dels camps de data i dels selectors (avui, si no es dóna)
+  -o, --output FITXER  escriu el document a FITXER i no a la sortida estàndard
+  --force              substitueix FITXER si ja existeix
+  --encoding CODI      cp1252 (per defecte) o utf-8
+
+Els textos es donen en UTF-8; «ŀ» s'escriu «l·» i un caràcter que Windows-1252 no pot
+representar s'informa amb la seva posició, sense escriure res.
+
+Exemples:
+  plecta-cli document carta --set 1043="Maria Puig i Soler" --date 2024-03-15 -o carta.txt
+  plecta-cli document albarà --line "3|Cadira|25|75" --line "1|Taula|120|120" --encoding utf-8
+  plecta-cli document certificat --model B --set 1046="la presidenta"
+)";
+
+constexpr std::string_view kMerge = R"(Ús: plecta-cli merge TIPUS --csv FITXER --out CARPETA [--name COLUMNA] [OPCIONS]
+
+Escriu un document per cada fila d'un fitxer CSV (RFC 4180, UTF-8). La primera fila nomena els
+camps: cada columna és l'identificador d'un camp del formulari (vegeu plecta-cli fields TIPUS).
+Per a cada fila, el formulari comença amb els textos inicials i les opcions comunes, i cada
+cel·la omple el seu camp: un quadre de text pren el text tal qual (una cel·la buida el deixa
+buit); una llista tria l'element i un selector de data pren una data AAAA-MM-DD (una cel·la
+buida els deixa com comencen).
+
+Els fitxers es diuen com el valor de la columna --name, amb «.txt» al final, o 001.txt,
+002.txt... en l'ordre de les files. La columna --name pot ser un camp o una columna qualsevol.
+Abans d'escriure res es comprova tot el fitxer: una línia dolenta s'informa amb el seu número i
+no s'escriu cap document.
+
+Opcions:
+  --csv FITXER         el fitxer CSV
+  --out CARPETA        la carpeta dels documents (es crea si no existeix)
+  --name COLUMNA       la columna que dóna el nom de cada fitxer
+  --force              substitueix els fitxers que ja existeixin
+  --set, --choose, --line, --model, --date, --encoding
+                       com a plecta-cli document, i valen per a totes les files
+
+Exemple:
+  plecta-cli merge carta --csv destinataris.csv --out cartes --name 1043 --date 2024-03-15
+)";
+
+} // namespace
+
+std::string_view programHelp()
+{
+    return kProgram;
+}
+
+std::string_view commandHelp(std::string_view command)
+{
+    if (command == "numeral")
+        return kNumeral;
+    if (command == "list")
+        return kList;
+    if (command == "kinds")
+        return kKinds;
+    if (command == "fields")
+        return kFields;
+    if (command == "document")
+        return kDocument;
+    if (command == "merge")
+        return kMerge;
+    return {};
+}
+
+} // namespace cli

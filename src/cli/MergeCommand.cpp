@@ -1,0 +1,179 @@
+#include "cli/Commands.h"
+#include "cli/Csv.h"
+#include "cli/DocumentFill.h"
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace cli {
+namespace {
+
+constexpr OptionSpec kOptions[] = {
+    {"--csv", "", true, false},
+    {"--out", "", true, false},
+    {"--name", "", true, false},
+    {"--set", "", true, true},
+    {"--choose", "", true, true},
+    {"--line", "", true, true},
+    {"--model", "", true, false},
+    {"--date", "", true, false},
+    {"--force", "", false, false},
+    {"--encoding", "", true, false},
+};
+
+Expected<std::string> readFile(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in || std::filesystem::is_directory(path))
+        return Failure{"no es pot llegir el fitxer " + shown(path)};
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// What each CSV column is: a field of the form, the column that names the files, or both.
+struct Columns
+{
+    std::vector<std::string> fieldIds; // per column; empty for a column that is not a field
+    std::optional<std::size_t> name;
+};
+
+Expected<Columns> readHeader(const Kind &kind, const CsvRecord &header, const std::string *nameColumn)
+{
+    Columns columns;
+    std::map<std::string, std::size_t> seen;
+    for (std::size_t i = 0; i < header.fields.size(); ++i) {
+        const std::string &title = header.fields[i];
+        if (!seen.emplace(title, i).second)
+            return Failure{"CSV, línia 1: la columna «" + title + "» hi és dues vegades"};
+        const bool isName = nameColumn && title == *nameColumn;
+        if (isName)
+            columns.name = i;
+        const forms::Item *field = nullptr;
+        for (const forms::Item &item : kind.form->items) {
+            if (forms::isField(item) && std::to_string(item.id) == title)
+                field = &item;
+        }
+        if (field && field->kind == forms::ItemKind::LineList)
+            return Failure{"CSV, línia 1: la columna «" + title + "» és la llista de línies, que no es dona al CSV " +
+                           "(afegiu-hi línies amb --line)"};
+        if (!field && !isName)
+            return Failure{"CSV, línia 1: la columna «" + title + "» no és cap camp de " + kindLabel(kind) +
+                           " (vegeu plecta-cli fields " + std::to_string(kind.entry->nFormID) + ")"};
+        columns.fieldIds.push_back(field ? title : std::string());
+    }
+    if (nameColumn && !columns.name)
+        return Failure{"--name: el CSV no té la columna «" + *nameColumn + "»"};
+    return columns;
+}
+
+// A file name taken from a cell: one name inside the folder, with ".txt" added.
+Expected<std::string> fileName(std::string_view cell, std::size_t line)
+{
+    const std::string where = "CSV, línia " + std::to_string(line) + ", el nom de fitxer «" + std::string(cell) + "»";
+    if (cell.empty() || cell == "." || cell == "..")
+        return Failure{where + " no és vàlid"};
+    for (char c : cell) {
+        if (c == '/' || static_cast<unsigned char>(c) < 0x20)
+            return Failure{where + " no pot contenir «/» ni caràcters de control"};
+    }
+    std::string name(cell);
+    const bool hasTxt = name.size() > 4 && (name.ends_with(".txt") || name.ends_with(".TXT"));
+    return hasTxt ? name : name + ".txt";
+}
+
+std::string numberedName(std::size_t number, std::size_t count)
+{
+    std::string digits = std::to_string(number);
+    const std::size_t width = std::max<std::size_t>(3, std::to_string(count).size());
+    return std::string(width - std::min(width, digits.size()), '0') + digits + ".txt";
+}
+
+Expected<int> run(const ParsedArgs &args)
+{
+    const auto kind = findKind(args.positional.front());
+    if (!kind)
+        return kind.failure();
+    const std::string *csvPath = args.value("--csv");
+    const std::string *outDir = args.value("--out");
+    if (!csvPath || !outDir)
+        return Failure{"cal donar --csv FITXER i --out CARPETA"};
+    const auto date = dateOption(args);
+    if (!date)
+        return date.failure();
+    const auto encoding = encodingOption(args, Encoding::Cp1252);
+    if (!encoding)
+        return encoding.failure();
+
+    const auto text = readFile(*csvPath);
+    if (!text)
+        return text.failure();
+    const auto records = parseCsv(*text);
+    if (!records)
+        return records.failure();
+    const auto columns = readHeader(*kind, records->front(), args.value("--name"));
+    if (!columns)
+        return columns.failure();
+    const std::size_t count = records->size() - 1;
+    if (count == 0)
+        return Failure{"el CSV no té cap fila de dades, només la capçalera"};
+
+    // Every document is built, and every name checked, before anything is written.
+    std::vector<std::pair<std::string, std::string>> documents; // file name, bytes
+    std::map<std::string, std::size_t> names;
+    for (std::size_t r = 1; r < records->size(); ++r) {
+        const CsvRecord &record = (*records)[r];
+        DocumentFill fill(*kind, *date);
+        if (Problem problem = applyFillOptions(fill, args))
+            return *problem;
+        for (std::size_t c = 0; c < record.fields.size(); ++c) {
+            const std::string &id = columns->fieldIds[c];
+            if (id.empty())
+                continue;
+            const std::string where = "CSV, línia " + std::to_string(record.line) + ", columna " + id;
+            if (Problem problem = fill.setCell(id, record.fields[c], where))
+                return *problem;
+        }
+        if (Problem problem = fill.check())
+            return Failure{"CSV, línia " + std::to_string(record.line) + ": " + problem->message};
+
+        auto name = columns->name ? fileName(record.fields[*columns->name], record.line)
+                                  : Expected<std::string>(numberedName(r, count));
+        if (!name)
+            return name.failure();
+        if (const auto [at, added] = names.emplace(*name, record.line); !added)
+            return Failure{"CSV, línia " + std::to_string(record.line) + ": el nom de fitxer «" + *name +
+                           "» ja és el de la línia " + std::to_string(at->second)};
+        documents.emplace_back(std::move(*name), encode(fill.text(), *encoding));
+    }
+
+    const std::filesystem::path folder(*outDir);
+    std::error_code error;
+    if (std::filesystem::exists(folder, error) && !std::filesystem::is_directory(folder, error))
+        return Failure{"--out: " + shown(folder) + " no és una carpeta"};
+    std::filesystem::create_directories(folder, error);
+    if (error)
+        return Failure{"--out: no es pot crear la carpeta " + shown(folder)};
+
+    StagedFiles files(args.has("--force"));
+    for (const auto &[name, bytes] : documents) {
+        if (Problem problem = files.stage(folder / name, bytes))
+            return *problem;
+    }
+    if (Problem problem = files.commit())
+        return *problem;
+
+    std::string written;
+    for (const auto &document : documents)
+        written += (folder / document.first).string() + "\n";
+    writeOut(written);
+    return kExitOk;
+}
+
+} // namespace
+
+const Command kMergeCommand{"merge", kOptions, 1, run};
+
+} // namespace cli

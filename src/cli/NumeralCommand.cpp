@@ -1,0 +1,44 @@
+#include "cli/Commands.h"
+
+#include "reference/Numerals.h"
+#include "text/Cp1252.h"
+
+namespace cli {
+namespace {
+
+constexpr OptionSpec kOptions[] = {
+    {"--gender", "", true, false},
+    {"--encoding", "", true, false},
+};
+
+Expected<int> run(const ParsedArgs &args)
+{
+    const std::string &number = args.positional.front();
+    const auto encoding = encodingOption(args, Encoding::Utf8);
+    if (!encoding)
+        return encoding.failure();
+    const std::string *gender = args.value("--gender");
+    if (gender && *gender != "f" && *gender != "m")
+        return Failure{"--gender: «" + *gender + "» no és cap gènere (f o m)"};
+
+    // The window's field takes digits only, so anything else never reaches the numeral rule.
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
+        return Failure{"«" + number + "» no és un número (només xifres, de 0 a 99999999)"};
+    const auto words = numerals::NumberToWords(number);
+    if (!words || words->feminine == numerals::kTooLarge)
+        return Failure{cp1252::toUtf8(numerals::kTooLarge) + ": «" + number + "» (el màxim és 99999999)"};
+
+    std::string out;
+    if (!gender || *gender == "f")
+        out += encode(words->feminine, *encoding) + "\n";
+    if (!gender || *gender == "m")
+        out += encode(words->masculine, *encoding) + "\n";
+    writeOut(out);
+    return kExitOk;
+}
+
+} // namespace
+
+const Command kNumeralCommand{"numeral", kOptions, 1, run};
+
+} // namespace cli
