@@ -70,8 +70,9 @@ Expected<std::vector<CsvRecord>> parseCsv(std::string_view text)
             ++pos;
         const bool atEnd = pos >= text.size();
         if (!records.empty() && record.fields.size() != records.front().fields.size()) {
-            return lineFailure(record.line, std::to_string(record.fields.size()) + " camps, però la capçalera en té " +
-                                                std::to_string(records.front().fields.size()));
+            const auto fields = [](std::size_t n) { return std::to_string(n) + (n == 1 ? " camp" : " camps"); };
+            return lineFailure(record.line, "la fila té " + fields(record.fields.size()) + " i la capçalera, " +
+                                                fields(records.front().fields.size()));
         }
         records.push_back(std::move(record));
         if (atEnd)

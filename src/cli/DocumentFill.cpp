@@ -92,7 +92,6 @@ Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::s
         if (!text)
             return text.failure();
         m_fields.field((*item)->id)->text = std::move(*text);
-        m_filled.insert((*item)->id);
         return std::nullopt;
     }
     case forms::ItemKind::DatePicker: {
@@ -199,7 +198,7 @@ Problem DocumentFill::check() const
         return std::nullopt;
     const forms::CertificateModel model = forms::certificateModel(m_modelA);
     for (const forms::Item &item : m_kind.form->items) {
-        if (forms::isField(item) && item.group == model.disabledGroup && m_filled.contains(item.id))
+        if (forms::isField(item) && item.group == model.disabledGroup && !m_fields.text(item.id).empty())
             return Failure{"el camp " + std::to_string(item.id) + " és de la frase final del Model " +
                            (m_modelA ? "B" : "A") + ", que no s'omple amb el Model " + (m_modelA ? "A" : "B") +
                            " (trieu-lo amb --model)"};

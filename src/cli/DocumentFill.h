@@ -8,7 +8,6 @@
 #include "models/MemoryFieldSource.h"
 
 #include <chrono>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -43,8 +42,8 @@ public:
     Problem addLine(std::string_view valuesUtf8, std::string_view where);
     // "A" or "B": the certificate's model.
     Problem setModel(std::string_view letter);
-    // What can only be judged once every option is in: a value for the closing sentence of the
-    // model not chosen, which the window keeps disabled.
+    // What can only be judged once every option is in: a text for the closing sentence of the
+    // model not chosen, which the window keeps disabled and the document would silently drop.
     Problem check() const;
 
     // The document exactly as the "Document" view shows it (Windows-1252, CR LF).
@@ -57,7 +56,6 @@ private:
     Kind m_kind;
     plecta::MemoryFieldSource m_fields;
     bool m_modelA = true;
-    std::set<int> m_filled; // text boxes given a value
 };
 
 } // namespace cli
