@@ -2,6 +2,14 @@
 
 #include "app/ui/CQueltView.h"
 #include "app/ui/EmptyView.h"
+#include "reference/ui/CAbrView.h"
+#include "reference/ui/CComView.h"
+#include "reference/ui/CMuniView.h"
+#include "reference/ui/CNumView.h"
+#include "reference/ui/CSimView.h"
+#include "reference/ui/CTracView.h"
+#include "reference/ui/CVocView.h"
+#include "reference/ui/CVocView2.h"
 
 #include <string_view>
 
@@ -28,14 +36,14 @@ const ViewEntry kViews[] = {
     {"CTCChildFrame", "CTCView", make<EmptyView>},
     {"CAPChildFrame", "CTCView", make<EmptyView>},
     {"CPVFrame", "CPVView", make<EmptyView>},
-    {"CVocFrame", "CVocView", make<EmptyView>},
-    {"CVocFrame", "CVocView2", make<EmptyView>},
-    {"CNumFrame", "CNumView", make<EmptyView>},
-    {"CAbrFrame", "CAbrView", make<EmptyView>},
-    {"CSimFrame", "CSimView", make<EmptyView>},
-    {"CTracFrame", "CTracView", make<EmptyView>},
-    {"CMuniFrame", "CMuniView", make<EmptyView>},
-    {"CComFrame", "CComView", make<EmptyView>},
+    {"CVocFrame", "CVocView", make<CVocView>},
+    {"CVocFrame", "CVocView2", make<CVocView2>},
+    {"CNumFrame", "CNumView", make<CNumView>},
+    {"CAbrFrame", "CAbrView", make<CAbrView>},
+    {"CSimFrame", "CSimView", make<CSimView>},
+    {"CTracFrame", "CTracView", make<CTracView>},
+    {"CMuniFrame", "CMuniView", make<CMuniView>},
+    {"CComFrame", "CComView", make<CComView>},
 };
 
 } // namespace

@@ -1,0 +1,70 @@
+#include "reference/ui/CNumView.h"
+
+#include "reference/Numerals.h"
+#include "reference/ui/DialogUnits.h"
+#include "text/ui/QtText.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+QLabel *label(const QString &text, const QRect &geometry, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setGeometry(geometry);
+    return l;
+}
+
+} // namespace
+
+CNumView::CNumView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("numeralsForm"));
+    // The whole form, its labels and its field on the system's window colour.
+    QPalette form = palette();
+    form.setColor(QPalette::Window, form.color(QPalette::Base));
+    setPalette(form);
+    setAutoFillBackground(true);
+
+    const DialogUnits du(fontMetrics());
+    label(QStringLiteral("Escriptura dels numerals"), du.rect(9, 10, 206, 8), this);
+    label(QStringLiteral("Número"), du.rect(9, 31, 38, 8), this)->setObjectName(QStringLiteral("label1137"));
+
+    m_number->setObjectName(QStringLiteral("numberField"));
+    m_number->setGeometry(du.rect(35, 43, 96, 14));
+    // Digits only: a typed or pasted text with anything else in it is refused whole, so no sign
+    // and no letter ever reaches the writer.
+    m_number->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_number));
+
+    label(QStringLiteral("Femení"), du.rect(10, 61, 51, 8), this);
+    m_feminine = label(QStringLiteral("0"), du.rect(37, 74, 235, 8), this);
+    m_feminine->setObjectName(QStringLiteral("feminineResult"));
+    label(QStringLiteral("Masculí"), du.rect(10, 92, 51, 8), this);
+    m_masculine = label(QStringLiteral("0"), du.rect(37, 107, 229, 8), this);
+    m_masculine->setObjectName(QStringLiteral("masculineResult"));
+    // One line high: a result too wide for its label breaks at a space and shows its first line.
+    for (QLabel *result : {m_feminine, m_masculine}) {
+        result->setWordWrap(true);
+        result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    connect(m_number, &QLineEdit::textChanged, this, &CNumView::NumberToWords);
+}
+
+void CNumView::initialUpdate()
+{
+    m_number->setFocus();
+}
+
+void CNumView::NumberToWords()
+{
+    const auto words = numerals::NumberToWords(qttext::toCp1252(m_number->text()));
+    if (!words)
+        return;
+    m_feminine->setText(qttext::toQString(words->feminine));
+    m_masculine->setText(qttext::toQString(words->masculine));
+}

@@ -1,0 +1,30 @@
+#pragma once
+#include "app/ui/ChildView.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+// "Numerals" (dialog 172): a number field and its value in words, feminine and masculine,
+// recomputed on every change of the field.
+class CNumView : public QWidget, public ChildView
+{
+    Q_OBJECT
+public:
+    explicit CNumView(QWidget *parent = nullptr);
+
+    void initialUpdate() override;
+
+    QLineEdit *numberField() const { return m_number; }
+    QLabel *feminineResult() const { return m_feminine; }
+    QLabel *masculineResult() const { return m_masculine; }
+
+    // Sets both results from the field's current text.
+    void NumberToWords();
+
+private:
+    QLineEdit *m_number;
+    QLabel *m_feminine;
+    QLabel *m_masculine;
+};

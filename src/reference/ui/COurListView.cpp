@@ -1,0 +1,148 @@
+#include "reference/ui/COurListView.h"
+
+#include "app/Commands.h"
+#include "app/ui/Dialogs.h"
+#include "reference/ReportRows.h"
+#include "reference/ui/CDlgSearch.h"
+#include "reference/ui/ReportModel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+// Room between a column's left edge and its text, as report lists leave it.
+constexpr int kTextIndent = 6;
+} // namespace
+
+const QColor COurListView::kEvenRowColour(236, 228, 220);
+const QColor COurListView::kOddRowColour(216, 208, 200);
+
+COurListView::COurListView(QWidget *parent) : QTreeView(parent), m_model(new ReportModel(this))
+{
+    setModel(m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setIndentation(0);
+    setUniformRowHeights(true);
+    setSortingEnabled(false);
+    setEditTriggers(NoEditTriggers);
+    setDragEnabled(false);
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
+    setHorizontalScrollMode(ScrollPerPixel);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    header()->setSectionsClickable(true);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void COurListView::setColumns(std::initializer_list<Column> columns)
+{
+    QStringList headings;
+    for (const Column &column : columns)
+        headings.append(column.heading);
+    m_model->setHeadings(headings);
+    int section = 0;
+    for (const Column &column : columns)
+        header()->resizeSection(section++, column.width);
+}
+
+void COurListView::setSortable(bool sortable)
+{
+    disconnect(m_headerClicks);
+    if (sortable) {
+        // The header reports clicks of the left button only; other buttons never sort.
+        m_headerClicks = connect(header(), &QHeaderView::sectionClicked, this,
+                                 [this](int section) { OnHeaderClick(section, Qt::LeftButton); });
+    }
+}
+
+void COurListView::fillRows(int reserve, const std::function<void(reflist::ReportRows &)> &fill)
+{
+    setUpdatesEnabled(false);
+    m_model->fill([&](reflist::ReportRows &rows) {
+        rows.reserve(reserve);
+        fill(rows);
+    });
+    setSelectionBehavior(SelectRows);
+    setUpdatesEnabled(true);
+}
+
+void COurListView::OnHeaderClick(int column, Qt::MouseButton button)
+{
+    const auto which = button == Qt::LeftButton    ? reflist::MouseButton::Left
+                       : button == Qt::RightButton ? reflist::MouseButton::Right
+                                                   : reflist::MouseButton::Middle;
+    m_model->headerClick(m_sort, column, which);
+}
+
+bool COurListView::SortListByColumn(int column, bool ascending, int low, int high)
+{
+    return m_model->sortByColumn(column, ascending, low, high);
+}
+
+void COurListView::FindInList()
+{
+    CDlgSearch dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    // The first selected row in list order, as the search starts after it.
+    int start = -1;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes())
+        if (start < 0 || index.row() < start)
+            start = index.row();
+
+    const int found = reflist::FindInList(m_model->rows(), start, dialog.searchText());
+    if (found < 0) {
+        dialogs::message(this, QMessageBox::Information, QStringLiteral("No trobat"));
+        return;
+    }
+    const QModelIndex index = m_model->index(found, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index, EnsureVisible);
+}
+
+bool COurListView::answersCommand(int command) const
+{
+    return command == cmd::Search && m_searchable;
+}
+
+void COurListView::runCommand(int command)
+{
+    if (command == cmd::Search && m_searchable)
+        FindInList();
+}
+
+void COurListView::drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const QRect row(0, option.rect.y(), viewport()->width(), option.rect.height());
+    painter->fillRect(row, index.row() % 2 == 0 ? kEvenRowColour : kOddRowColour);
+
+    // Each text starts at its column's left edge and runs on past the right one: only the list's
+    // own edge stops it.
+    painter->setPen(palette().color(QPalette::Text));
+    painter->setFont(font());
+    const int columns = m_model->columnCount();
+    for (int column = 0; column < columns; ++column) {
+        if (header()->isSectionHidden(column))
+            continue;
+        const int left = header()->sectionViewportPosition(column) + kTextIndent;
+        if (left >= row.right())
+            continue;
+        const QRect text(left, row.y(), row.right() - left + 1, row.height());
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          m_model->data(m_model->index(index.row(), column)).toString());
+    }
+}
+
+void COurListView::keyPressEvent(QKeyEvent *event)
+{
+    // The lists copy nothing: Ctrl+C goes on to the window, whose copy does nothing here.
+    if (event->matches(QKeySequence::Copy)) {
+        event->ignore();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}

@@ -1,0 +1,37 @@
+#include "reference/ui/CTracView.h"
+
+#include "app/Commands.h"
+#include "reference/Treatments.h"
+#include "text/ui/QtText.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+
+CTracView::CTracView(QWidget *parent) : QTextEdit(parent)
+{
+    setObjectName(QStringLiteral("treatmentsText"));
+    setAcceptRichText(false);
+    setLineWrapMode(NoWrap);
+    // The text is laid out in character columns for tab stops every eight characters.
+    setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    setTabStopDistance(8 * QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
+}
+
+void CTracView::initialUpdate()
+{
+    setPlainText(qttext::toQString(treatments::treatmentsText()));
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    moveCursor(QTextCursor::Start);
+}
+
+bool CTracView::answersCommand(int command) const
+{
+    return command == cmd::EditCopy;
+}
+
+void CTracView::runCommand(int command)
+{
+    if (command == cmd::EditCopy)
+        copy();
+}

@@ -1,0 +1,22 @@
+#include "reference/ui/CVocView2.h"
+
+#include "app/ui/WaitNotice.h"
+
+CVocView2::CVocView2(QWidget *parent) : CVocView(reflist::VocabularyDirection::CatalaCastella, parent) {}
+
+void CVocView2::initialUpdate()
+{
+    insertColumns();
+}
+
+void CVocView2::viewFocused()
+{
+    if (m_focusCount > 0 && !m_filled) {
+        m_filled = true;
+        WaitNotice notice(window());
+        notice.showNow();
+        FillVocabularyList();
+        notice.close();
+    }
+    ++m_focusCount;
+}

@@ -1,0 +1,139 @@
+// The "Numerals" form and the protocol treatments window, driven as a user drives them.
+
+#include "app/Commands.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CQueltApp.h"
+#include "app/ui/ChildFrame.h"
+#include "app/ui/Workbook.h"
+#include "reference/ui/CNumView.h"
+#include "reference/ui/CTracView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReferenceForms : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        frame = CQueltApp::instance()->createMainFrame();
+        frame->resize(1000, 700);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    }
+
+    CNumView *openNumerals()
+    {
+        frame->openFunction(2);
+        frame->activateTab(2);
+        return qobject_cast<CNumView *>(frame->activeView());
+    }
+
+    CTracView *openTreatments()
+    {
+        frame->openFunction(4);
+        return qobject_cast<CTracView *>(frame->activeView());
+    }
+
+    CMainFrame *frame = nullptr;
+};
+
+QStringList results(const CNumView *form)
+{
+    return {form->feminineResult()->text(), form->masculineResult()->text()};
+}
+
+} // namespace
+
+TEST_F(ReferenceForms, NumeralsFollowEveryKeystroke)
+{
+    CNumView *form = openNumerals();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(results(form), (QStringList{u"0"_qs, u"0"_qs})) << "nothing is computed before a change";
+
+    QLineEdit *field = form->numberField();
+    field->setFocus();
+    QTest::keyClicks(field, u"5"_qs);
+    EXPECT_EQ(results(form), (QStringList{u"cinc "_qs, u"cinc "_qs}));
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(results(form), (QStringList{u"zero"_qs, u"zero"_qs}));
+
+    QTest::keyClicks(field, u"1500000"_qs);
+    EXPECT_EQ(results(form), (QStringList{u"un  millió cinc-centes  mil "_qs, u"un  millió cinc-cents  mil "_qs}));
+    QTest::keyClicks(field, u"0"_qs);
+    EXPECT_EQ(results(form), (QStringList{u"quinze  millions "_qs, u"quinze  millions "_qs}));
+    QTest::keyClicks(field, u"0"_qs); // a ninth character
+    EXPECT_EQ(results(form), (QStringList{u"número massa gran"_qs, u"número massa gran"_qs}));
+
+    field->clear();
+    QTest::keyClicks(field, u"-x2,1"_qs); // only the digits get in
+    EXPECT_EQ(field->text(), u"21"_qs);
+    EXPECT_EQ(results(form), (QStringList{u"vint-i-una "_qs, u"vint-i-un "_qs}));
+}
+
+TEST_F(ReferenceForms, PastingAnythingButDigitsChangesNothing)
+{
+    CNumView *form = openNumerals();
+    QLineEdit *field = form->numberField();
+    field->setFocus();
+    QTest::keyClicks(field, u"7"_qs);
+    for (const QString &pasted : {u"-12"_qs, u"abc"_qs, u"1 2"_qs, u"٣"_qs}) {
+        QApplication::clipboard()->setText(pasted);
+        field->paste();
+        EXPECT_EQ(field->text(), u"7"_qs) << pasted.toStdString();
+        EXPECT_EQ(results(form), (QStringList{u"set "_qs, u"set "_qs}));
+    }
+    QApplication::clipboard()->setText(u"00000021"_qs);
+    field->selectAll();
+    field->paste();
+    EXPECT_EQ(results(form), (QStringList{u"vint-i-una "_qs, u"vint-i-un "_qs}));
+}
+
+TEST_F(ReferenceForms, TreatmentsAreShownReadOnlyFromTheHeading)
+{
+    CTracView *text = openTreatments();
+    ASSERT_NE(text, nullptr);
+    EXPECT_FALSE(frame->workbook()->isTabStripVisible());
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(text->document()->firstBlock().text(), u" TRACTAMENTS\t\t\t     CÀRRECS"_qs);
+    EXPECT_EQ(text->document()->blockCount(), 53); // 52 lines and the empty end
+    EXPECT_TRUE(text->toPlainText().contains(u"Il.lustríssim -a Senyor -a\t\t. Alcalde -essa(llevat del de Barcelona)"_qs));
+    EXPECT_DOUBLE_EQ(text->tabStopDistance(), 8 * QFontMetricsF(text->font()).horizontalAdvance(u' '));
+
+    const QString before = text->toPlainText();
+    text->setFocus();
+    QTest::keyClicks(text, u"xyz"_qs);
+    QTest::keyClick(text, Qt::Key_Delete);
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_EQ(text->toPlainText(), before);
+
+    // Selecting and copying work; copy comes through the command chain as from Ctrl+C.
+    QTest::keyClick(text, Qt::Key_End, Qt::ShiftModifier);
+    frame->updateActions();
+    ASSERT_TRUE(frame->isAnswered(cmd::EditCopy));
+    QApplication::clipboard()->clear();
+    frame->routeCommand(cmd::EditCopy);
+    EXPECT_EQ(QApplication::clipboard()->text(), u" TRACTAMENTS\t\t\t     CÀRRECS"_qs);
+    EXPECT_FALSE(frame->isAnswered(cmd::SaveAsText));
+    EXPECT_FALSE(frame->isAnswered(cmd::Print));
+}
+
+TEST_F(ReferenceForms, ReopeningTheTreatmentsShowsTheTopAgain)
+{
+    CTracView *text = openTreatments();
+    text->resize(400, 150);
+    text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
+    ASSERT_GT(text->verticalScrollBar()->value(), 0);
+    text = openTreatments();
+    QApplication::processEvents();
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(text->textCursor().position(), 0);
+}
