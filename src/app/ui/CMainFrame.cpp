@@ -347,8 +347,6 @@ void CMainFrame::updateTitle()
     ChildFrame *frame = activeFrame();
     const QString child = frame ? frame->title() : QString();
     const QString title = child.isEmpty() ? QStringLiteral("Plecta") : QStringLiteral("Plecta - [%1]").arg(child);
-    // The platform appends the display name to a title that differs from it; this title is whole.
-    QGuiApplication::setApplicationDisplayName(title);
     setWindowTitle(title);
 }
 

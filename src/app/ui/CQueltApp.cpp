@@ -26,7 +26,7 @@ CQueltApp::CQueltApp(int &argc, char **argv) : QApplication(argc, argv)
 {
     initResources();
     setApplicationName(QStringLiteral("Quelt"));
-    setApplicationDisplayName(QStringLiteral("Plecta"));
+    // No display name: the platform would append it to every window title.
     setApplicationVersion(QStringLiteral(PLECTA_VERSION));
     setOrganizationName(QStringLiteral("Plecta"));
     setDesktopFileName(QStringLiteral("cat.plecta.Plecta"));
