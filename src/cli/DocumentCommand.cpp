@@ -7,14 +7,9 @@ namespace cli {
 namespace {
 
 constexpr OptionSpec kOptions[] = {
-    {"--set", "", true, true},
-    {"--choose", "", true, true},
-    {"--line", "", true, true},
-    {"--model", "", true, false},
-    {"--date", "", true, false},
-    {"--output", "-o", true, false},
-    {"--force", "", false, false},
-    {"--encoding", "", true, false},
+    {"--set", "", true, true},     {"--choose", "", true, true},    {"--line", "", true, true},
+    {"--model", "", true, false},  {"--date", "", true, false},     {"--output", "-o", true, false},
+    {"--force", "", false, false}, {"--encoding", "", true, false},
 };
 
 Expected<int> run(const ParsedArgs &args)

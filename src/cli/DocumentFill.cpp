@@ -102,9 +102,11 @@ Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::s
         return std::nullopt;
     }
     case forms::ItemKind::Choice:
-        return Failure{std::string(where) + ": el camp " + std::string(id) + " és una llista; trieu-ne un element amb --choose"};
+        return Failure{std::string(where) + ": el camp " + std::string(id) +
+                       " és una llista; trieu-ne un element amb --choose"};
     default:
-        return Failure{std::string(where) + ": el camp " + std::string(id) + " és la llista de línies; afegiu-hi línies amb --line"};
+        return Failure{std::string(where) + ": el camp " + std::string(id) +
+                       " és la llista de línies; afegiu-hi línies amb --line"};
     }
 }
 

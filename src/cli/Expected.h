@@ -18,8 +18,7 @@ struct Failure
     std::string message;
 };
 
-template <typename T>
-class Expected
+template <typename T> class Expected
 {
 public:
     Expected(T value) : m_value(std::move(value)) {}

@@ -40,7 +40,8 @@ Exemple:
   plecta-cli numeral 1234567 --gender m
 )";
 
-constexpr std::string_view kList = R"(Ús: plecta-cli list TAULA [--sort COLUMNA [--desc]] [--find TEXT] [--encoding utf-8|cp1252]
+constexpr std::string_view kList =
+    R"(Ús: plecta-cli list TAULA [--sort COLUMNA [--desc]] [--find TEXT] [--encoding utf-8|cp1252]
 
 Mostra les files d'una llista de consulta tal com les mostra la finestra, amb les columnes
 separades per tabuladors, en l'ordre de la taula i amb els espais de farciment.

@@ -14,8 +14,8 @@ namespace cli {
 struct Kind
 {
     const forms::DocListEntry *entry = nullptr;
-    std::string_view catalogue; // "Textos de l'empresa" or "Administració Pública"
-    std::string_view group;     // the heading the kind stands under
+    std::string_view catalogue;           // "Textos de l'empresa" or "Administració Pública"
+    std::string_view group;               // the heading the kind stands under
     const forms::FormDef *form = nullptr; // nullptr while the kind has no form yet
 };
 

@@ -85,20 +85,17 @@ Expected<int> runFields(const ParsedArgs &args)
         case forms::ItemKind::Gap:
         case forms::ItemKind::Rule:
         case forms::ItemKind::FrameBegin:
-        case forms::ItemKind::FrameEnd:
-            headingAbove.clear();
-            continue;
-        default:
-            break;
+        case forms::ItemKind::FrameEnd: headingAbove.clear(); continue;
+        default: break;
         }
         const bool radio = item.kind == forms::ItemKind::Radio;
         if (!forms::isField(item) && !radio)
             continue;
 
-        std::string_view label = radio                                 ? item.text
-                                 : !segment.empty()                    ? segment.back()
+        std::string_view label = radio                                ? item.text
+                                 : !segment.empty()                   ? segment.back()
                                  : fieldsInLine < headingAbove.size() ? headingAbove[fieldsInLine]
-                                                                       : std::string_view();
+                                                                      : std::string_view();
         segment.clear();
         ++fieldsInLine;
 

@@ -33,16 +33,27 @@ struct Table
 const std::vector<Table> &tables()
 {
     static const std::vector<Table> kTables = {
-        {"vocabulary", {"Castellà", "Català"},
-         [](reflist::ReportRows &rows) { reflist::FillVocabularyList(rows, reflist::VocabularyDirection::CastellaCatala); },
-         true, true},
-        {"vocabulary-ca", {"Català", "Castellà"},
-         [](reflist::ReportRows &rows) { reflist::FillVocabularyList(rows, reflist::VocabularyDirection::CatalaCastella); },
-         true, true},
+        {"vocabulary",
+         {"Castellà", "Català"},
+         [](reflist::ReportRows &rows) {
+             reflist::FillVocabularyList(rows, reflist::VocabularyDirection::CastellaCatala);
+         },
+         true,
+         true},
+        {"vocabulary-ca",
+         {"Català", "Castellà"},
+         [](reflist::ReportRows &rows) {
+             reflist::FillVocabularyList(rows, reflist::VocabularyDirection::CatalaCastella);
+         },
+         true,
+         true},
         // The abbreviations window reuses the vocabulary headings for its two columns.
         {"abbreviations", {"Castellà", "Català"}, reflist::FillAbbreviationsList, true, false},
         {"symbols", {"Símbols/Sigles", "Descripció del Text"}, reflist::FillSymbolsList, true, false},
-        {"municipalities", {"Municipis", "Comarca", "Codi Postal", "Prefix"}, reflist::FillMunicipalitiesList, true,
+        {"municipalities",
+         {"Municipis", "Comarca", "Codi Postal", "Prefix"},
+         reflist::FillMunicipalitiesList,
+         true,
          true},
         {"comarques", {"Comarca"}, reflist::FillComarquesList, false, false},
     };
@@ -65,8 +76,7 @@ Expected<int> findColumn(const Table &table, std::string_view word)
 {
     int number = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
-    if (error == std::errc() && end == word.data() + word.size() && number >= 1 &&
-        number <= int(table.headings.size()))
+    if (error == std::errc() && end == word.data() + word.size() && number >= 1 && number <= int(table.headings.size()))
         return number - 1;
     if (const auto wanted = gateText(word, "--sort")) {
         for (std::size_t i = 0; i < table.headings.size(); ++i) {
@@ -77,8 +87,8 @@ Expected<int> findColumn(const Table &table, std::string_view word)
     std::string names;
     for (std::string_view heading : table.headings)
         names += (names.empty() ? "«" : ", «") + std::string(heading) + "»";
-    return Failure{"--sort: la llista " + std::string(table.name) + " no té la columna «" + std::string(word) +
-                   "» (" + names + ", o el número des d'1)"};
+    return Failure{"--sort: la llista " + std::string(table.name) + " no té la columna «" + std::string(word) + "» (" +
+                   names + ", o el número des d'1)"};
 }
 
 std::string rowText(const reflist::ReportRows &rows, int row, Encoding encoding)

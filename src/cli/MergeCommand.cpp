@@ -11,15 +11,9 @@ namespace cli {
 namespace {
 
 constexpr OptionSpec kOptions[] = {
-    {"--csv", "", true, false},
-    {"--out", "", true, false},
-    {"--name", "", true, false},
-    {"--set", "", true, true},
-    {"--choose", "", true, true},
-    {"--line", "", true, true},
-    {"--model", "", true, false},
-    {"--date", "", true, false},
-    {"--force", "", false, false},
+    {"--csv", "", true, false},      {"--out", "", true, false},   {"--name", "", true, false},
+    {"--set", "", true, true},       {"--choose", "", true, true}, {"--line", "", true, true},
+    {"--model", "", true, false},    {"--date", "", true, false},  {"--force", "", false, false},
     {"--encoding", "", true, false},
 };
 

@@ -10,8 +10,8 @@
 namespace {
 
 constexpr const cli::Command *kCommands[] = {
-    &cli::kNumeralCommand,  &cli::kListCommand,     &cli::kKindsCommand,
-    &cli::kFieldsCommand,   &cli::kDocumentCommand, &cli::kMergeCommand,
+    &cli::kNumeralCommand, &cli::kListCommand,     &cli::kKindsCommand,
+    &cli::kFieldsCommand,  &cli::kDocumentCommand, &cli::kMergeCommand,
 };
 
 int refuse(const std::string &message)
@@ -45,9 +45,9 @@ int main(int argc, char **argv)
             return cli::kExitOk;
         }
         if (args->positional.size() != command->positionals) {
-            const std::string message = command->positionals == 0 ? "no pren cap argument"
+            const std::string message = command->positionals == 0                        ? "no pren cap argument"
                                         : args->positional.size() < command->positionals ? "falta un argument"
-                                                                                          : "sobren arguments";
+                                                                                         : "sobren arguments";
             return refuse(cli::usageFailure(name, message).message);
         }
         const auto status = command->run(*args);

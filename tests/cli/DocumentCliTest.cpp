@@ -106,8 +106,7 @@ TEST_F(CliTest, EveryKindWritesWhatItsFormMerges)
                 }
                 break;
             }
-            default:
-                break;
+            default: break;
             }
         }
         const CliRun result = run(args);
@@ -159,10 +158,11 @@ TEST_F(CliTest, GoldenDocuments)
     const CliRun press = run({"document", "comunicat de premsa", "--set", "1042=Inaugurem la botiga"});
     EXPECT_EQ(press.out, "\r\nInaugurem la botiga\r\n\r\n");
 
-    const CliRun saluda = run({"document", "saluda", "--set", "1088=El director", "--set", "1089=de Vins Mas, SA",
-                               "--choose", "1000=senyora", "--set", "1049=Marta Roig", "--set",
-                               "1042=la presentació del cava", "--set", "1043=Joan Mas", "--set", "1047=Reus",
-                               "--date", "2024-01-09", "--encoding", "utf-8"});
+    const CliRun saluda =
+        run({"document",   "saluda",        "--set", "1088=El director", "--set",  "1089=de Vins Mas, SA",
+             "--choose",   "1000=senyora",  "--set", "1049=Marta Roig",  "--set",  "1042=la presentació del cava",
+             "--set",      "1043=Joan Mas", "--set", "1047=Reus",        "--date", "2024-01-09",
+             "--encoding", "utf-8"});
     EXPECT_EQ(saluda.out, "El director\r\nde Vins Mas, SA\r\n\r\nSALUDA\r\n\r\nSenyora Marta Roig\r\n\r\n"
                           "i es complau a convidar-lo a la presentació del cava\r\n\r\nJoan Mas\r\n\r\n\r\n"
                           "aprofita  aquesta  avinentesa   per  manifestar-li  la  seva\r\n"
@@ -172,19 +172,20 @@ TEST_F(CliTest, GoldenDocuments)
     const CliRun delivery = run({"document", "albarà", "--set", "1115=Mobles Puig, SL", "--line", "3|Cadira|25|75",
                                  "--line", "1|Taula|120|120", "--date", "2024-03-15"});
     const std::string border = "+" + std::string(75, '-') + "+";
-    EXPECT_EQ(delivery.out, "\r\nMobles Puig, SL\r\n" + cp("<ADREÇA DEL CLIENT>") + "\r\n<NIF>\r\n\r\n" +
-                                "\t\t\t\t\t\t\t15 de mar\xE7 2024\r\n<NOM DEL CLIENT>\r\n" + cp("<ADREÇA>") +
-                                "\r\n<NIF>\r\n\r\n" + border + "\r\n" +
-                                cp("¦Quantitat¦ Concepte                            ¦ Preu unitari ¦    TOTAL   ¦\r\n"
-                                   "¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦\r\n"
-                                   "¦ 1       ¦   Taula                             ¦ 120          ¦    120     ¦\r\n"
-                                   "¦ 3       ¦   Cadira                            ¦ 25           ¦    75      ¦\r\n") +
-                                border);
+    EXPECT_EQ(delivery.out,
+              "\r\nMobles Puig, SL\r\n" + cp("<ADREÇA DEL CLIENT>") + "\r\n<NIF>\r\n\r\n" +
+                  "\t\t\t\t\t\t\t15 de mar\xE7 2024\r\n<NOM DEL CLIENT>\r\n" + cp("<ADREÇA>") + "\r\n<NIF>\r\n\r\n" +
+                  border + "\r\n" +
+                  cp("¦Quantitat¦ Concepte                            ¦ Preu unitari ¦    TOTAL   ¦\r\n"
+                     "¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦\r\n"
+                     "¦ 1       ¦   Taula                             ¦ 120          ¦    120     ¦\r\n"
+                     "¦ 3       ¦   Cadira                            ¦ 25           ¦    75      ¦\r\n") +
+                  border);
 
     // The withdrawal: a choice list and two date pickers, place and date joined without a space.
-    const CliRun withdrawal = run({"document", "desistiment", "--set", "1042=Marta Roig i Puig", "--choose",
-                                   "1000=Queixa", "--set", "1084=2024-02-01", "--set", "1052=Girona", "--date",
-                                   "2024-03-15", "--encoding", "utf-8"});
+    const CliRun withdrawal =
+        run({"document", "desistiment", "--set", "1042=Marta Roig i Puig", "--choose", "1000=Queixa", "--set",
+             "1084=2024-02-01", "--set", "1052=Girona", "--date", "2024-03-15", "--encoding", "utf-8"});
     EXPECT_EQ(withdrawal.out,
               "Marta Roig i Puig, major d'edat, que visc <MUNICIPI> (comarca\r\n"
               "<COMARCA>), <ADREÇA>, CP <CODI>, tel. <TELÈFON>, i que tinc\r\nel DNI núm. <DNI>,\r\n\r\n"

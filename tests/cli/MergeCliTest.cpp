@@ -31,8 +31,8 @@ const std::string kAddressees = "\xEF\xBB\xBF"
                                 "Joan Ŀlobet,\"\"\"Cap\"\" de vendes\",joan\r\n"
                                 "Anna Vidal,Gerent,anna.txt\r\n";
 
-const std::vector<std::string> kMerge = {"merge", "carta", "--csv", "adreces.csv", "--out", "cartes",
-                                         "--set", "1042=Pere Mas", "--date", "2024-03-15"};
+const std::vector<std::string> kMerge = {"merge",  "carta", "--csv",         "adreces.csv", "--out",
+                                         "cartes", "--set", "1042=Pere Mas", "--date",      "2024-03-15"};
 
 std::vector<std::string> with(std::vector<std::string> args, std::initializer_list<std::string> more)
 {
@@ -55,8 +55,8 @@ TEST_F(CliTest, MergeWritesOneDocumentPerRow)
 
     // Numbered in row order when no column names them; a field column may name them too.
     writeFile("adreces.csv", "1043,1110\nMaria Puig,Directora\nJoan Mas,Cap\nAnna Vidal,Gerent\n");
-    const std::vector<std::string> numbered = {"merge", "177", "--csv", "adreces.csv", "--out", "numerades",
-                                               "--set", "1042=Pere Mas", "--date", "2024-03-15"};
+    const std::vector<std::string> numbered = {"merge",     "177",   "--csv",         "adreces.csv", "--out",
+                                               "numerades", "--set", "1042=Pere Mas", "--date",      "2024-03-15"};
     ASSERT_EQ(run(numbered).status, 0);
     EXPECT_EQ(filesIn("numerades"), (std::vector<std::string>{"001.txt", "002.txt", "003.txt"}));
     EXPECT_EQ(readFile("numerades/003.txt"), letter("Anna Vidal", "Gerent"));
@@ -70,12 +70,12 @@ TEST_F(CliTest, MergeCellsChooseAndDateLikeTheWindow)
 {
     // The withdrawal: a choice list and a date picker per row; empty cells keep what the form starts with.
     writeFile("desistiments.csv", "1042,1000,1084\nMarta Roig,Petició,2024-02-01\nPere Mas,,\n");
-    ASSERT_EQ(run({"merge", "desistiment", "--csv", "desistiments.csv", "--out", "d", "--date", "2024-03-15"}).status, 0);
+    ASSERT_EQ(run({"merge", "desistiment", "--csv", "desistiments.csv", "--out", "d", "--date", "2024-03-15"}).status,
+              0);
     const std::string first = cp1252::toUtf8(readFile("d/001.txt"));
     const std::string second = cp1252::toUtf8(readFile("d/002.txt"));
     EXPECT_NE(first.find("de la  meva Petició presentada en data dijous, 1 de febrer de 2024."), std::string::npos);
-    EXPECT_NE(second.find("de la  meva Denúncia presentada en data divendres, 15 de març de 2024."),
-              std::string::npos);
+    EXPECT_NE(second.find("de la  meva Denúncia presentada en data divendres, 15 de març de 2024."), std::string::npos);
 }
 
 TEST_F(CliTest, MergeRefusesBadInputAndWritesNothing)

@@ -123,9 +123,8 @@ TEST_F(CliTest, KindsAndFieldsDescribeTheCatalogues)
     const std::vector<std::string> kinds = lines(run({"kinds"}).out);
     ASSERT_EQ(kinds.size(), 21u);
     EXPECT_EQ(kinds.front(), "160\tacta de reunió\tTextos de l'empresa\tActes i certificats");
-    EXPECT_EQ(kinds.back(),
-              "190\trecurs potestatiu de reposició\tAdministració Pública\t"
-              "Documentació usada amb posterioritat a la resolució");
+    EXPECT_EQ(kinds.back(), "190\trecurs potestatiu de reposició\tAdministració Pública\t"
+                            "Documentació usada amb posterioritat a la resolució");
 
     const std::vector<std::string> fields = lines(run({"fields", "acta de reunió", "--date", "2001-09-06"}).out);
     ASSERT_EQ(fields.size(), 17u);
@@ -139,8 +138,8 @@ TEST_F(CliTest, KindsAndFieldsDescribeTheCatalogues)
               std::string::npos);
     const std::string certificate = run({"fields", "certificat"}).out;
     EXPECT_NE(certificate.find("1091\tmodel\tModel A\tsí\t\n"), std::string::npos);
-    EXPECT_NE(run({"fields", "desistiment", "--date", "2024-03-15"}).out.find(
-                  "1084\tselector de data\tpresentada en\tdivendres, 15 de març de 2024\t\n"),
+    EXPECT_NE(run({"fields", "desistiment", "--date", "2024-03-15"})
+                  .out.find("1084\tselector de data\tpresentada en\tdivendres, 15 de març de 2024\t\n"),
               std::string::npos);
     EXPECT_TRUE(refused(run({"fields", "telegrama"}), "telegrama"));
     EXPECT_TRUE(refused(run({"kinds", "extra"}), "kinds"));
