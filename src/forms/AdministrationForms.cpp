@@ -97,11 +97,12 @@ constexpr auto kSolATable = numbered(join(kApplicantLead, ids<1046, 1051>, kClos
 
 // Sol·licitud, Model B ------------------------------------------------------------------------
 
-// The applicant's data as labelled boxes, two to a line; the age is followed by its unit.
+// The applicant's data as labelled boxes, two to a line. The age is followed by its unit, in a
+// column of its own that is empty on the other lines, so the boxes of each side line up.
 constexpr auto kSolBItems = join(std::array{
                                      grid(), label("Nom:"), edit(1042, "<NOM>"), label(""),
                                      label("Cognoms:"), edit(1049, "<COGNOMS>"), br(),
-                                     grid(), label("Edat:"), edit(1043, "0", Size::Short), label("anys"),
+                                     grid(), label("Edat:"), edit(1043, "0"), label("anys"),
                                      label("DNI:"), edit(1050, "<DNI>"), br(),
                                      grid(), label("Domicili:"), edit(1044, "<ADREÇA>"), label(""),
                                      label("Municipi:"), edit(1047, "<MUNICIPI>"), br(),
@@ -231,7 +232,7 @@ constexpr std::array kAppealBodyItems = {
 constexpr auto kRecursOrdiItems = join(kApplicantItems,
                                        std::array{
                                            label("FORMULO RECURS D'ALÇADA, d'acord amb la LRJPAC (article"),
-                                           edit(1133, "<ARTICLE>", Size::Short), stretch(), br(),
+                                           edit(1133, "<ARTICLE>", Size::Short), br(),
                                        },
                                        kAppealBodyItems, kClosingItems);
 

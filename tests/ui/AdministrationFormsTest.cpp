@@ -1,0 +1,282 @@
+// The public-administration forms as a user fills them: real widgets, typed into with the
+// keyboard, and the documents they give.
+
+#include "forms/AdministrationForms.h"
+#include "forms/ui/CDatePicker.h"
+#include "forms/ui/COurFormView.h"
+#include "models/DateText.h"
+#include "models/DocumentModels.h"
+#include "text/ui/QtText.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+
+namespace {
+
+const forms::FormDef *const kAll[] = {&forms::kSolA,       &forms::kSolB,     &forms::kDenuncia,
+                                      &forms::kPeticio,    &forms::kAllegacio, &forms::kDesistiment,
+                                      &forms::kRenuncia,   &forms::kQueixa,   &forms::kRecursOrdi,
+                                      &forms::kRecursRevisio};
+
+// A form window as the catalogue creates it: in a pane of the given size, then shown.
+struct OpenForm
+{
+    std::unique_ptr<QWidget> pane = std::make_unique<QWidget>();
+    COurFormView *view = new COurFormView;
+
+    explicit OpenForm(int layoutId, QSize size = {900, 1000})
+    {
+        pane->resize(size);
+        view->SetTemplateId(layoutId);
+        EXPECT_TRUE(view->Create(pane.get(), QRect(QPoint(0, 0), size), 101));
+        pane->show();
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
+    }
+
+    std::string document() const
+    {
+        std::string text;
+        view->GenerateText(text);
+        return text;
+    }
+    std::vector<std::string> lines() const
+    {
+        const std::string text = document();
+        std::vector<std::string> out;
+        std::size_t start = 0;
+        for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+            out.push_back(text.substr(start, at - start));
+        out.push_back(text.substr(start));
+        return out;
+    }
+    template <class W>
+    W *field(int id) const
+    {
+        auto *widget = qobject_cast<W *>(view->fieldWidget(id));
+        EXPECT_NE(widget, nullptr) << "field " << id;
+        return widget;
+    }
+    QLabel *labelStartingWith(const QString &text) const
+    {
+        for (QLabel *label : view->page()->findChildren<QLabel *>()) {
+            if (label->text().startsWith(text))
+                return label;
+        }
+        ADD_FAILURE() << "no label " << text.toStdString();
+        return nullptr;
+    }
+    QRect onPage(QWidget *widget) const { return QRect(widget->mapTo(view->page(), QPoint(0, 0)), widget->size()); }
+};
+
+std::string cp(const char *utf8)
+{
+    return qttext::toCp1252(QString::fromUtf8(utf8));
+}
+
+std::string today()
+{
+    std::string text;
+    plecta::MakeLongDateText(text, plecta::localToday());
+    return text;
+}
+
+// Replaces a box's text by typing, as a user does; the keys carry any Windows-1252 letter.
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+} // namespace
+
+TEST(AdministrationFormsUi, UntouchedReportGivesItsLinesWithThePickersDate)
+{
+    OpenForm form(173);
+    auto *picker = form.field<CDatePicker>(1083);
+    ASSERT_TRUE(picker);
+    EXPECT_EQ(picker->date(), QDate::currentDate());
+    // The picker shows the long date that core writes, and the document takes what it shows.
+    EXPECT_EQ(qttext::toCp1252(picker->text()), today());
+
+    const auto l = form.lines();
+    ASSERT_EQ(l.size(), 12u);
+    EXPECT_EQ(l[0], "<NOM i COGNOMS>,  major d'edat,  major d'edat, que visc <MUNICIPI> (comarca");
+    EXPECT_EQ(l[1], cp("<COMARCA>), <ADREÇA>,  <CODI>, tel. <TELÈFON>, i que tinc el DNI"));
+    EXPECT_EQ(l[2], cp("núm. <DNI>,"));
+    EXPECT_EQ(l[3], "");
+    EXPECT_EQ(l[4], "");
+    EXPECT_EQ(l[5], "DENUNCIO");
+    EXPECT_EQ(l[6], "");
+    EXPECT_EQ(l[7], "     <FETS>");
+    EXPECT_EQ(l[8], "");
+    EXPECT_EQ(l[9], "<MUNICIPI>, " + qttext::toCp1252(picker->text()));
+    EXPECT_EQ(l[10], "");
+    EXPECT_EQ(l[11], cp("<DESTINACIÓ>"));
+
+    // A date chosen in the picker is the date the document shows.
+    QTest::keyClick(picker, Qt::Key_Down);
+    EXPECT_EQ(picker->date(), QDate::currentDate().addDays(-1));
+    EXPECT_EQ(form.lines()[9], "<MUNICIPI>, " + qttext::toCp1252(picker->text()));
+    EXPECT_NE(form.lines()[9], l[9]);
+}
+
+TEST(AdministrationFormsUi, WithdrawalListIsSortedWithDenunciaFirst)
+{
+    OpenForm form(186);
+    auto *list = form.field<QComboBox>(1000);
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(list->isEditable());
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->itemText(i);
+    EXPECT_EQ(items, (QStringList{QStringLiteral("Denúncia"), QStringLiteral("Petició"), QStringLiteral("Queixa"),
+                                  QStringLiteral("Sol.licitud")}));
+    EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
+
+    const std::string filed = qttext::toCp1252(form.field<CDatePicker>(1084)->text());
+    EXPECT_EQ(filed, today());
+    EXPECT_EQ(form.lines()[5], cp("de la  meva Denúncia presentada en data ") + filed + ".");
+
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->currentText(), QStringLiteral("Sol.licitud"));
+    EXPECT_EQ(form.lines()[5], "de la  meva Sol.licitud presentada en data " + filed + ".");
+}
+
+TEST(AdministrationFormsUi, ModelBGridTwoPerLineAndTheAge)
+{
+    OpenForm form(166);
+    EXPECT_EQ(form.lines()[1], "Edat:  0\tanys\t\t\t\tDNI:  <DNI>");
+
+    // Left and right box of each line share the line; the lines go down in order.
+    const std::pair<int, int> rows[] = {{1042, 1049}, {1043, 1050}, {1044, 1047}, {1045, 1048}};
+    int previousTop = -1;
+    for (const auto &[left, right] : rows) {
+        const QRect l = form.onPage(form.field<QLineEdit>(left)), r = form.onPage(form.field<QLineEdit>(right));
+        EXPECT_EQ(l.center().y(), r.center().y()) << left << " " << right;
+        EXPECT_LT(l.right(), r.left());
+        EXPECT_GT(l.top(), previousTop);
+        previousTop = l.top();
+    }
+    EXPECT_GT(form.onPage(form.field<QLineEdit>(1001)).top(), previousTop);
+    // "anys" follows the age, on its line.
+    const QRect age = form.onPage(form.field<QLineEdit>(1043));
+    const QRect years = form.onPage(form.labelStartingWith(QStringLiteral("anys")));
+    EXPECT_GT(years.left(), age.right());
+    EXPECT_TRUE(years.contains(years.left(), age.center().y()));
+
+    typeInto(form.field<QLineEdit>(1043), QStringLiteral("42"));
+    EXPECT_EQ(form.lines()[1], "Edat:  42\tanys\t\t\t\tDNI:  <DNI>");
+}
+
+TEST(AdministrationFormsUi, PleadingWithoutTheFieldItsTableNames)
+{
+    OpenForm form(185);
+    EXPECT_FALSE(form.view->hasField(3011));
+    const std::string text = form.document();
+    EXPECT_EQ(text.find('%'), std::string::npos);
+    EXPECT_TRUE(text.ends_with(cp("<MUNICIPI>, ") + today() + cp("\r\n\r\n<DESTINACIÓ>")));
+}
+
+TEST(AdministrationFormsUi, AppealsKeepTheirModelsWordingAndTheirLayouts)
+{
+    OpenForm ordinary(189), review(190);
+    EXPECT_EQ(ordinary.lines()[5], "FORMULO  RECURS , d'acord  amb la LRJPAC (article <ARTICLE>),");
+    EXPECT_EQ(review.lines()[5], cp("FORMULO  RECURS  DE  REVISIÓ, d'acord  amb la LRJPAC (article <ARTICLE>),"));
+    EXPECT_EQ(ordinary.lines()[9], "fou notificada amb " + qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()) + ".");
+
+    // The appeal's article box ends the heading's line; the reposition's has a line of its own,
+    // and everything below it sits lower.
+    const QRect heading189 = ordinary.onPage(ordinary.labelStartingWith(QStringLiteral("FORMULO RECURS D'ALÇADA")));
+    const QRect article189 = ordinary.onPage(ordinary.field<QLineEdit>(1133));
+    EXPECT_GT(article189.left(), heading189.left());
+    EXPECT_LE(article189.top(), heading189.bottom());
+    const QRect heading190 =
+        review.onPage(review.labelStartingWith(QStringLiteral("FORMULO RECURS POTESTATIU DE REPOSICIÓ")));
+    const QRect article190 = review.onPage(review.field<QLineEdit>(1133));
+    EXPECT_GT(article190.top(), heading190.bottom());
+    EXPECT_GT(review.onPage(review.field<CDatePicker>(1135)).top(), ordinary.onPage(ordinary.field<CDatePicker>(1135)).top());
+}
+
+TEST(AdministrationFormsUi, EveryFormScrollsInASmallPaneAndGivesTheSameTextTwice)
+{
+    for (const forms::FormDef *def : kAll) {
+        SCOPED_TRACE(std::string(def->className));
+        OpenForm form(def->layoutId, QSize(300, 200));
+        EXPECT_EQ(form.view->objectName().toStdString(), def->className);
+        EXPECT_TRUE(form.view->verticalScrollBar()->isVisible());
+        EXPECT_TRUE(form.view->horizontalScrollBar()->isVisible());
+        // Every field lies on the page, so scrolling reaches it.
+        const QRect page = form.view->page()->rect();
+        for (const forms::PlaceholderEntry &entry : def->placeholders) {
+            if (QWidget *widget = form.view->fieldWidget(entry.fieldId)) {
+                EXPECT_TRUE(page.contains(form.onPage(widget))) << entry.fieldId;
+            }
+        }
+        const std::string first = form.document();
+        EXPECT_FALSE(first.empty());
+        EXPECT_EQ(form.document(), first);
+    }
+}
+
+// Each field gets a value of its own through its widget: typed into a text box, a date stepped
+// back in a picker, another item in the list. Each value must stand where its field's
+// placeholder stood in the model, and nowhere else.
+TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
+{
+    for (const forms::FormDef *def : kAll) {
+        SCOPED_TRACE(std::string(def->className));
+        OpenForm form(def->layoutId);
+        std::map<int, std::string> values;
+        int daysBack = 0;
+        for (const forms::Item &item : def->items) {
+            if (!forms::isField(item))
+                continue;
+            QWidget *widget = form.view->fieldWidget(item.id);
+            ASSERT_NE(widget, nullptr) << item.id;
+            if (auto *picker = qobject_cast<CDatePicker *>(widget)) {
+                ++daysBack;
+                for (int i = 0; i < daysBack; ++i)
+                    QTest::keyClick(picker, Qt::Key_Down);
+                ASSERT_EQ(picker->date(), QDate::currentDate().addDays(-daysBack));
+                values[item.id] = qttext::toCp1252(picker->text());
+            } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+                const QString typed = QStringLiteral("camp %1 plaça").arg(item.id);
+                typeInto(edit, typed);
+                ASSERT_EQ(edit->text(), typed);
+                values[item.id] = qttext::toCp1252(typed);
+            } else if (auto *list = qobject_cast<QComboBox *>(widget)) {
+                QTest::keyClick(list, Qt::Key_Down);
+                values[item.id] = qttext::toCp1252(list->currentText());
+                ASSERT_EQ(values[item.id], "Petici\xF3");
+            } else {
+                FAIL() << "unexpected field " << item.id;
+            }
+        }
+
+        std::map<std::string, int> fieldOf;
+        for (const forms::PlaceholderEntry &entry : def->placeholders)
+            fieldOf[std::string(entry.placeholder)] = entry.fieldId;
+        const std::string_view bytes = plecta::findDocumentModel(def->modelId).value();
+        const std::string model(bytes.substr(0, bytes.find('\0')));
+        std::string expected;
+        std::size_t copied = 0;
+        const std::regex placeholder("%field[0-9]+%");
+        for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator(); ++it) {
+            expected += model.substr(copied, it->position() - copied) + values.at(fieldOf.at(it->str()));
+            copied = it->position() + it->length();
+        }
+        expected += model.substr(copied);
+        EXPECT_EQ(qttext::toQString(form.document()).toStdString(), qttext::toQString(expected).toStdString());
+    }
+}
