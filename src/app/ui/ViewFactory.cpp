@@ -2,6 +2,8 @@
 
 #include "app/ui/CQueltView.h"
 #include "app/ui/EmptyView.h"
+#include "forms/ui/CPVView.h"
+#include "forms/ui/CTCView.h"
 #include "reference/ui/CAbrView.h"
 #include "reference/ui/CComView.h"
 #include "reference/ui/CMuniView.h"
@@ -33,9 +35,9 @@ struct ViewEntry
 // One line per window kind: the frame and view classes of the function registry.
 const ViewEntry kViews[] = {
     {"CChildFrame", "CQueltView", make<CQueltView>},
-    {"CTCChildFrame", "CTCView", make<EmptyView>},
-    {"CAPChildFrame", "CTCView", make<EmptyView>},
-    {"CPVFrame", "CPVView", make<EmptyView>},
+    {"CTCChildFrame", "CTCView", make<CTCView>},
+    {"CAPChildFrame", "CTCView", make<CAPCatalogueView>},
+    {"CPVFrame", "CPVView", make<CPVView>},
     {"CVocFrame", "CVocView", make<CVocView>},
     {"CVocFrame", "CVocView2", make<CVocView2>},
     {"CNumFrame", "CNumView", make<CNumView>},

@@ -1,0 +1,89 @@
+#include "forms/ui/CDatePicker.h"
+
+#include "models/DateText.h"
+#include "text/ui/QtText.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+std::string longDate(QDate date)
+{
+    std::string text;
+    plecta::MakeLongDateText(text, std::chrono::year{date.year()} / date.month() / date.day());
+    return text;
+}
+
+} // namespace
+
+CDatePicker::CDatePicker(QWidget *parent) : QDateEdit(QDate::currentDate(), parent)
+{
+    setCalendarPopup(true);
+    setLocale(QLocale(QLocale::Catalan, QLocale::Spain)); // the calendar's month and day names
+    lineEdit()->setText(textFromDateTime(dateTime()));
+}
+
+std::string CDatePicker::dateText() const
+{
+    return longDate(date());
+}
+
+QString CDatePicker::textFromDateTime(const QDateTime &dateTime) const
+{
+    return qttext::toQString(longDate(dateTime.date()));
+}
+
+QDateTime CDatePicker::dateTimeFromText(const QString &) const
+{
+    return dateTime();
+}
+
+QValidator::State CDatePicker::validate(QString &input, int &) const
+{
+    return input == textFromDateTime(dateTime()) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void CDatePicker::fixup(QString &input) const
+{
+    input = textFromDateTime(dateTime());
+}
+
+void CDatePicker::stepBy(int steps)
+{
+    setDate(date().addDays(steps));
+}
+
+QAbstractSpinBox::StepEnabled CDatePicker::stepEnabled() const
+{
+    return StepUpEnabled | StepDownEnabled;
+}
+
+void CDatePicker::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_F4:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        QDateEdit::keyPressEvent(event);
+        return;
+    default:
+        // Typing would leave a text that is not the date; the calendar chooses it.
+        if (event->matches(QKeySequence::Copy) || (event->modifiers() & Qt::AltModifier))
+            QDateEdit::keyPressEvent(event);
+        else
+            event->accept();
+    }
+}
+
+void CDatePicker::inputMethodEvent(QInputMethodEvent *event)
+{
+    event->accept();
+}

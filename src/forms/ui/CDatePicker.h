@@ -1,0 +1,25 @@
+#pragma once
+#include <QDateEdit>
+
+// A date picker that shows the long Catalan date ("dijous, 6 de setembre de 2001") and drops down
+// a calendar. The date is chosen in the calendar or stepped a day at a time with the arrow keys;
+// the text is never typed, so it is always the date text that the document receives.
+class CDatePicker : public QDateEdit
+{
+    Q_OBJECT
+public:
+    explicit CDatePicker(QWidget *parent = nullptr);
+
+    // What the picker shows, in Windows-1252 as the engine reads it.
+    std::string dateText() const;
+
+protected:
+    QString textFromDateTime(const QDateTime &dateTime) const override;
+    QDateTime dateTimeFromText(const QString &text) const override;
+    QValidator::State validate(QString &input, int &pos) const override;
+    void fixup(QString &input) const override;
+    void stepBy(int steps) override;
+    StepEnabled stepEnabled() const override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+};

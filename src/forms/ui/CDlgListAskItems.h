@@ -1,0 +1,49 @@
+#pragma once
+#include "app/ui/CDialogSkin.h"
+
+#include <QList>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+
+// The small modal dialog that asks for the values of one new line of a line list: one labelled
+// field per column. The caller sets the title and the labels, runs it and reads the values back.
+class CDlgListAskItems : public CDialogSkin
+{
+    Q_OBJECT
+public:
+    void SetCaption(const QString &caption);
+    QStringList values() const { return m_values; }
+    QLineEdit *field(int index) const;
+
+    void accept() override;
+
+protected:
+    CDlgListAskItems(int count, QWidget *parent);
+    void setLabelList(const QStringList &labels);
+
+private:
+    QList<QLabel *> m_labels;
+    QList<QLineEdit *> m_fields;
+    QStringList m_values;
+};
+
+class CDlgListAskFourItems : public CDlgListAskItems
+{
+    Q_OBJECT
+public:
+    explicit CDlgListAskFourItems(QWidget *parent = nullptr);
+    void SetLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4);
+    void GetValues(QString &v1, QString &v2, QString &v3, QString &v4) const;
+};
+
+class CDlgListAskFiveItems : public CDlgListAskItems
+{
+    Q_OBJECT
+public:
+    explicit CDlgListAskFiveItems(QWidget *parent = nullptr);
+    void SetLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4,
+                   const QString &l5);
+    void GetValues(QString &v1, QString &v2, QString &v3, QString &v4, QString &v5) const;
+};

@@ -1,0 +1,243 @@
+#include "forms/ui/COurFormView.h"
+
+#include "forms/FormFields.h"
+#include "forms/ui/CDatePicker.h"
+#include "forms/ui/FormPageBuilder.h"
+#include "models/DateText.h"
+#include "text/ui/QtText.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+COurFormView *g_pCurrentForm = nullptr;
+
+namespace {
+
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+COurFormView::COurFormView()
+{
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(false);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The page stands on a darker desk, like a sheet being filled in.
+    setBackgroundRole(QPalette::Mid);
+}
+
+COurFormView::~COurFormView()
+{
+    if (g_pCurrentForm == this)
+        g_pCurrentForm = nullptr;
+}
+
+bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
+{
+    if (m_page)
+        return false;
+    m_form = forms::formByLayoutId(m_templateId);
+    if (!m_form)
+        return false;
+    hide();
+    setParent(parent);
+    setGeometry(rect);
+    m_childId = childId;
+    if (objectName().isEmpty())
+        setObjectName(utf8(m_form->className));
+
+    FormPage built = buildFormPage(*m_form);
+    m_page = built.page;
+    for (auto it = built.byId.cbegin(); it != built.byId.cend(); ++it)
+        m_fields.insert(it.key(), it.value());
+    for (const auto &[group, widget] : std::as_const(built.grouped))
+        m_grouped.append({group, widget});
+    setWidget(m_page);
+
+    if (auto *list = qobject_cast<QTreeWidget *>(fieldWidget(plecta::kLineListId)))
+        list->viewport()->installEventFilter(this);
+    for (const forms::Item &item : m_form->items) {
+        if (item.kind == forms::ItemKind::AddButton) {
+            if (auto *button = qobject_cast<QAbstractButton *>(fieldWidget(item.id)))
+                connect(button, &QAbstractButton::clicked, this, [this] { AddLine(); });
+        }
+    }
+    OnInitialUpdate();
+    return true;
+}
+
+void COurFormView::OnInitialUpdate()
+{
+    std::string dateText;
+    plecta::MakeDateText(dateText);
+    for (const forms::Item &item : m_form->items) {
+        QWidget *widget = fieldWidget(item.id);
+        if (!widget)
+            continue;
+        switch (item.kind) {
+        case forms::ItemKind::Edit:
+        case forms::ItemKind::Box:
+        case forms::ItemKind::Today:
+            if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+                edit->setText(qttext::toQString(forms::initialText(item, dateText)));
+                edit->setCursorPosition(0);
+            }
+            break;
+        case forms::ItemKind::Choice:
+            if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+                combo->clear();
+                for (std::string_view choice : forms::sortedChoices(item.items))
+                    combo->addItem(utf8(choice));
+                combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+            }
+            break;
+        case forms::ItemKind::Radio:
+            if (auto *radio = qobject_cast<QAbstractButton *>(widget))
+                radio->setChecked(item.checked);
+            break;
+        case forms::ItemKind::DatePicker:
+            if (auto *picker = qobject_cast<CDatePicker *>(widget))
+                picker->setDate(QDate::currentDate());
+            break;
+        case forms::ItemKind::LineList:
+            if (auto *list = qobject_cast<QTreeWidget *>(widget); list && m_form->lineItems) {
+                QStringList headers;
+                for (const forms::ListColumn &column : m_form->lineItems->columns)
+                    headers.append(utf8(column.header));
+                list->setHeaderLabels(headers);
+                for (int c = 0; c < int(m_form->lineItems->columns.size()); ++c)
+                    list->setColumnWidth(c, m_form->lineItems->columns[std::size_t(c)].width);
+            }
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+void COurFormView::GenerateText(std::string &output) const
+{
+    output.clear();
+    if (m_form && m_page)
+        forms::generateFormText(*m_form, *this, output);
+}
+
+void COurFormView::MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId,
+                                 std::string &output, std::optional<plecta::RowTemplate> rowTemplate) const
+{
+    plecta::MergeTemplate(*this, table, modelId, output, rowTemplate);
+}
+
+QWidget *COurFormView::fieldWidget(int id) const
+{
+    return id == 0 ? nullptr : m_fields.value(id).data();
+}
+
+void COurFormView::setGroupEnabled(int group, bool enabled)
+{
+    for (const auto &[itemGroup, widget] : std::as_const(m_grouped)) {
+        if (itemGroup == group && widget)
+            widget->setEnabled(enabled);
+    }
+}
+
+bool COurFormView::eventFilter(QObject *watched, QEvent *event)
+{
+    // A double click anywhere on the line list, on a row or below the rows, adds a line.
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (auto *list = qobject_cast<QTreeWidget *>(fieldWidget(plecta::kLineListId));
+            list && watched == list->viewport()) {
+            AddLine();
+            return true;
+        }
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+bool COurFormView::hasField(int id) const
+{
+    return m_fields.contains(id);
+}
+
+bool COurFormView::isLive(int id) const
+{
+    return fieldWidget(id) != nullptr;
+}
+
+std::string COurFormView::className(int id) const
+{
+    // The names of the controls the engine knows; the date picker is tested before the line
+    // edit it contains, the line list is a report list.
+    QWidget *widget = fieldWidget(id);
+    if (qobject_cast<CDatePicker *>(widget))
+        return "SysDateTimePick32";
+    if (qobject_cast<QLineEdit *>(widget))
+        return "edit";
+    if (qobject_cast<QLabel *>(widget))
+        return "static";
+    if (qobject_cast<QComboBox *>(widget))
+        return "combobox";
+    if (qobject_cast<QTreeWidget *>(widget))
+        return "SysListView32";
+    if (qobject_cast<QAbstractButton *>(widget))
+        return "button";
+    return {};
+}
+
+std::string COurFormView::text(int id) const
+{
+    QWidget *widget = fieldWidget(id);
+    if (auto *picker = qobject_cast<CDatePicker *>(widget))
+        return picker->dateText();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return qttext::toCp1252(edit->text());
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return qttext::toCp1252(label->text());
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        return qttext::toCp1252(combo->currentText());
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return qttext::toCp1252(button->text());
+    return {};
+}
+
+std::optional<int> COurFormView::selectedItem(int id) const
+{
+    auto *combo = qobject_cast<QComboBox *>(fieldWidget(id));
+    if (!combo || combo->currentIndex() < 0)
+        return std::nullopt;
+    // Text typed into an editable list is not a choice: only an item picked from it counts.
+    if (combo->isEditable() && combo->currentText() != combo->itemText(combo->currentIndex()))
+        return std::nullopt;
+    return combo->currentIndex();
+}
+
+std::string COurFormView::itemText(int id, int index) const
+{
+    auto *combo = qobject_cast<QComboBox *>(fieldWidget(id));
+    if (!combo || index < 0 || index >= combo->count())
+        return {};
+    return qttext::toCp1252(combo->itemText(index));
+}
+
+int COurFormView::rowCount(int id) const
+{
+    auto *list = qobject_cast<QTreeWidget *>(fieldWidget(id));
+    return list ? list->topLevelItemCount() : 0;
+}
+
+std::string COurFormView::cellText(int id, int row, int column) const
+{
+    auto *list = qobject_cast<QTreeWidget *>(fieldWidget(id));
+    if (!list || column < 0 || column >= list->columnCount())
+        return {};
+    QTreeWidgetItem *item = list->topLevelItem(row);
+    return item ? qttext::toCp1252(item->text(column)) : std::string();
+}

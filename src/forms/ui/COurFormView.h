@@ -1,0 +1,79 @@
+#pragma once
+// Base of every document form: a scrollable page built from the form's description, whose fields
+// the template engine reads through FieldSource.
+#include "forms/FormDescription.h"
+#include "models/FieldSource.h"
+#include "models/TemplateEngine.h"
+
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QScrollArea>
+
+#include <optional>
+#include <span>
+#include <string>
+
+class COurFormView : public QScrollArea, public plecta::FieldSource
+{
+    Q_OBJECT
+public:
+    // The form object exists before its window: Create() builds the page.
+    COurFormView();
+    ~COurFormView() override;
+
+    // The layout to build the window from, told before Create().
+    void SetTemplateId(int layoutId) { m_templateId = layoutId; }
+    int templateId() const { return m_templateId; }
+
+    // Builds the form window from the description of its layout, hidden, as a child of parent
+    // with the given geometry and child id, and runs its initial update. False when the layout has
+    // no description or the window exists already.
+    bool Create(QWidget *parent, const QRect &rect, int childId);
+    bool isCreated() const { return m_page != nullptr; }
+    int childId() const { return m_childId; }
+    const forms::FormDef *description() const { return m_form; }
+
+    // The finished document built from the fields as they are now. Changes nothing in the form.
+    virtual void GenerateText(std::string &output) const;
+
+    void MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
+                       std::optional<plecta::RowTemplate> rowTemplate = std::nullopt) const;
+
+    // The widget of a field (or of a label, radio button or button that has an id).
+    QWidget *fieldWidget(int id) const;
+    // The page: the form at its own size, inside the scroll area.
+    QWidget *page() const { return m_page; }
+
+    // FieldSource: the engine reads the widgets directly.
+    bool hasField(int id) const override;
+    bool isLive(int id) const override;
+    std::string className(int id) const override;
+    std::string text(int id) const override;
+    std::optional<int> selectedItem(int id) const override;
+    std::string itemText(int id, int index) const override;
+    int rowCount(int id) const override;
+    std::string cellText(int id, int row, int column) const override;
+
+protected:
+    // Runs once, right after the page is built: the initial texts, choice lists and defaults.
+    virtual void OnInitialUpdate();
+    // The widgets of every item of a group (the certificate's closing sentences).
+    void setGroupEnabled(int group, bool enabled);
+    // The "Afegir concepte" button and a double click on the line list call this.
+    virtual void AddLine() {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    int m_templateId = 0;
+    int m_childId = 0;
+    const forms::FormDef *m_form = nullptr;
+    QWidget *m_page = nullptr;
+    QHash<int, QPointer<QWidget>> m_fields;
+    QList<QPair<int, QPointer<QWidget>>> m_grouped;
+};
+
+// The form last shown by either catalogue, or none. The text view asks it for its document; a
+// form clears it when it goes away.
+extern COurFormView *g_pCurrentForm;

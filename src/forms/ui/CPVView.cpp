@@ -1,0 +1,214 @@
+#include "forms/ui/CPVView.h"
+
+#include "app/Commands.h"
+#include "app/ui/Dialogs.h"
+#include "forms/ui/COurFormView.h"
+#include "text/ui/QtText.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+namespace {
+
+// Tabs every 8 columns, as the view shows them; in a fixed-pitch font spaces line up alike.
+QString expandTabs(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    int column = 0;
+    for (QChar c : text) {
+        if (c == u'\t') {
+            const int spaces = 8 - column % 8;
+            out += QString(spaces, u' ');
+            column += spaces;
+        } else {
+            out += c;
+            column = c == u'\n' ? 0 : column + 1;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setUndoRedoEnabled(true);
+}
+
+void CPVView::initialUpdate()
+{
+    m_font = QFont(QStringLiteral("Courier"));
+    m_font.setStyleHint(QFont::TypeWriter);
+    m_font.setFixedPitch(true);
+    m_font.setPointSize(8);
+    m_font.setWeight(QFont::Normal);
+    setFont(m_font);
+    setTabStopDistance(8 * QFontMetricsF(m_font).horizontalAdvance(u' '));
+}
+
+void CPVView::viewActivated()
+{
+    // Whatever was changed here gives way to a fresh copy of the form's text.
+    if (!g_pCurrentForm)
+        return;
+    std::string text;
+    g_pCurrentForm->GenerateText(text);
+    setDocumentBytes(text);
+}
+
+void CPVView::setDocumentBytes(const std::string &bytes)
+{
+    QString text = qttext::toQString(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setPlainText(text);
+}
+
+std::string CPVView::documentBytes() const
+{
+    // The raw text: the plain-text export would turn no-break spaces into spaces.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return qttext::toCp1252(text);
+}
+
+bool CPVView::answersCommand(int command) const
+{
+    switch (command) {
+    case cmd::SaveAsText:
+    case cmd::Print:
+    case cmd::FilePrint:
+    case cmd::PrintPreview:
+    case cmd::EditCut:
+    case cmd::EditCopy:
+    case cmd::EditPaste:
+    case cmd::EditUndo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CPVView::runCommand(int command)
+{
+    switch (command) {
+    case cmd::SaveAsText: saveAs(); break;
+    case cmd::Print:
+    case cmd::FilePrint: print(); break;
+    case cmd::PrintPreview: printPreview(); break;
+    case cmd::EditCut: cut(); break;
+    case cmd::EditCopy: copy(); break;
+    case cmd::EditPaste: paste(); break;
+    case cmd::EditUndo: undo(); break;
+    default: break;
+    }
+}
+
+bool CPVView::saveAs()
+{
+    const QString path = dialogs::saveFileName(this, QStringLiteral("Text File (*.txt)"), QStringLiteral("txt"));
+    if (path.isEmpty())
+        return false;
+    return saveTo(path);
+}
+
+bool CPVView::saveTo(const QString &path)
+{
+    // Written beside the target and renamed into place, so a failed save never damages a file.
+    const std::string bytes = documentBytes();
+    QSaveFile file(path);
+    QString reason;
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+    } else if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        reason = file.errorString();
+        file.cancelWriting();
+        file.commit();
+    } else if (!file.commit()) {
+        reason = file.errorString();
+    }
+    if (reason.isNull())
+        return true;
+    dialogs::message(this, QMessageBox::Warning,
+                     QStringLiteral("No s'ha pogut desar el document a «%1».\n\n%2")
+                         .arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}
+
+void CPVView::renderTo(QPrinter *printer) const
+{
+    QTextDocument pages;
+    pages.setDefaultFont(m_font);
+    pages.setPlainText(expandTabs(toPlainText()));
+    pages.print(printer);
+}
+
+void CPVView::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        renderTo(&printer);
+}
+
+void CPVView::printPreview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Previsualitza la impressió"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CPVView::renderTo);
+    preview.exec();
+}
+
+void CPVView::keyPressEvent(QKeyEvent *event)
+{
+    // Commands and movements work; characters, Backspace, Enter and Tab are discarded.
+    const int key = event->key();
+    const bool typed = key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter ||
+                       key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const bool printable = !event->text().isEmpty() && event->text().at(0).isPrint();
+    if (typed || (printable && !command)) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void CPVView::inputMethodEvent(QInputMethodEvent *event)
+{
+    event->accept();
+}
+
+bool CPVView::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasText();
+}
+
+void CPVView::insertFromMimeData(const QMimeData *source)
+{
+    if (!source->hasText())
+        return;
+    QString text = source->text();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    text.remove(QChar(u'\0'));
+    const qttext::GateResult gated = qttext::gateInput(text);
+    if (!gated.accepted()) {
+        qttext::showStatusMessage(qttext::refusalMessage(gated.refused));
+        return;
+    }
+    textCursor().insertText(gated.text);
+}

@@ -1,0 +1,49 @@
+#pragma once
+#include "app/ui/ChildView.h"
+
+#include <QFont>
+#include <QPlainTextEdit>
+
+#include <string>
+
+class QPrinter;
+
+// The "Document" window: shows the finished text of the form last shown in a catalogue, fresh at
+// every activation, in a fixed-pitch font. The text can be saved, printed and previewed, cut,
+// copied, pasted and deleted, but not typed into.
+class CPVView : public QPlainTextEdit, public ChildView
+{
+    Q_OBJECT
+public:
+    explicit CPVView(QWidget *parent = nullptr);
+
+    void initialUpdate() override;
+    void viewActivated() override;
+    bool answersCommand(int command) const override;
+    void runCommand(int command) override;
+
+    // The text as the document holds it: Windows-1252, CR LF line ends.
+    std::string documentBytes() const;
+    // Replaces the whole text with a document (Windows-1252, CR LF line ends).
+    void setDocumentBytes(const std::string &bytes);
+
+    // "Anomena i desa": asks for a ".txt" name and writes the text there. Any failure is shown
+    // and leaves an existing file untouched. True when the file was written.
+    bool saveAs();
+    bool saveTo(const QString &path);
+    void print();
+    void printPreview();
+    // The one renderer of the printed pages, for the printer, the preview and PDF files alike.
+    void renderTo(QPrinter *printer) const;
+
+    const QFont &documentFont() const { return m_font; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    QFont m_font;
+};

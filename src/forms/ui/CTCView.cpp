@@ -1,0 +1,97 @@
+#include "forms/ui/CTCView.h"
+
+#include "app/Commands.h"
+#include "forms/ui/COurFormView.h"
+#include "forms/ui/CTCViewForm.h"
+#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/FormFactory.h"
+
+CTCView::CTCView(const forms::DocListEntry *catalogue, QWidget *parent)
+    : QSplitter(Qt::Vertical, parent), m_catalogue(catalogue), m_tree(new CTCViewLstDoc(catalogue)),
+      m_pane(new CTCViewForm)
+{
+    addWidget(m_tree);
+    addWidget(m_pane);
+    setStretchFactor(0, 0);
+    setStretchFactor(1, 1);
+    setChildrenCollapsible(false);
+    setSizes({kTreeHeight, 10 * kTreeHeight});
+    setFocusProxy(m_tree);
+
+    // One form object per kind; their windows come with the first selection of their kind.
+    for (const forms::DocListEntry &row : forms::catalogueRows(catalogue)) {
+        COurFormView *form = row.nLevel == 1 ? createFormObject(row.nFormID) : nullptr;
+        if (form) {
+            form->hide();
+            form->setParent(m_pane);
+        }
+        m_forms.append(form);
+    }
+    connect(m_tree, &CTCViewLstDoc::kindSelected, this, &CTCView::showKind);
+}
+
+CTCView::~CTCView() = default;
+
+COurFormView *CTCView::shownForm() const
+{
+    return formOfRow(m_shownRow);
+}
+
+COurFormView *CTCView::formOfRow(int row) const
+{
+    return row >= 0 && row < m_forms.size() ? m_forms.at(row).data() : nullptr;
+}
+
+void CTCView::initialUpdate()
+{
+    m_tree->fill();
+}
+
+void CTCView::showKind(int row)
+{
+    const auto rows = forms::catalogueRows(m_catalogue);
+    if (row < 0 || std::size_t(row) >= rows.size() || rows[std::size_t(row)].nFormID == 0)
+        return;
+    if (COurFormView *shown = shownForm())
+        shown->hide();
+    m_shownRow = row;
+    COurFormView *form = formOfRow(row);
+    if (!form) { // a kind whose form is not written yet: no form to show or to ask for a text
+        g_pCurrentForm = nullptr;
+        return;
+    }
+    if (!form->isCreated()) {
+        const forms::DocListEntry &entry = rows[std::size_t(row)];
+        form->SetTemplateId(entry.nFormID);
+        form->Create(m_pane, QRect(0, 0, m_pane->recordedWidth(), m_pane->recordedHeight()),
+                     100 + entry.nPosition);
+        m_pane->setCurrentForm(form);
+        form->setGeometry(m_pane->rect());
+    }
+    form->show();
+    g_pCurrentForm = form;
+}
+
+bool CTCView::answersCommand(int command) const
+{
+    return command == cmd::NextPane || command == cmd::PrevPane;
+}
+
+void CTCView::runCommand(int command)
+{
+    // Two panes: next and previous both move the focus to the other one.
+    if (command != cmd::NextPane && command != cmd::PrevPane)
+        return;
+    COurFormView *form = shownForm();
+    if (!form || !m_tree->hasFocus()) {
+        m_tree->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    // The first field of the form, in layout order.
+    for (QWidget *child : form->page()->findChildren<QWidget *>()) {
+        if ((child->focusPolicy() & Qt::TabFocus) && child->isEnabled() && child->isVisibleTo(form)) {
+            child->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}

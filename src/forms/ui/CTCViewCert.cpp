@@ -1,0 +1,36 @@
+#include "forms/ui/CTCViewCert.h"
+
+#include "forms/Certificate.h"
+
+#include <QRadioButton>
+
+void CTCViewCert::OnInitialUpdate()
+{
+    COurFormView::OnInitialUpdate();
+    // Until the first click both closing sentences stay enabled.
+    for (const bool modelA : {true, false}) {
+        const int id = modelA ? forms::kCertModelARadio : forms::kCertModelBRadio;
+        if (auto *radio = qobject_cast<QRadioButton *>(fieldWidget(id)))
+            connect(radio, &QRadioButton::clicked, this, [this, modelA] { onModelClicked(modelA); });
+    }
+}
+
+bool CTCViewCert::modelASelected() const
+{
+    auto *modelA = qobject_cast<QRadioButton *>(fieldWidget(forms::kCertModelARadio));
+    return modelA && modelA->isChecked();
+}
+
+void CTCViewCert::onModelClicked(bool modelA)
+{
+    const forms::CertificateModel model = forms::certificateModel(modelA);
+    setGroupEnabled(model.enabledGroup, true);
+    setGroupEnabled(model.disabledGroup, false);
+}
+
+void CTCViewCert::GenerateText(std::string &output) const
+{
+    output.clear();
+    if (isCreated())
+        forms::generateCertificateText(*this, modelASelected(), output);
+}

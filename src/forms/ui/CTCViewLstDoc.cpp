@@ -1,0 +1,91 @@
+#include "forms/ui/CTCViewLstDoc.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kRowRole = Qt::UserRole + 1;
+
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+CTCViewLstDoc::CTCViewLstDoc(const forms::DocListEntry *catalogue, QWidget *parent)
+    : QTreeWidget(parent), m_catalogue(catalogue)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setRootIsDecorated(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setExpandsOnDoubleClick(true);
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
+        const forms::DocListEntry *row = entry(current);
+        if (row && row->nLevel == 1)
+            emit kindSelected(current->data(0, kRowRole).toInt());
+    });
+}
+
+QString CTCViewLstDoc::tooltipText(const QString &description, const QFont &font)
+{
+    if (description.isEmpty())
+        return {};
+    QString text = description.toHtmlEscaped();
+    const QString style = QStringLiteral("white-space:pre-wrap");
+    if (QFontMetrics(font).horizontalAdvance(description) <= kTooltipWidth)
+        return QStringLiteral("<p style=\"%1\">%2</p>").arg(style, text);
+    return QStringLiteral("<table width=\"%1\"><tr><td style=\"%2\">%3</td></tr></table>")
+        .arg(kTooltipWidth)
+        .arg(style, text);
+}
+
+void CTCViewLstDoc::fill()
+{
+    clear();
+    setUpdatesEnabled(false);
+    QTreeWidgetItem *heading = nullptr;
+    QTreeWidgetItem *firstKind = nullptr;
+    const auto rows = forms::catalogueRows(m_catalogue);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const forms::DocListEntry &row = rows[i];
+        QTreeWidgetItem *item = row.nLevel == 0 || !heading ? new QTreeWidgetItem(this)
+                                                            : new QTreeWidgetItem(heading);
+        item->setText(0, utf8(row.pszName));
+        item->setData(0, kRowRole, int(i));
+        if (row.nLevel == 0) {
+            heading = item;
+        } else {
+            // No tip over a heading: only kinds carry a description.
+            item->setToolTip(0, tooltipText(utf8(row.pszDescription), QToolTip::font()));
+            if (!firstKind)
+                firstKind = item;
+        }
+    }
+    if (firstKind) {
+        if (firstKind->parent())
+            firstKind->parent()->setExpanded(true);
+        setCurrentItem(firstKind);
+        scrollToItem(firstKind);
+    }
+    setUpdatesEnabled(true);
+}
+
+const forms::DocListEntry *CTCViewLstDoc::entry(const QTreeWidgetItem *item) const
+{
+    if (!item)
+        return nullptr;
+    const auto rows = forms::catalogueRows(m_catalogue);
+    const int row = item->data(0, kRowRole).toInt();
+    return row >= 0 && std::size_t(row) < rows.size() ? &rows[std::size_t(row)] : nullptr;
+}
+
+QTreeWidgetItem *CTCViewLstDoc::itemOf(std::string_view name) const
+{
+    const auto found = findItems(utf8(name), Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}

@@ -1,0 +1,6 @@
+#pragma once
+class COurFormView;
+
+// The form object of a catalogue kind, before its window exists: the form's own class where it
+// has behaviour of its own, the generic form otherwise. nullptr for a kind with no form yet.
+COurFormView *createFormObject(int layoutId);

@@ -1,0 +1,276 @@
+#include "forms/ui/FormPageBuilder.h"
+
+#include "forms/ui/CDatePicker.h"
+#include "text/ui/QtText.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using forms::Item;
+using forms::ItemKind;
+using forms::Size;
+
+namespace {
+
+constexpr int kPageMargin = 28;
+constexpr int kLongLabel = 48; // characters; a longer fixed sentence wraps within the page
+
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+int charsWide(const QWidget *widget, int chars)
+{
+    return widget->fontMetrics().averageCharWidth() * chars + 12;
+}
+
+// One line of the page while it is being laid out.
+struct LineWidget
+{
+    QWidget *widget = nullptr; // nullptr: stretch
+    bool expands = false;
+};
+
+class Builder
+{
+public:
+    explicit Builder(const forms::FormDef &form) : m_form(form)
+    {
+        m_result.page = new QWidget;
+        m_result.page->setObjectName(QStringLiteral("formPage"));
+        m_result.page->setBackgroundRole(QPalette::Base);
+        m_result.page->setAutoFillBackground(true);
+        auto *layout = new QVBoxLayout(m_result.page);
+        layout->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
+        layout->setSpacing(6);
+        m_blocks.append(layout);
+        m_radios = new QButtonGroup(m_result.page);
+    }
+
+    FormPage build()
+    {
+        bool gridLine = false;
+        for (const Item &item : m_form.items) {
+            switch (item.kind) {
+            case ItemKind::NewLine:
+                endLine(gridLine);
+                gridLine = false;
+                break;
+            case ItemKind::Grid:
+                gridLine = true;
+                break;
+            case ItemKind::Gap:
+                flush(gridLine);
+                block()->addSpacing(m_result.page->fontMetrics().height());
+                break;
+            case ItemKind::Rule: {
+                flush(gridLine);
+                auto *rule = new QFrame;
+                rule->setFrameShape(QFrame::HLine);
+                rule->setFrameShadow(QFrame::Plain);
+                block()->addWidget(rule);
+                break;
+            }
+            case ItemKind::FrameBegin: {
+                flush(gridLine);
+                auto *frame = new QFrame;
+                frame->setFrameShape(QFrame::Box);
+                frame->setFrameShadow(QFrame::Sunken);
+                auto *inner = new QVBoxLayout(frame);
+                inner->setSpacing(6);
+                block()->addWidget(frame);
+                m_blocks.append(inner);
+                break;
+            }
+            case ItemKind::FrameEnd:
+                flush(gridLine);
+                if (m_blocks.size() > 1)
+                    m_blocks.removeLast();
+                break;
+            case ItemKind::Stretch:
+                m_line.append({nullptr, true});
+                break;
+            default:
+                add(item);
+            }
+        }
+        flush(gridLine);
+        m_blocks.first()->addStretch(1);
+
+        QWidget *page = m_result.page;
+        const int width = dialogUnitsToPixels(page, m_form.width) + 2 * kPageMargin;
+        QLayout *layout = page->layout();
+        layout->activate();
+        const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
+                                                       : layout->totalSizeHint().height();
+        // The form keeps its size; the scroll area around it shows scroll bars where needed.
+        page->setFixedSize(width, std::max(height, layout->totalMinimumSize().height()));
+        return m_result;
+    }
+
+private:
+    QVBoxLayout *block() const { return m_blocks.last(); }
+
+    void add(const Item &item)
+    {
+        QWidget *widget = nullptr;
+        bool expands = item.size == Size::Fill;
+        switch (item.kind) {
+        case ItemKind::Label: {
+            auto *label = new QLabel(utf8(item.text));
+            label->setTextFormat(Qt::PlainText);
+            if (item.text.size() > kLongLabel) {
+                label->setWordWrap(true);
+                expands = true;
+            }
+            widget = label;
+            break;
+        }
+        case ItemKind::Edit:
+        case ItemKind::Today:
+        case ItemKind::Box: {
+            auto *edit = new QLineEdit;
+            qttext::installInputGate(edit);
+            if (item.kind == ItemKind::Box) {
+                // Drawn several lines high, yet one line of text like every field of a form.
+                edit->setFixedHeight(item.lines * edit->fontMetrics().lineSpacing() + 10);
+                edit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                expands = true;
+            }
+            widget = edit;
+            break;
+        }
+        case ItemKind::DatePicker:
+            widget = new CDatePicker;
+            break;
+        case ItemKind::Choice: {
+            auto *combo = new QComboBox;
+            combo->setEditable(item.editable);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            if (item.editable)
+                qttext::installInputGate(combo);
+            widget = combo;
+            break;
+        }
+        case ItemKind::Radio: {
+            auto *radio = new QRadioButton(utf8(item.text));
+            m_radios->addButton(radio, item.id);
+            widget = radio;
+            break;
+        }
+        case ItemKind::LineList: {
+            auto *list = new QTreeWidget;
+            list->setRootIsDecorated(false);
+            list->setItemsExpandable(false);
+            list->setUniformRowHeights(true);
+            list->setSortingEnabled(false);
+            list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            list->setSelectionMode(QAbstractItemView::SingleSelection);
+            list->setAllColumnsShowFocus(true);
+            list->header()->setSectionsMovable(false);
+            list->setMinimumHeight(list->fontMetrics().lineSpacing() * 9);
+            widget = list;
+            expands = true;
+            break;
+        }
+        case ItemKind::AddButton:
+            widget = new QPushButton(utf8(item.text));
+            break;
+        default:
+            return;
+        }
+        if (!expands) {
+            switch (item.size) {
+            case Size::Short: widget->setFixedWidth(charsWide(widget, 13)); break;
+            case Size::Medium: widget->setFixedWidth(charsWide(widget, 22)); break;
+            case Size::Long: widget->setFixedWidth(charsWide(widget, 34)); break;
+            default: break;
+            }
+        }
+        if (item.id != 0)
+            m_result.byId.insert(item.id, widget);
+        if (item.group != 0)
+            m_result.grouped.append({item.group, widget});
+        m_line.append({widget, expands});
+    }
+
+    void endLine(bool gridLine)
+    {
+        flush(gridLine);
+    }
+
+    // Places the items gathered since the last line break.
+    void flush(bool gridLine)
+    {
+        if (m_line.isEmpty()) {
+            if (!gridLine)
+                m_grid = nullptr;
+            return;
+        }
+        if (gridLine) {
+            if (!m_grid) {
+                m_grid = new QGridLayout;
+                m_grid->setHorizontalSpacing(8);
+                m_grid->setVerticalSpacing(6);
+                block()->addLayout(m_grid);
+            }
+            const int row = m_grid->rowCount() - (m_grid->count() == 0 ? 1 : 0);
+            int column = 0;
+            for (const LineWidget &cell : std::as_const(m_line)) {
+                if (cell.widget && cell.expands)
+                    m_grid->addWidget(cell.widget, row, column);
+                else if (cell.widget)
+                    m_grid->addWidget(cell.widget, row, column, Qt::AlignLeft | Qt::AlignVCenter);
+                if (cell.expands)
+                    m_grid->setColumnStretch(column, 1);
+                ++column;
+            }
+        } else {
+            m_grid = nullptr;
+            auto *line = new QHBoxLayout;
+            line->setSpacing(6);
+            bool anyExpands = false;
+            for (const LineWidget &cell : std::as_const(m_line)) {
+                if (cell.widget)
+                    line->addWidget(cell.widget, cell.expands ? 1 : 0);
+                else
+                    line->addStretch(1);
+                anyExpands = anyExpands || cell.expands;
+            }
+            if (!anyExpands)
+                line->addStretch(1);
+            block()->addLayout(line);
+        }
+        m_line.clear();
+    }
+
+    const forms::FormDef &m_form;
+    FormPage m_result;
+    QList<QVBoxLayout *> m_blocks;
+    QGridLayout *m_grid = nullptr;
+    QList<LineWidget> m_line;
+    QButtonGroup *m_radios = nullptr;
+};
+
+} // namespace
+
+int dialogUnitsToPixels(const QWidget *widget, int units)
+{
+    return widget->fontMetrics().averageCharWidth() * units / 4;
+}
+
+FormPage buildFormPage(const forms::FormDef &form)
+{
+    return Builder(form).build();
+}
