@@ -1,9 +1,15 @@
 // The public-administration forms as a user fills them: real widgets, typed into with the
 // keyboard, and the documents they give.
 
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CQueltApp.h"
+#include "app/ui/CShortcutListDockBar.h"
 #include "forms/AdministrationForms.h"
 #include "forms/ui/CDatePicker.h"
 #include "forms/ui/COurFormView.h"
+#include "forms/ui/CPVView.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/CTCViewLstDoc.h"
 #include "models/DateText.h"
 #include "models/DocumentModels.h"
 #include "text/ui/QtText.h"
@@ -11,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -279,4 +286,67 @@ TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
         expected += model.substr(copied);
         EXPECT_EQ(qttext::toQString(form.document()).toStdString(), qttext::toQString(expected).toStdString());
     }
+}
+
+// The whole path as a user takes it: the Functions bar, the catalogue tree, typing into a form,
+// the "Document" tab.
+TEST(AdministrationFormsUi, ThroughTheMainWindow)
+{
+    CMainFrame *frame = CQueltApp::instance()->createMainFrame();
+    frame->resize(1000, 760);
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    QListWidget *functions = frame->functionsBar()->list();
+    QTest::mouseClick(functions->viewport(), Qt::LeftButton, {}, functions->visualItemRect(functions->item(1)).center());
+
+    auto *catalogue = qobject_cast<CTCView *>(frame->activeView());
+    ASSERT_NE(catalogue, nullptr);
+    CTCViewLstDoc *tree = catalogue->tree();
+    auto click = [tree](std::string_view name) {
+        QTreeWidgetItem *item = tree->itemOf(name);
+        ASSERT_NE(item, nullptr) << name;
+        tree->scrollToItem(item);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+    };
+    auto shown = [catalogue] { return catalogue->shownForm(); };
+    auto documentTab = [frame] {
+        frame->activateTab(1);
+        auto *text = qobject_cast<CPVView *>(frame->activeView());
+        return text ? text->documentBytes() : std::string("no text view");
+    };
+    ASSERT_NE(shown(), nullptr);
+    EXPECT_EQ(shown()->objectName(), QStringLiteral("CAPViewSolA"));
+
+    click("denúncia");
+    COurFormView *report = shown();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->objectName(), QStringLiteral("CAPViewDenuncia"));
+    typeInto(qobject_cast<QLineEdit *>(report->fieldWidget(1045)), QStringLiteral("Que el forn fa fum."));
+    std::string expected;
+    report->GenerateText(expected);
+    const std::string text = documentTab();
+    EXPECT_EQ(text, expected);
+    EXPECT_NE(text.find("DENUNCIO\r\n\r\n     Que el forn fa fum.\r\n"), std::string::npos);
+
+    // The withdrawal sits in the second group, collapsed at first: open it with its heading.
+    frame->activateTab(0);
+    QTreeWidgetItem *during = tree->itemOf("Documentació usada durant el procediment");
+    ASSERT_NE(during, nullptr);
+    EXPECT_FALSE(during->isExpanded());
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(during).center());
+    click("desistiment");
+    ASSERT_NE(shown(), nullptr);
+    auto *list = qobject_cast<QComboBox *>(shown()->fieldWidget(1000));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_NE(documentTab().find("de la  meva Sol.licitud presentada en data " + today() + ".\r\n"), std::string::npos);
+
+    // Back to the report: what was typed is still there.
+    frame->activateTab(0);
+    click("denúncia");
+    EXPECT_EQ(shown(), report);
+    EXPECT_EQ(documentTab(), text);
+    frame->closeAllChildren();
 }
