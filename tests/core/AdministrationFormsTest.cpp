@@ -132,7 +132,8 @@ TEST(AdministrationForms, LayoutsTablesAndModelsAgreeWithASecondTranscription)
         // field that its layout lacks, one its model never asks for.
         const std::string model = modelText(form.modelId);
         const std::regex placeholder("%field([0-9]+)%");
-        for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator(); ++it)
+        for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator();
+             ++it)
             EXPECT_LE(std::stoul((*it)[1]), table.size()) << it->str();
         for (const PlaceholderEntry &entry : form.placeholders) {
             const bool inLayout = std::find(layout.begin(), layout.end(), entry.fieldId) != layout.end();
@@ -176,7 +177,8 @@ TEST(AdministrationForms, EachValueStandsWhereItsPlaceholderStood)
         const std::string model = modelText(form.modelId);
         const std::regex placeholder("%field([0-9]+)%");
         std::size_t copied = 0;
-        for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator();
+             ++it) {
             expected += model.substr(copied, it->position() - copied);
             expected += values.at(table.at(std::stoul((*it)[1]) - 1));
             copied = it->position() + it->length();
@@ -199,8 +201,8 @@ TEST(AdministrationForms, UntouchedReportAndPetition)
                          "\r\n"
                          "     <FETS>\r\n"
                          "\r\n"
-                         "<MUNICIPI>, ")
-                          + kLongDate + "\r\n\r\n" + cp("<DESTINACIÓ>"));
+                         "<MUNICIPI>, ") +
+                          kLongDate + "\r\n\r\n" + cp("<DESTINACIÓ>"));
 
     // The petition differs in its one word and its statement.
     std::string petition = untouched(kPeticio);

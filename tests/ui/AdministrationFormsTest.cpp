@@ -1,10 +1,10 @@
 // The public-administration forms as a user fills them: real widgets, typed into with the
 // keyboard, and the documents they give.
 
+#include "forms/AdministrationForms.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
-#include "forms/AdministrationForms.h"
 #include "forms/ui/CDatePicker.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
@@ -27,10 +27,9 @@
 
 namespace {
 
-const forms::FormDef *const kAll[] = {&forms::kSolA,       &forms::kSolB,     &forms::kDenuncia,
-                                      &forms::kPeticio,    &forms::kAllegacio, &forms::kDesistiment,
-                                      &forms::kRenuncia,   &forms::kQueixa,   &forms::kRecursOrdi,
-                                      &forms::kRecursRevisio};
+const forms::FormDef *const kAll[] = {&forms::kSolA,       &forms::kSolB,         &forms::kDenuncia, &forms::kPeticio,
+                                      &forms::kAllegacio,  &forms::kDesistiment,  &forms::kRenuncia, &forms::kQueixa,
+                                      &forms::kRecursOrdi, &forms::kRecursRevisio};
 
 // A form window as the catalogue creates it: in a pane of the given size, then shown.
 struct OpenForm
@@ -64,8 +63,7 @@ struct OpenForm
         out.push_back(text.substr(start));
         return out;
     }
-    template <class W>
-    W *field(int id) const
+    template <class W> W *field(int id) const
     {
         auto *widget = qobject_cast<W *>(view->fieldWidget(id));
         EXPECT_NE(widget, nullptr) << "field " << id;
@@ -200,7 +198,8 @@ TEST(AdministrationFormsUi, AppealsKeepTheirModelsWordingAndTheirLayouts)
     OpenForm ordinary(189), review(190);
     EXPECT_EQ(ordinary.lines()[5], "FORMULO  RECURS , d'acord  amb la LRJPAC (article <ARTICLE>),");
     EXPECT_EQ(review.lines()[5], cp("FORMULO  RECURS  DE  REVISIÓ, d'acord  amb la LRJPAC (article <ARTICLE>),"));
-    EXPECT_EQ(ordinary.lines()[9], "fou notificada amb " + qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()) + ".");
+    EXPECT_EQ(ordinary.lines()[9],
+              "fou notificada amb " + qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()) + ".");
 
     // The appeal's article box ends the heading's line; the reposition's has a line of its own,
     // and everything below it sits lower.
@@ -212,7 +211,8 @@ TEST(AdministrationFormsUi, AppealsKeepTheirModelsWordingAndTheirLayouts)
         review.onPage(review.labelStartingWith(QStringLiteral("FORMULO RECURS POTESTATIU DE REPOSICIÓ")));
     const QRect article190 = review.onPage(review.field<QLineEdit>(1133));
     EXPECT_GT(article190.top(), heading190.bottom());
-    EXPECT_GT(review.onPage(review.field<CDatePicker>(1135)).top(), ordinary.onPage(ordinary.field<CDatePicker>(1135)).top());
+    EXPECT_GT(review.onPage(review.field<CDatePicker>(1135)).top(),
+              ordinary.onPage(ordinary.field<CDatePicker>(1135)).top());
 }
 
 TEST(AdministrationFormsUi, EveryFormScrollsInASmallPaneAndGivesTheSameTextTwice)
@@ -279,7 +279,8 @@ TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
         std::string expected;
         std::size_t copied = 0;
         const std::regex placeholder("%field[0-9]+%");
-        for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator(); ++it) {
+        for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator();
+             ++it) {
             expected += model.substr(copied, it->position() - copied) + values.at(fieldOf.at(it->str()));
             copied = it->position() + it->length();
         }
@@ -297,7 +298,8 @@ TEST(AdministrationFormsUi, ThroughTheMainWindow)
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
     QListWidget *functions = frame->functionsBar()->list();
-    QTest::mouseClick(functions->viewport(), Qt::LeftButton, {}, functions->visualItemRect(functions->item(1)).center());
+    QTest::mouseClick(functions->viewport(), Qt::LeftButton, {},
+                      functions->visualItemRect(functions->item(1)).center());
 
     auto *catalogue = qobject_cast<CTCView *>(frame->activeView());
     ASSERT_NE(catalogue, nullptr);
