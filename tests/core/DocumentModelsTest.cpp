@@ -42,17 +42,27 @@ bool endsWith(const std::string &text, const std::string &tail)
 
 } // namespace
 
-TEST(DocumentModels, SizesIncludeTrailingNuls)
+TEST(DocumentModels, SizesAndLastBytes)
 {
-    const std::map<int, std::size_t> sizes = {
-        {163, 557}, {164, 166}, {165, 238}, {166, 459}, {167, 230}, {171, 14},  {175, 215},
-        {176, 409}, {177, 223}, {178, 224}, {179, 353}, {182, 445},
-        // Public administration: every line but the last ends with CR LF.
-        {169, 250}, {170, 368}, {173, 200}, {174, 198}, {185, 333}, {186, 351}, {187, 335},
-        {188, 432}, {189, 545}, {190, 561}};
-    for (const auto &[id, size] : sizes)
-        EXPECT_EQ(model(id).size(), size) << "model " << id;
-    EXPECT_EQ(documentModels().size(), sizes.size());
+    // The size counts the trailing NULs; the tail shows whether the last line has its CR LF.
+    const std::map<int, std::pair<std::size_t, std::string>> models = {
+        {163, {557, "%field15%\t%field16%\r\n"}},  {164, {166, "\r\n\r\n\r\n%field5%, %field6%\r\n"}},
+        {165, {238, "acredita.\r\n\r\n%field5%, %field6%"}}, {166, {459, "%field23%, %field24%\r\n\r\n"}},
+        {167, {230, "%field12%\r\n\r\n\r\n"}},       {171, {14, "\r\n%field1%\r\n\r\n"}},
+        {175, {215, "\r\n %field7%,  %field8% \0"s}}, {176, {409, "-\r\n\r\n  %field9%\0"s}},
+        {177, {223, "%field19%\r\n\r\n%field20%\0"s}}, {178, {224, "\r\n\r\n\r\n%field7%, %field8%\0"s}},
+        {179, {353, "-+\0"s}},                          {182, {445, "-\xA6\r\n\r\n\r\n\r\n\r\n\0"s}},
+        {169, {250, "\r\n\r\n%field11%\r\n"}},       {170, {368, "\r\n\r\n%field16%\r\n\r\n"}},
+        {173, {200, "\r\n\r\n%field11%"}},             {174, {198, "\r\n\r\n%field11%"}},
+        {185, {333, "\r\n\r\n%field13%"}},             {186, {351, "\r\n\r\n%field13%"}},
+        {187, {335, "\r\n\r\n%field13%"}},             {188, {432, "\r\n\r\n%field11%\0\0"s}},
+        {189, {545, "%field18%\r\n%field19%\r\n"}},    {190, {561, "\r\n%field19%\r\n\r\n\r\n"}}};
+    for (const auto &[id, expected] : models) {
+        const std::string bytes = model(id);
+        EXPECT_EQ(bytes.size(), expected.first) << "model " << id;
+        EXPECT_TRUE(endsWith(bytes, expected.second)) << "model " << id;
+    }
+    EXPECT_EQ(documentModels().size(), models.size());
 }
 
 TEST(DocumentModels, UnknownIdGivesNothing)
@@ -114,68 +124,33 @@ TEST(DocumentModels, Minutes)
 {
     const auto l = lines(model(163));
     ASSERT_EQ(l.size(), 34u); // 32 lines with CR LF, then nothing
-    EXPECT_EQ(l[1], "Acta de la reuni\xF3: %field1%");
-    EXPECT_EQ(l[5], "Horari %field5%");
-    EXPECT_EQ(l[6], "Lloc: %field4%");
     EXPECT_EQ(l[9], "%field6%\t%field7%");
-    EXPECT_EQ(l[11], "%field9%\t%field10%");
     EXPECT_EQ(l[31], "Signatura\tSignatura ");
-    EXPECT_EQ(l[32], "%field15%\t%field16%");
     EXPECT_EQ(l[33], "");
     for (int n : {13, 16, 17, 19, 21, 24, 27, 30, 31})
         EXPECT_TRUE(endsWith(l[n], " ") && !endsWith(l[n], "  ")) << "line " << n;
     EXPECT_EQ(l[30], "aixeca la sessi\xF3, de la qual, com a secretari  , estenc aquesta acta. ");
 }
 
-TEST(DocumentModels, Certificates)
+TEST(DocumentModels, SpacingOfTheCommercialModels)
 {
-    const std::string a = model(164), b = model(165);
-    EXPECT_EQ(lines(a)[7], "I,   %field4%,  expedeixo  a petici\xF3  de la persona interessada");
-    EXPECT_TRUE(endsWith(a, "\r\n\r\n\r\n%field5%, %field6%\r\n"));
-    EXPECT_EQ(lines(b)[7], "I, perqu\xE8 se'n prengui coneixement i tingui  els efectes que");
-    EXPECT_EQ(lines(b)[8], "corresponqui, signo aquest certificat, amb  el vist-i-plau");
-    EXPECT_TRUE(endsWith(b, "acredita.\r\n\r\n%field5%, %field6%"));
-}
-
-TEST(DocumentModels, NoticeInvitationPressRelease)
-{
-    const std::string notice = model(166);
-    EXPECT_NE(notice.find("Per enc\xE0rrec del president %field13% us\r\n"), std::string::npos);
-    EXPECT_TRUE(endsWith(notice, "\r\n\r\n%field23%, %field24%\r\n\r\n"));
+    EXPECT_EQ(lines(model(165))[7], "I, perqu\xE8 se'n prengui coneixement i tingui  els efectes que");
 
     const auto invitation = lines(model(167));
     EXPECT_EQ(invitation[3], std::string(8, ' '));
     EXPECT_EQ(invitation[4], "Us convida a assistir a %field3% que tindr\xE0 lloc a %field4%, el");
-    EXPECT_EQ(invitation[7], "%field7%, %field8% ");
-    EXPECT_EQ(invitation[9], "%field9%: %field10% ");
-    EXPECT_TRUE(endsWith(model(167), "%field12%\r\n\r\n\r\n"));
 
-    EXPECT_EQ(model(171), "\r\n%field1%\r\n\r\n");
-}
-
-TEST(DocumentModels, Memos)
-{
-    const std::string individual = model(175), collective = model(176);
+    const auto individual = lines(model(175)), collective = lines(model(176));
     const std::string rule = " " + std::string(60, '-');
-    EXPECT_EQ(lines(individual)[8], rule);
-    EXPECT_EQ(lines(individual)[14], " %field6%, ");
-    EXPECT_TRUE(endsWith(individual, "\r\n %field7%,  %field8% \0"s));
+    EXPECT_EQ(individual[8], rule);
+    EXPECT_EQ(individual[14], " %field6%, ");
+    EXPECT_EQ(collective[14], " Signeu l'\xAB" "assabentat\xBB,  si us   plau, i feu  circular aquest");
+    EXPECT_EQ(collective[24], rule);
 
-    EXPECT_EQ(lines(collective)[14], " Signeu l'\xAB" "assabentat\xBB,  si us   plau, i feu  circular aquest");
-    EXPECT_EQ(lines(collective)[20], "  %field7%,   %field8%");
-    EXPECT_EQ(lines(collective)[24], rule);
-    EXPECT_TRUE(endsWith(collective, rule + "\r\n\r\n  %field9%\0"s));
-}
-
-TEST(DocumentModels, LetterAndSaluda)
-{
-    EXPECT_TRUE(endsWith(model(177), "%field19%\r\n\r\n%field20%\0"s));
     EXPECT_EQ(lines(model(177)).size(), 24u);
     const auto saluda = lines(model(178));
-    EXPECT_EQ(saluda[8], "i es complau a convidar-lo a %field5%");
     EXPECT_EQ(saluda[13], "aprofita  aquesta  avinentesa   per  manifestar-li  la  seva");
     EXPECT_EQ(saluda[14], "consideraci\xF3 i el seu afecte.");
-    EXPECT_EQ(saluda[17], "%field7%, %field8%\0"s);
 }
 
 TEST(DocumentModels, DeliveryNoteTable)
@@ -220,39 +195,22 @@ TEST(DocumentModels, OrderTable)
     EXPECT_TRUE(endsWith(std::string(kOrderRowTemplate), " \xA6\r\n"));
 }
 
-TEST(DocumentModels, ApplicationsAndPetitions)
+TEST(DocumentModels, ApplicationModelBAndPetition)
 {
-    EXPECT_TRUE(endsWith(model(169), "\r\n\r\n%field11%\r\n"));
-    EXPECT_EQ(lines(model(169))[1], "%field1%, major  d'edat, que visc %field2% (comarca");
-
     const auto b = lines(model(170));
-    EXPECT_EQ(b[1], "Nom: %field1%\t\t\t\tCognoms:  %field2%");
-    EXPECT_EQ(b[2], "Edat:  %field3%\tanys\t\t\t\tDNI:  %field4%");
     EXPECT_EQ(b[3], "Domicili:  %field5%\t\t\tMunicipi:  %field6%");
     EXPECT_EQ(b[10], "MOTIVACI\xD3 JUR\xED" "DICA:");
     EXPECT_EQ(b[16], "SOL\xB7LICITUD:");
-    EXPECT_TRUE(endsWith(model(170), "%field16%\r\n\r\n"));
 
     const std::string report = model(173), petition = model(174);
-    EXPECT_TRUE(endsWith(report, "\r\n\r\n%field11%"));
     std::string expected = report;
     expected.replace(expected.find("\r\nDENUNCIO\r\n"), 12, "\r\nDEMANO\r\n");
     EXPECT_EQ(petition, expected);
 }
 
-TEST(DocumentModels, PleadingWithdrawalWaiverComplaint)
+TEST(DocumentModels, Complaint)
 {
-    for (int id : {185, 186, 187})
-        EXPECT_TRUE(endsWith(model(id), "\r\n\r\n%field13%")) << id;
-    EXPECT_EQ(lines(model(185))[7], "     de   la  LRJPAC,   en relaci\xF3 amb  %field9%, aix\xF2 que");
-    const auto withdrawal = lines(model(186));
-    EXPECT_EQ(withdrawal[6], "de la  meva %field8% presentada en data %field9%.");
-    EXPECT_EQ(withdrawal[7], "%field10%,    demano  que  es   declari  concl\xF2s    el");
-    EXPECT_EQ(withdrawal[10], "%field11%,%field12%,");
-    EXPECT_EQ(lines(model(187))[6], "meus drets en l'expedient %field8% instru\xEFt  en relaci\xF3");
-
     const std::string complaint = model(188);
-    EXPECT_TRUE(endsWith(complaint, "\r\n\r\n%field11%\0\0"s));
     EXPECT_EQ(lines(complaint)[6], "3/1993, b\xE0sica de  les  Cambres Oficials   de   Comer\xE7,");
 }
 
@@ -260,9 +218,6 @@ TEST(DocumentModels, Appeals)
 {
     const std::string ordinary = model(189), review = model(190);
     EXPECT_EQ(lines(ordinary)[6], "FORMULO  RECURS , d'acord  amb la LRJPAC (article %field8%),");
-    EXPECT_EQ(lines(ordinary)[12], "AL.LEGACIONS");
-    EXPECT_EQ(lines(ordinary)[13], "      %field14%");
-    EXPECT_TRUE(endsWith(ordinary, "%field18%\r\n%field19%\r\n"));
 
     std::string expected = ordinary;
     expected.replace(expected.find("FORMULO  RECURS ,"), 17, "FORMULO  RECURS  DE  REVISI\xD3,");
