@@ -1,0 +1,411 @@
+// The commercial document function as a user works it: the catalogue with its forms in "Edició",
+// the merged text in "Document", the certificate's models and the line items of the delivery note.
+
+#include "app/Commands.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CQueltApp.h"
+#include "app/ui/ChildFrame.h"
+#include "app/ui/Workbook.h"
+#include "forms/DocumentCatalogue.h"
+#include "forms/ui/CDlgListAskItems.h"
+#include "forms/ui/COurFormView.h"
+#include "forms/ui/CPVView.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/CTCViewForm.h"
+#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/LineItemFormViews.h"
+#include "models/DateText.h"
+#include "text/ui/QtText.h"
+#include "QtPrinters.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+QString dateText()
+{
+    std::string text;
+    plecta::MakeDateText(text);
+    return qttext::toQString(text);
+}
+
+// Runs `answer` on the next modal dialog once it is up (the dialog blocks the caller until then).
+void whenModal(std::function<void(QWidget *)> answer)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(modal);
+        }
+    });
+    poll->start();
+}
+
+// Types text key by key; each key carries its character, any letter included.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+void replaceText(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    typeText(edit, text);
+}
+
+class CommercialDocuments : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        frame = CQueltApp::instance()->createMainFrame();
+        frame->resize(1000, 760);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+        frame->openFunction(0);
+        const auto frames = frame->workbook()->frames();
+        ASSERT_EQ(frames.size(), 2);
+        catalogue = qobject_cast<CTCView *>(frames.at(0)->viewWidget());
+        document = qobject_cast<CPVView *>(frames.at(1)->viewWidget());
+        ASSERT_TRUE(catalogue);
+        ASSERT_TRUE(document);
+    }
+    void TearDown() override
+    {
+        // The application owns the main window; closing the function's windows must take the
+        // current form with them.
+        frame->closeAllChildren();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(g_pCurrentForm, nullptr) << "the closed catalogue left its form current";
+    }
+
+    void select(std::string_view kind)
+    {
+        QTreeWidgetItem *item = catalogue->tree()->itemOf(kind);
+        ASSERT_TRUE(item) << kind;
+        if (item->parent())
+            item->parent()->setExpanded(true);
+        catalogue->tree()->scrollToItem(item);
+        const QRect rect = catalogue->tree()->visualItemRect(item);
+        QTest::mouseClick(catalogue->tree()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    template <class W>
+    W *field(int id) const
+    {
+        COurFormView *form = catalogue->shownForm();
+        return form ? qobject_cast<W *>(form->fieldWidget(id)) : nullptr;
+    }
+    // Turns to "Document" and returns its text, then back to "Edició".
+    QString documentText()
+    {
+        frame->activateTab(1);
+        const QString text = document->toPlainText();
+        frame->activateTab(0);
+        return text;
+    }
+    QStringList documentLines() { return documentText().split(u'\n'); }
+
+    CMainFrame *frame = nullptr;
+    CTCView *catalogue = nullptr;
+    CPVView *document = nullptr;
+};
+
+} // namespace
+
+TEST_F(CommercialDocuments, OpensOnTheMinutesWithTheirForm)
+{
+    CTCViewLstDoc *tree = catalogue->tree();
+    ASSERT_TRUE(tree->currentItem());
+    EXPECT_EQ(tree->currentItem()->text(0), u"acta de reunió"_qs);
+    EXPECT_EQ(tree->currentItem()->parent()->text(0), u"Actes i certificats"_qs);
+    EXPECT_TRUE(tree->currentItem()->parent()->isExpanded());
+    EXPECT_FALSE(tree->itemOf("Comunicats")->isExpanded()) << "only the first group starts open";
+    EXPECT_EQ(tree->height(), CTCView::kTreeHeight);
+
+    COurFormView *form = catalogue->shownForm();
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->objectName(), u"CTCViewActaReunio"_qs);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(g_pCurrentForm, form);
+    EXPECT_EQ(form->childId(), 101);
+    EXPECT_EQ(field<QLineEdit>(1077)->text(), u"<NOM DE L'ORGANISME>"_qs);
+    EXPECT_EQ(field<QLineEdit>(1083)->text(), dateText());
+    EXPECT_EQ(field<QComboBox>(1000)->currentText(), u"Càrrec"_qs);
+    EXPECT_EQ(field<QComboBox>(1000)->count(), 5);
+
+    // Tooltips: a kind shows its description, a heading none.
+    EXPECT_TRUE(tree->currentItem()->toolTip(0).contains(u"constata un fet"_qs));
+    EXPECT_TRUE(tree->itemOf("Actes i certificats")->toolTip(0).isEmpty());
+}
+
+TEST_F(CommercialDocuments, DocumentShowsTheMergedFormAndFollowsItsChanges)
+{
+    QStringList lines = documentLines();
+    ASSERT_EQ(lines.size(), 33);
+    EXPECT_EQ(lines[0], u"Acta de la reunió: <NOM DE L'ORGANISME>"_qs);
+    EXPECT_EQ(lines[3], u"Data: "_qs + dateText());
+    EXPECT_EQ(lines[8], u"<NOM i COGNOMS>\tCàrrec"_qs);
+
+    replaceText(field<QLineEdit>(1077), u"Consell Escolar"_qs);
+    QComboBox *office = field<QComboBox>(1000);
+    office->setFocus();
+    QTest::keyClick(office, Qt::Key_End); // the last item, "Secretaria"
+    lines = documentLines();
+    EXPECT_EQ(lines[0], u"Acta de la reunió: Consell Escolar"_qs);
+    EXPECT_EQ(lines[8], u"<NOM i COGNOMS>\tSecretaria"_qs);
+
+    // A line deleted in "Document" comes back at the next activation.
+    frame->activateTab(1);
+    QTextCursor cursor = document->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor);
+    document->setTextCursor(cursor);
+    document->setFocus();
+    QTest::keyClick(document, Qt::Key_Delete);
+    EXPECT_FALSE(document->toPlainText().startsWith(u"Acta"_qs));
+    frame->activateTab(0);
+    EXPECT_EQ(documentLines()[0], u"Acta de la reunió: Consell Escolar"_qs);
+}
+
+TEST_F(CommercialDocuments, SwitchingKindsKeepsTypedTextAndHeadingsChangeNothing)
+{
+    replaceText(field<QLineEdit>(1082), u"12"_qs);
+    COurFormView *minutes = catalogue->shownForm();
+
+    select("carta");
+    COurFormView *letter = catalogue->shownForm();
+    ASSERT_TRUE(letter);
+    EXPECT_NE(letter, minutes);
+    EXPECT_FALSE(minutes->isVisible());
+    EXPECT_EQ(g_pCurrentForm, letter);
+    EXPECT_EQ(letter->childId(), 101);
+    EXPECT_TRUE(documentText().startsWith(u"<NOM i COGNOMS>\n<CÀRREC/EMPRESA>\n"_qs));
+
+    // A heading: the letter stays on screen and stays current.
+    select("Comunicats");
+    EXPECT_EQ(catalogue->shownForm(), letter);
+    EXPECT_EQ(g_pCurrentForm, letter);
+    EXPECT_TRUE(letter->isVisible());
+
+    select("acta de reunió");
+    EXPECT_EQ(catalogue->shownForm(), minutes) << "the form is made once per kind";
+    EXPECT_EQ(field<QLineEdit>(1082)->text(), u"12"_qs);
+    EXPECT_EQ(documentLines()[2], u"Núm. de la sessió: 12"_qs);
+}
+
+TEST_F(CommercialDocuments, CertificateModelsFollowTheRadioButtons)
+{
+    select("certificat");
+    COurFormView *form = catalogue->shownForm();
+    ASSERT_TRUE(form);
+    auto *modelA = field<QRadioButton>(1091);
+    auto *modelB = field<QRadioButton>(1092);
+    ASSERT_TRUE(modelA && modelB);
+    EXPECT_TRUE(modelA->isChecked());
+    // Before the first click both closing sentences can be filled in.
+    EXPECT_TRUE(field<QLineEdit>(1045)->isEnabled());
+    EXPECT_TRUE(field<QLineEdit>(1046)->isEnabled());
+
+    replaceText(field<QLineEdit>(1045), u"a Barcelona"_qs);
+    EXPECT_TRUE(documentText().contains(u"I,   a Barcelona,  expedeixo"_qs));
+
+    QTest::mouseClick(modelB, Qt::LeftButton);
+    EXPECT_TRUE(modelB->isChecked());
+    EXPECT_FALSE(field<QLineEdit>(1045)->isEnabled());
+    EXPECT_TRUE(field<QLineEdit>(1046)->isEnabled());
+    QLabel *closingA = nullptr;
+    for (QLabel *label : form->page()->findChildren<QLabel *>()) {
+        if (label->text().startsWith(u"expedeixo"_qs))
+            closingA = label;
+    }
+    ASSERT_TRUE(closingA);
+    EXPECT_FALSE(closingA->isEnabled());
+    // Model B: its own wording, and nothing from the field of Model A.
+    QStringList lines = documentLines();
+    EXPECT_EQ(lines[6], u"I, perquè se'n prengui coneixement i tingui  els efectes que"_qs);
+    EXPECT_EQ(lines[8], u" i el segell que ho acredita."_qs);
+
+    replaceText(field<QLineEdit>(1046), u"del director"_qs);
+    QTest::mouseClick(modelA, Qt::LeftButton);
+    EXPECT_TRUE(field<QLineEdit>(1045)->isEnabled());
+    EXPECT_FALSE(field<QLineEdit>(1046)->isEnabled());
+    EXPECT_EQ(field<QLineEdit>(1046)->text(), u"del director"_qs) << "typed text stays in the form";
+    lines = documentLines();
+    EXPECT_EQ(lines[6], u"I,   a Barcelona,  expedeixo  a petició  de la persona interessada"_qs);
+
+    // The choice survives a visit to another kind.
+    QTest::mouseClick(modelB, Qt::LeftButton);
+    select("carta");
+    select("certificat");
+    EXPECT_TRUE(field<QRadioButton>(1092)->isChecked());
+    EXPECT_EQ(documentLines()[8], u"del director i el segell que ho acredita."_qs);
+}
+
+TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
+{
+    select("albarà");
+    auto *form = qobject_cast<CTCViewAlbara *>(catalogue->shownForm());
+    ASSERT_TRUE(form);
+    QTreeWidget *list = form->lineList();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->headerItem()->text(2), u"Preu unitari"_qs);
+    EXPECT_EQ(list->columnWidth(1), 130);
+    auto *add = qobject_cast<QPushButton *>(form->fieldWidget(1119));
+    ASSERT_TRUE(add);
+    EXPECT_EQ(add->text(), u"Afegir concepte"_qs);
+
+    QStringList labels;
+    QString caption;
+    for (const char *name : {"primer", "segon", "tercer"}) {
+        whenModal([&, name](QWidget *modal) {
+            auto *dialog = qobject_cast<CDlgListAskFourItems *>(modal);
+            ASSERT_TRUE(dialog);
+            caption = dialog->windowTitle();
+            labels.clear();
+            for (QLabel *label : dialog->findChildren<QLabel *>())
+                labels << label->text();
+            EXPECT_EQ(dialog->focusWidget(), dialog->field(0));
+            EXPECT_TRUE(dialog->field(1)->text().isEmpty()) << "every line starts empty";
+            QTest::keyClicks(dialog->field(0), u"2"_qs);
+            QTest::keyClicks(dialog->field(1), QString::fromLatin1(name));
+            QTest::keyClicks(dialog->field(2), u"5"_qs);
+            QTest::keyClick(dialog->field(2), Qt::Key_Return); // Enter confirms from any field
+        });
+        QTest::mouseClick(add, Qt::LeftButton);
+    }
+    EXPECT_EQ(caption, u"Nova entrada"_qs);
+    EXPECT_EQ(labels, (QStringList{u"Quantiat"_qs, u"Concepte"_qs, u"Preu Unitari"_qs, u"Total"_qs}));
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), u"tercer"_qs);
+
+    const QString text = documentText();
+    const auto third = text.indexOf(u"tercer"_qs), second = text.indexOf(u"segon"_qs),
+               first = text.indexOf(u"primer"_qs);
+    EXPECT_GE(third, 0);
+    EXPECT_LT(third, second);
+    EXPECT_LT(second, first);
+    const QString row = u"¦ 2       ¦   tercer"_qs + QString(28, u' ') + u"¦ 5"_qs + QString(12, u' ') + u'¦' +
+                        QString(12, u' ') + u'¦';
+    EXPECT_TRUE(text.contains(row + u'\n')) << row.toStdString();
+
+    // Cancelling adds nothing, whether by the button or by Escape after typing.
+    whenModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<CDlgListAskItems *>(modal);
+        ASSERT_TRUE(dialog);
+        QTest::keyClicks(dialog->field(0), u"9"_qs);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::mouseClick(add, Qt::LeftButton);
+    whenModal([](QWidget *modal) {
+        for (QPushButton *button : modal->findChildren<QPushButton *>()) {
+            if (button->text() == u"Cancel·la"_qs)
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+    // A double click below the rows opens the same dialog.
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, list->viewport()->height() - 5));
+    EXPECT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(documentText(), text);
+}
+
+TEST_F(CommercialDocuments, OrderAsksForFiveValuesAndTakesThemInOrder)
+{
+    select("comanda");
+    auto *form = qobject_cast<CTCViewComanda *>(catalogue->shownForm());
+    ASSERT_TRUE(form);
+    whenModal([](QWidget *modal) {
+        auto *dialog = qobject_cast<CDlgListAskFiveItems *>(modal);
+        ASSERT_TRUE(dialog);
+        // "ŀ" is written "l·" as it is typed; an empty field is a valid value.
+        const QStringList values{u"R-7"_qs, u"Ce\u0140lofana"_qs, u"3"_qs, u""_qs, u"12"_qs};
+        for (int i = 0; i < values.size(); ++i)
+            typeText(dialog->field(i), values.at(i));
+        for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
+            if (button->text() == u"D'acord"_qs)
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+    });
+    QTest::mouseDClick(form->lineList()->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_EQ(form->lineList()->topLevelItemCount(), 1);
+    const QStringList lines = documentLines();
+    EXPECT_EQ(lines[1], u"COMANDA NÚM.: 0"_qs);
+    EXPECT_EQ(lines[6], u"Règim impost IVA :16%"_qs);
+    EXPECT_EQ(lines[12], u"¦ R-7      ¦ Cel·lofana                      ¦ 3     ¦          ¦ 12       ¦"_qs);
+}
+
+TEST_F(CommercialDocuments, FormsScrollWhenThePaneIsSmaller)
+{
+    frame->resize(700, 400);
+    QTest::qWait(20);
+    COurFormView *form = catalogue->shownForm();
+    const QSize page = form->page()->size();
+    EXPECT_GT(page.height(), form->viewport()->height());
+    EXPECT_TRUE(form->verticalScrollBar()->isVisible());
+    EXPECT_EQ(form->verticalScrollBar()->maximum(), page.height() - form->viewport()->height());
+    // The form keeps its size; only the pane's record changes.
+    frame->resize(1100, 800);
+    QTest::qWait(20);
+    EXPECT_EQ(form->page()->size(), page);
+    EXPECT_EQ(catalogue->formPane()->recordedHeight(), catalogue->formPane()->height());
+}
+
+TEST_F(CommercialDocuments, PaneKeysMoveBetweenTreeAndForm)
+{
+    catalogue->tree()->setFocus();
+    ASSERT_TRUE(frame->routeCommand(cmd::NextPane));
+    QWidget *focused = QApplication::focusWidget();
+    ASSERT_TRUE(focused);
+    EXPECT_TRUE(catalogue->shownForm()->isAncestorOf(focused));
+    EXPECT_EQ(focused, catalogue->shownForm()->fieldWidget(1077));
+    ASSERT_TRUE(frame->routeCommand(cmd::PrevPane));
+    EXPECT_TRUE(catalogue->tree()->hasFocus());
+}
+
+TEST_F(CommercialDocuments, UnrepresentableCharactersAreRefusedAtTheField)
+{
+    QLineEdit *edit = field<QLineEdit>(1077);
+    replaceText(edit, u"Comit\u00E8 \u20AC"_qs); // è and the euro sign exist in Windows-1252
+    typeText(edit, u"\u03A9"_qs);              // the Greek omega does not
+    EXPECT_EQ(edit->text(), u"Comitè €"_qs);
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(u"Ω"_qs));
+    typeText(edit, u" Pe\u0140la e\u0301"_qs); // "ŀ" and a decomposed accent
+    EXPECT_EQ(edit->text(), u"Comitè € Pel·la é"_qs);
+    EXPECT_EQ(documentLines()[0], u"Acta de la reunió: Comitè € Pel·la é"_qs);
+}
+
+TEST_F(CommercialDocuments, PublicAdministrationCatalogueListsItsTenKinds)
+{
+    frame->openFunction(1);
+    auto *view = qobject_cast<CTCView *>(frame->workbook()->frames().at(0)->viewWidget());
+    ASSERT_TRUE(view);
+    EXPECT_EQ(g_pCurrentForm, view->shownForm()) << "the commercial forms went with their window";
+    CTCViewLstDoc *tree = view->tree();
+    ASSERT_TRUE(tree->currentItem());
+    EXPECT_EQ(tree->currentItem()->text(0), u"sol·licitud - Model A"_qs);
+    int kinds = 0;
+    for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+        kinds += tree->topLevelItem(g)->childCount();
+        EXPECT_EQ(tree->topLevelItem(g)->isExpanded(), g == 0);
+    }
+    EXPECT_EQ(kinds, 10);
+    // Both application models share one description.
+    EXPECT_EQ(tree->itemOf("sol·licitud - Model A")->toolTip(0), tree->itemOf("sol·licitud - Model B")->toolTip(0));
+}
