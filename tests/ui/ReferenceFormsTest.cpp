@@ -59,8 +59,9 @@ TEST_F(ReferenceForms, NumeralsFollowEveryKeystroke)
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(results(form), (QStringList{u"0"_qs, u"0"_qs})) << "nothing is computed before a change";
 
+    // Bringing the tab forward puts the keyboard in the number field.
     QLineEdit *field = form->numberField();
-    field->setFocus();
+    EXPECT_EQ(frame->focusWidget(), field);
     QTest::keyClicks(field, u"5"_qs);
     EXPECT_EQ(results(form), (QStringList{u"cinc "_qs, u"cinc "_qs}));
     QTest::keyClick(field, Qt::Key_Backspace);

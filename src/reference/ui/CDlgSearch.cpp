@@ -11,6 +11,8 @@ CDlgSearch::CDlgSearch(QWidget *parent) : CDialogSkin(parent), m_field(new QLine
 {
     setObjectName(QStringLiteral("searchDialog"));
     setWindowTitle(QStringLiteral("Cercar"));
+    // A small fixed dialog: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     const DialogUnits du(fontMetrics());
 
     auto *label = new QLabel(QStringLiteral("Cercar:"), this);

@@ -52,12 +52,9 @@ CNumView::CNumView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(th
         result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
+    // Whoever gives the form the focus gives it to the number field, its only input.
+    setFocusProxy(m_number);
     connect(m_number, &QLineEdit::textChanged, this, &CNumView::NumberToWords);
-}
-
-void CNumView::initialUpdate()
-{
-    m_number->setFocus();
 }
 
 void CNumView::NumberToWords()

@@ -14,8 +14,6 @@ class CNumView : public QWidget, public ChildView
 public:
     explicit CNumView(QWidget *parent = nullptr);
 
-    void initialUpdate() override;
-
     QLineEdit *numberField() const { return m_number; }
     QLabel *feminineResult() const { return m_feminine; }
     QLabel *masculineResult() const { return m_masculine; }
