@@ -70,8 +70,8 @@ void checkRow(const std::string &row, RowTemplate tmpl, const MemoryFieldSource 
     std::size_t at = 0;
     bool endsWithPlainCharacter = false;
     for (std::size_t i = 0; i < tmpl.size(); ++i) {
-        const bool marker = i + 3 <= tmpl.size() && tmpl[i] == '%' && tmpl[i + 1] >= '0'
-                            && tmpl[i + 1] <= '9' && tmpl[i + 2] == '%';
+        const bool marker =
+            i + 3 <= tmpl.size() && tmpl[i] == '%' && tmpl[i + 1] >= '0' && tmpl[i + 1] <= '9' && tmpl[i + 2] == '%';
         endsWithPlainCharacter = !marker && tmpl[i] != ' ';
         if (marker) {
             const std::string value = fields.cellText(kLineListId, 0, tmpl[i + 1] - '0');

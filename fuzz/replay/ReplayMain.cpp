@@ -18,8 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 namespace {
 
 // Pieces that the targets' parsers care about, spliced in so short runs reach deep paths.
-const std::string kTokens[] = {"%field1%", "%field10%", "%FIELD2%", "%list%", "%0%", "%1%", "%4%",
-                               "%",        "\r\n",      "\xA6",     " ",      "    ", std::string(1, '\0')};
+const std::string kTokens[] = {
+    "%field1%", "%field10%", "%FIELD2%",          "%list%", "%0%", "%1%", "%4%", "%", "\r\n", "\xA6",
+    " ",        "    ",      std::string(1, '\0')};
 
 std::vector<std::uint8_t> randomInput(std::mt19937 &random)
 {

@@ -10,12 +10,12 @@ namespace plecta {
 namespace {
 
 // The month with its preposition, elided before a vowel. Windows-1252 ("\xE7" is "ç").
-constexpr std::array<std::string_view, 12> kMonthPhrases = {
-    "de gener", "de febrer",   "de mar\xE7", "d'abril",   "de maig",     "de juny",
-    "de juliol", "d'agost",    "de setembre", "d'octubre", "de novembre", "de desembre"};
+constexpr std::array<std::string_view, 12> kMonthPhrases = {"de gener",    "de febrer", "de mar\xE7",  "d'abril",
+                                                            "de maig",     "de juny",   "de juliol",   "d'agost",
+                                                            "de setembre", "d'octubre", "de novembre", "de desembre"};
 
 // Monday first, as std::chrono::weekday::iso_encoding() counts.
-constexpr std::array<std::string_view, 7> kWeekdays = {"dilluns", "dimarts",   "dimecres", "dijous",
+constexpr std::array<std::string_view, 7> kWeekdays = {"dilluns",   "dimarts",  "dimecres", "dijous",
                                                        "divendres", "dissabte", "diumenge"};
 
 std::string_view monthPhrase(std::chrono::year_month_day date)

@@ -22,8 +22,7 @@ MemoryField &MemoryFieldSource::setDatePicker(int id, std::string shownText)
     return set(id, std::move(field));
 }
 
-MemoryField &MemoryFieldSource::setChoice(int id, std::vector<std::string> items,
-                                          std::optional<int> selected)
+MemoryField &MemoryFieldSource::setChoice(int id, std::vector<std::string> items, std::optional<int> selected)
 {
     MemoryField field;
     field.className = "combobox";
@@ -106,8 +105,7 @@ std::string MemoryFieldSource::cellText(int id, int row, int column) const
     if (!f || row < 0 || column < 0 || static_cast<std::size_t>(row) >= f->rows.size())
         return {};
     const auto &cells = f->rows[static_cast<std::size_t>(row)];
-    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)]
-                                                            : std::string();
+    return static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)] : std::string();
 }
 
 } // namespace plecta

@@ -15,8 +15,8 @@ struct MemoryField
     std::string className = "edit";
     bool live = true;
     std::string text;
-    std::vector<std::string> items;          // choice list
-    std::optional<int> selected;             // choice list
+    std::vector<std::string> items;             // choice list
+    std::optional<int> selected;                // choice list
     std::vector<std::vector<std::string>> rows; // line list, row 0 at the top
 };
 

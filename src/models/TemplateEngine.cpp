@@ -14,11 +14,9 @@ constexpr std::size_t kMarkerWidth = 3; // "%0%": also the width a short cell va
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix)
 {
-    return text.size() >= prefix.size()
-           && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-                  return cp1252::toLower(static_cast<unsigned char>(a))
-                         == cp1252::toLower(static_cast<unsigned char>(b));
-              });
+    return text.size() >= prefix.size() && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return cp1252::toLower(static_cast<unsigned char>(a)) == cp1252::toLower(static_cast<unsigned char>(b));
+           });
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b)
@@ -32,8 +30,7 @@ std::optional<std::string> fieldContent(const FieldSource &fields, int id)
     if (!fields.hasField(id) || !fields.isLive(id))
         return std::nullopt;
     const std::string kind = fields.className(id);
-    if (equalsNoCase(kind, "edit") || equalsNoCase(kind, "static")
-        || equalsNoCase(kind, "SysDateTimePick32"))
+    if (equalsNoCase(kind, "edit") || equalsNoCase(kind, "static") || equalsNoCase(kind, "SysDateTimePick32"))
         return fields.text(id);
     if (equalsNoCase(kind, "combobox")) {
         const std::optional<int> selected = fields.selectedItem(id);
@@ -44,8 +41,8 @@ std::optional<std::string> fieldContent(const FieldSource &fields, int id)
 
 bool isMarkerAt(std::string_view row, std::size_t i)
 {
-    return i + kMarkerWidth <= row.size() && row[i] == '%' && row[i + 1] >= '0' && row[i + 1] <= '9'
-           && row[i + 2] == '%';
+    return i + kMarkerWidth <= row.size() && row[i] == '%' && row[i + 1] >= '0' && row[i + 1] <= '9' &&
+           row[i + 2] == '%';
 }
 
 // One table row. A value of up to three characters is padded to the marker's width, so rows whose
@@ -71,8 +68,7 @@ void appendRow(const FieldSource &fields, RowTemplate row, int rowIndex, std::st
     }
 }
 
-void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTemplate,
-                    std::string &output)
+void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTemplate, std::string &output)
 {
     if (!rowTemplate || !fields.hasField(kLineListId) || !fields.isLive(kLineListId))
         return;
@@ -83,16 +79,14 @@ void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTem
 
 } // namespace
 
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId,
-                   std::string &output, std::optional<RowTemplate> rowTemplate)
+void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
+                   std::optional<RowTemplate> rowTemplate)
 {
-    MergeTemplate(fields, table, findDocumentModel(modelId).value_or(std::string_view()), output,
-                  rowTemplate);
+    MergeTemplate(fields, table, findDocumentModel(modelId).value_or(std::string_view()), output, rowTemplate);
 }
 
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table,
-                   std::string_view model, std::string &output,
-                   std::optional<RowTemplate> rowTemplate)
+void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, std::string_view model,
+                   std::string &output, std::optional<RowTemplate> rowTemplate)
 {
     output.clear();
     model = model.substr(0, model.find('\0'));

@@ -26,12 +26,11 @@ struct PlaceholderEntry
 using RowTemplate = std::string_view;
 
 // Merges the compiled-in model with this id. An unknown id gives the empty text.
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId,
-                   std::string &output, std::optional<RowTemplate> rowTemplate = std::nullopt);
+void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
+                   std::optional<RowTemplate> rowTemplate = std::nullopt);
 
 // The same over any model bytes; the text ends at the first NUL.
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table,
-                   std::string_view model, std::string &output,
-                   std::optional<RowTemplate> rowTemplate = std::nullopt);
+void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, std::string_view model,
+                   std::string &output, std::optional<RowTemplate> rowTemplate = std::nullopt);
 
 } // namespace plecta

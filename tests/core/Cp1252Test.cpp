@@ -42,7 +42,8 @@ TEST(Cp1252, TextOutsideTheCodePageIsRefused)
     EXPECT_FALSE(cp1252::fromUnicode(U'\u0140').has_value()); // l with middle dot, one letter
     EXPECT_FALSE(cp1252::fromUnicode(U'\u0080').has_value()); // a C1 control 0x80 does not hold
 
-    const cp1252::Conversion text = cp1252::fromUtf8("col\xC5\x80" "eg");
+    const cp1252::Conversion text = cp1252::fromUtf8("col\xC5\x80"
+                                                     "eg");
     ASSERT_TRUE(text.error.has_value());
     EXPECT_EQ(text.error->offset, 3u);
     EXPECT_EQ(text.error->codePoint, U'\u0140');
@@ -55,9 +56,9 @@ TEST(Cp1252, TextOutsideTheCodePageIsRefused)
 TEST(Cp1252, LetterCase)
 {
     const std::pair<unsigned char, unsigned char> pairs[] = {
-        {'A', 'a'}, {'Z', 'z'}, {0xC0, 0xE0} /* À */, {0xC7, 0xE7} /* Ç */, {0xC9, 0xE9} /* É */,
-        {0xCF, 0xEF} /* Ï */, {0xD3, 0xF3} /* Ó */, {0xDA, 0xFA} /* Ú */, {0x8A, 0x9A} /* Š */,
-        {0x8C, 0x9C} /* Œ */, {0x8E, 0x9E} /* Ž */, {0x9F, 0xFF} /* Ÿ */};
+        {'A', 'a'},           {'Z', 'z'},           {0xC0, 0xE0} /* À */, {0xC7, 0xE7} /* Ç */,
+        {0xC9, 0xE9} /* É */, {0xCF, 0xEF} /* Ï */, {0xD3, 0xF3} /* Ó */, {0xDA, 0xFA} /* Ú */,
+        {0x8A, 0x9A} /* Š */, {0x8C, 0x9C} /* Œ */, {0x8E, 0x9E} /* Ž */, {0x9F, 0xFF} /* Ÿ */};
     for (const auto &[upper, lower] : pairs) {
         EXPECT_EQ(cp1252::toLower(upper), lower) << int(upper);
         EXPECT_EQ(cp1252::toUpper(lower), upper) << int(lower);

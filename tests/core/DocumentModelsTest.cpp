@@ -46,17 +46,28 @@ TEST(DocumentModels, SizesAndLastBytes)
 {
     // The size counts the trailing NULs; the tail shows whether the last line has its CR LF.
     const std::map<int, std::pair<std::size_t, std::string>> models = {
-        {163, {557, "%field15%\t%field16%\r\n"}},  {164, {166, "\r\n\r\n\r\n%field5%, %field6%\r\n"}},
-        {165, {238, "acredita.\r\n\r\n%field5%, %field6%"}}, {166, {459, "%field23%, %field24%\r\n\r\n"}},
-        {167, {230, "%field12%\r\n\r\n\r\n"}},       {171, {14, "\r\n%field1%\r\n\r\n"}},
-        {175, {215, "\r\n %field7%,  %field8% \0"s}}, {176, {409, "-\r\n\r\n  %field9%\0"s}},
-        {177, {223, "%field19%\r\n\r\n%field20%\0"s}}, {178, {224, "\r\n\r\n\r\n%field7%, %field8%\0"s}},
-        {179, {353, "-+\0"s}},                          {182, {445, "-\xA6\r\n\r\n\r\n\r\n\r\n\0"s}},
-        {169, {250, "\r\n\r\n%field11%\r\n"}},       {170, {368, "\r\n\r\n%field16%\r\n\r\n"}},
-        {173, {200, "\r\n\r\n%field11%"}},             {174, {198, "\r\n\r\n%field11%"}},
-        {185, {333, "\r\n\r\n%field13%"}},             {186, {351, "\r\n\r\n%field13%"}},
-        {187, {335, "\r\n\r\n%field13%"}},             {188, {432, "\r\n\r\n%field11%\0\0"s}},
-        {189, {545, "%field18%\r\n%field19%\r\n"}},    {190, {561, "\r\n%field19%\r\n\r\n\r\n"}}};
+        {163, {557, "%field15%\t%field16%\r\n"}},
+        {164, {166, "\r\n\r\n\r\n%field5%, %field6%\r\n"}},
+        {165, {238, "acredita.\r\n\r\n%field5%, %field6%"}},
+        {166, {459, "%field23%, %field24%\r\n\r\n"}},
+        {167, {230, "%field12%\r\n\r\n\r\n"}},
+        {171, {14, "\r\n%field1%\r\n\r\n"}},
+        {175, {215, "\r\n %field7%,  %field8% \0"s}},
+        {176, {409, "-\r\n\r\n  %field9%\0"s}},
+        {177, {223, "%field19%\r\n\r\n%field20%\0"s}},
+        {178, {224, "\r\n\r\n\r\n%field7%, %field8%\0"s}},
+        {179, {353, "-+\0"s}},
+        {182, {445, "-\xA6\r\n\r\n\r\n\r\n\r\n\0"s}},
+        {169, {250, "\r\n\r\n%field11%\r\n"}},
+        {170, {368, "\r\n\r\n%field16%\r\n\r\n"}},
+        {173, {200, "\r\n\r\n%field11%"}},
+        {174, {198, "\r\n\r\n%field11%"}},
+        {185, {333, "\r\n\r\n%field13%"}},
+        {186, {351, "\r\n\r\n%field13%"}},
+        {187, {335, "\r\n\r\n%field13%"}},
+        {188, {432, "\r\n\r\n%field11%\0\0"s}},
+        {189, {545, "%field18%\r\n%field19%\r\n"}},
+        {190, {561, "\r\n%field19%\r\n\r\n\r\n"}}};
     for (const auto &[id, expected] : models) {
         const std::string bytes = model(id);
         EXPECT_EQ(bytes.size(), expected.first) << "model " << id;
@@ -100,10 +111,10 @@ TEST(DocumentModels, EveryModelIsWellFormed)
 TEST(DocumentModels, PlaceholdersEachModelUses)
 {
     const std::map<int, std::set<int>> missing = {{185, {8}}}; // the pleading skips field 8
-    const std::map<int, int> highest = {
-        {163, 17}, {164, 6},  {165, 6},  {166, 24}, {167, 12}, {171, 1},  {175, 8},  {176, 9},
-        {177, 20}, {178, 8},  {179, 7},  {182, 8},  {169, 12}, {170, 16}, {173, 11}, {174, 11},
-        {185, 13}, {186, 13}, {187, 13}, {188, 11}, {189, 19}, {190, 19}};
+    const std::map<int, int> highest = {{163, 17}, {164, 6},  {165, 6},  {166, 24}, {167, 12}, {171, 1},
+                                        {175, 8},  {176, 9},  {177, 20}, {178, 8},  {179, 7},  {182, 8},
+                                        {169, 12}, {170, 16}, {173, 11}, {174, 11}, {185, 13}, {186, 13},
+                                        {187, 13}, {188, 11}, {189, 19}, {190, 19}};
     const std::regex field("%field([0-9]+)%");
     for (const auto &[id, top] : highest) {
         const std::string bytes = model(id);
@@ -144,7 +155,8 @@ TEST(DocumentModels, SpacingOfTheCommercialModels)
     const std::string rule = " " + std::string(60, '-');
     EXPECT_EQ(individual[8], rule);
     EXPECT_EQ(individual[14], " %field6%, ");
-    EXPECT_EQ(collective[14], " Signeu l'\xAB" "assabentat\xBB,  si us   plau, i feu  circular aquest");
+    EXPECT_EQ(collective[14], " Signeu l'\xAB"
+                              "assabentat\xBB,  si us   plau, i feu  circular aquest");
     EXPECT_EQ(collective[24], rule);
 
     EXPECT_EQ(lines(model(177)).size(), 24u);
@@ -184,7 +196,8 @@ TEST(DocumentModels, OrderTable)
     EXPECT_EQ(l[2], "COMANDA N\xDAM.: %field2%");
     EXPECT_EQ(l[7], "R\xE8gim impost IVA :%field7%");
     EXPECT_EQ(l[10], "+" + std::string(75, '-') + "+");
-    EXPECT_EQ(l[11], "\xA6Refer\xE8ncia\xA6 Descripci\xF3                      \xA6 Quant.\xA6Preu unit.\xA6    Import \xA6");
+    EXPECT_EQ(l[11],
+              "\xA6Refer\xE8ncia\xA6 Descripci\xF3                      \xA6 Quant.\xA6Preu unit.\xA6    Import \xA6");
     EXPECT_EQ(l[12], inner);
     EXPECT_EQ(l[13], "%list%" + inner);
     // The template's separators match the header's, but its last cell is one narrower.
@@ -199,7 +212,8 @@ TEST(DocumentModels, ApplicationModelBAndPetition)
 {
     const auto b = lines(model(170));
     EXPECT_EQ(b[3], "Domicili:  %field5%\t\t\tMunicipi:  %field6%");
-    EXPECT_EQ(b[10], "MOTIVACI\xD3 JUR\xED" "DICA:");
+    EXPECT_EQ(b[10], "MOTIVACI\xD3 JUR\xED"
+                     "DICA:");
     EXPECT_EQ(b[16], "SOL\xB7LICITUD:");
 
     const std::string report = model(173), petition = model(174);

@@ -39,6 +39,8 @@ struct Form
     const char *ending;                           // the document's last bytes
 };
 
+// The tables read best one form, one field run per line.
+// clang-format off
 Field date(int n, int id) { return {n, id, "", Kind::Date}; }
 Field picker(int n, int id) { return {n, id, "", Kind::Picker}; }
 Field choice(int n, int id, const char *items) { return {n, id, items, Kind::Choice}; }
@@ -210,6 +212,8 @@ const std::vector<Form> kForms = {
      "\r\n<MUNICIPI>,  dijous, 6 de setembre de 2001\r\n<DESTINACIÓ>\r\n\r\n\r\n"},
 };
 
+// clang-format on
+
 std::string cp(std::string_view utf8)
 {
     const cp1252::Conversion text = cp1252::fromUtf8(utf8);
@@ -321,8 +325,8 @@ TEST(ModelDocuments, EveryUntouchedFormGivesItsDocument)
             EXPECT_TRUE(hasLines(document, converted)) << cp1252::toUtf8(document) << "\nlacks\n" << run.front();
         }
         const std::string ending = cp(form.ending);
-        EXPECT_TRUE(document.size() >= ending.size()
-                    && document.compare(document.size() - ending.size(), ending.size(), ending) == 0)
+        EXPECT_TRUE(document.size() >= ending.size() &&
+                    document.compare(document.size() - ending.size(), ending.size(), ending) == 0)
             << cp1252::toUtf8(document);
         // Nothing in the engine remembers a call.
         EXPECT_EQ(generate(form), document);
@@ -371,10 +375,9 @@ TEST(ModelDocuments, DeliveryNoteListsItsLinesBetweenTheBorders)
     u.fields.setLineList(kLineListId, {{"2", cp("Taula de reunió"), "150", "300"}, {"3", "Cadira", "25", "75"}});
     std::string document;
     MergeTemplate(u.fields, u.table, 179, document, kDeliveryNoteRowTemplate);
-    EXPECT_TRUE(hasLines(document,
-                         {cp("¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦"),
-                          cp("¦ 2       ¦   Taula de reunió                   ¦ 150          ¦    300     ¦"),
-                          cp("¦ 3       ¦   Cadira                            ¦ 25           ¦    75      ¦"),
-                          "+" + std::string(75, '-') + "+"}))
+    EXPECT_TRUE(hasLines(document, {cp("¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦"),
+                                    cp("¦ 2       ¦   Taula de reunió                   ¦ 150          ¦    300     ¦"),
+                                    cp("¦ 3       ¦   Cadira                            ¦ 25           ¦    75      ¦"),
+                                    "+" + std::string(75, '-') + "+"}))
         << cp1252::toUtf8(document);
 }

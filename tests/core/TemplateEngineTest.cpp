@@ -1,9 +1,9 @@
 // The merge rules of the template engine and the line-item rows, on small models made for each
 // rule and on the real delivery note and order.
 
+#include "models/TemplateEngine.h"
 #include "models/DocumentModels.h"
 #include "models/MemoryFieldSource.h"
-#include "models/TemplateEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@ using namespace std::string_literals;
 
 namespace {
 
-std::string merge(const FieldSource &fields, const std::vector<PlaceholderEntry> &table,
-                  std::string_view model, std::optional<RowTemplate> row = std::nullopt)
+std::string merge(const FieldSource &fields, const std::vector<PlaceholderEntry> &table, std::string_view model,
+                  std::optional<RowTemplate> row = std::nullopt)
 {
     std::string out = "left over";
     MergeTemplate(fields, table, model, out, row);
@@ -88,16 +88,22 @@ TEST(TemplateEngine, FieldKindsByClassName)
     fields.set(1, control("EDIT", "typed"));
     fields.set(2, control("Static", "label"));
     fields.set(3, control("sysdatetimepick32", "dijous, 6 de setembre de 2001"));
-    fields.setChoice(4, {"Fax", "Tel\xE8" "fon"}, 1);
-    fields.setChoice(5, {"Fax", "Tel\xE8" "fon"}, std::nullopt);
+    fields.setChoice(4,
+                     {"Fax", "Tel\xE8"
+                             "fon"},
+                     1);
+    fields.setChoice(5,
+                     {"Fax", "Tel\xE8"
+                             "fon"},
+                     std::nullopt);
     fields.setChoice(6, {"Fax"}, 4);
     fields.set(7, control("editable", "not an edit"));
     fields.set(8, control("ComboBox", "typed, not picked", {"A"}));
-    const std::vector<PlaceholderEntry> table = {{"%field1%", 1}, {"%field2%", 2}, {"%field3%", 3},
-                                                 {"%field4%", 4}, {"%field5%", 5}, {"%field6%", 6},
-                                                 {"%field7%", 7}, {"%field8%", 8}};
+    const std::vector<PlaceholderEntry> table = {{"%field1%", 1}, {"%field2%", 2}, {"%field3%", 3}, {"%field4%", 4},
+                                                 {"%field5%", 5}, {"%field6%", 6}, {"%field7%", 7}, {"%field8%", 8}};
     EXPECT_EQ(merge(fields, table, "%field1%|%field2%|%field3%|%field4%|%field5%|%field6%|%field7%|%field8%"),
-              "typed|label|dijous, 6 de setembre de 2001|Tel\xE8" "fon|||%field7%|");
+              "typed|label|dijous, 6 de setembre de 2001|Tel\xE8"
+              "fon|||%field7%|");
 }
 
 TEST(TemplateEngine, FieldContentIsNeverScannedAgain)
@@ -126,8 +132,7 @@ TEST(TemplateEngine, RepeatedAndEmptyFields)
     MemoryFieldSource fields;
     fields.setEdit(1, "Girona");
     fields.setEdit(2, "");
-    EXPECT_EQ(merge(fields, {{"%field1%", 1}, {"%field2%", 2}}, "%field1%, %field2%, %field1%."),
-              "Girona, , Girona.");
+    EXPECT_EQ(merge(fields, {{"%field1%", 1}, {"%field2%", 2}}, "%field1%, %field2%, %field1%."), "Girona, , Girona.");
 }
 
 TEST(TemplateEngine, TextEndsAtTheFirstNul)
@@ -152,10 +157,10 @@ TEST(TemplateEngine, ModelById)
 TEST(TemplateEngine, ListExpandsOnlyWithAListAndARowTemplate)
 {
     MemoryFieldSource fields;
-    EXPECT_EQ(merge(fields, {}, "[%list%]", kOrderRowTemplate), "[]");     // no line list
+    EXPECT_EQ(merge(fields, {}, "[%list%]", kOrderRowTemplate), "[]"); // no line list
     fields.setLineList(kLineListId, {{"1", "2", "3", "4", "5"}});
-    EXPECT_EQ(merge(fields, {}, "[%list%]"), "[]");                          // no row template
-    EXPECT_EQ(merge(fields, {}, "[%LIST%]", "%4%|\r\n"), "[5  |\r\n]");     // any letter case
+    EXPECT_EQ(merge(fields, {}, "[%list%]"), "[]");                     // no row template
+    EXPECT_EQ(merge(fields, {}, "[%LIST%]", "%4%|\r\n"), "[5  |\r\n]"); // any letter case
     fields.field(kLineListId)->live = false;
     EXPECT_EQ(merge(fields, {}, "[%list%]", kOrderRowTemplate), "[]");
     fields.setLineList(kLineListId, {});
@@ -165,8 +170,8 @@ TEST(TemplateEngine, ListExpandsOnlyWithAListAndARowTemplate)
 TEST(RowTemplate, ShortValuesArePaddedToThreeCharacters)
 {
     // The delivery note's example row: 3, Cadira, 25, 75.
-    const std::string expected = kBar + " 3  " + spaces(5) + kBar + "   Cadira" + spaces(28) + kBar
-                                 + " 25 " + spaces(10) + kBar + "    75 " + spaces(5) + kBar + "\r\n";
+    const std::string expected = kBar + " 3  " + spaces(5) + kBar + "   Cadira" + spaces(28) + kBar + " 25 " +
+                                 spaces(10) + kBar + "    75 " + spaces(5) + kBar + "\r\n";
     EXPECT_EQ(rows({{"3", "Cadira", "25", "75"}}, kDeliveryNoteRowTemplate), expected);
     EXPECT_EQ(expected.size(), kDeliveryNoteRowTemplate.size());
 
@@ -184,8 +189,8 @@ TEST(RowTemplate, ValueFillingItsFieldKeepsTheSeparatorsInPlace)
 {
     const std::string concept34(34, 'x');
     const std::string row = rows({{"1", concept34, "2", "3"}}, kDeliveryNoteRowTemplate);
-    const std::string expected = kBar + " 1  " + spaces(5) + kBar + "   " + concept34 + kBar + " 2  "
-                                 + spaces(10) + kBar + "    3  " + spaces(5) + kBar + "\r\n";
+    const std::string expected = kBar + " 1  " + spaces(5) + kBar + "   " + concept34 + kBar + " 2  " + spaces(10) +
+                                 kBar + "    3  " + spaces(5) + kBar + "\r\n";
     EXPECT_EQ(row, expected);
 }
 
@@ -194,8 +199,8 @@ TEST(RowTemplate, LongerValuePushesTheRestOfItsRowRight)
     const std::string concept35 = "Cadira de despatx girat\xF2ria negra 5";
     ASSERT_EQ(concept35.size(), 35u);
     EXPECT_EQ(rows({{"1", concept35, "2", "3"}}, kDeliveryNoteRowTemplate),
-              kBar + " 1  " + spaces(5) + kBar + "   " + concept35 + kBar + " 2  " + spaces(10) + kBar
-                  + "    3  " + spaces(5) + kBar + "\r\n");
+              kBar + " 1  " + spaces(5) + kBar + "   " + concept35 + kBar + " 2  " + spaces(10) + kBar + "    3  " +
+                  spaces(5) + kBar + "\r\n");
 
     // A value longer than the spaces after its marker meets the separator at once.
     EXPECT_EQ(rows({{"1234567"}}, "|%0%  |\r\n"), "|1234567|\r\n");
@@ -208,16 +213,15 @@ TEST(RowTemplate, OrderKeepsEveryColumnOfAnOverlongLine)
     ASSERT_EQ(description.size(), 40u);
     const std::string import = "1.234.567,89 EUR";
     MemoryFieldSource fields;
-    fields.setLineList(kLineListId, {{"REF-001", description, "12", "3,50", "42,00"},
-                                     {"REF-002", "Grapes", "2", "1,20", import}});
+    fields.setLineList(kLineListId,
+                       {{"REF-001", description, "12", "3,50", "42,00"}, {"REF-002", "Grapes", "2", "1,20", import}});
     std::string document;
     MergeTemplate(fields, std::vector<PlaceholderEntry>{}, 182, document, kOrderRowTemplate);
 
     const std::string closing = "+----------+---------------------------------+-------+----------+-----------" + kBar;
-    const std::string expected =
-        "\r\n" + kBar + " REF-001  " + kBar + " " + description + kBar + " 12    " + kBar + " 3,50     "
-        + kBar + " 42,00    " + kBar + "\r\n"                                                     //
-        + kBar + " REF-002  " + kBar + " Grapes" + spaces(26) + kBar + " 2     " + kBar + " 1,20     "
-        + kBar + " " + import + kBar + "\r\n" + closing + "\r\n";
+    const std::string expected = "\r\n" + kBar + " REF-001  " + kBar + " " + description + kBar + " 12    " + kBar +
+                                 " 3,50     " + kBar + " 42,00    " + kBar + "\r\n" //
+                                 + kBar + " REF-002  " + kBar + " Grapes" + spaces(26) + kBar + " 2     " + kBar +
+                                 " 1,20     " + kBar + " " + import + kBar + "\r\n" + closing + "\r\n";
     EXPECT_NE(document.find(closing + expected), std::string::npos) << document;
 }

@@ -50,10 +50,8 @@ std::vector<Entry> readManifest(const std::filesystem::path &path)
         std::istringstream fields(line);
         Entry entry;
         std::string eol;
-        if (!(fields >> entry.id >> eol >> entry.nuls) || (eol != "yes" && eol != "no")
-            || entry.nuls < 0)
-            throw Failure{path.string() + ":" + std::to_string(number)
-                          + ": expected \"<id> yes|no <nuls>\""};
+        if (!(fields >> entry.id >> eol >> entry.nuls) || (eol != "yes" && eol != "no") || entry.nuls < 0)
+            throw Failure{path.string() + ":" + std::to_string(number) + ": expected \"<id> yes|no <nuls>\""};
         if (!entries.empty() && entries.back().id >= entry.id)
             throw Failure{path.string() + ":" + std::to_string(number) + ": ids must increase"};
         entry.lastLineEnd = eol == "yes";
@@ -79,8 +77,8 @@ std::string buildModel(const std::filesystem::path &path, const Entry &entry)
         if (line.error) {
             char codePoint[16];
             std::snprintf(codePoint, sizeof codePoint, "U+%04X", static_cast<unsigned>(line.error->codePoint));
-            throw Failure{path.string() + ":" + std::to_string(number) + ": " + codePoint
-                          + " has no Windows-1252 byte"};
+            throw Failure{path.string() + ":" + std::to_string(number) + ": " + codePoint +
+                          " has no Windows-1252 byte"};
         }
         model += line.text;
         model += "\r\n";
@@ -129,16 +127,14 @@ std::string generate(const std::filesystem::path &manifest, const std::string &a
            "#include \"models/DocumentModels.h\"\n\n"
            "namespace plecta {\n\nnamespace {\n\n";
     for (const Entry &entry : entries) {
-        const std::string bytes =
-            buildModel(manifest.parent_path() / (std::to_string(entry.id) + ".txt"), entry);
+        const std::string bytes = buildModel(manifest.parent_path() / (std::to_string(entry.id) + ".txt"), entry);
         cpp << "// " << bytes.size() << " bytes\n"
             << "constexpr char kModel" << entry.id << "[] =\n"
             << literalLines(bytes) << ";\n\n";
     }
     cpp << "constexpr DocumentModel kModels[] = {\n";
     for (const Entry &entry : entries)
-        cpp << "    {" << entry.id << ", {kModel" << entry.id << ", sizeof kModel" << entry.id
-            << " - 1}},\n";
+        cpp << "    {" << entry.id << ", {kModel" << entry.id << ", sizeof kModel" << entry.id << " - 1}},\n";
     cpp << "};\n\n} // namespace\n\n"
         << "std::span<const DocumentModel> " << accessor << "()\n{\n    return kModels;\n}\n\n"
         << "} // namespace plecta\n";
