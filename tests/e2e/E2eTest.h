@@ -1,0 +1,113 @@
+#pragma once
+// What every end-to-end test does: start the real program on its own X server, find its main
+// window, and at the end close it as a user would and check that it went cleanly.
+
+#include "harness/PlectaRun.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace e2e {
+
+class E2eTest : public ::testing::Test
+{
+protected:
+    // Starts the program and waits for its main window; the test stops when that fails.
+    void start(const std::vector<std::string> &arguments = {})
+    {
+        run = std::make_unique<PlectaRun>(arguments);
+        ASSERT_EQ(run->x().error(), "");
+        ASSERT_TRUE(run->process().started());
+        main = run->waitForMainWindow();
+        ASSERT_TRUE(main) << "no main window; the program printed:\n" << run->output();
+        layout = run->layout();
+        // The splash stands over the middle of the screen for its 2.5 s; pictures taken before it
+        // goes would compare the splash.
+        ASSERT_TRUE(run->waitForNoDialog("TXO", 15000ms)) << "the splash stayed";
+    }
+
+    // Alt+F4 asks the window manager to close the main window, as a user would.
+    void closeAndExpectCleanExit(const std::vector<std::string> &allowedLeftovers = {})
+    {
+        ASSERT_TRUE(run->x().key("alt+F4"));
+        const auto status = run->process().waitFor(20000ms);
+        ASSERT_TRUE(status) << "the program did not end after its main window was closed";
+        EXPECT_EQ(*status, 0) << run->output();
+        EXPECT_EQ(run->leftovers(), allowedLeftovers) << "files left behind";
+        expectQuietOutput();
+    }
+
+    // The program prints nothing when all is well: no Qt warnings, no sanitizer reports.
+    void expectQuietOutput() { EXPECT_EQ(run->output(), "") << "the program printed warnings"; }
+
+    void TearDown() override
+    {
+        if (run && HasFailure() && run->process().running())
+            std::cerr << shot("end") << '\n';
+        run.reset();
+    }
+
+    // For a failure message: saves the screen as it is now and says where.
+    std::string shot(const std::string &label) const
+    {
+        return "\nscreenshot: " + run->saveScreenshot(testName() + '.' + label);
+    }
+
+    std::string testName() const
+    {
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        return std::string(info->test_suite_name()) + '.' + info->name();
+    }
+
+    // The pixels of the child windows above the tab strip.
+    Image workbook() const { return run->x().grab(layout.workbook); }
+
+    // How many pixels differ between two grabs of the same area.
+    static int difference(const Image &a, const Image &b)
+    {
+        if (a.pixels.size() != b.pixels.size())
+            return int(std::max(a.pixels.size(), b.pixels.size()));
+        int n = 0;
+        for (std::size_t i = 0; i < a.pixels.size(); ++i)
+            n += a.pixels[i] != b.pixels[i];
+        return n;
+    }
+
+    // Waits until the workbook stops changing (a window opened and painted) and returns it.
+    Image settledWorkbook(Milliseconds timeout = 15000ms) const
+    {
+        Image last = workbook();
+        const auto deadline = Clock::now() + timeout;
+        while (Clock::now() < deadline) {
+            std::this_thread::sleep_for(300ms);
+            Image now = workbook();
+            // A text cursor blinking is not a change.
+            if (difference(last, now) < kSame)
+                return now;
+            last = std::move(now);
+        }
+        return last;
+    }
+
+    // Waits until the workbook differs from what it was, then until it settles.
+    Image changedWorkbook(const Image &from, Milliseconds timeout = 15000ms) const
+    {
+        waitUntil([&] { return difference(from, workbook()) >= kChanged; }, timeout, 50ms);
+        return settledWorkbook();
+    }
+
+    // Waits until the workbook shows this picture again.
+    bool workbookReturnsTo(const Image &picture, Milliseconds timeout = 15000ms) const
+    {
+        return waitUntil([&] { return difference(picture, workbook()) < kSame; }, timeout, 100ms);
+    }
+
+    static constexpr int kSame = 200;     // pixels: a blinking cursor at most
+    static constexpr int kChanged = 2000; // pixels: another window, another page
+
+    std::unique_ptr<PlectaRun> run;
+    std::optional<WindowId> main;
+    MainWindowLayout layout;
+};
+
+} // namespace e2e

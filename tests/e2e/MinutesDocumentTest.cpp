@@ -1,0 +1,78 @@
+// The minutes of a meeting, from the Functions bar to a saved text file: the user types the name
+// of the body into the first field, turns to "Document", saves with Ctrl+S and gets the document
+// byte for byte.
+
+#include "E2eTest.h"
+
+#include "forms/FormDescription.h"
+#include "forms/FormFields.h"
+#include "models/DateText.h"
+#include "text/Cp1252.h"
+
+#include <filesystem>
+
+namespace e2e {
+namespace {
+
+using MinutesDocument = E2eTest;
+
+// The minutes as the program must write them: every field as it first appears, but the first one.
+std::string expectedMinutes(const std::string &bodyName)
+{
+    const forms::FormDef *minutes = forms::formByLayoutId(160);
+    if (!minutes)
+        return {};
+    plecta::MemoryFieldSource fields = forms::initialFields(*minutes, plecta::localToday());
+    fields.setEdit(1077, cp1252::fromUtf8(bodyName).text);
+    std::string document;
+    forms::generateFormText(*minutes, fields, document);
+    return document;
+}
+
+TEST_F(MinutesDocument, TypedNameReachesTheSavedFile)
+{
+    const std::string name = "Cooperativa Agrícola de l'Alt Camp";
+    start();
+    XSession &x = run->x();
+    const Image startWindow = settledWorkbook();
+    ASSERT_TRUE(x.click(layout.functionsX, layout.functionY(0)));
+    ASSERT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta"; }, 10000ms));
+    changedWorkbook(startWindow);
+
+    // The catalogue opens on "acta de reunió" with the tree active; F6 goes to the form, whose
+    // first field ("<NOM DE L'ORGANISME>") takes the focus.
+    ASSERT_TRUE(x.key("F6"));
+    ASSERT_TRUE(x.key("ctrl+a"));
+    ASSERT_TRUE(x.type(name));
+
+    const Image form = settledWorkbook();
+    ASSERT_TRUE(x.click(layout.tabX(1), layout.tabY)); // "Document"
+    changedWorkbook(form);
+    ASSERT_TRUE(x.key("ctrl+s"));
+    const auto dialog = x.waitForWindow(
+        run->pid(), [](const std::string &title) { return !title.empty() && title.rfind("Plecta", 0) != 0; }, 10000ms);
+    ASSERT_TRUE(dialog) << "no save dialog";
+    const std::filesystem::path target = run->outbox() / "acta";
+    ASSERT_TRUE(x.type(target.string()));
+    ASSERT_TRUE(x.key("Return"));
+    // The dialog adds the extension "txt".
+    const auto saved = run->outbox() / "acta.txt";
+    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(saved) && !x.isViewable(*dialog); }, 10000ms))
+        << "nothing saved; the folder holds " << ::testing::PrintToString(listTree(run->outbox()));
+
+    const std::string bytes = readFile(saved);
+    const std::string expected = expectedMinutes(name);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(bytes.size(), expected.size());
+    EXPECT_TRUE(bytes == expected) << "the saved document differs from the minutes";
+    // What the user typed, in Windows-1252, in the first line; CR LF line ends throughout.
+    EXPECT_EQ(bytes.rfind("Acta de la reuni\xf3" ": Cooperativa Agr\xed" "cola de l'Alt Camp\r\n", 0), 0u);
+    EXPECT_EQ(bytes.find("\n\n"), std::string::npos);
+    EXPECT_EQ(listTree(run->outbox()), std::vector<std::string>{"acta.txt"});
+    // Qt's own file dialog keeps its last folder in QtProject.conf, and offers no way to stop it
+    // (as the Windows save dialog keeps its recent folders); the program itself writes nothing.
+    closeAndExpectCleanExit({"home/.config", "home/.config/QtProject.conf"});
+}
+
+} // namespace
+} // namespace e2e

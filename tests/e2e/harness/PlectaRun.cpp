@@ -1,0 +1,171 @@
+#include "harness/PlectaRun.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+
+#ifndef PLECTA_EXECUTABLE
+#error "PLECTA_EXECUTABLE must name the program under test"
+#endif
+
+namespace e2e {
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir()
+{
+    std::string pattern = (fs::temp_directory_path() / "plecta-e2e-XXXXXX").string();
+    if (::mkdtemp(pattern.data()))
+        m_path = pattern;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ignored;
+    if (!m_path.empty())
+        fs::remove_all(m_path, ignored);
+}
+
+std::vector<std::string> listTree(const fs::path &folder)
+{
+    std::vector<std::string> found;
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(folder, error); !error && it != fs::recursive_directory_iterator();
+         it.increment(error))
+        found.push_back(fs::relative(it->path(), folder).string());
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+std::string readFile(const fs::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+MainWindowLayout MainWindowLayout::of(const Rect &client)
+{
+    MainWindowLayout layout;
+    layout.client = client;
+    // The Functions bar is 150 pixels wide, its dock separator a few more.
+    layout.workbookLeft = client.x + 157;
+    layout.functionsX = client.x + 64;
+    layout.tabY = client.y + client.height - 39;
+    layout.workbook = {layout.workbookLeft + 2, client.y + 22, client.width - 157 - 24, client.height - 22 - 60};
+    return layout;
+}
+
+int MainWindowLayout::functionY(int position) const
+{
+    // Large icons on a grid 72 pixels high, below the menu bar, the bar's title and "Funcions".
+    return client.y + 81 + 72 * position;
+}
+
+int MainWindowLayout::tabX(int index) const
+{
+    // Tabs are 130 pixels wide on a maximised window; a closable tab has its button on the right.
+    return workbookLeft + 40 + 130 * index;
+}
+
+PlectaRun::PlectaRun(const std::vector<std::string> &arguments)
+{
+    const fs::path root = m_root.path();
+    for (const char *sub : {"home", "runtime", "tmp", "work", "outbox", "x"})
+        fs::create_directories(root / sub);
+    ::chmod((root / "runtime").c_str(), 0700);
+
+    m_x = std::make_unique<XSession>(XSessionOptions{.workDirectory = (root / "x").string()});
+    if (!m_x->error().empty())
+        return;
+
+    ProcessOptions app;
+    // Another build of the program (an installed one, say) can be put to the same tests.
+    const char *program = std::getenv("PLECTA_E2E_EXECUTABLE");
+    app.argv = {program && *program ? program : PLECTA_EXECUTABLE};
+    app.argv.insert(app.argv.end(), arguments.begin(), arguments.end());
+    app.environment = m_x->environment();
+    app.environment["QT_QPA_PLATFORM"] = "xcb";
+    app.environment["HOME"] = (root / "home").string();
+    app.environment["XDG_RUNTIME_DIR"] = (root / "runtime").string();
+    app.environment["TMPDIR"] = (root / "tmp").string();
+    app.environment["LC_ALL"] = "C.UTF-8";
+    // Nothing of the desktop this test happens to run in: no session bus, no theme, no scaling.
+    app.unsetEnvironment = {"DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
+                            "XDG_DATA_HOME", "XDG_CURRENT_DESKTOP", "QT_QPA_PLATFORMTHEME", "QT_SCALE_FACTOR",
+                            "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_STYLE_OVERRIDE",
+                            "WAYLAND_DISPLAY"};
+    app.workingDirectory = (root / "work").string();
+    app.outputFile = (root / "output.txt").string();
+    m_app = std::make_unique<Process>(app);
+}
+
+PlectaRun::~PlectaRun()
+{
+    if (m_app)
+        m_app->stop();
+    m_app.reset();
+    m_x.reset();
+}
+
+std::optional<WindowId> PlectaRun::waitForMainWindow(Milliseconds timeout)
+{
+    if (!m_app)
+        return std::nullopt;
+    m_mainWindow = m_x->waitForWindow(
+        pid(), [](const std::string &name) { return name == "Plecta" || name.rfind("Plecta - [", 0) == 0; }, timeout);
+    return m_mainWindow;
+}
+
+MainWindowLayout PlectaRun::layout()
+{
+    if (!m_mainWindow)
+        waitForMainWindow();
+    return MainWindowLayout::of(m_mainWindow ? m_x->geometry(*m_mainWindow) : Rect{});
+}
+
+std::optional<WindowId> PlectaRun::waitForDialog(const std::string &title, Milliseconds timeout)
+{
+    return m_x->waitForWindow(pid(), [&](const std::string &name) { return name == title; }, timeout);
+}
+
+bool PlectaRun::waitForNoDialog(const std::string &title, Milliseconds timeout)
+{
+    return waitUntil([&] { return !m_x->findWindow(pid(), [&](const std::string &name) { return name == title; }); },
+                     timeout);
+}
+
+std::vector<std::string> PlectaRun::leftovers() const
+{
+    std::vector<std::string> found;
+    for (const char *sub : {"home", "runtime", "tmp", "work"}) {
+        for (const std::string &entry : listTree(m_root.path() / sub))
+            found.push_back(std::string(sub) + '/' + entry);
+    }
+    return found;
+}
+
+std::string PlectaRun::saveScreenshot(const std::string &name)
+{
+    return saveImage(m_x->grab(m_x->screen()), name);
+}
+
+std::string PlectaRun::saveImage(const Image &image, const std::string &name)
+{
+    const char *dir = std::getenv("PLECTA_E2E_SCREENSHOTS");
+    const fs::path path = fs::path(dir ? dir : fs::temp_directory_path().string()) / (name + ".ppm");
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << image.area.width << ' ' << image.area.height << "\n255\n";
+    for (const std::uint32_t p : image.pixels) {
+        const char rgb[3] = {char((p >> 16) & 0xff), char((p >> 8) & 0xff), char(p & 0xff)};
+        out.write(rgb, 3);
+    }
+    return path.string();
+}
+
+} // namespace e2e
