@@ -132,10 +132,14 @@ bool CPVView::saveTo(const QString &path)
     QString reason;
     if (!file.open(QIODevice::WriteOnly)) {
         reason = file.errorString();
-    } else if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+    } else if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.flush()) {
+        // The explicit flush matters: a short write while the file is closed (a full disk)
+        // would otherwise go unnoticed and the truncated file would replace the old one.
         reason = file.errorString();
         file.cancelWriting();
         file.commit();
+        if (reason.isEmpty() || reason == u"Unknown error")
+            reason = QStringLiteral("No s'ha pogut escriure el fitxer sencer: potser el disc és ple.");
     } else if (!file.commit()) {
         reason = file.errorString();
     }

@@ -1,0 +1,369 @@
+// The "Document" window: the text it shows, the keys it refuses, the file it saves (and the files
+// it never damages), and the pages it prints.
+
+#include "app/Commands.h"
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CQueltApp.h"
+#include "app/ui/ChildFrame.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/Workbook.h"
+#include "forms/ui/COurFormView.h"
+#include "forms/ui/CPVView.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/CTCViewLstDoc.h"
+#include "text/ui/QtText.h"
+#include "QtPrinters.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+void whenModal(std::function<void(QWidget *)> answer)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(modal);
+        }
+    });
+    poll->start();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The text a PDF written by Qt shows: its content streams' glyphs through the fonts' ToUnicode
+// maps, without white space (glyphs are placed one by one, so spaces are not written).
+QString pdfText(const QByteArray &pdf)
+{
+    QList<QByteArray> streams;
+    for (qsizetype at = 0; (at = pdf.indexOf("stream\n", at)) >= 0;) {
+        if (at >= 3 && pdf.mid(at - 3, 3) == "end") {
+            at += 7;
+            continue;
+        }
+        const qsizetype start = at + 7, end = pdf.indexOf("endstream", start);
+        if (end < 0)
+            break;
+        QByteArray data = pdf.mid(start, end - start);
+        const QByteArray dict = pdf.mid(pdf.lastIndexOf("<<", at), at - pdf.lastIndexOf("<<", at));
+        if (dict.contains("/FlateDecode")) {
+            QByteArray sized(4, '\0');
+            const quint32 hint = quint32(data.size()) * 4;
+            for (int i = 0; i < 4; ++i)
+                sized[i] = char(hint >> (24 - 8 * i));
+            data = qUncompress(sized + data);
+        }
+        streams.append(data);
+        at = end + 9;
+    }
+    QHash<uint, QString> glyphs;
+    static const QRegularExpression hex(QStringLiteral("<([0-9A-Fa-f]+)>"));
+    for (const QByteArray &stream : std::as_const(streams)) {
+        const QString text = QString::fromLatin1(stream);
+        qsizetype at = 0;
+        while ((at = text.indexOf(u"beginbfrange"_qs, at)) >= 0) {
+            const qsizetype end = text.indexOf(u"endbfrange"_qs, at);
+            const QStringList lines = text.mid(at, end - at).split(u'\n');
+            for (const QString &line : lines) {
+                QList<uint> values;
+                for (const auto &m : hex.globalMatch(line))
+                    values.append(m.captured(1).toUInt(nullptr, 16));
+                if (values.size() < 3)
+                    continue;
+                for (uint code = values[0]; code <= values[1]; ++code) {
+                    const bool array = line.contains(u'[');
+                    const uint unicode = array ? values.value(int(2 + code - values[0])) : values[2] + code - values[0];
+                    glyphs[code] = unicode == 9 ? QStringLiteral(" ") : QString(QChar(char16_t(unicode)));
+                }
+            }
+            at = end;
+        }
+    }
+    QString shown;
+    static const QRegularExpression shows(QStringLiteral("<([0-9A-Fa-f]+)>\\s*Tj"));
+    for (const QByteArray &stream : std::as_const(streams)) {
+        for (const auto &m : shows.globalMatch(QString::fromLatin1(stream))) {
+            const QString codes = m.captured(1);
+            for (qsizetype i = 0; i + 4 <= codes.size(); i += 4)
+                shown += glyphs.value(codes.mid(i, 4).toUInt(nullptr, 16));
+        }
+    }
+    return shown.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+QString withoutSpace(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+class DocumentView : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dialogs::clearTestAnswers();
+        frame = CQueltApp::instance()->createMainFrame();
+        frame->resize(1000, 700);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+        frame->openFunction(0);
+        const auto frames = frame->workbook()->frames();
+        ASSERT_EQ(frames.size(), 2);
+        catalogue = qobject_cast<CTCView *>(frames.at(0)->viewWidget());
+        view = qobject_cast<CPVView *>(frames.at(1)->viewWidget());
+        ASSERT_TRUE(catalogue && view);
+        ASSERT_TRUE(dir.isValid());
+    }
+    void TearDown() override
+    {
+        dialogs::clearTestAnswers();
+        frame->closeAllChildren();
+    }
+
+    // The current form's text as the engine gives it.
+    std::string generated() const
+    {
+        std::string text;
+        g_pCurrentForm->GenerateText(text);
+        return text;
+    }
+    QLineEdit *edit(int id) const { return qobject_cast<QLineEdit *>(catalogue->shownForm()->fieldWidget(id)); }
+    void showDocument() { frame->activateTab(1); }
+    bool save(const QString &name)
+    {
+        dialogs::setNextAnswer(QMessageBox::Ok); // answers the error message, should one come
+        dialogs::setNextFileName(name);
+        return frame->routeCommand(cmd::SaveAsText);
+    }
+
+    CMainFrame *frame = nullptr;
+    CTCView *catalogue = nullptr;
+    CPVView *view = nullptr;
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(DocumentView, CommandsAreThereOnlyWhileTheDocumentIsActive)
+{
+    for (int command : {cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::FilePrint})
+        EXPECT_FALSE(frame->isAnswered(command)) << command;
+    showDocument();
+    for (int command : {cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::FilePrint, cmd::EditPaste, cmd::EditUndo})
+        EXPECT_TRUE(frame->isAnswered(command)) << command;
+    ASSERT_TRUE(frame->action(cmd::SaveAsText));
+    EXPECT_TRUE(frame->action(cmd::SaveAsText)->isEnabled());
+    EXPECT_FALSE(frame->isAnswered(cmd::Search));
+}
+
+TEST_F(DocumentView, FixedPitchFontWithTabsEveryEightCharacters)
+{
+    const QFontInfo font(view->font());
+    EXPECT_TRUE(font.fixedPitch());
+    EXPECT_EQ(font.pointSize(), 8);
+    EXPECT_EQ(font.weight(), QFont::Normal);
+    EXPECT_DOUBLE_EQ(view->tabStopDistance(), 8 * QFontMetricsF(view->font()).horizontalAdvance(u' '));
+    EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+TEST_F(DocumentView, TypingIsDiscardedWhileEditingCommandsWork)
+{
+    showDocument();
+    const QString shown = view->toPlainText();
+    ASSERT_FALSE(shown.isEmpty());
+    view->setFocus();
+    view->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(view, u"xyz 12"_qs);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Tab})
+        QTest::keyClick(view, key);
+    EXPECT_EQ(view->toPlainText(), shown);
+
+    // Delete, cut, paste and undo act on the text.
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(view->toPlainText(), shown.mid(1));
+    QApplication::clipboard()->setText(u"Còpia "_qs);
+    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(view->toPlainText().startsWith(u"Còpia cta de la reunió"_qs));
+    ASSERT_TRUE(frame->routeCommand(cmd::EditUndo));
+    EXPECT_EQ(view->toPlainText(), shown.mid(1));
+
+    // Pastes pass the gate: "ŀ" is written "l·"; a character the document cannot hold refuses
+    // the whole paste and says so in the status bar.
+    QApplication::clipboard()->setText(u"Ce\u0140la "_qs);
+    ASSERT_TRUE(frame->routeCommand(cmd::EditPaste));
+    EXPECT_TRUE(view->toPlainText().startsWith(u"Cel·la cta"_qs));
+    const QString before = view->toPlainText();
+    QApplication::clipboard()->setText(u"\u4E2D"_qs);
+    ASSERT_TRUE(frame->routeCommand(cmd::EditPaste));
+    EXPECT_EQ(view->toPlainText(), before);
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(u"\u4E2D"_qs));
+
+    // Cut takes the selection away; the next activation brings the whole text back.
+    view->selectAll();
+    ASSERT_TRUE(frame->routeCommand(cmd::EditCut));
+    EXPECT_TRUE(view->toPlainText().isEmpty());
+    frame->activateTab(0);
+    frame->activateTab(1);
+    EXPECT_EQ(view->toPlainText(), shown);
+}
+
+TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
+{
+    // A no-break space and the euro sign must come back as the bytes 0xA0 and 0x80.
+    QLineEdit *organisation = edit(1077);
+    organisation->setText(u"Cambra\u00A0de Comerç, 5 €"_qs);
+    showDocument();
+    const std::string text = generated();
+    ASSERT_NE(text.find("\r\n"), std::string::npos);
+    ASSERT_NE(text.find('\t'), std::string::npos);
+    ASSERT_NE(text.find("Cambra\xA0" "de Comer\xE7, 5 \x80"), std::string::npos);
+
+    EXPECT_TRUE(save(dir.filePath(u"carta"_qs)));
+    const QString path = dir.filePath(u"carta.txt"_qs);
+    EXPECT_EQ(readFile(path), QByteArray::fromStdString(text));
+    EXPECT_TRUE(dialogs::lastMessage().isEmpty());
+
+    // Saving again replaces the file; what was deleted in the view is not saved.
+    view->moveCursor(QTextCursor::Start);
+    view->moveCursor(QTextCursor::Down, QTextCursor::KeepAnchor);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_TRUE(save(path));
+    const QByteArray shorter = readFile(path);
+    EXPECT_EQ(shorter, QByteArray::fromStdString(text.substr(text.find("\r\n") + 2)));
+    EXPECT_FALSE(shorter.contains('\0'));
+    EXPECT_FALSE(shorter.startsWith("\xEF\xBB\xBF"));
+    EXPECT_EQ(shorter.count("\r\n"), shorter.count('\n'));
+
+    // Cancelling the dialog writes nothing.
+    dialogs::setNextFileName(QString());
+    frame->routeCommand(cmd::SaveAsText);
+    EXPECT_EQ(readFile(path), shorter);
+}
+
+TEST_F(DocumentView, FailedSavesSayWhyAndDamageNothing)
+{
+    showDocument();
+    const QString missing = dir.filePath(u"no/such/folder/acta.txt"_qs);
+    save(missing);
+    EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_TRUE(dialogs::lastMessage().startsWith(u"No s'ha pogut desar el document"_qs)) << dialogs::lastMessage().toStdString();
+    EXPECT_TRUE(dialogs::lastMessage().contains(missing));
+
+    // A folder that is a file cannot be written, not even by the administrator.
+    writeFile(dir.filePath(u"plain"_qs), "x");
+    dialogs::clearTestAnswers();
+    save(dir.filePath(u"plain/acta.txt"_qs));
+    EXPECT_TRUE(dialogs::lastMessage().contains(u"plain/acta.txt"_qs)) << dialogs::lastMessage().toStdString();
+
+    if (geteuid() != 0) { // permissions bind only ordinary users
+        QDir(dir.path()).mkdir(u"locked"_qs);
+        QFile::setPermissions(dir.filePath(u"locked"_qs), QFile::ReadOwner | QFile::ExeOwner);
+        dialogs::clearTestAnswers();
+        save(dir.filePath(u"locked/acta.txt"_qs));
+        EXPECT_FALSE(dialogs::lastMessage().isEmpty());
+        QFile::setPermissions(dir.filePath(u"locked"_qs), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // The disk fills up halfway: the old file stays whole and no temporary file is left.
+    const QString existing = dir.filePath(u"acta.txt"_qs);
+    writeFile(existing, "old minutes\r\n");
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 64;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    dialogs::clearTestAnswers();
+    dialogs::setNextAnswer(QMessageBox::Ok);
+    const bool saved64 = view->saveTo(existing);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_FALSE(saved64);
+    EXPECT_EQ(readFile(existing), QByteArray("old minutes\r\n"));
+    EXPECT_TRUE(dialogs::lastMessage().contains(existing));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"acta.txt"_qs, u"plain"_qs}));
+}
+
+TEST_F(DocumentView, PrintingToPdfHoldsTheText)
+{
+    edit(1077)->setText(u"Junta de Govern"_qs);
+    showDocument();
+    const QString pdfPath = dir.filePath(u"acta.pdf"_qs);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    view->renderTo(&printer);
+    const QByteArray pdf = readFile(pdfPath);
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdfText(pdf).contains(withoutSpace(view->toPlainText())));
+    EXPECT_TRUE(pdfText(pdf).contains(u"Actadelareunió:JuntadeGovern"_qs));
+
+    // The same through "Imprimeix": the print dialog, told to print to a file.
+    const QString viaDialog = dir.filePath(u"dialog.pdf"_qs);
+    bool sawDialog = false;
+    whenModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QPrintDialog *>(modal);
+        ASSERT_TRUE(dialog);
+        sawDialog = true;
+        dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog->printer()->setOutputFileName(viaDialog);
+        for (QLineEdit *name : dialog->findChildren<QLineEdit *>()) {
+            if (name->objectName() == u"filename"_qs)
+                name->setText(viaDialog);
+        }
+        dialog->accept();
+    });
+    ASSERT_TRUE(frame->routeCommand(cmd::Print));
+    EXPECT_TRUE(sawDialog);
+    EXPECT_TRUE(pdfText(readFile(viaDialog)).contains(withoutSpace(view->toPlainText())));
+}
+
+TEST_F(DocumentView, PreviewShowsThePages)
+{
+    showDocument();
+    int pages = 0;
+    whenModal([&](QWidget *modal) {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(modal);
+        ASSERT_TRUE(preview);
+        if (auto *widget = preview->findChild<QPrintPreviewWidget *>())
+            pages = widget->pageCount();
+        preview->reject();
+    });
+    ASSERT_TRUE(frame->routeCommand(cmd::PrintPreview));
+    EXPECT_EQ(pages, 1);
+}
