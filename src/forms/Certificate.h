@@ -20,9 +20,9 @@ inline constexpr int kCertModelBGroup = 2; // "I, perquè se'n prengui ..." [104
 struct CertificateModel
 {
     int modelId;
-    int closingFieldId;  // the field behind "%field4%"
-    int enabledGroup;    // the closing sentence of this model
-    int disabledGroup;   // the other one
+    int closingFieldId; // the field behind "%field4%"
+    int enabledGroup;   // the closing sentence of this model
+    int disabledGroup;  // the other one
 };
 
 CertificateModel certificateModel(bool modelASelected);

@@ -5,11 +5,14 @@
 namespace forms {
 namespace {
 
+// The layouts are kept one line of the form to a line of source, out of the formatter's reach.
+
 constexpr std::string_view kCarrecs[] = {"Càrrec", "President", "Presidenta", "Secretari", "Secretaria"};
 constexpr std::string_view kSenyors[] = {"Senyor", "Senyora"};
 
 // Acta de reunió ------------------------------------------------------------------------------
 
+// clang-format off
 constexpr Item kActaItems[] = {
     label("Acta de la reunió de "), edit(1077, "<NOM DE L'ORGANISME>"), br(),
     label("Núm. de la sessió: "), edit(1082, "<NÚMERO>", Size::Short), br(),
@@ -41,17 +44,18 @@ constexpr Item kActaItems[] = {
     grid(), label("Signatura"), label("Signatura"), br(),
     grid(), edit(1086, "<NOM i COGNOMS>", Size::Long), edit(1087, "<NOM i COGNOMS>", Size::Long), br(),
 };
+// clang-format on
 
 constexpr PlaceholderEntry kActaPlaceholders[] = {
-    {"%field1%", 1077},  {"%field2%", 1082},  {"%field3%", 1083},  {"%field4%", 1046},
-    {"%field5%", 1045},  {"%field6%", 1047},  {"%field7%", 1000},  {"%field8%", 1049},
-    {"%field9%", 1048},  {"%field10%", 1001}, {"%field11%", 1050}, {"%field12%", 1051},
-    {"%field13%", 1052}, {"%field14%", 1055}, {"%field15%", 1086}, {"%field16%", 1087},
-    {"%field17%", 1054},
+    {"%field1%", 1077},  {"%field2%", 1082},  {"%field3%", 1083},  {"%field4%", 1046},  {"%field5%", 1045},
+    {"%field6%", 1047},  {"%field7%", 1000},  {"%field8%", 1049},  {"%field9%", 1048},  {"%field10%", 1001},
+    {"%field11%", 1050}, {"%field12%", 1051}, {"%field13%", 1052}, {"%field14%", 1055}, {"%field15%", 1086},
+    {"%field16%", 1087}, {"%field17%", 1054},
 };
 
 // Certificat ----------------------------------------------------------------------------------
 
+// clang-format off
 constexpr Item kCertItems[] = {
     edit(1042, "<NOM i COGNOMS>", Size::Long), label("com a,"), edit(1043, "<CÀRREC>"), br(),
     gap(),
@@ -73,6 +77,7 @@ constexpr Item kCertItems[] = {
     edit(1047, "<MUNICIPI>", Size::Medium), today(1083, Size::Long), br(),
     label("signatura"), br(),
 };
+// clang-format on
 
 // "%field4%" is filled by the closing sentence of the model chosen; Model A's is listed here.
 constexpr PlaceholderEntry kCertPlaceholders[] = {
@@ -85,6 +90,7 @@ constexpr PlaceholderEntry kCertPlaceholders[] = {
 constexpr std::string_view kSecretaris[] = {"El secretari", "La secretària"};
 constexpr std::string_view kPresidents[] = {"De la presidenta", "Del president"};
 
+// clang-format off
 constexpr Item kConvItems[] = {
     edit(1042, "<NOM DE L'ORGANISME CONVOCANT>"), br(),
     edit(1043, "<ADREÇA>"), br(),
@@ -116,22 +122,22 @@ constexpr Item kConvItems[] = {
     edit(1105, "<NOM i COGNOMS>", Size::Long), today(1083, Size::Long), br(),
     edit(1106, "<MUNICIPI>", Size::Long), br(),
 };
+// clang-format on
 
 // "%field25%" (the list beside "Per encàrrec") is not in the model: that choice never shows.
 constexpr PlaceholderEntry kConvPlaceholders[] = {
-    {"%field1%", 1042},  {"%field2%", 1043},  {"%field3%", 1044},  {"%field4%", 1045},
-    {"%field5%", 1046},  {"%field6%", 1052},  {"%field7%", 1047},  {"%field8%", 1048},
-    {"%field9%", 1049},  {"%field10%", 1050}, {"%field11%", 1051}, {"%field12%", 1054},
-    {"%field13%", 1055}, {"%field14%", 1098}, {"%field15%", 1099}, {"%field16%", 1100},
-    {"%field17%", 1101}, {"%field18%", 1102}, {"%field19%", 1103}, {"%field20%", 1000},
-    {"%field21%", 1104}, {"%field22%", 1105}, {"%field23%", 1106}, {"%field24%", 1083},
-    {"%field25%", 1001},
+    {"%field1%", 1042},  {"%field2%", 1043},  {"%field3%", 1044},  {"%field4%", 1045},  {"%field5%", 1046},
+    {"%field6%", 1052},  {"%field7%", 1047},  {"%field8%", 1048},  {"%field9%", 1049},  {"%field10%", 1050},
+    {"%field11%", 1051}, {"%field12%", 1054}, {"%field13%", 1055}, {"%field14%", 1098}, {"%field15%", 1099},
+    {"%field16%", 1100}, {"%field17%", 1101}, {"%field18%", 1102}, {"%field19%", 1103}, {"%field20%", 1000},
+    {"%field21%", 1104}, {"%field22%", 1105}, {"%field23%", 1106}, {"%field24%", 1083}, {"%field25%", 1001},
 };
 
 // Invitació -----------------------------------------------------------------------------------
 
 constexpr std::string_view kContactes[] = {"Fax", "Telèfon"};
 
+// clang-format off
 constexpr Item kInvitacioItems[] = {
     edit(1088, "<CÀRREC>"), br(),
     edit(1089, "<CÀRREC>"), br(),
@@ -148,26 +154,28 @@ constexpr Item kInvitacioItems[] = {
     label("Preguem confirmació al"), choice(1001, kContactes, true), edit(1050, "<NÚMERO>", Size::Medium),
     stretch(), br(),
 };
+// clang-format on
 
 constexpr PlaceholderEntry kInvitacioPlaceholders[] = {
-    {"%field1%", 1088}, {"%field2%", 1089}, {"%field3%", 1042},  {"%field4%", 1043},
-    {"%field5%", 1083}, {"%field6%", 1045}, {"%field7%", 1047},  {"%field8%", 1084},
+    {"%field1%", 1088}, {"%field2%", 1089},  {"%field3%", 1042},  {"%field4%", 1043},
+    {"%field5%", 1083}, {"%field6%", 1045},  {"%field7%", 1047},  {"%field8%", 1084},
     {"%field9%", 1000}, {"%field10%", 1049}, {"%field11%", 1001}, {"%field12%", 1050},
 };
 
 // Comunicat de premsa -------------------------------------------------------------------------
 
+// clang-format off
 constexpr Item kPremsaItems[] = {
     box(1042, "<TEXT>", 14), br(),
 };
+// clang-format on
 
 constexpr PlaceholderEntry kPremsaPlaceholders[] = {{"%field1%", 1042}};
 
 // Comunicats interns --------------------------------------------------------------------------
 
+// clang-format off
 constexpr Item kIntIndvItems[] = {
-    label("COMUNICAT INTERN"), br(),
-    gap(),
     grid(), label("Referència:"), edit(1042, "<REFERÈNCIES>"), br(),
     grid(), label("DE:"), edit(1043, "<CÀRREC EMISSOR>"), br(),
     grid(), label("A:"), edit(1044, "<CÀRREC RECEPTOR>"), br(),
@@ -178,15 +186,15 @@ constexpr Item kIntIndvItems[] = {
     edit(1105, "<NOM i COGNOMS>", Size::Long), br(),
     edit(1106, "<MUNICIPI>", Size::Medium), today(1083, Size::Long), stretch(), br(),
 };
+// clang-format on
 
 constexpr PlaceholderEntry kIntIndvPlaceholders[] = {
     {"%field1%", 1042}, {"%field2%", 1043}, {"%field3%", 1044}, {"%field4%", 1045},
     {"%field5%", 1046}, {"%field6%", 1105}, {"%field7%", 1106}, {"%field8%", 1083},
 };
 
+// clang-format off
 constexpr Item kIntColItems[] = {
-    label("COMUNICAT INTERN"), br(),
-    gap(),
     grid(), label("Referència:"), edit(1042, "<REFERÈNCIES>"), br(),
     grid(), label("DE:"), edit(1043, "<CÀRREC EMISSOR>"), br(),
     grid(), label("A:"), edit(1044, "<CÀRREC RECEPTOR>"), br(),
@@ -202,6 +210,7 @@ constexpr Item kIntColItems[] = {
     rule(),
     box(1047, "<RECORREGUT>", 4), br(),
 };
+// clang-format on
 
 constexpr PlaceholderEntry kIntColPlaceholders[] = {
     {"%field1%", 1042}, {"%field2%", 1043}, {"%field3%", 1044}, {"%field4%", 1045}, {"%field5%", 1046},
@@ -212,6 +221,7 @@ constexpr PlaceholderEntry kIntColPlaceholders[] = {
 
 // The sender's block, the addressee's block, then the letter itself; only "(signatura)" is
 // written on the form, the rest is told by where each box stands and by its bracketed text.
+// clang-format off
 constexpr Item kCartaItems[] = {
     edit(1042, "<NOM i COGNOMS>", Size::Long), br(),
     edit(1109, "<CÀRREC/EMPRESA>", Size::Long), br(),
@@ -220,8 +230,8 @@ constexpr Item kCartaItems[] = {
     gap(),
     stretch(), edit(1043, "<NOM i COGNOMS>", Size::Long), br(),
     stretch(), edit(1110, "<CÀRREC/EMPRESA DEL DESTINATARI>", Size::Long), br(),
-    stretch(), edit(1047, "<ADREÇA DEL DESTINATARI>", Size::Medium), edit(1050, "<CODI>", Size::Short), br(),
-    stretch(), edit(1045, "<MUNICIPI>", Size::Medium), edit(1051, "<COMARCA>", Size::Short), br(),
+    stretch(), edit(1047, "<ADREÇA DEL DESTINATARI>", Size::Long), edit(1050, "<CODI>", Size::Short), br(),
+    stretch(), edit(1045, "<MUNICIPI>", Size::Medium), edit(1051, "<COMARCA>", Size::Medium), br(),
     gap(),
     edit(1054, "<SALUTACIÓ>", Size::Long), br(),
     box(1055, "<COS>", 8), br(),
@@ -235,17 +245,18 @@ constexpr Item kCartaItems[] = {
     gap(),
     edit(1112, "<INFORMACIÓ OCASIONAL>"), br(),
 };
+// clang-format on
 
 constexpr PlaceholderEntry kCartaPlaceholders[] = {
-    {"%field1%", 1042},  {"%field2%", 1109},  {"%field3%", 1046},  {"%field4%", 1049},
-    {"%field5%", 1113},  {"%field6%", 1048},  {"%field7%", 1043},  {"%field8%", 1110},
-    {"%field9%", 1047},  {"%field10%", 1050}, {"%field11%", 1045}, {"%field12%", 1051},
-    {"%field13%", 1054}, {"%field14%", 1055}, {"%field15%", 1056}, {"%field16%", 1111},
-    {"%field17%", 1001}, {"%field18%", 1052}, {"%field19%", 1083}, {"%field20%", 1112},
+    {"%field1%", 1042},  {"%field2%", 1109},  {"%field3%", 1046},  {"%field4%", 1049},  {"%field5%", 1113},
+    {"%field6%", 1048},  {"%field7%", 1043},  {"%field8%", 1110},  {"%field9%", 1047},  {"%field10%", 1050},
+    {"%field11%", 1045}, {"%field12%", 1051}, {"%field13%", 1054}, {"%field14%", 1055}, {"%field15%", 1056},
+    {"%field16%", 1111}, {"%field17%", 1001}, {"%field18%", 1052}, {"%field19%", 1083}, {"%field20%", 1112},
 };
 
 // Saluda --------------------------------------------------------------------------------------
 
+// clang-format off
 constexpr Item kSaludaItems[] = {
     edit(1088, "<CÀRREC>", Size::Long), br(),
     edit(1089, "<CÀRREC>", Size::Long), br(),
@@ -262,6 +273,7 @@ constexpr Item kSaludaItems[] = {
     gap(),
     edit(1047, "<MUNICIPI>", Size::Medium), today(1083, Size::Long), stretch(), br(),
 };
+// clang-format on
 
 constexpr PlaceholderEntry kSaludaPlaceholders[] = {
     {"%field1%", 1088}, {"%field2%", 1089}, {"%field3%", 1000}, {"%field4%", 1049},

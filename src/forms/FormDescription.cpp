@@ -53,10 +53,8 @@ bool isField(const Item &item)
     case ItemKind::Today:
     case ItemKind::DatePicker:
     case ItemKind::Choice:
-    case ItemKind::LineList:
-        return true;
-    default:
-        return false;
+    case ItemKind::LineList: return true;
+    default: return false;
     }
 }
 

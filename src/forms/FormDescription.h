@@ -69,13 +69,13 @@ struct Item
 {
     ItemKind kind = ItemKind::Label;
     int id = 0;
-    std::string_view text{};                  // fixed text, initial text or button caption
+    std::string_view text{}; // fixed text, initial text or button caption
     Size size = Size::Natural;
-    int lines = 1;                            // drawn height of a large text box
-    std::span<const std::string_view> items{};  // choice list items, in any order
-    bool editable = false;                    // choice list that also takes typed text
-    bool checked = false;                     // radio button selected at start
-    int group = 0;                            // enabled and disabled together; 0: always enabled
+    int lines = 1;                             // drawn height of a large text box
+    std::span<const std::string_view> items{}; // choice list items, in any order
+    bool editable = false;                     // choice list that also takes typed text
+    bool checked = false;                      // radio button selected at start
+    int group = 0;                             // enabled and disabled together; 0: always enabled
 };
 
 constexpr Item label(std::string_view text, int group = 0)
@@ -114,13 +114,34 @@ constexpr Item addButton(int id)
 {
     return {.kind = ItemKind::AddButton, .id = id, .text = "Afegir concepte"};
 }
-constexpr Item rule() { return {.kind = ItemKind::Rule}; }
-constexpr Item gap() { return {.kind = ItemKind::Gap}; }
-constexpr Item stretch() { return {.kind = ItemKind::Stretch}; }
-constexpr Item br() { return {.kind = ItemKind::NewLine}; }
-constexpr Item grid() { return {.kind = ItemKind::Grid}; }
-constexpr Item frameBegin() { return {.kind = ItemKind::FrameBegin}; }
-constexpr Item frameEnd() { return {.kind = ItemKind::FrameEnd}; }
+constexpr Item rule()
+{
+    return {.kind = ItemKind::Rule};
+}
+constexpr Item gap()
+{
+    return {.kind = ItemKind::Gap};
+}
+constexpr Item stretch()
+{
+    return {.kind = ItemKind::Stretch};
+}
+constexpr Item br()
+{
+    return {.kind = ItemKind::NewLine};
+}
+constexpr Item grid()
+{
+    return {.kind = ItemKind::Grid};
+}
+constexpr Item frameBegin()
+{
+    return {.kind = ItemKind::FrameBegin};
+}
+constexpr Item frameEnd()
+{
+    return {.kind = ItemKind::FrameEnd};
+}
 
 struct ListColumn
 {
@@ -138,11 +159,11 @@ struct LineItems
 
 struct FormDef
 {
-    std::string_view className;    // the form's class, e.g. "CTCViewActaReunio"
-    int layoutId = 0;              // the catalogue's nFormID
-    int modelId = 0;               // the document model merged by GenerateText
-    int width = 320;               // page width in dialog units (a quarter of the average character)
-    std::span<const Item> items;   // layout order
+    std::string_view className;                     // the form's class, e.g. "CTCViewActaReunio"
+    int layoutId = 0;                               // the catalogue's nFormID
+    int modelId = 0;                                // the document model merged by GenerateText
+    int width = 320;                                // page width in dialog units (a quarter of the average character)
+    std::span<const Item> items;                    // layout order
     std::span<const PlaceholderEntry> placeholders; // in the order the engine tries them
     const LineItems *lineItems = nullptr;
 };

@@ -16,12 +16,8 @@ plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_m
         switch (item.kind) {
         case ItemKind::Edit:
         case ItemKind::Box:
-        case ItemKind::Today:
-            fields.setEdit(item.id, initialText(item, dateText));
-            break;
-        case ItemKind::DatePicker:
-            fields.setDatePicker(item.id, longDateText);
-            break;
+        case ItemKind::Today: fields.setEdit(item.id, initialText(item, dateText)); break;
+        case ItemKind::DatePicker: fields.setDatePicker(item.id, longDateText); break;
         case ItemKind::Choice: {
             std::vector<std::string> items;
             for (std::string_view choice : sortedChoices(item.items))
@@ -29,11 +25,8 @@ plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_m
             fields.setChoice(item.id, std::move(items), item.items.empty() ? std::nullopt : std::optional(0));
             break;
         }
-        case ItemKind::LineList:
-            fields.setLineList(item.id, {});
-            break;
-        default:
-            break;
+        case ItemKind::LineList: fields.setLineList(item.id, {}); break;
+        default: break;
         }
     }
     return fields;

@@ -47,7 +47,13 @@ TEST(FormsCatalogue, CommercialKindsAndTheirForms)
     EXPECT_EQ(rows[1].pszName, "acta de reunió");
 
     // Kind, layout, position in its group and the form class that fills it.
-    const struct { std::string_view name; int formId; int position; std::string_view form; } expected[] = {
+    const struct
+    {
+        std::string_view name;
+        int formId;
+        int position;
+        std::string_view form;
+    } expected[] = {
         {"acta de reunió", 160, 1, "CTCViewActaReunio"},
         {"certificat", 161, 2, "CTCViewCert"},
         {"convocatòria de reunió", 162, 1, "CTCViewConvReunio"},

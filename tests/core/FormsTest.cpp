@@ -44,9 +44,8 @@ std::vector<std::string> lines(const std::string &text)
     return out;
 }
 
-const FormDef *const kCommercial[] = {&kActaReunio, &kCertificat, &kConvReunio, &kInvitacio,
-                                      &kComPremsa,  &kCommIntIndv, &kCommIntCol, &kCarta,
-                                      &kSaluda,     &kAlbara,     &kComanda};
+const FormDef *const kCommercial[] = {&kActaReunio, &kCertificat, &kConvReunio, &kInvitacio, &kComPremsa, &kCommIntIndv,
+                                      &kCommIntCol, &kCarta,      &kSaluda,     &kAlbara,    &kComanda};
 
 } // namespace
 
@@ -55,10 +54,9 @@ const FormDef *const kCommercial[] = {&kActaReunio, &kCertificat, &kConvReunio, 
 TEST(Forms, TablesModelsAndLayoutsAgree)
 {
     const std::map<std::string_view, std::size_t> tableSizes = {
-        {"CTCViewActaReunio", 17}, {"CTCViewCert", 6},    {"CTCViewConvReunio", 25},
-        {"CTCViewActaInvitacio", 12}, {"CTCViewComPremsa", 1}, {"CTCViewCommIntIndv", 8},
-        {"CTCViewCommIntCol", 9}, {"CTCViewCarta", 20},   {"CTCViewSaluda", 8},
-        {"CTCViewAlbara", 7},     {"CTCViewComanda", 8}};
+        {"CTCViewActaReunio", 17}, {"CTCViewCert", 6},        {"CTCViewConvReunio", 25}, {"CTCViewActaInvitacio", 12},
+        {"CTCViewComPremsa", 1},   {"CTCViewCommIntIndv", 8}, {"CTCViewCommIntCol", 9},  {"CTCViewCarta", 20},
+        {"CTCViewSaluda", 8},      {"CTCViewAlbara", 7},      {"CTCViewComanda", 8}};
     for (const FormDef *form : kCommercial) {
         SCOPED_TRACE(std::string(form->className));
         EXPECT_EQ(form->placeholders.size(), tableSizes.at(form->className));
@@ -79,7 +77,8 @@ TEST(Forms, TablesModelsAndLayoutsAgree)
         ASSERT_TRUE(model);
         const std::string bytes(*model);
         const std::regex placeholder("%field[0-9]+%");
-        for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), placeholder); it != std::sregex_iterator(); ++it)
+        for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), placeholder); it != std::sregex_iterator();
+             ++it)
             EXPECT_TRUE(inTable.contains(it->str())) << it->str() << " missing from the table";
         EXPECT_EQ(form->lineItems != nullptr, bytes.find("%list%") != std::string::npos);
     }
@@ -171,7 +170,11 @@ TEST(Forms, CertificateModelChoice)
 TEST(Forms, NoticeOfMeeting)
 {
     auto fields = initialFields(kConvReunio, kDay);
-    const std::string before = [&] { std::string t; generateFormText(kConvReunio, fields, t); return t; }();
+    const std::string before = [&] {
+        std::string t;
+        generateFormText(kConvReunio, fields, t);
+        return t;
+    }();
     EXPECT_TRUE(before.ends_with("<MUNICIPI>, " + kDate + "\r\n\r\n"));
     EXPECT_NE(before.find(cp("Per encàrrec del president <NOM DE L'ORGANISME CONVOCANT> us")), std::string::npos);
     EXPECT_NE(before.find("El secretari <NOM DE L'ORGANISME CONVOCANT>\r\n"), std::string::npos);

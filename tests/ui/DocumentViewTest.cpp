@@ -1,6 +1,7 @@
 // The "Document" window: the text it shows, the keys it refuses, the file it saves (and the files
 // it never damages), and the pages it prints.
 
+#include "QtPrinters.h"
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
@@ -12,7 +13,6 @@
 #include "forms/ui/CTCView.h"
 #include "forms/ui/CTCViewLstDoc.h"
 #include "text/ui/QtText.h"
-#include "QtPrinters.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -250,7 +250,9 @@ TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
     const std::string text = generated();
     ASSERT_NE(text.find("\r\n"), std::string::npos);
     ASSERT_NE(text.find('\t'), std::string::npos);
-    ASSERT_NE(text.find("Cambra\xA0" "de Comer\xE7, 5 \x80"), std::string::npos);
+    ASSERT_NE(text.find("Cambra\xA0"
+                        "de Comer\xE7, 5 \x80"),
+              std::string::npos);
 
     EXPECT_TRUE(save(dir.filePath(u"carta"_qs)));
     const QString path = dir.filePath(u"carta.txt"_qs);
@@ -281,7 +283,8 @@ TEST_F(DocumentView, FailedSavesSayWhyAndDamageNothing)
     const QString missing = dir.filePath(u"no/such/folder/acta.txt"_qs);
     save(missing);
     EXPECT_FALSE(QFile::exists(missing));
-    EXPECT_TRUE(dialogs::lastMessage().startsWith(u"No s'ha pogut desar el document"_qs)) << dialogs::lastMessage().toStdString();
+    EXPECT_TRUE(dialogs::lastMessage().startsWith(u"No s'ha pogut desar el document"_qs))
+        << dialogs::lastMessage().toStdString();
     EXPECT_TRUE(dialogs::lastMessage().contains(missing));
 
     // A folder that is a file cannot be written, not even by the administrator.

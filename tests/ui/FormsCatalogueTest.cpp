@@ -1,6 +1,7 @@
 // The commercial document function as a user works it: the catalogue with its forms in "Edició",
 // the merged text in "Document", the certificate's models and the line items of the delivery note.
 
+#include "QtPrinters.h"
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
@@ -16,7 +17,6 @@
 #include "forms/ui/LineItemFormViews.h"
 #include "models/DateText.h"
 #include "text/ui/QtText.h"
-#include "QtPrinters.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -107,8 +107,7 @@ protected:
         const QRect rect = catalogue->tree()->visualItemRect(item);
         QTest::mouseClick(catalogue->tree()->viewport(), Qt::LeftButton, {}, rect.center());
     }
-    template <class W>
-    W *field(int id) const
+    template <class W> W *field(int id) const
     {
         COurFormView *form = catalogue->shownForm();
         return form ? qobject_cast<W *>(form->fieldWidget(id)) : nullptr;
@@ -383,7 +382,7 @@ TEST_F(CommercialDocuments, UnrepresentableCharactersAreRefusedAtTheField)
 {
     QLineEdit *edit = field<QLineEdit>(1077);
     replaceText(edit, u"Comit\u00E8 \u20AC"_qs); // è and the euro sign exist in Windows-1252
-    typeText(edit, u"\u03A9"_qs);              // the Greek omega does not
+    typeText(edit, u"\u03A9"_qs);                // the Greek omega does not
     EXPECT_EQ(edit->text(), u"Comitè €"_qs);
     EXPECT_TRUE(frame->statusBar()->currentMessage().contains(u"Ω"_qs));
     typeText(edit, u" Pe\u0140la e\u0301"_qs); // "ŀ" and a decomposed accent

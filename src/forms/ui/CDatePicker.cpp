@@ -71,9 +71,7 @@ void CDatePicker::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Backtab:
     case Qt::Key_Escape:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        QDateEdit::keyPressEvent(event);
-        return;
+    case Qt::Key_Enter: QDateEdit::keyPressEvent(event); return;
     default:
         // Typing would leave a text that is not the date; the calendar chooses it.
         if (event->matches(QKeySequence::Copy) || (event->modifiers() & Qt::AltModifier))

@@ -43,7 +43,6 @@ class CDlgListAskFiveItems : public CDlgListAskItems
     Q_OBJECT
 public:
     explicit CDlgListAskFiveItems(QWidget *parent = nullptr);
-    void SetLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4,
-                   const QString &l5);
+    void SetLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4, const QString &l5);
     void GetValues(QString &v1, QString &v2, QString &v3, QString &v4, QString &v5) const;
 };

@@ -117,8 +117,7 @@ void COurFormView::OnInitialUpdate()
                     list->setColumnWidth(c, m_form->lineItems->columns[std::size_t(c)].width);
             }
             break;
-        default:
-            break;
+        default: break;
         }
     }
 }
@@ -130,8 +129,8 @@ void COurFormView::GenerateText(std::string &output) const
         forms::generateFormText(*m_form, *this, output);
 }
 
-void COurFormView::MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId,
-                                 std::string &output, std::optional<plecta::RowTemplate> rowTemplate) const
+void COurFormView::MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
+                                 std::optional<plecta::RowTemplate> rowTemplate) const
 {
     plecta::MergeTemplate(*this, table, modelId, output, rowTemplate);
 }

@@ -94,10 +94,8 @@ bool CPVView::answersCommand(int command) const
     case cmd::EditCut:
     case cmd::EditCopy:
     case cmd::EditPaste:
-    case cmd::EditUndo:
-        return true;
-    default:
-        return false;
+    case cmd::EditUndo: return true;
+    default: return false;
     }
 }
 
@@ -145,9 +143,9 @@ bool CPVView::saveTo(const QString &path)
     }
     if (reason.isNull())
         return true;
-    dialogs::message(this, QMessageBox::Warning,
-                     QStringLiteral("No s'ha pogut desar el document a «%1».\n\n%2")
-                         .arg(QDir::toNativeSeparators(path), reason));
+    dialogs::message(
+        this, QMessageBox::Warning,
+        QStringLiteral("No s'ha pogut desar el document a «%1».\n\n%2").arg(QDir::toNativeSeparators(path), reason));
     return false;
 }
 

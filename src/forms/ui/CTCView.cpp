@@ -63,8 +63,7 @@ void CTCView::showKind(int row)
     if (!form->isCreated()) {
         const forms::DocListEntry &entry = rows[std::size_t(row)];
         form->SetTemplateId(entry.nFormID);
-        form->Create(m_pane, QRect(0, 0, m_pane->recordedWidth(), m_pane->recordedHeight()),
-                     100 + entry.nPosition);
+        form->Create(m_pane, QRect(0, 0, m_pane->recordedWidth(), m_pane->recordedHeight()), 100 + entry.nPosition);
         m_pane->setCurrentForm(form);
         form->setGeometry(m_pane->rect());
     }

@@ -53,8 +53,7 @@ void CTCViewLstDoc::fill()
     const auto rows = forms::catalogueRows(m_catalogue);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const forms::DocListEntry &row = rows[i];
-        QTreeWidgetItem *item = row.nLevel == 0 || !heading ? new QTreeWidgetItem(this)
-                                                            : new QTreeWidgetItem(heading);
+        QTreeWidgetItem *item = row.nLevel == 0 || !heading ? new QTreeWidgetItem(this) : new QTreeWidgetItem(heading);
         item->setText(0, utf8(row.pszName));
         item->setData(0, kRowRole, int(i));
         if (row.nLevel == 0) {

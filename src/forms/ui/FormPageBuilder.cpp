@@ -35,6 +35,31 @@ int charsWide(const QWidget *widget, int chars)
     return widget->fontMetrics().averageCharWidth() * chars + 12;
 }
 
+// A text box that prefers the width its size asks for but gives way on a crowded line, so that the
+// labels beside it stay readable.
+class SizedLineEdit : public QLineEdit
+{
+public:
+    void setPreferredWidth(int width)
+    {
+        m_width = width;
+        setMinimumWidth(width / 2);
+        setSizePolicy(QSizePolicy::Preferred, sizePolicy().verticalPolicy());
+    }
+    QSize sizeHint() const override
+    {
+        const QSize base = QLineEdit::sizeHint();
+        return m_width > 0 ? QSize(m_width, base.height()) : base;
+    }
+    QSize minimumSizeHint() const override
+    {
+        return m_width > 0 ? QSize(m_width / 2, QLineEdit::minimumSizeHint().height()) : QLineEdit::minimumSizeHint();
+    }
+
+private:
+    int m_width = 0;
+};
+
 // One line of the page while it is being laid out.
 struct LineWidget
 {
@@ -67,9 +92,7 @@ public:
                 endLine(gridLine);
                 gridLine = false;
                 break;
-            case ItemKind::Grid:
-                gridLine = true;
-                break;
+            case ItemKind::Grid: gridLine = true; break;
             case ItemKind::Gap:
                 flush(gridLine);
                 block()->addSpacing(m_result.page->fontMetrics().height());
@@ -98,11 +121,8 @@ public:
                 if (m_blocks.size() > 1)
                     m_blocks.removeLast();
                 break;
-            case ItemKind::Stretch:
-                m_line.append({nullptr, true});
-                break;
-            default:
-                add(item);
+            case ItemKind::Stretch: m_line.append({nullptr, true}); break;
+            default: add(item);
             }
         }
         flush(gridLine);
@@ -112,8 +132,8 @@ public:
         const int width = dialogUnitsToPixels(page, m_form.width) + 2 * kPageMargin;
         QLayout *layout = page->layout();
         layout->activate();
-        const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
-                                                       : layout->totalSizeHint().height();
+        const int height =
+            layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
         // The form keeps its size; the scroll area around it shows scroll bars where needed.
         page->setFixedSize(width, std::max(height, layout->totalMinimumSize().height()));
         return m_result;
@@ -140,7 +160,7 @@ private:
         case ItemKind::Edit:
         case ItemKind::Today:
         case ItemKind::Box: {
-            auto *edit = new QLineEdit;
+            auto *edit = new SizedLineEdit;
             qttext::installInputGate(edit);
             if (item.kind == ItemKind::Box) {
                 // Drawn several lines high, yet one line of text like every field of a form.
@@ -151,9 +171,7 @@ private:
             widget = edit;
             break;
         }
-        case ItemKind::DatePicker:
-            widget = new CDatePicker;
-            break;
+        case ItemKind::DatePicker: widget = new CDatePicker; break;
         case ItemKind::Choice: {
             auto *combo = new QComboBox;
             combo->setEditable(item.editable);
@@ -184,19 +202,21 @@ private:
             expands = true;
             break;
         }
-        case ItemKind::AddButton:
-            widget = new QPushButton(utf8(item.text));
-            break;
-        default:
-            return;
+        case ItemKind::AddButton: widget = new QPushButton(utf8(item.text)); break;
+        default: return;
         }
         if (!expands) {
+            int chars = 0;
             switch (item.size) {
-            case Size::Short: widget->setFixedWidth(charsWide(widget, 13)); break;
-            case Size::Medium: widget->setFixedWidth(charsWide(widget, 22)); break;
-            case Size::Long: widget->setFixedWidth(charsWide(widget, 34)); break;
+            case Size::Short: chars = 13; break;
+            case Size::Medium: chars = 22; break;
+            case Size::Long: chars = 36; break;
             default: break;
             }
+            if (auto *edit = dynamic_cast<SizedLineEdit *>(widget); edit && chars > 0)
+                edit->setPreferredWidth(charsWide(widget, chars));
+            else if (chars > 0)
+                widget->setFixedWidth(charsWide(widget, chars));
         }
         if (item.id != 0)
             m_result.byId.insert(item.id, widget);
@@ -205,10 +225,7 @@ private:
         m_line.append({widget, expands});
     }
 
-    void endLine(bool gridLine)
-    {
-        flush(gridLine);
-    }
+    void endLine(bool gridLine) { flush(gridLine); }
 
     // Places the items gathered since the last line break.
     void flush(bool gridLine)

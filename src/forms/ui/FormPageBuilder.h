@@ -12,8 +12,8 @@ class QWidget;
 struct FormPage
 {
     QWidget *page = nullptr;
-    QHash<int, QWidget *> byId;             // every item with an id
-    QList<QPair<int, QWidget *>> grouped;   // (group, widget) of every item with a group
+    QHash<int, QWidget *> byId;           // every item with an id
+    QList<QPair<int, QWidget *>> grouped; // (group, widget) of every item with a group
 };
 
 // Builds the widgets of a form, empty (the form's initial update fills them). Text boxes and
