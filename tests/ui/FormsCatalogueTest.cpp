@@ -28,6 +28,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -388,6 +389,45 @@ TEST_F(CommercialDocuments, UnrepresentableCharactersAreRefusedAtTheField)
     typeText(edit, u" Pe\u0140la e\u0301"_qs); // "ŀ" and a decomposed accent
     EXPECT_EQ(edit->text(), u"Comitè € Pel·la é"_qs);
     EXPECT_EQ(documentLines()[0], u"Acta de la reunió: Comitè € Pel·la é"_qs);
+}
+
+TEST_F(CommercialDocuments, EditableListsGiveOnlyAnItemPickedFromThem)
+{
+    select("saluda");
+    auto *title = field<QComboBox>(1000);
+    ASSERT_TRUE(title);
+    ASSERT_TRUE(title->isEditable());
+    EXPECT_EQ(documentLines()[5], u"Senyor <NOM I COGNOMS>"_qs);
+
+    title->setFocus();
+    QTest::keyClick(title, Qt::Key_Down);
+    EXPECT_EQ(documentLines()[5], u"Senyora <NOM I COGNOMS>"_qs);
+
+    // Typed, not picked: the document takes nothing from the list.
+    replaceText(title->lineEdit(), u"Doctora"_qs);
+    EXPECT_EQ(title->count(), 2) << "typing adds no item";
+    EXPECT_EQ(documentLines()[5], u" <NOM I COGNOMS>"_qs);
+}
+
+TEST_F(CommercialDocuments, LongDescriptionsWrapAtTheTooltipWidth)
+{
+    CTCViewLstDoc *tree = catalogue->tree();
+    QTreeWidgetItem *item = tree->itemOf("certificat");
+    const QPoint at = tree->visualItemRect(item).center();
+    QHelpEvent help(QEvent::ToolTip, at, tree->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree->viewport(), &help);
+    QWidget *tip = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            tip = widget;
+    }
+    ASSERT_TRUE(tip);
+    auto *label = qobject_cast<QLabel *>(tip);
+    ASSERT_TRUE(label);
+    EXPECT_TRUE(label->text().contains(u"donem fe d'un fet"_qs));
+    EXPECT_LE(label->width(), CTCViewLstDoc::kTooltipWidth + 30);
+    EXPECT_GT(label->height(), 2 * label->fontMetrics().lineSpacing()) << "a long description wraps";
+    QToolTip::hideText();
 }
 
 TEST_F(CommercialDocuments, PublicAdministrationCatalogueListsItsTenKinds)
