@@ -191,6 +191,8 @@ TEST_F(ReferenceLists, MunicipalitiesAndComarques)
     EXPECT_EQ(first, (QStringList{u"Abella de la Conca"_qs, u"Pallars Jussà"_qs, u"25651"_qs, u"973"_qs}));
     EXPECT_EQ(cellText(municipalities, 1, 2), u"08630"_qs);
     EXPECT_EQ(cellText(municipalities, 1, 3), u"93"_qs);
+    EXPECT_EQ(cellText(municipalities, 944, 0), u"Àger"_qs); // the accented initials close the table
+    EXPECT_EQ(cellText(municipalities, 946, 0), u"Òrrius"_qs);
     const QList<int> widths{municipalities->header()->sectionSize(0), municipalities->header()->sectionSize(1),
                             municipalities->header()->sectionSize(2), municipalities->header()->sectionSize(3)};
     EXPECT_EQ(widths, (QList<int>{200, 200, 75, 75}));
@@ -231,6 +233,8 @@ TEST_F(ReferenceLists, AbbreviationsAndSymbols)
     ASSERT_EQ(symbols->model()->rowCount(), 110);
     EXPECT_EQ(symbols->model()->headerData(0, Qt::Horizontal).toString(), u"Símbols/Sigles"_qs);
     EXPECT_EQ(symbols->model()->headerData(1, Qt::Horizontal).toString(), u"Descripció del Text"_qs);
+    EXPECT_EQ(cellText(symbols, 0, 0), u"a"_qs);
+    EXPECT_EQ(cellText(symbols, 0, 1), u"àrea"_qs);
     EXPECT_EQ(cellText(symbols, 109, 1), u"watt"_qs);
     EXPECT_EQ(symbols->header()->sectionSize(1), 290);
 }
