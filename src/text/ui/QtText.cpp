@@ -68,8 +68,10 @@ GateResult gateInput(const QString &text)
     QString normalized = text.normalized(QString::NormalizationForm_C);
     normalized.replace(QChar(0x0140), QStringLiteral(u"l·"));
     normalized.replace(QChar(0x013F), QStringLiteral(u"L·"));
-    for (QChar c : std::as_const(normalized)) {
-        if (!representable(c.unicode())) {
+    // Whole code points: a character beyond the BMP (an emoji) is named as itself, not as half of
+    // its surrogate pair.
+    for (const char32_t c : normalized.toUcs4()) {
+        if (!representable(c)) {
             result.refused = c;
             return result;
         }
@@ -78,11 +80,11 @@ GateResult gateInput(const QString &text)
     return result;
 }
 
-QString refusalMessage(QChar refused)
+QString refusalMessage(char32_t refused)
 {
-    const QString code = QString::number(refused.unicode(), 16).toUpper().rightJustified(4, u'0');
+    const QString code = QString::number(refused, 16).toUpper().rightJustified(4, u'0');
     return QStringLiteral(u"No es pot escriure el caràcter «%1» (U+%2): el document no el pot contenir.")
-        .arg(refused, code);
+        .arg(QString::fromUcs4(&refused, 1), code);
 }
 
 void installInputGate(QLineEdit *edit)

@@ -18,8 +18,8 @@ std::string toCp1252(const QString &text);
 struct GateResult
 {
     QString text;      // the accepted text: NFC, "ŀ" written "l·"
-    QChar refused;     // the first character Windows-1252 cannot hold, or null when none
-    bool accepted() const { return refused.isNull(); }
+    char32_t refused = 0; // the first character Windows-1252 cannot hold, or 0 when none
+    bool accepted() const { return refused == 0; }
 };
 
 // "ŀ"/"Ŀ" become "l·"/"L·", decomposed accents are composed; any other character that
@@ -27,7 +27,7 @@ struct GateResult
 GateResult gateInput(const QString &text);
 
 // The Catalan status-bar message for a refused character.
-QString refusalMessage(QChar refused);
+QString refusalMessage(char32_t refused);
 
 // Installs the gate on a one-line widget (a validator): typing or pasting is corrected or refused on entry, and a
 // refusal is reported through showStatusMessage().
