@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <cstdio>
 #include <optional>
 
 namespace dialogs {
@@ -10,6 +11,14 @@ namespace {
 std::optional<QString> g_nextFileName;
 std::optional<QMessageBox::StandardButton> g_nextAnswer;
 QString g_lastMessage;
+bool g_unattended = false;
+
+bool refuseUnattended(const char *what, const QString &text)
+{
+    if (g_unattended)
+        std::fprintf(stderr, "unattended %s answered with cancel: %s\n", what, text.toLocal8Bit().constData());
+    return g_unattended;
+}
 
 QString withSuffix(const QString &path, const QString &defaultSuffix)
 {
@@ -29,6 +38,8 @@ QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, con
         g_nextAnswer.reset();
         return answer;
     }
+    if (refuseUnattended("message box", text))
+        return QMessageBox::Cancel;
     QMessageBox box(icon, QStringLiteral("Quelt"), text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -40,6 +51,8 @@ QString saveFileName(QWidget *parent, const QString &filter, const QString &defa
         g_nextFileName.reset();
         return path;
     }
+    if (refuseUnattended("save dialog", filter))
+        return {};
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -59,6 +72,8 @@ QString openFileName(QWidget *parent)
         g_nextFileName.reset();
         return path;
     }
+    if (refuseUnattended("open dialog", {}))
+        return {};
     return QFileDialog::getOpenFileName(parent);
 }
 
@@ -75,6 +90,11 @@ void setNextAnswer(QMessageBox::StandardButton answer)
 QString lastMessage()
 {
     return g_lastMessage;
+}
+
+void setUnattended(bool unattended)
+{
+    g_unattended = unattended;
 }
 
 void clearTestAnswers()

@@ -24,5 +24,9 @@ void setNextAnswer(QMessageBox::StandardButton answer);
 // The text of the last message box shown (or answered in advance), for tests.
 QString lastMessage();
 void clearTestAnswers();
+// Unattended runs (the tests): a dialog with no answer preset is not shown; it answers
+// "cancel" at once and says so on standard error, so that a forgotten answer fails a test
+// instead of hanging the run.
+void setUnattended(bool unattended);
 
 } // namespace dialogs
