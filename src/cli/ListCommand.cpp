@@ -7,7 +7,6 @@
 
 #include <charconv>
 #include <cstdio>
-#include <vector>
 
 namespace cli {
 namespace {
@@ -19,51 +18,14 @@ constexpr OptionSpec kOptions[] = {
     {"--encoding", "", true, false},
 };
 
-// Each list as its window builds it: the column headings, how the rows are filled and whether a
-// heading click sorts and Ctrl+F searches.
-struct Table
-{
-    std::string_view name;
-    std::vector<std::string_view> headings;
-    void (*fill)(reflist::ReportRows &rows);
-    bool sortable;
-    bool searchable;
-};
+using Table = reflist::ReferenceList;
 
-const std::vector<Table> &tables()
-{
-    static const std::vector<Table> kTables = {
-        {"vocabulary",
-         {"Castellà", "Català"},
-         [](reflist::ReportRows &rows) {
-             reflist::FillVocabularyList(rows, reflist::VocabularyDirection::CastellaCatala);
-         },
-         true,
-         true},
-        {"vocabulary-ca",
-         {"Català", "Castellà"},
-         [](reflist::ReportRows &rows) {
-             reflist::FillVocabularyList(rows, reflist::VocabularyDirection::CatalaCastella);
-         },
-         true,
-         true},
-        // The abbreviations window reuses the vocabulary headings for its two columns.
-        {"abbreviations", {"Castellà", "Català"}, reflist::FillAbbreviationsList, true, false},
-        {"symbols", {"Símbols/Sigles", "Descripció del Text"}, reflist::FillSymbolsList, true, false},
-        {"municipalities",
-         {"Municipis", "Comarca", "Codi Postal", "Prefix"},
-         reflist::FillMunicipalitiesList,
-         true,
-         true},
-        {"comarques", {"Comarca"}, reflist::FillComarquesList, false, false},
-    };
-    return kTables;
-}
-
+// The lists exactly as their windows show them: headings, fill, and whether a heading click
+// sorts and Ctrl+F searches.
 Expected<const Table *> findTable(std::string_view name)
 {
     std::string names;
-    for (const Table &table : tables()) {
+    for (const Table &table : reflist::referenceLists()) {
         if (table.name == name)
             return &table;
         names += (names.empty() ? "" : ", ") + std::string(table.name);
@@ -76,17 +38,17 @@ Expected<int> findColumn(const Table &table, std::string_view word)
 {
     int number = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), number);
-    if (error == std::errc() && end == word.data() + word.size() && number >= 1 && number <= int(table.headings.size()))
+    if (error == std::errc() && end == word.data() + word.size() && number >= 1 && number <= int(table.columns.size()))
         return number - 1;
     if (const auto wanted = gateText(word, "--sort")) {
-        for (std::size_t i = 0; i < table.headings.size(); ++i) {
-            if (cp1252::toLower(cp1252::fromUtf8(table.headings[i]).text) == cp1252::toLower(*wanted))
+        for (std::size_t i = 0; i < table.columns.size(); ++i) {
+            if (cp1252::toLower(cp1252::fromUtf8(table.columns[i].heading).text) == cp1252::toLower(*wanted))
                 return int(i);
         }
     }
     std::string names;
-    for (std::string_view heading : table.headings)
-        names += (names.empty() ? "«" : ", «") + std::string(heading) + "»";
+    for (const reflist::ListColumn &column : table.columns)
+        names += (names.empty() ? "«" : ", «") + std::string(column.heading) + "»";
     return Failure{"--sort: la llista " + std::string(table.name) + " no té la columna «" + std::string(word) + "» (" +
                    names + ", o el número des d'1)"};
 }
@@ -111,7 +73,8 @@ Expected<int> run(const ParsedArgs &args)
     if (!encoding)
         return encoding.failure();
 
-    reflist::ReportRows rows(int((*table)->headings.size()));
+    reflist::ReportRows rows(int((*table)->columns.size()));
+    rows.reserve((*table)->reserve);
     (*table)->fill(rows);
 
     const std::string *sortColumn = args.value("--sort");

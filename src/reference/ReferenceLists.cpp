@@ -2,6 +2,7 @@
 
 #include "reference/ReferenceTables.h"
 
+#include <array>
 #include <cstdio>
 
 namespace reflist {
@@ -54,6 +55,52 @@ void FillComarquesList(ReportRows &rows)
 {
     for (const char *const *name = g_comarques; *name; ++name)
         rows.appendRow({*name});
+}
+
+namespace {
+
+void fillCastellaCatala(ReportRows &rows)
+{
+    FillVocabularyList(rows, VocabularyDirection::CastellaCatala);
+}
+
+void fillCatalaCastella(ReportRows &rows)
+{
+    FillVocabularyList(rows, VocabularyDirection::CatalaCastella);
+}
+
+constexpr std::string_view kCastella = "Castellà", kCatala = "Català";
+constexpr ListColumn kCastellaCatala[] = {{kCastella, 350}, {kCatala, 350}};
+constexpr ListColumn kCatalaCastella[] = {{kCatala, 350}, {kCastella, 350}};
+// The abbreviations have always been shown under the vocabulary's two headings.
+constexpr ListColumn kAbbreviations[] = {{kCastella, 290}, {kCatala, 290}};
+constexpr ListColumn kSymbols[] = {{"Símbols/Sigles", 290}, {"Descripció del Text", 290}};
+constexpr ListColumn kMunicipalities[] = {{"Municipis", 200}, {"Comarca", 200}, {"Codi Postal", 75}, {"Prefix", 75}};
+constexpr ListColumn kComarques[] = {{"Comarca", 500}};
+
+// In the order of ListId.
+constexpr std::array<ReferenceList, 6> kLists = {{
+    {"vocabulary", kCastellaCatala, kVocabularyReserve, fillCastellaCatala, true, true},
+    {"vocabulary-ca", kCatalaCastella, kVocabularyReserve, fillCatalaCastella, true, true},
+    {"abbreviations", kAbbreviations, kAbbreviationsReserve, FillAbbreviationsList, true, false},
+    {"symbols", kSymbols, 0, FillSymbolsList, true, false},
+    {"municipalities", kMunicipalities, kMunicipalitiesReserve, FillMunicipalitiesList, true, true},
+    {"comarques", kComarques, 0, FillComarquesList, false, false},
+}};
+static_assert(kLists[std::size_t(ListId::VocabularyCatalan)].name == "vocabulary-ca" &&
+              kLists[std::size_t(ListId::Municipalities)].name == "municipalities" &&
+              kLists[std::size_t(ListId::Comarques)].name == "comarques" && kLists.size() == 6);
+
+} // namespace
+
+const ReferenceList &referenceList(ListId id)
+{
+    return kLists[static_cast<std::size_t>(id)];
+}
+
+std::span<const ReferenceList> referenceLists()
+{
+    return kLists;
 }
 
 } // namespace reflist

@@ -1,11 +1,15 @@
 #pragma once
-// How each reference list is filled from its compiled-in table: which texts go in which column,
-// in table order, padding kept. The list windows and the tests fill through these.
+// The reference lists: how each is filled from its compiled-in table (which texts go in which
+// column, in table order, padding kept), its column headings and widths, and whether a heading
+// click sorts it and the search command searches it. The list windows, plecta-cli and the tests
+// all read these, so a heading is written once.
 
 #include "reference/ReportRows.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace reflist {
 
@@ -24,7 +28,31 @@ void FillSymbolsList(ReportRows &rows);
 void FillMunicipalitiesList(ReportRows &rows);
 void FillComarquesList(ReportRows &rows);
 
-std::string formatPostcode(std::uint32_t postcode); // "%05u": 8630 -> "08630", 0 -> "00000"
+// One column of a list: its heading (UTF-8, exactly as the window shows it) and its width in
+// pixels.
+struct ListColumn
+{
+    std::string_view heading;
+    int width;
+};
+
+struct ReferenceList
+{
+    std::string_view name; // the list's name on the command line
+    std::span<const ListColumn> columns;
+    int reserve; // rows to reserve before filling (a hint; 0: none)
+    void (*fill)(ReportRows &rows);
+    bool sortable;   // a left click on a heading sorts by that column
+    bool searchable; // the search command looks through the first column
+};
+
+enum class ListId { Vocabulary, VocabularyCatalan, Abbreviations, Symbols, Municipalities, Comarques };
+
+const ReferenceList &referenceList(ListId id);
+// Every list, in the order of ListId.
+std::span<const ReferenceList> referenceLists();
+
+std::string formatPostcode(std::uint32_t postcode);  // "%05u": 8630 -> "08630", 0 -> "00000"
 std::string formatPhonePrefix(std::uint32_t prefix); // "%u": 0 -> "0"
 
 } // namespace reflist

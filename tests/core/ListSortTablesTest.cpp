@@ -273,3 +273,22 @@ TEST(ReferenceListsSearch, EachVocabularyDirectionSearchesItsOwnLanguage)
     EXPECT_EQ(FindInList(forward, -1, "xifra"), -1);
     EXPECT_EQ(cell(backward, FindInList(backward, -1, "xifra"), 0).substr(0, 5), "xifra");
 }
+
+// The windows and plecta-cli size their lists from the headings: a fill that writes more texts
+// than there are headings would lose a column silently, one that writes fewer would show blanks.
+TEST(ReferenceListsFill, EveryListFillsExactlyItsHeadedColumns)
+{
+    std::set<std::string_view> names;
+    for (const ReferenceList &list : referenceLists()) {
+        SCOPED_TRACE(std::string(list.name));
+        EXPECT_TRUE(names.insert(list.name).second) << "two lists with one name";
+        const int columns = int(list.columns.size());
+        ReportRows rows(columns + 1);
+        list.fill(rows);
+        ASSERT_GT(rows.rowCount(), 0);
+        for (int row = 0; row < rows.rowCount(); ++row) {
+            ASSERT_FALSE(rows.cellText(row, columns - 1).empty()) << "row " << row;
+            ASSERT_TRUE(rows.cellText(row, columns).empty()) << "row " << row;
+        }
+    }
+}

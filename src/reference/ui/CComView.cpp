@@ -2,7 +2,7 @@
 
 #include "reference/ReferenceLists.h"
 
-CComView::CComView(QWidget *parent) : COurListView(parent)
+CComView::CComView(QWidget *parent) : COurListView(reflist::referenceList(reflist::ListId::Comarques), parent)
 {
     setObjectName(QStringLiteral("comarquesList"));
     setSelectionMode(ExtendedSelection);
@@ -10,6 +10,6 @@ CComView::CComView(QWidget *parent) : COurListView(parent)
 
 void CComView::initialUpdate()
 {
-    setColumns({{QStringLiteral("Comarca"), 500}});
-    fillRows(0, reflist::FillComarquesList);
+    insertColumns();
+    fillRows();
 }

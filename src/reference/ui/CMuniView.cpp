@@ -2,18 +2,13 @@
 
 #include "reference/ReferenceLists.h"
 
-CMuniView::CMuniView(QWidget *parent) : COurListView(parent)
+CMuniView::CMuniView(QWidget *parent) : COurListView(reflist::referenceList(reflist::ListId::Municipalities), parent)
 {
     setObjectName(QStringLiteral("municipalitiesList"));
-    setSortable(true);
-    setSearchable(true);
 }
 
 void CMuniView::initialUpdate()
 {
-    setColumns({{QStringLiteral("Municipis"), 200},
-                {QStringLiteral("Comarca"), 200},
-                {QStringLiteral("Codi Postal"), 75},
-                {QStringLiteral("Prefix"), 75}});
-    fillRows(reflist::kMunicipalitiesReserve, reflist::FillMunicipalitiesList);
+    insertColumns();
+    fillRows();
 }

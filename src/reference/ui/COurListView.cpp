@@ -2,6 +2,7 @@
 
 #include "app/Commands.h"
 #include "app/ui/Dialogs.h"
+#include "reference/ReferenceLists.h"
 #include "reference/ReportRows.h"
 #include "reference/ui/CDlgSearch.h"
 #include "reference/ui/ReportModel.h"
@@ -18,7 +19,8 @@ constexpr int kTextIndent = 6;
 const QColor COurListView::kEvenRowColour(236, 228, 220);
 const QColor COurListView::kOddRowColour(216, 208, 200);
 
-COurListView::COurListView(QWidget *parent) : QTreeView(parent), m_model(new ReportModel(this))
+COurListView::COurListView(const reflist::ReferenceList &list, QWidget *parent)
+    : QTreeView(parent), m_list(list), m_model(new ReportModel(this))
 {
     setModel(m_model);
     setRootIsDecorated(false);
@@ -35,35 +37,30 @@ COurListView::COurListView(QWidget *parent) : QTreeView(parent), m_model(new Rep
     header()->setSectionsMovable(false);
     header()->setSectionsClickable(true);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-void COurListView::setColumns(std::initializer_list<Column> columns)
-{
-    QStringList headings;
-    for (const Column &column : columns)
-        headings.append(column.heading);
-    m_model->setHeadings(headings);
-    int section = 0;
-    for (const Column &column : columns)
-        header()->resizeSection(section++, column.width);
-}
-
-void COurListView::setSortable(bool sortable)
-{
-    disconnect(m_headerClicks);
-    if (sortable) {
+    if (m_list.sortable) {
         // The header reports clicks of the left button only; other buttons never sort.
-        m_headerClicks = connect(header(), &QHeaderView::sectionClicked, this,
-                                 [this](int section) { OnHeaderClick(section, Qt::LeftButton); });
+        connect(header(), &QHeaderView::sectionClicked, this,
+                [this](int section) { OnHeaderClick(section, Qt::LeftButton); });
     }
 }
 
-void COurListView::fillRows(int reserve, const std::function<void(reflist::ReportRows &)> &fill)
+void COurListView::insertColumns()
+{
+    QStringList headings;
+    for (const reflist::ListColumn &column : m_list.columns)
+        headings.append(QString::fromUtf8(column.heading.data(), qsizetype(column.heading.size())));
+    m_model->setHeadings(headings);
+    int section = 0;
+    for (const reflist::ListColumn &column : m_list.columns)
+        header()->resizeSection(section++, column.width);
+}
+
+void COurListView::fillRows()
 {
     setUpdatesEnabled(false);
-    m_model->fill([&](reflist::ReportRows &rows) {
-        rows.reserve(reserve);
-        fill(rows);
+    m_model->fill([this](reflist::ReportRows &rows) {
+        rows.reserve(m_list.reserve);
+        m_list.fill(rows);
     });
     setSelectionBehavior(SelectRows);
     setUpdatesEnabled(true);
@@ -106,12 +103,12 @@ void COurListView::FindInList()
 
 bool COurListView::answersCommand(int command) const
 {
-    return command == cmd::Search && m_searchable;
+    return command == cmd::Search && m_list.searchable;
 }
 
 void COurListView::runCommand(int command)
 {
-    if (command == cmd::Search && m_searchable)
+    if (command == cmd::Search && m_list.searchable)
         FindInList();
 }
 

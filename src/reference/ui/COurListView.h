@@ -5,18 +5,16 @@
 #include <QColor>
 #include <QTreeView>
 
-#include <functional>
-#include <initializer_list>
-
 class ReportModel;
 namespace reflist {
-class ReportRows;
+struct ReferenceList;
 }
 
 // Base of every reference list: a report list whose rows the program paints itself, in two
 // colours that alternate by position (so the stripes stay after a sort), each text on one line,
 // vertically centred and not clipped to its column, with no selection highlight. Sortable lists
-// sort by a click on a column heading; searchable ones answer the search command.
+// sort by a click on a column heading; searchable ones answer the search command. Headings,
+// widths, contents and both abilities come from the list's entry in the core's table.
 class COurListView : public QTreeView, public ChildView
 {
     Q_OBJECT
@@ -24,13 +22,7 @@ public:
     static const QColor kEvenRowColour; // RGB 236, 228, 220
     static const QColor kOddRowColour;  // RGB 216, 208, 200
 
-    struct Column
-    {
-        QString heading;
-        int width;
-    };
-
-    explicit COurListView(QWidget *parent = nullptr);
+    COurListView(const reflist::ReferenceList &list, QWidget *parent);
 
     ReportModel *reportModel() const { return m_model; }
     const reflist::HeaderSort &sortState() const { return m_sort; }
@@ -47,18 +39,16 @@ public:
     void runCommand(int command) override;
 
 protected:
-    void setColumns(std::initializer_list<Column> columns);
-    void setSortable(bool sortable);
-    void setSearchable(bool searchable) { m_searchable = searchable; }
-    // Inserts rows with redrawing suspended, then turns on full-row selection.
-    void fillRows(int reserve, const std::function<void(reflist::ReportRows &)> &fill);
+    // Sets the list's headings and column widths; drops any rows.
+    void insertColumns();
+    // Inserts the list's rows with redrawing suspended, then turns on full-row selection.
+    void fillRows();
 
     void drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    const reflist::ReferenceList &m_list;
     ReportModel *m_model;
     reflist::HeaderSort m_sort;
-    bool m_searchable = false;
-    QMetaObject::Connection m_headerClicks;
 };

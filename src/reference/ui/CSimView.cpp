@@ -2,15 +2,14 @@
 
 #include "reference/ReferenceLists.h"
 
-CSimView::CSimView(QWidget *parent) : COurListView(parent)
+CSimView::CSimView(QWidget *parent) : COurListView(reflist::referenceList(reflist::ListId::Symbols), parent)
 {
     setObjectName(QStringLiteral("symbolsList"));
     setSelectionMode(ExtendedSelection);
-    setSortable(true);
 }
 
 void CSimView::initialUpdate()
 {
-    setColumns({{QStringLiteral("Símbols/Sigles"), 290}, {QStringLiteral("Descripció del Text"), 290}});
-    fillRows(0, reflist::FillSymbolsList);
+    insertColumns();
+    fillRows();
 }

@@ -8,10 +8,7 @@ class CVocView : public COurListView
 {
     Q_OBJECT
 public:
-    explicit CVocView(QWidget *parent = nullptr)
-        : CVocView(reflist::VocabularyDirection::CastellaCatala, parent)
-    {
-    }
+    explicit CVocView(QWidget *parent = nullptr) : CVocView(reflist::VocabularyDirection::CastellaCatala, parent) {}
 
     reflist::VocabularyDirection direction() const { return m_direction; }
 
@@ -19,7 +16,6 @@ public:
 
 protected:
     CVocView(reflist::VocabularyDirection direction, QWidget *parent);
-    void insertColumns();
     void FillVocabularyList();
 
 private:
