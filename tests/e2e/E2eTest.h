@@ -26,11 +26,19 @@ protected:
         ASSERT_TRUE(run->waitForNoDialog("TXO", 15000ms)) << "the splash stayed";
     }
 
-    // Alt+F4 asks the window manager to close the main window, as a user would.
+    // Alt+F4 asks the window manager to close the main window, as a user would. The keys go to
+    // the window that has the focus, so the test waits for the main window to have it; a slow
+    // (sanitizer) build may miss the first press while it is busy, so it is pressed once more.
     void closeAndExpectCleanExit(const std::vector<std::string> &allowedLeftovers = {})
     {
+        waitUntil([&] { return run->x().activeWindow() == main; }, 5000ms);
         ASSERT_TRUE(run->x().key("alt+F4"));
-        const auto status = run->process().waitFor(20000ms);
+        auto status = run->process().waitFor(10000ms);
+        if (!status) {
+            waitUntil([&] { return run->x().activeWindow() == main; }, 5000ms);
+            ASSERT_TRUE(run->x().key("alt+F4"));
+            status = run->process().waitFor(20000ms);
+        }
         ASSERT_TRUE(status) << "the program did not end after its main window was closed";
         EXPECT_EQ(*status, 0) << run->output();
         EXPECT_EQ(run->leftovers(), allowedLeftovers) << "files left behind";
