@@ -2,8 +2,7 @@
 // keyboard, and the documents they give.
 
 #include "forms/AdministrationForms.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
+#include "MainWindowFixture.h"
 #include "app/ui/CShortcutListDockBar.h"
 #include "forms/ui/CDatePicker.h"
 #include "forms/ui/COurFormView.h"
@@ -291,12 +290,14 @@ TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
 
 // The whole path as a user takes it: the Functions bar, the catalogue tree, typing into a form,
 // the "Document" tab.
-TEST(AdministrationFormsUi, ThroughTheMainWindow)
+class AdministrationFormsWindow : public MainWindowTest
 {
-    CMainFrame *frame = CQueltApp::instance()->createMainFrame();
-    frame->resize(1000, 760);
-    frame->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+protected:
+    AdministrationFormsWindow() : MainWindowTest({1000, 760}) {}
+};
+
+TEST_F(AdministrationFormsWindow, ThroughTheMainWindow)
+{
     QListWidget *functions = frame->functionsBar()->list();
     QTest::mouseClick(functions->viewport(), Qt::LeftButton, {},
                       functions->visualItemRect(functions->item(1)).center());
@@ -311,7 +312,7 @@ TEST(AdministrationFormsUi, ThroughTheMainWindow)
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
     };
     auto shown = [catalogue] { return catalogue->shownForm(); };
-    auto documentTab = [frame] {
+    auto documentTab = [this] {
         frame->activateTab(1);
         auto *text = qobject_cast<CPVView *>(frame->activeView());
         return text ? text->documentBytes() : std::string("no text view");

@@ -1,6 +1,7 @@
 // The "Document" window: the text it shows, the keys it refuses, the file it saves (and the files
 // it never damages), and the pages it prints.
 
+#include "MainWindowFixture.h"
 #include "QtPrinters.h"
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
@@ -37,20 +38,6 @@
 #include <unistd.h>
 
 namespace {
-
-void whenModal(std::function<void(QWidget *)> answer)
-{
-    auto *poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(modal);
-        }
-    });
-    poll->start();
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -130,28 +117,13 @@ QString withoutSpace(QString text)
     return text.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
-class DocumentView : public ::testing::Test
+class DocumentView : public CommercialFunctionTest
 {
 protected:
     void SetUp() override
     {
-        dialogs::clearTestAnswers();
-        frame = CQueltApp::instance()->createMainFrame();
-        frame->resize(1000, 700);
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-        frame->openFunction(0);
-        const auto frames = frame->workbook()->frames();
-        ASSERT_EQ(frames.size(), 2);
-        catalogue = qobject_cast<CTCView *>(frames.at(0)->viewWidget());
-        view = qobject_cast<CPVView *>(frames.at(1)->viewWidget());
-        ASSERT_TRUE(catalogue && view);
+        ASSERT_NO_FATAL_FAILURE(CommercialFunctionTest::SetUp());
         ASSERT_TRUE(dir.isValid());
-    }
-    void TearDown() override
-    {
-        dialogs::clearTestAnswers();
-        frame->closeAllChildren();
     }
 
     // The current form's text as the engine gives it.
@@ -170,9 +142,6 @@ protected:
         return frame->routeCommand(cmd::SaveAsText);
     }
 
-    CMainFrame *frame = nullptr;
-    CTCView *catalogue = nullptr;
-    CPVView *view = nullptr;
     QTemporaryDir dir;
 };
 
@@ -192,53 +161,53 @@ TEST_F(DocumentView, CommandsAreThereOnlyWhileTheDocumentIsActive)
 
 TEST_F(DocumentView, FixedPitchFontWithTabsEveryEightCharacters)
 {
-    const QFontInfo font(view->font());
+    const QFontInfo font(document->font());
     EXPECT_TRUE(font.fixedPitch());
     EXPECT_EQ(font.pointSize(), 8);
     EXPECT_EQ(font.weight(), QFont::Normal);
-    EXPECT_DOUBLE_EQ(view->tabStopDistance(), 8 * QFontMetricsF(view->font()).horizontalAdvance(u' '));
-    EXPECT_EQ(view->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_DOUBLE_EQ(document->tabStopDistance(), 8 * QFontMetricsF(document->font()).horizontalAdvance(u' '));
+    EXPECT_EQ(document->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
 TEST_F(DocumentView, TypingIsDiscardedWhileEditingCommandsWork)
 {
     showDocument();
-    const QString shown = view->toPlainText();
+    const QString shown = document->toPlainText();
     ASSERT_FALSE(shown.isEmpty());
-    view->setFocus();
-    view->moveCursor(QTextCursor::Start);
-    QTest::keyClicks(view, u"xyz 12"_qs);
+    document->setFocus();
+    document->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(document, u"xyz 12"_qs);
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Tab})
-        QTest::keyClick(view, key);
-    EXPECT_EQ(view->toPlainText(), shown);
+        QTest::keyClick(document, key);
+    EXPECT_EQ(document->toPlainText(), shown);
 
     // Delete, cut, paste and undo act on the text.
-    QTest::keyClick(view, Qt::Key_Delete);
-    EXPECT_EQ(view->toPlainText(), shown.mid(1));
+    QTest::keyClick(document, Qt::Key_Delete);
+    EXPECT_EQ(document->toPlainText(), shown.mid(1));
     QApplication::clipboard()->setText(u"Còpia "_qs);
-    QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_TRUE(view->toPlainText().startsWith(u"Còpia cta de la reunió"_qs));
+    QTest::keyClick(document, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(document->toPlainText().startsWith(u"Còpia cta de la reunió"_qs));
     ASSERT_TRUE(frame->routeCommand(cmd::EditUndo));
-    EXPECT_EQ(view->toPlainText(), shown.mid(1));
+    EXPECT_EQ(document->toPlainText(), shown.mid(1));
 
     // Pastes pass the gate: "ŀ" is written "l·"; a character the document cannot hold refuses
     // the whole paste and says so in the status bar.
     QApplication::clipboard()->setText(u"Ce\u0140la "_qs);
     ASSERT_TRUE(frame->routeCommand(cmd::EditPaste));
-    EXPECT_TRUE(view->toPlainText().startsWith(u"Cel·la cta"_qs));
-    const QString before = view->toPlainText();
+    EXPECT_TRUE(document->toPlainText().startsWith(u"Cel·la cta"_qs));
+    const QString before = document->toPlainText();
     QApplication::clipboard()->setText(u"\u4E2D"_qs);
     ASSERT_TRUE(frame->routeCommand(cmd::EditPaste));
-    EXPECT_EQ(view->toPlainText(), before);
+    EXPECT_EQ(document->toPlainText(), before);
     EXPECT_TRUE(frame->statusBar()->currentMessage().contains(u"\u4E2D"_qs));
 
     // Cut takes the selection away; the next activation brings the whole text back.
-    view->selectAll();
+    document->selectAll();
     ASSERT_TRUE(frame->routeCommand(cmd::EditCut));
-    EXPECT_TRUE(view->toPlainText().isEmpty());
+    EXPECT_TRUE(document->toPlainText().isEmpty());
     frame->activateTab(0);
     frame->activateTab(1);
-    EXPECT_EQ(view->toPlainText(), shown);
+    EXPECT_EQ(document->toPlainText(), shown);
 }
 
 TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
@@ -260,10 +229,10 @@ TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
     EXPECT_TRUE(dialogs::lastMessage().isEmpty());
 
     // Saving again replaces the file; what was deleted in the view is not saved.
-    view->moveCursor(QTextCursor::Start);
-    view->moveCursor(QTextCursor::Down, QTextCursor::KeepAnchor);
-    view->setFocus();
-    QTest::keyClick(view, Qt::Key_Delete);
+    document->moveCursor(QTextCursor::Start);
+    document->moveCursor(QTextCursor::Down, QTextCursor::KeepAnchor);
+    document->setFocus();
+    QTest::keyClick(document, Qt::Key_Delete);
     EXPECT_TRUE(save(path));
     const QByteArray shorter = readFile(path);
     EXPECT_EQ(shorter, QByteArray::fromStdString(text.substr(text.find("\r\n") + 2)));
@@ -313,7 +282,7 @@ TEST_F(DocumentView, FailedSavesSayWhyAndDamageNothing)
     setrlimit(RLIMIT_FSIZE, &tiny);
     dialogs::clearTestAnswers();
     dialogs::setNextAnswer(QMessageBox::Ok);
-    const bool saved64 = view->saveTo(existing);
+    const bool saved64 = document->saveTo(existing);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(saved64);
@@ -330,10 +299,10 @@ TEST_F(DocumentView, PrintingToPdfHoldsTheText)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
-    view->renderTo(&printer);
+    document->renderTo(&printer);
     const QByteArray pdf = readFile(pdfPath);
     ASSERT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_TRUE(pdfText(pdf).contains(withoutSpace(view->toPlainText())));
+    EXPECT_TRUE(pdfText(pdf).contains(withoutSpace(document->toPlainText())));
     EXPECT_TRUE(pdfText(pdf).contains(u"Actadelareunió:JuntadeGovern"_qs));
 
     // The same through "Imprimeix": the print dialog, told to print to a file.
@@ -353,7 +322,7 @@ TEST_F(DocumentView, PrintingToPdfHoldsTheText)
     });
     ASSERT_TRUE(frame->routeCommand(cmd::Print));
     EXPECT_TRUE(sawDialog);
-    EXPECT_TRUE(pdfText(readFile(viaDialog)).contains(withoutSpace(view->toPlainText())));
+    EXPECT_TRUE(pdfText(readFile(viaDialog)).contains(withoutSpace(document->toPlainText())));
 }
 
 TEST_F(DocumentView, PreviewShowsThePages)

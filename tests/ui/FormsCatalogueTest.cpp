@@ -1,6 +1,7 @@
 // The commercial document function as a user works it: the catalogue with its forms in "Edició",
 // the merged text in "Document", the certificate's models and the line items of the delivery note.
 
+#include "MainWindowFixture.h"
 #include "QtPrinters.h"
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
@@ -43,21 +44,6 @@ QString dateText()
     return qttext::toQString(text);
 }
 
-// Runs `answer` on the next modal dialog once it is up (the dialog blocks the caller until then).
-void whenModal(std::function<void(QWidget *)> answer)
-{
-    auto *poll = new QTimer;
-    poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            answer(modal);
-        }
-    });
-    poll->start();
-}
-
 // Types text key by key; each key carries its character, any letter included.
 void typeText(QWidget *widget, const QString &text)
 {
@@ -72,31 +58,10 @@ void replaceText(QLineEdit *edit, const QString &text)
     typeText(edit, text);
 }
 
-class CommercialDocuments : public ::testing::Test
+class CommercialDocuments : public CommercialFunctionTest
 {
 protected:
-    void SetUp() override
-    {
-        frame = CQueltApp::instance()->createMainFrame();
-        frame->resize(1000, 760);
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-        frame->openFunction(0);
-        const auto frames = frame->workbook()->frames();
-        ASSERT_EQ(frames.size(), 2);
-        catalogue = qobject_cast<CTCView *>(frames.at(0)->viewWidget());
-        document = qobject_cast<CPVView *>(frames.at(1)->viewWidget());
-        ASSERT_TRUE(catalogue);
-        ASSERT_TRUE(document);
-    }
-    void TearDown() override
-    {
-        // The application owns the main window; closing the function's windows must take the
-        // current form with them.
-        frame->closeAllChildren();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(g_pCurrentForm, nullptr) << "the closed catalogue left its form current";
-    }
+    CommercialDocuments() : CommercialFunctionTest({1000, 760}) {}
 
     void select(std::string_view kind)
     {
@@ -122,10 +87,6 @@ protected:
         return text;
     }
     QStringList documentLines() { return documentText().split(u'\n'); }
-
-    CMainFrame *frame = nullptr;
-    CTCView *catalogue = nullptr;
-    CPVView *document = nullptr;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 // The "Numerals" form and the protocol treatments window, driven as a user drives them.
 
+#include "MainWindowFixture.h"
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
@@ -19,17 +20,9 @@
 
 namespace {
 
-class ReferenceForms : public ::testing::Test
+class ReferenceForms : public MainWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        frame = CQueltApp::instance()->createMainFrame();
-        frame->resize(1000, 700);
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    }
-
     CNumView *openNumerals()
     {
         frame->openFunction(2);
@@ -42,8 +35,6 @@ protected:
         frame->openFunction(4);
         return qobject_cast<CTracView *>(frame->activeView());
     }
-
-    CMainFrame *frame = nullptr;
 };
 
 QStringList results(const CNumView *form)

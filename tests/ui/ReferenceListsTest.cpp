@@ -1,6 +1,7 @@
 // The reference lists as a user meets them in the main window: their rows, heading clicks, the
 // search command and its dialog, the deferred fill of "Català - Castellà" and the row painting.
 
+#include "MainWindowFixture.h"
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
@@ -65,19 +66,9 @@ protected:
     }
 };
 
-class ReferenceLists : public ::testing::Test
+class ReferenceLists : public MainWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        dialogs::clearTestAnswers();
-        frame = CQueltApp::instance()->createMainFrame();
-        frame->resize(1000, 700);
-        frame->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    }
-    void TearDown() override { dialogs::clearTestAnswers(); }
-
     template <class View>
     View *view(int tab) const
     {
@@ -112,8 +103,6 @@ protected:
         QApplication::processEvents(); // a dialog that never came up leaves the timer pending
         return shown;
     }
-
-    CMainFrame *frame = nullptr;
 };
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "app/ui/Dialogs.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
+#include "MainWindowFixture.h"
 #include "QtPrinters.h"
 
 #include <QDockWidget>
@@ -28,19 +29,9 @@
 
 namespace {
 
-class Shell : public ::testing::Test
+class Shell : public MainWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        dialogs::clearTestAnswers();
-        frame = CQueltApp::instance()->createMainFrame();
-        frame->resize(1000, 700);
-        frame->show();
-        frame->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    }
-
     QStringList menuTitles() const
     {
         QStringList titles;
@@ -63,8 +54,6 @@ protected:
         const QRect rect = list->visualItemRect(list->item(position));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     }
-
-    CMainFrame *frame = nullptr;
 };
 
 TEST_F(Shell, MenuBarsCarryEveryItemAndSwapWithTheChildWindows)

@@ -1,0 +1,90 @@
+#pragma once
+// The main window the window tests start from, made by the application object as the program
+// makes it; and the same window with the commercial documents function open.
+
+#include "app/ui/CMainFrame.h"
+#include "app/ui/CQueltApp.h"
+#include "app/ui/ChildFrame.h"
+#include "app/ui/Dialogs.h"
+#include "app/ui/Workbook.h"
+#include "forms/ui/COurFormView.h"
+#include "forms/ui/CPVView.h"
+#include "forms/ui/CTCView.h"
+
+#include <QApplication>
+#include <QSize>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// Shown at the given size, active and exposed, with no dialog answers left over from another
+// test.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    explicit MainWindowTest(QSize size = {1000, 700}) : m_size(size) {}
+
+    void SetUp() override
+    {
+        dialogs::clearTestAnswers();
+        frame = CQueltApp::instance()->createMainFrame();
+        frame->resize(m_size);
+        frame->show();
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    }
+    void TearDown() override { dialogs::clearTestAnswers(); }
+
+    CMainFrame *frame = nullptr;
+
+private:
+    QSize m_size;
+};
+
+// "Textos de l'empresa" open: the catalogue with its forms in "Edició", the text in "Document".
+class CommercialFunctionTest : public MainWindowTest
+{
+protected:
+    using MainWindowTest::MainWindowTest;
+
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(MainWindowTest::SetUp());
+        frame->openFunction(0);
+        const auto frames = frame->workbook()->frames();
+        ASSERT_EQ(frames.size(), 2);
+        catalogue = qobject_cast<CTCView *>(frames.at(0)->viewWidget());
+        document = qobject_cast<CPVView *>(frames.at(1)->viewWidget());
+        ASSERT_TRUE(catalogue);
+        ASSERT_TRUE(document);
+    }
+    void TearDown() override
+    {
+        // The application owns the main window; closing the function's windows must take the
+        // current form with them.
+        frame->closeAllChildren();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(g_pCurrentForm, nullptr) << "the closed catalogue left its form current";
+        MainWindowTest::TearDown();
+    }
+
+    CTCView *catalogue = nullptr;
+    CPVView *document = nullptr;
+};
+
+// Runs `answer` on the next modal dialog once it is up (the dialog blocks the caller until then).
+inline void whenModal(std::function<void(QWidget *)> answer)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            answer(modal);
+        }
+    });
+    poll->start();
+}
