@@ -10,15 +10,23 @@
 #include <QPainter>
 
 CQueltView::CQueltView(QWidget *parent)
-    : QWidget(parent), m_picture(pictures::render(QStringLiteral(":/pictures/start.svg"), kPictureSize, this))
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("startView"));
+}
+
+const QPixmap &CQueltView::picture() const
+{
+    // Drawn on first use rather than at construction, so that the main window shows sooner.
+    if (m_picture.isNull())
+        m_picture = pictures::render(QStringLiteral(":/pictures/start.svg"), kPictureSize, this);
+    return m_picture;
 }
 
 void CQueltView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_picture);
+    painter.drawPixmap(0, 0, picture());
 }
 
 bool CQueltView::answersCommand(int command) const

@@ -13,7 +13,7 @@ public:
     static constexpr QSize kPictureSize{1000, 760};
 
     explicit CQueltView(QWidget *parent = nullptr);
-    const QPixmap &picture() const { return m_picture; }
+    const QPixmap &picture() const;
 
     // The start window's document answers the framework's save: it holds no data, so the file
     // written is empty.
@@ -24,5 +24,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    mutable QPixmap m_picture;
 };

@@ -7,6 +7,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <limits>
 
 namespace qttext {
 namespace {
@@ -87,13 +88,20 @@ QString refusalMessage(char32_t refused)
         .arg(QString::fromUcs4(&refused, 1), code);
 }
 
+// Qt cuts a line edit's text at 32,767 characters unless told otherwise; a field of a document
+// keeps whatever the user puts in it.
+constexpr int kUnlimitedLength = std::numeric_limits<int>::max();
+
 void installInputGate(QLineEdit *edit)
 {
+    edit->setMaxLength(kUnlimitedLength);
     edit->setValidator(new GateValidator(edit));
 }
 
 void installInputGate(QComboBox *editableCombo)
 {
+    if (QLineEdit *edit = editableCombo->lineEdit())
+        edit->setMaxLength(kUnlimitedLength);
     editableCombo->setValidator(new GateValidator(editableCombo));
 }
 

@@ -29,7 +29,7 @@ GateResult gateInput(const QString &text);
 // The Catalan status-bar message for a refused character.
 QString refusalMessage(char32_t refused);
 
-// Installs the gate on a one-line widget (a validator): typing or pasting is corrected or refused on entry, and a
+// Installs the gate on a one-line widget (a validator, and no length limit): typing or pasting is corrected or refused on entry, and a
 // refusal is reported through showStatusMessage().
 void installInputGate(QLineEdit *edit);
 void installInputGate(QComboBox *editableCombo);
