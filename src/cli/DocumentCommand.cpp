@@ -14,22 +14,16 @@ constexpr OptionSpec kOptions[] = {
 
 Expected<int> run(const ParsedArgs &args)
 {
-    const auto kind = findKind(args.positional.front());
-    if (!kind)
-        return kind.failure();
-    const auto date = dateOption(args);
-    if (!date)
-        return date.failure();
-    const auto encoding = encodingOption(args, Encoding::Cp1252);
-    if (!encoding)
-        return encoding.failure();
+    const auto request = kindRequest(args, Encoding::Cp1252);
+    if (!request)
+        return request.failure();
 
-    DocumentFill fill(*kind, *date);
+    DocumentFill fill(request->kind, request->date);
     if (Problem problem = applyFillOptions(fill, args))
         return *problem;
     if (Problem problem = fill.check())
         return *problem;
-    const std::string document = encode(fill.text(), *encoding);
+    const std::string document = encode(fill.text(), request->encoding);
 
     const std::string *output = args.value("--output");
     if (!output) {

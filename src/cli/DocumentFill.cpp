@@ -1,5 +1,6 @@
 #include "cli/DocumentFill.h"
 
+#include "cli/Commands.h"
 #include "cli/TextInput.h"
 #include "forms/Certificate.h"
 #include "forms/CommercialForms.h"
@@ -26,6 +27,20 @@ std::string joinChoices(const plecta::MemoryField &field)
 }
 
 } // namespace
+
+Expected<KindRequest> kindRequest(const ParsedArgs &args, Encoding fallback)
+{
+    const auto kind = findKind(args.positional.front());
+    if (!kind)
+        return kind.failure();
+    const auto date = dateOption(args);
+    if (!date)
+        return date.failure();
+    const auto encoding = encodingOption(args, fallback);
+    if (!encoding)
+        return encoding.failure();
+    return KindRequest{*kind, *date, *encoding};
+}
 
 Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where)
 {

@@ -3,8 +3,10 @@
 // form is first shown (initial texts, the date, first choices, no lines), and the options change
 // it the way a user would before turning to the "Document" tab.
 
+#include "cli/Args.h"
 #include "cli/Expected.h"
 #include "cli/Kinds.h"
+#include "cli/Output.h"
 #include "models/MemoryFieldSource.h"
 
 #include <chrono>
@@ -12,6 +14,16 @@
 #include <string_view>
 
 namespace cli {
+
+// What the fields, document and merge commands start from: the kind their word names, then the
+// --date (today by default) and the --encoding, refused in that order.
+struct KindRequest
+{
+    Kind kind;
+    std::chrono::year_month_day date;
+    Encoding encoding;
+};
+Expected<KindRequest> kindRequest(const ParsedArgs &args, Encoding fallback);
 
 // "YYYY-MM-DD", a real calendar date.
 Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where);

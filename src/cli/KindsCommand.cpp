@@ -1,5 +1,5 @@
 #include "cli/Commands.h"
-#include "cli/Kinds.h"
+#include "cli/DocumentFill.h"
 
 #include "forms/FormFields.h"
 #include "text/Cp1252.h"
@@ -51,18 +51,12 @@ std::string_view fieldKind(const forms::Item &item)
 
 Expected<int> runFields(const ParsedArgs &args)
 {
-    const auto kind = findKind(args.positional.front());
-    if (!kind)
-        return kind.failure();
-    const auto date = dateOption(args);
-    if (!date)
-        return date.failure();
-    const auto encoding = encodingOption(args, Encoding::Utf8);
-    if (!encoding)
-        return encoding.failure();
+    const auto request = kindRequest(args, Encoding::Utf8);
+    if (!request)
+        return request.failure();
 
-    const forms::FormDef &form = *kind->form;
-    const plecta::MemoryFieldSource initial = forms::initialFields(form, *date);
+    const forms::FormDef &form = *request->kind.form;
+    const plecta::MemoryFieldSource initial = forms::initialFields(form, request->date);
 
     // Everything is gathered in Windows-1252, the texts the form holds. A field's label is the
     // fixed text just before it on its line or, when there is none, the text above it on a line
@@ -115,7 +109,7 @@ Expected<int> runFields(const ParsedArgs &args)
         out += std::to_string(item.id) + "\t" + cp1252::fromUtf8(fieldKind(item)).text + "\t" +
                cp1252::fromUtf8(label).text + "\t" + initialText + "\t" + choices + "\n";
     }
-    writeOut(encode(out, *encoding));
+    writeOut(encode(out, request->encoding));
     return kExitOk;
 }
 

@@ -87,19 +87,14 @@ std::string numberedName(std::size_t number, std::size_t count)
 
 Expected<int> run(const ParsedArgs &args)
 {
-    const auto kind = findKind(args.positional.front());
-    if (!kind)
-        return kind.failure();
+    const auto request = kindRequest(args, Encoding::Cp1252);
+    if (!request)
+        return request.failure();
+    const Kind &kind = request->kind;
     const std::string *csvPath = args.value("--csv");
     const std::string *outDir = args.value("--out");
     if (!csvPath || !outDir)
         return Failure{"cal donar --csv FITXER i --out CARPETA"};
-    const auto date = dateOption(args);
-    if (!date)
-        return date.failure();
-    const auto encoding = encodingOption(args, Encoding::Cp1252);
-    if (!encoding)
-        return encoding.failure();
 
     const auto text = readFile(*csvPath);
     if (!text)
@@ -107,7 +102,7 @@ Expected<int> run(const ParsedArgs &args)
     const auto records = parseCsv(*text);
     if (!records)
         return records.failure();
-    const auto columns = readHeader(*kind, records->front(), args.value("--name"));
+    const auto columns = readHeader(kind, records->front(), args.value("--name"));
     if (!columns)
         return columns.failure();
     const std::size_t count = records->size() - 1;
@@ -119,7 +114,7 @@ Expected<int> run(const ParsedArgs &args)
     std::map<std::string, std::size_t> names;
     for (std::size_t r = 1; r < records->size(); ++r) {
         const CsvRecord &record = (*records)[r];
-        DocumentFill fill(*kind, *date);
+        DocumentFill fill(kind, request->date);
         if (Problem problem = applyFillOptions(fill, args))
             return *problem;
         for (std::size_t c = 0; c < record.fields.size(); ++c) {
@@ -140,7 +135,7 @@ Expected<int> run(const ParsedArgs &args)
         if (const auto [at, added] = names.emplace(*name, record.line); !added)
             return Failure{"CSV, línia " + std::to_string(record.line) + ": el nom de fitxer «" + *name +
                            "» ja és el de la línia " + std::to_string(at->second)};
-        documents.emplace_back(std::move(*name), encode(fill.text(), *encoding));
+        documents.emplace_back(std::move(*name), encode(fill.text(), request->encoding));
     }
 
     const std::filesystem::path folder(*outDir);
