@@ -1,12 +1,9 @@
 // The commercial forms as data: their fields, placeholder tables and models together, and the
 // documents an untouched or partly filled form produces.
 
+#include "FormTestSupport.h"
 #include "forms/Certificate.h"
 #include "forms/CommercialForms.h"
-#include "forms/FormFields.h"
-#include "models/DateText.h"
-#include "models/DocumentModels.h"
-#include "text/Cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +12,7 @@
 #include <set>
 
 using namespace forms;
+using namespace formtest;
 using namespace std::chrono;
 
 namespace {
@@ -22,26 +20,9 @@ namespace {
 constexpr year_month_day kDay{year{2001}, September, day{6}};
 const std::string kDate = "06 de setembre 2001";
 
-std::string cp(std::string_view utf8)
-{
-    return cp1252::fromUtf8(utf8).text;
-}
-
 std::string untouched(const FormDef &form)
 {
-    std::string out;
-    generateFormText(form, initialFields(form, kDay), out);
-    return out;
-}
-
-std::vector<std::string> lines(const std::string &text)
-{
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
-        out.push_back(text.substr(start, at - start));
-    out.push_back(text.substr(start));
-    return out;
+    return formtest::untouched(form, kDay);
 }
 
 const FormDef *const kCommercial[] = {&kActaReunio, &kCertificat, &kConvReunio, &kInvitacio, &kComPremsa, &kCommIntIndv,
