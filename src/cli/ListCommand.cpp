@@ -73,9 +73,7 @@ Expected<int> run(const ParsedArgs &args)
     if (!encoding)
         return encoding.failure();
 
-    reflist::ReportRows rows(int((*table)->columns.size()));
-    rows.reserve((*table)->reserve);
-    (*table)->fill(rows);
+    reflist::ReportRows rows = reflist::filledRows(**table);
 
     const std::string *sortColumn = args.value("--sort");
     if (args.has("--desc") && !sortColumn)

@@ -103,4 +103,12 @@ std::span<const ReferenceList> referenceLists()
     return kLists;
 }
 
+ReportRows filledRows(const ReferenceList &list)
+{
+    ReportRows rows(int(list.columns.size()));
+    rows.reserve(list.reserve);
+    list.fill(rows);
+    return rows;
+}
+
 } // namespace reflist

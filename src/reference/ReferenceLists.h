@@ -52,6 +52,9 @@ const ReferenceList &referenceList(ListId id);
 // Every list, in the order of ListId.
 std::span<const ReferenceList> referenceLists();
 
+// A list's rows in table order, as its window shows them before any sort.
+ReportRows filledRows(const ReferenceList &list);
+
 std::string formatPostcode(std::uint32_t postcode);  // "%05u": 8630 -> "08630", 0 -> "00000"
 std::string formatPhonePrefix(std::uint32_t prefix); // "%u": 0 -> "0"
 

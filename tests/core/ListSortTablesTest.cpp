@@ -48,18 +48,13 @@ bool accentedInitial(std::string_view text)
 
 ReportRows vocabulary(VocabularyDirection direction)
 {
-    ReportRows rows(2);
-    rows.reserve(kVocabularyReserve);
-    FillVocabularyList(rows, direction);
-    return rows;
+    return filledRows(referenceList(direction == VocabularyDirection::CastellaCatala ? ListId::Vocabulary
+                                                                                     : ListId::VocabularyCatalan));
 }
 
 ReportRows municipalities()
 {
-    ReportRows rows(4);
-    rows.reserve(kMunicipalitiesReserve);
-    FillMunicipalitiesList(rows);
-    return rows;
+    return filledRows(referenceList(ListId::Municipalities));
 }
 
 } // namespace

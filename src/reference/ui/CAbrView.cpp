@@ -7,9 +7,3 @@ CAbrView::CAbrView(QWidget *parent) : COurListView(reflist::referenceList(reflis
     setObjectName(QStringLiteral("abbreviationsList"));
     setSelectionMode(ExtendedSelection);
 }
-
-void CAbrView::initialUpdate()
-{
-    insertColumns();
-    fillRows();
-}

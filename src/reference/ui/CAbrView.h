@@ -7,5 +7,4 @@ class CAbrView : public COurListView
     Q_OBJECT
 public:
     explicit CAbrView(QWidget *parent = nullptr);
-    void initialUpdate() override;
 };

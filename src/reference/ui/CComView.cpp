@@ -7,9 +7,3 @@ CComView::CComView(QWidget *parent) : COurListView(reflist::referenceList(reflis
     setObjectName(QStringLiteral("comarquesList"));
     setSelectionMode(ExtendedSelection);
 }
-
-void CComView::initialUpdate()
-{
-    insertColumns();
-    fillRows();
-}

@@ -7,5 +7,4 @@ class CComView : public COurListView
     Q_OBJECT
 public:
     explicit CComView(QWidget *parent = nullptr);
-    void initialUpdate() override;
 };

@@ -6,9 +6,3 @@ CMuniView::CMuniView(QWidget *parent) : COurListView(reflist::referenceList(refl
 {
     setObjectName(QStringLiteral("municipalitiesList"));
 }
-
-void CMuniView::initialUpdate()
-{
-    insertColumns();
-    fillRows();
-}

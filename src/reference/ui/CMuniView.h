@@ -8,5 +8,4 @@ class CMuniView : public COurListView
     Q_OBJECT
 public:
     explicit CMuniView(QWidget *parent = nullptr);
-    void initialUpdate() override;
 };

@@ -55,6 +55,12 @@ void COurListView::insertColumns()
         header()->resizeSection(section++, column.width);
 }
 
+void COurListView::initialUpdate()
+{
+    insertColumns();
+    fillRows();
+}
+
 void COurListView::fillRows()
 {
     setUpdatesEnabled(false);

@@ -35,6 +35,8 @@ public:
     // with it, or says "No trobat".
     void FindInList();
 
+    // The headings and every row at once; the Catalan-first vocabulary defers its rows.
+    void initialUpdate() override;
     bool answersCommand(int command) const override;
     void runCommand(int command) override;
 

@@ -7,9 +7,3 @@ CSimView::CSimView(QWidget *parent) : COurListView(reflist::referenceList(reflis
     setObjectName(QStringLiteral("symbolsList"));
     setSelectionMode(ExtendedSelection);
 }
-
-void CSimView::initialUpdate()
-{
-    insertColumns();
-    fillRows();
-}

@@ -7,5 +7,4 @@ class CSimView : public COurListView
     Q_OBJECT
 public:
     explicit CSimView(QWidget *parent = nullptr);
-    void initialUpdate() override;
 };
