@@ -39,19 +39,6 @@
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // The text a PDF written by Qt shows: its content streams' glyphs through the fonts' ToUnicode
 // maps, without white space (glyphs are placed one by one, so spaces are not written).
 QString pdfText(const QByteArray &pdf)

@@ -1,6 +1,7 @@
 #pragma once
 // The main window the window tests start from, made by the application object as the program
-// makes it; and the same window with the commercial documents function open.
+// makes it; the same window with the commercial documents function open; and the few helpers
+// those tests share (files, modal dialogs).
 
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
@@ -12,6 +13,7 @@
 #include "forms/ui/CTCView.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QSize>
 #include <QTest>
 #include <QTimer>
@@ -73,6 +75,20 @@ protected:
     CTCView *catalogue = nullptr;
     CPVView *document = nullptr;
 };
+
+// Files as the tests prepare them and read back what the program saved.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
 
 // Runs `answer` on the next modal dialog once it is up (the dialog blocks the caller until then).
 inline void whenModal(std::function<void(QWidget *)> answer)

@@ -242,15 +242,10 @@ TEST_F(Shell, CtrlSInTheStartWindowWritesAnEmptyFile)
     frame->openStartWindow();
     QTemporaryDir dir;
     const QString path = dir.filePath(u"buit.txt"_qs);
-    QFile existing(path);
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("old contents");
-    existing.close();
+    ASSERT_NO_FATAL_FAILURE(writeFile(path, "old contents"));
     dialogs::setNextFileName(path);
     QTest::keyClick(frame, Qt::Key_S, Qt::ControlModifier);
-    QFile saved(path);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), QByteArray());
+    EXPECT_EQ(readFile(path), QByteArray());
 }
 
 TEST_F(Shell, StartWindowTitleFollowsTheMainTitle)
@@ -321,10 +316,7 @@ TEST_F(Shell, CommandLineOpensAStartWindowTitledWithTheFileWithoutReadingIt)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"carta.txt"_qs);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("contingut");
-    file.close();
+    ASSERT_NO_FATAL_FAILURE(writeFile(path, "contingut"));
     CQueltApp *app = CQueltApp::instance();
     ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, path}));
     EXPECT_EQ(frame->activeFrame()->title(), u"carta.txt"_qs);
