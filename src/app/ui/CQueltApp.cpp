@@ -3,8 +3,10 @@
 #include "app/Commands.h"
 #include "app/ui/CAboutDlg.h"
 #include "app/ui/CMainFrame.h"
+#include "app/ui/CQueltView.h"
 #include "app/ui/ChildFrame.h"
 #include "app/ui/Dialogs.h"
+#include "app/ui/Pictures.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
 
@@ -30,11 +32,12 @@ CQueltApp::CQueltApp(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationVersion(QStringLiteral(PLECTA_VERSION));
     setOrganizationName(QStringLiteral("Plecta"));
     setDesktopFileName(QStringLiteral("cat.plecta.Plecta"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/plecta.svg")));
+    setWindowIcon(pictures::icon(QStringLiteral(":/icons/plecta.svg"), {16, 32, 48}));
 }
 
 CQueltApp::~CQueltApp()
 {
+    pictures::discardPrepared();
     delete m_mainFrame;
 }
 
@@ -53,6 +56,10 @@ CMainFrame *CQueltApp::createMainFrame()
 
 bool CQueltApp::initInstance()
 {
+    // The splash and the start window's pictures are drawn on another thread while the main
+    // window is built.
+    const pictures::Picture *startUp[] = {&SplashScreen::picture(), &CQueltView::startPicture()};
+    pictures::prepare(startUp);
     createMainFrame();
     loadTranslations();
     showSplash();

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/ui/ChildView.h"
+#include "app/ui/Pictures.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -11,6 +12,8 @@ class CQueltView : public QWidget, public ChildView
     Q_OBJECT
 public:
     static constexpr QSize kPictureSize{1000, 760};
+
+    static const pictures::Picture &startPicture();
 
     explicit CQueltView(QWidget *parent = nullptr);
     const QPixmap &picture() const;

@@ -3,6 +3,7 @@
 #include "app/FunctionRegistry.h"
 #include "app/ui/Pictures.h"
 
+#include <QHash>
 #include <QListWidget>
 #include <QMenu>
 #include <QToolButton>
@@ -53,8 +54,12 @@ CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Base, kCream);
     m_list->setPalette(palette);
+    QHash<const char16_t *, QIcon> icons; // drawn once for the items that share a picture
     for (const FunctionDef &function : functionRegistry()) {
-        auto *item = new QListWidgetItem(pictures::icon(QString::fromUtf16(kPictures[std::size_t(function.position)])),
+        const char16_t *picture = kPictures[std::size_t(function.position)];
+        if (!icons.contains(picture))
+            icons.insert(picture, pictures::icon(QString::fromUtf16(picture), {16, 32}));
+        auto *item = new QListWidgetItem(icons.value(picture),
                                          QString::fromUtf8(function.barText.data(), qsizetype(function.barText.size())));
         item->setTextAlignment(Qt::AlignCenter);
         item->setToolTip(item->text());

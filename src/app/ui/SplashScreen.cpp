@@ -6,9 +6,27 @@
 #include <QScreen>
 #include <QTimer>
 
+namespace {
+
+using pictures::Caption;
+constexpr auto kMiddle = Caption::Anchor::Middle;
+
+constexpr Caption kSplashCaptions[] = {
+    {{130, 160}, kMiddle, true, 40, 0xfffdf2, 2, u"Plecta"},
+    {{130, 190}, kMiddle, false, 12, 0xf0dcb4, 0, u"Redacció administrativa"},
+    {{130, 206}, kMiddle, false, 12, 0xf0dcb4, 0, u"i comercial en català"},
+};
+
+} // namespace
+
+const pictures::Picture &SplashScreen::picture()
+{
+    static constexpr pictures::Picture picture{u":/pictures/splash.svg", kSize, kSplashCaptions};
+    return picture;
+}
+
 SplashScreen::SplashScreen(QWidget *owner, int timeoutMs)
-    : QSplashScreen(pictures::render(QStringLiteral(":/pictures/splash.svg"), kSize, owner),
-                    Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint)
+    : QSplashScreen(pictures::render(picture(), owner), Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("splash"));
     setWindowTitle(QStringLiteral("TXO"));

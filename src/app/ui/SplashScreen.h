@@ -1,4 +1,6 @@
 #pragma once
+#include "app/ui/Pictures.h"
+
 #include <QSplashScreen>
 
 // The splash: the 260 x 261 title picture, centred, on top, captioned "TXO". It closes after its
@@ -8,6 +10,8 @@ class SplashScreen : public QSplashScreen
     Q_OBJECT
 public:
     static constexpr QSize kSize{260, 261};
+    static const pictures::Picture &picture();
+
     SplashScreen(QWidget *owner, int timeoutMs);
 
 protected:
