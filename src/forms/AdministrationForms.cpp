@@ -7,15 +7,6 @@
 namespace forms {
 namespace {
 
-// The pieces each form is put together from, in layout order.
-template <class T, std::size_t... N> constexpr std::array<T, (N + ...)> join(const std::array<T, N> &...parts)
-{
-    std::array<T, (N + ...)> whole{};
-    auto at = whole.begin();
-    ((at = std::copy(parts.begin(), parts.end(), at)), ...);
-    return whole;
-}
-
 constexpr std::array<std::string_view, 25> kFieldPlaceholders = {
     "%field1%",  "%field2%",  "%field3%",  "%field4%",  "%field5%",  "%field6%",  "%field7%",  "%field8%",  "%field9%",
     "%field10%", "%field11%", "%field12%", "%field13%", "%field14%", "%field15%", "%field16%", "%field17%", "%field18%",

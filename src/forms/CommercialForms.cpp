@@ -174,48 +174,35 @@ constexpr PlaceholderEntry kPremsaPlaceholders[] = {{"%field1%", 1042}};
 
 // Comunicats interns --------------------------------------------------------------------------
 
+// The two memos share their heading, text and signature; the collective one adds the request to
+// sign and pass it on, and the list of those it goes round.
 // clang-format off
-constexpr Item kIntIndvItems[] = {
+constexpr std::array kMemoHeading = {
     grid(), label("Referència:"), edit(1042, "<REFERÈNCIES>"), br(),
     grid(), label("DE:"), edit(1043, "<CÀRREC EMISSOR>"), br(),
     grid(), label("A:"), edit(1044, "<CÀRREC RECEPTOR>"), br(),
     rule(),
     label("ASSUMPTE:"), edit(1045, "<ASSUMPTE>"), br(),
     box(1046, "<TEXT>", 6), br(),
+};
+constexpr std::array kMemoSignature = {
     label("Signatura"), br(),
     edit(1105, "<NOM i COGNOMS>", Size::Long), br(),
     edit(1106, "<MUNICIPI>", Size::Medium), today(1083, Size::Long), stretch(), br(),
 };
+constexpr auto kIntIndvItems = join(kMemoHeading, kMemoSignature);
+constexpr auto kIntColItems = join(
+    kMemoHeading,
+    std::array{label("Signeu l'«assabentat», si us plau, i feu circular aquest comunicat per l'ordre indicat."), br()},
+    kMemoSignature,
+    std::array{gap(), label("Assabentats"), br(), rule(), box(1047, "<RECORREGUT>", 4), br()});
 // clang-format on
 
-constexpr PlaceholderEntry kIntIndvPlaceholders[] = {
+constexpr std::array<PlaceholderEntry, 8> kIntIndvPlaceholders = {{
     {"%field1%", 1042}, {"%field2%", 1043}, {"%field3%", 1044}, {"%field4%", 1045},
     {"%field5%", 1046}, {"%field6%", 1105}, {"%field7%", 1106}, {"%field8%", 1083},
-};
-
-// clang-format off
-constexpr Item kIntColItems[] = {
-    grid(), label("Referència:"), edit(1042, "<REFERÈNCIES>"), br(),
-    grid(), label("DE:"), edit(1043, "<CÀRREC EMISSOR>"), br(),
-    grid(), label("A:"), edit(1044, "<CÀRREC RECEPTOR>"), br(),
-    rule(),
-    label("ASSUMPTE:"), edit(1045, "<ASSUMPTE>"), br(),
-    box(1046, "<TEXT>", 6), br(),
-    label("Signeu l'«assabentat», si us plau, i feu circular aquest comunicat per l'ordre indicat."), br(),
-    label("Signatura"), br(),
-    edit(1105, "<NOM i COGNOMS>", Size::Long), br(),
-    edit(1106, "<MUNICIPI>", Size::Medium), today(1083, Size::Long), stretch(), br(),
-    gap(),
-    label("Assabentats"), br(),
-    rule(),
-    box(1047, "<RECORREGUT>", 4), br(),
-};
-// clang-format on
-
-constexpr PlaceholderEntry kIntColPlaceholders[] = {
-    {"%field1%", 1042}, {"%field2%", 1043}, {"%field3%", 1044}, {"%field4%", 1045}, {"%field5%", 1046},
-    {"%field6%", 1105}, {"%field7%", 1106}, {"%field8%", 1083}, {"%field9%", 1047},
-};
+}};
+constexpr auto kIntColPlaceholders = join(kIntIndvPlaceholders, std::array{PlaceholderEntry{"%field9%", 1047}});
 
 // Carta ---------------------------------------------------------------------------------------
 

@@ -35,6 +35,9 @@
 
 #include "models/TemplateEngine.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -141,6 +144,15 @@ constexpr Item frameBegin()
 constexpr Item frameEnd()
 {
     return {.kind = ItemKind::FrameEnd};
+}
+
+// A form put together from blocks it shares with others, in layout order.
+template <class T, std::size_t... N> constexpr std::array<T, (N + ...)> join(const std::array<T, N> &...parts)
+{
+    std::array<T, (N + ...)> whole{};
+    auto at = whole.begin();
+    ((at = std::copy(parts.begin(), parts.end(), at)), ...);
+    return whole;
 }
 
 struct ListColumn
