@@ -32,7 +32,7 @@ constexpr Caption kStartCaptions[] = {
 
 const pictures::Picture &CQueltView::startPicture()
 {
-    static constexpr pictures::Picture picture{u":/pictures/start.svg", kPictureSize, kStartCaptions};
+    static constexpr pictures::Picture picture{u":/pictures/start.svg", kPictureSize, kStartCaptions, true};
     return picture;
 }
 

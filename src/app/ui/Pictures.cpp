@@ -43,9 +43,9 @@ void drawCaptions(QPainter &painter, std::span<const Caption> captions)
 // Safe on any thread: it touches only the image, the resources and the fonts.
 QImage draw(const Picture &picture, qreal ratio)
 {
-    QImage image(picture.size * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(picture.size * ratio, picture.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
-    image.fill(Qt::transparent);
+    image.fill(picture.opaque ? Qt::white : Qt::transparent);
     QSvgRenderer renderer(picture.resource.toString());
     QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(picture.size)));

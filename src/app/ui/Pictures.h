@@ -36,6 +36,9 @@ struct Picture
     QStringView resource;
     QSize size;
     std::span<const Caption> captions;
+    // Artwork that covers its whole area is drawn without an alpha channel: it is then copied
+    // rather than blended when shown, and a splash screen of it needs no translucent window.
+    bool opaque = false;
 };
 
 // Draws a picture, sharp on high-density screens (the device pixel ratio of the widget's screen).

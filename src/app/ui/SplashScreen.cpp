@@ -21,7 +21,7 @@ constexpr Caption kSplashCaptions[] = {
 
 const pictures::Picture &SplashScreen::picture()
 {
-    static constexpr pictures::Picture picture{u":/pictures/splash.svg", kSize, kSplashCaptions};
+    static constexpr pictures::Picture picture{u":/pictures/splash.svg", kSize, kSplashCaptions, true};
     return picture;
 }
 
