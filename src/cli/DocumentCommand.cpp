@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/DocumentFill.h"
+#include "cli/Formats.h"
 
 #include <filesystem>
 
@@ -9,7 +10,7 @@ namespace {
 constexpr OptionSpec kOptions[] = {
     {"--set", "", true, true},     {"--choose", "", true, true},    {"--line", "", true, true},
     {"--model", "", true, false},  {"--date", "", true, false},     {"--output", "-o", true, false},
-    {"--force", "", false, false}, {"--encoding", "", true, false},
+    {"--force", "", false, false}, {"--encoding", "", true, false}, {"--format", "", true, false},
 };
 
 Expected<int> run(const ParsedArgs &args)
@@ -23,17 +24,25 @@ Expected<int> run(const ParsedArgs &args)
         return *problem;
     if (Problem problem = fill.check())
         return *problem;
-    const std::string document = encode(fill.text(), request->encoding);
-
     const std::string *output = args.value("--output");
+    // The format follows the file's extension unless --format says otherwise.
+    const auto format = formatOption(args, output ? formatOfName(*output) : Format::Text);
+    if (!format)
+        return format.failure();
+    const std::string text = fill.text();
+    const auto document =
+        formatDocuments(*format, std::span(&text, 1), request->kind.entry->pszName, request->encoding);
+    if (!document)
+        return document.failure();
+
     if (!output) {
         if (args.has("--force"))
             return Failure{"--force només té sentit amb -o FITXER"};
-        writeOut(document);
+        writeOut(*document);
         return kExitOk;
     }
     StagedFiles files(args.has("--force"));
-    if (Problem problem = files.stage(std::filesystem::path(*output), document))
+    if (Problem problem = files.stage(std::filesystem::path(*output), *document))
         return *problem;
     if (Problem problem = files.commit())
         return *problem;

@@ -104,16 +104,21 @@ Escriu el document acabat tal com el mostra la pestanya «Document» per a un fo
 els textos inicials a tots els camps llevat dels que es donen. Per defecte el document surt en
 Windows-1252 amb salts de línia CR LF, com el desa «Anomena i desa».
 
+Amb -o, el format el dona l'extensió del fitxer: .pdf escriu un PDF/A (A4, amb les fonts
+incloses), .odt un document OpenDocument per editar-lo amb un processador de textos, i qualsevol
+altra extensió, text. --format ho tria explícitament.
+
 Opcions:
   --set ID=TEXT        posa TEXT al camp ID (vegeu plecta-cli fields TIPUS); es pot repetir
   --choose ID=ELEMENT  tria ELEMENT a la llista ID; es pot repetir
   --line A|B|C...      afegeix una línia a l'albarà o a la comanda, un valor per columna; es pot
                        repetir, i cada línia nova va a dalt de tot, com amb «Afegir concepte»
-  --model A|B          el model del certificat (A, si no es dóna)
+  --model A|B          el model del certificat (A, si no es dona)
   --date AAAA-MM-DD    la data dels camps de data i dels selectors (avui, si no es dóna)
   -o, --output FITXER  escriu el document a FITXER i no a la sortida estàndard
   --force              substitueix FITXER si ja existeix
-  --encoding CODI      cp1252 (per defecte) o utf-8
+  --format txt|odt|pdf el format del document, si no el dona l'extensió de FITXER
+  --encoding CODI      cp1252 (per defecte) o utf-8; només per al text
 
 Els textos es donen en UTF-8; «ŀ» s'escriu «l·» i un caràcter que Windows-1252 no pot
 representar s'informa amb la seva posició, sense escriure res.
@@ -122,9 +127,11 @@ Exemples:
   plecta-cli document carta --set 1043="Maria Puig i Soler" --date 2024-03-15 -o carta.txt
   plecta-cli document albarà --line "3|Cadira|25|75" --line "1|Taula|120|120" --encoding utf-8
   plecta-cli document certificat --model B --set 1046="la presidenta"
+  plecta-cli document "recurs d'alçada" --date 2024-03-15 -o recurs.pdf
 )";
 
 constexpr std::string_view kMerge = R"(Ús: plecta-cli merge TIPUS --csv FITXER --out CARPETA [--name COLUMNA] [OPCIONS]
+     plecta-cli merge TIPUS --csv FITXER --single FITXER.pdf|FITXER.odt [OPCIONS]
 
 Escriu un document per cada fila d'un fitxer CSV (RFC 4180, UTF-8). La primera fila nomena els
 camps: cada columna és l'identificador d'un camp del formulari (vegeu plecta-cli fields TIPUS).
@@ -133,21 +140,25 @@ cel·la omple el seu camp: un quadre de text pren el text tal qual (una cel·la 
 buit); una llista tria l'element i un selector de data pren una data AAAA-MM-DD (una cel·la
 buida els deixa com comencen).
 
-Els fitxers es diuen com el valor de la columna --name, amb «.txt» al final, o 001.txt,
-002.txt... en l'ordre de les files. La columna --name pot ser un camp o una columna qualsevol.
+Els fitxers es diuen com el valor de la columna --name, amb l'extensió del format al final
+(«.txt», si no es dona --format), o 001.txt, 002.txt... en l'ordre de les files. Amb --single,
+totes les files van a un sol fitxer PDF o OpenDocument, cada document en una pàgina nova. La columna --name pot ser un camp o una columna qualsevol.
 Abans d'escriure res es comprova tot el fitxer: una línia dolenta s'informa amb el seu número i
 no s'escriu cap document.
 
 Opcions:
   --csv FITXER         el fitxer CSV
   --out CARPETA        la carpeta dels documents (es crea si no existeix)
-  --name COLUMNA       la columna que dóna el nom de cada fitxer
+  --name COLUMNA       la columna que dona el nom de cada fitxer
+  --format txt|odt|pdf el format dels documents (txt, si no es dona)
+  --single FITXER      escriu tots els documents en un sol FITXER .pdf o .odt
   --force              substitueix els fitxers que ja existeixin
   --set, --choose, --line, --model, --date, --encoding
                        com a plecta-cli document, i valen per a totes les files
 
 Exemple:
   plecta-cli merge carta --csv destinataris.csv --out cartes --name 1043 --date 2024-03-15
+  plecta-cli merge carta --csv destinataris.csv --single cartes.pdf
 )";
 
 } // namespace

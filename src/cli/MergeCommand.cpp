@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/Csv.h"
 #include "cli/DocumentFill.h"
+#include "cli/Formats.h"
 
 #include <filesystem>
 #include <fstream>
@@ -11,10 +12,10 @@ namespace cli {
 namespace {
 
 constexpr OptionSpec kOptions[] = {
-    {"--csv", "", true, false},      {"--out", "", true, false},   {"--name", "", true, false},
-    {"--set", "", true, true},       {"--choose", "", true, true}, {"--line", "", true, true},
-    {"--model", "", true, false},    {"--date", "", true, false},  {"--force", "", false, false},
-    {"--encoding", "", true, false},
+    {"--csv", "", true, false},      {"--out", "", true, false},    {"--name", "", true, false},
+    {"--set", "", true, true},       {"--choose", "", true, true},  {"--line", "", true, true},
+    {"--model", "", true, false},    {"--date", "", true, false},   {"--force", "", false, false},
+    {"--encoding", "", true, false}, {"--format", "", true, false}, {"--single", "", true, false},
 };
 
 Expected<std::string> readFile(const std::filesystem::path &path)
@@ -63,8 +64,21 @@ Expected<Columns> readHeader(const Kind &kind, const CsvRecord &header, const st
     return columns;
 }
 
-// A file name taken from a cell: one name inside the folder, with ".txt" added.
-Expected<std::string> fileName(std::string_view cell, std::size_t line)
+bool endsWithNoCase(std::string_view name, std::string_view extension)
+{
+    if (name.size() <= extension.size())
+        return false;
+    name.remove_prefix(name.size() - extension.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i] >= 'A' && name[i] <= 'Z' ? char(name[i] - 'A' + 'a') : name[i];
+        if (c != extension[i])
+            return false;
+    }
+    return true;
+}
+
+// A file name taken from a cell: one name inside the folder, with the format's extension added.
+Expected<std::string> fileName(std::string_view cell, std::size_t line, std::string_view extension)
 {
     const std::string where = "CSV, línia " + std::to_string(line) + ", el nom de fitxer «" + std::string(cell) + "»";
     if (cell.empty() || cell == "." || cell == "..")
@@ -74,15 +88,14 @@ Expected<std::string> fileName(std::string_view cell, std::size_t line)
             return Failure{where + " no pot contenir «/» ni caràcters de control"};
     }
     std::string name(cell);
-    const bool hasTxt = name.size() > 4 && (name.ends_with(".txt") || name.ends_with(".TXT"));
-    return hasTxt ? name : name + ".txt";
+    return endsWithNoCase(name, extension) ? name : name + std::string(extension);
 }
 
-std::string numberedName(std::size_t number, std::size_t count)
+std::string numberedName(std::size_t number, std::size_t count, std::string_view extension)
 {
     std::string digits = std::to_string(number);
     const std::size_t width = std::max<std::size_t>(3, std::to_string(count).size());
-    return std::string(width - std::min(width, digits.size()), '0') + digits + ".txt";
+    return std::string(width - std::min(width, digits.size()), '0') + digits + std::string(extension);
 }
 
 Expected<int> run(const ParsedArgs &args)
@@ -93,8 +106,18 @@ Expected<int> run(const ParsedArgs &args)
     const Kind &kind = request->kind;
     const std::string *csvPath = args.value("--csv");
     const std::string *outDir = args.value("--out");
-    if (!csvPath || !outDir)
-        return Failure{"cal donar --csv FITXER i --out CARPETA"};
+    const std::string *single = args.value("--single");
+    if (!csvPath || (!outDir && !single))
+        return Failure{"cal donar --csv FITXER i --out CARPETA (o --single FITXER)"};
+    if (single && (outDir || args.has("--name")))
+        return Failure{"--single escriu un sol fitxer: no pren --out ni --name"};
+    const auto format = formatOption(args, single ? formatOfName(*single) : Format::Text);
+    if (!format)
+        return format.failure();
+    if (single && *format == Format::Text)
+        return Failure{"--single escriu un fitxer .pdf o .odt, un document per pàgina"};
+    const std::string_view extension = extensionOf(*format);
+    const std::string_view title = kind.entry->pszName;
 
     const auto text = readFile(*csvPath);
     if (!text)
@@ -110,7 +133,7 @@ Expected<int> run(const ParsedArgs &args)
         return Failure{"el CSV no té cap fila de dades, només la capçalera"};
 
     // Every document is built, and every name checked, before anything is written.
-    std::vector<std::pair<std::string, std::string>> documents; // file name, bytes
+    std::vector<std::pair<std::string, std::string>> documents; // file name, text (Windows-1252)
     std::map<std::string, std::size_t> names;
     for (std::size_t r = 1; r < records->size(); ++r) {
         const CsvRecord &record = (*records)[r];
@@ -128,14 +151,30 @@ Expected<int> run(const ParsedArgs &args)
         if (Problem problem = fill.check())
             return Failure{"CSV, línia " + std::to_string(record.line) + ": " + problem->message};
 
-        auto name = columns->name ? fileName(record.fields[*columns->name], record.line)
-                                  : Expected<std::string>(numberedName(r, count));
+        auto name = columns->name ? fileName(record.fields[*columns->name], record.line, extension)
+                                  : Expected<std::string>(numberedName(r, count, extension));
         if (!name)
             return name.failure();
         if (const auto [at, added] = names.emplace(*name, record.line); !added)
             return Failure{"CSV, línia " + std::to_string(record.line) + ": el nom de fitxer «" + *name +
                            "» ja és el de la línia " + std::to_string(at->second)};
-        documents.emplace_back(std::move(*name), encode(fill.text(), request->encoding));
+        documents.emplace_back(std::move(*name), fill.text());
+    }
+
+    if (single) {
+        std::vector<std::string> texts;
+        for (auto &document : documents)
+            texts.push_back(std::move(document.second));
+        const auto bytes = formatDocuments(*format, texts, title, request->encoding);
+        if (!bytes)
+            return bytes.failure();
+        StagedFiles file(args.has("--force"));
+        if (Problem problem = file.stage(std::filesystem::path(*single), *bytes))
+            return *problem;
+        if (Problem problem = file.commit())
+            return *problem;
+        writeOut(*single + "\n");
+        return kExitOk;
     }
 
     const std::filesystem::path folder(*outDir);
@@ -147,8 +186,11 @@ Expected<int> run(const ParsedArgs &args)
         return Failure{"--out: no es pot crear la carpeta " + shown(folder)};
 
     StagedFiles files(args.has("--force"));
-    for (const auto &[name, bytes] : documents) {
-        if (Problem problem = files.stage(folder / name, bytes))
+    for (const auto &[name, document] : documents) {
+        const auto bytes = formatDocuments(*format, std::span(&document, 1), title, request->encoding);
+        if (!bytes)
+            return bytes.failure();
+        if (Problem problem = files.stage(folder / name, *bytes))
             return *problem;
     }
     if (Problem problem = files.commit())

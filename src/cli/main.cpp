@@ -1,7 +1,9 @@
-// plecta-cli: the handbook's numerals, lists and documents from a terminal, on the core alone.
+// plecta-cli: the handbook's numerals, lists and documents from a terminal. Text needs the core
+// alone; a PDF is painted with QtGui on the offscreen platform, so no display is ever needed.
 
 #include "cli/Commands.h"
 #include "cli/Help.h"
+#include "export/OffscreenGui.h"
 
 #include <cstdio>
 #include <string>
@@ -24,6 +26,7 @@ int refuse(const std::string &message)
 
 int main(int argc, char **argv)
 {
+    const docexport::GuiApplicationScope gui; // made only if a PDF is painted
     const std::vector<std::string> words(argv + 1, argv + argc);
     if (words.empty())
         return refuse("falta l'ordre (vegeu plecta-cli --help)");

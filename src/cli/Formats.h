@@ -1,0 +1,33 @@
+#pragma once
+// The formats a document leaves in: text (Windows-1252 or UTF-8), OpenDocument or PDF/A. Text
+// needs the core alone; the PDF is painted with QtGui on the offscreen platform, made only when a
+// PDF is asked for.
+
+#include "cli/Args.h"
+#include "cli/Expected.h"
+#include "cli/Output.h"
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+enum class Format { Text, Odt, Pdf };
+
+// The name's extension, ".odt" or ".pdf" (any letter case); anything else is text.
+Format formatOfName(const std::filesystem::path &name);
+// ".txt", ".odt" or ".pdf".
+std::string_view extensionOf(Format format);
+
+// --format txt|odt|pdf, or the fallback; --encoding is refused with ODT and PDF, where it has no
+// meaning.
+Expected<Format> formatOption(const ParsedArgs &args, Format fallback);
+
+// The bytes of a file holding the documents (Windows-1252, CR LF), each from a new page. Text
+// holds one document, in the encoding given. The title (UTF-8) goes into the metadata.
+Expected<std::string> formatDocuments(Format format, std::span<const std::string> documents, std::string_view title,
+                                      Encoding encoding);
+
+} // namespace cli

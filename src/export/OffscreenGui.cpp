@@ -1,0 +1,41 @@
+#include "export/OffscreenGui.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+
+namespace docexport {
+namespace {
+
+std::unique_ptr<QGuiApplication> g_application;
+
+// A command-line tool's output is its own: Qt's warnings about the session it runs in (no
+// runtime folder, and the like) stay out of it. Critical messages still show.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "plecta-cli: %s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+void ensureGuiApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    // The platform named on the command line wins over QT_QPA_PLATFORM, so no display is
+    // looked for whatever the environment says.
+    static int argc = 3;
+    static char name[] = "plecta-cli", option[] = "-platform", platform[] = "offscreen";
+    static char *argv[] = {name, option, platform, nullptr};
+    qInstallMessageHandler(quietMessages);
+    g_application = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+GuiApplicationScope::~GuiApplicationScope()
+{
+    g_application.reset();
+}
+
+} // namespace docexport
