@@ -106,6 +106,17 @@ std::span<const DocListEntry> catalogueRows(const DocListEntry *catalogue)
     return {catalogue, count};
 }
 
+std::string_view kindName(int formId)
+{
+    for (const DocListEntry *catalogue : {g_tcDocList, g_apDocList}) {
+        for (const DocListEntry &row : catalogueRows(catalogue)) {
+            if (row.nLevel == 1 && row.nFormID == formId)
+                return row.pszName;
+        }
+    }
+    return {};
+}
+
 std::span<const std::string_view> docDescriptions()
 {
     return kDescriptions;

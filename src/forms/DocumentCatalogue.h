@@ -22,6 +22,10 @@ extern const DocListEntry g_apDocList[]; // "Administració Pública"
 // The rows of a catalogue before its end marker.
 std::span<const DocListEntry> catalogueRows(const DocListEntry *catalogue);
 
+// The name the catalogue tree shows for the kind with this form id (UTF-8); empty when no kind
+// of either catalogue has it.
+std::string_view kindName(int formId);
+
 // Every distinct description text, shared by both catalogues.
 std::span<const std::string_view> docDescriptions();
 

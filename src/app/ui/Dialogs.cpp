@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -9,6 +10,7 @@ namespace dialogs {
 namespace {
 
 std::optional<QString> g_nextFileName;
+std::optional<int> g_nextFileType;
 std::optional<QMessageBox::StandardButton> g_nextAnswer;
 QString g_lastMessage;
 bool g_unattended = false;
@@ -65,6 +67,34 @@ QString saveFileName(QWidget *parent, const QString &filter, const QString &defa
     return dialog.selectedFiles().constFirst();
 }
 
+QString saveFileName(QWidget *parent, const QStringList &filters, const QStringList &suffixes, int *chosen)
+{
+    *chosen = 0;
+    if (g_nextFileName) {
+        *chosen = std::clamp(g_nextFileType.value_or(0), 0, int(suffixes.size()) - 1);
+        const QString path = withSuffix(*g_nextFileName, suffixes.value(*chosen));
+        g_nextFileName.reset();
+        g_nextFileType.reset();
+        return path;
+    }
+    if (refuseUnattended("save dialog", filters.join(u';')))
+        return {};
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixes.value(0));
+    // The suffix follows the type, so the question before replacing a file names the right one.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        dialog.setDefaultSuffix(suffixes.value(int(filters.indexOf(filter))));
+    });
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    *chosen = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
+    return dialog.selectedFiles().constFirst();
+}
+
 QString openFileName(QWidget *parent)
 {
     if (g_nextFileName) {
@@ -80,6 +110,11 @@ QString openFileName(QWidget *parent)
 void setNextFileName(const QString &path)
 {
     g_nextFileName = path;
+}
+
+void setNextFileType(int filter)
+{
+    g_nextFileType = filter;
 }
 
 void setNextAnswer(QMessageBox::StandardButton answer)
@@ -100,6 +135,7 @@ void setUnattended(bool unattended)
 void clearTestAnswers()
 {
     g_nextFileName.reset();
+    g_nextFileType.reset();
     g_nextAnswer.reset();
     g_lastMessage.clear();
 }

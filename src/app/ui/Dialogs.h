@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,10 +17,14 @@ QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, con
 // The save-file dialog: asks before it replaces an existing file. Returns the chosen path with
 // the default suffix added when the name has none, or an empty string when cancelled.
 QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix);
+// The same with several file types: filters[i] adds suffixes[i] to a name typed without one, and
+// *chosen tells which type the user chose.
+QString saveFileName(QWidget *parent, const QStringList &filters, const QStringList &suffixes, int *chosen);
 QString openFileName(QWidget *parent);
 
 // Test seam: the next dialog of that kind returns this answer at once instead of showing.
-void setNextFileName(const QString &path);       // an empty path answers "cancel"
+void setNextFileName(const QString &path); // an empty path answers "cancel"
+void setNextFileType(int filter);          // the type the next save dialog chose (0 unless told)
 void setNextAnswer(QMessageBox::StandardButton answer);
 // The text of the last message box shown (or answered in advance), for tests.
 QString lastMessage();

@@ -2,10 +2,16 @@
 
 #include "app/Commands.h"
 #include "app/ui/Dialogs.h"
+#include "export/OdtDocument.h"
+#include "export/PageRenderer.h"
+#include "export/PdfDocument.h"
+#include "forms/DocumentCatalogue.h"
 #include "forms/ui/COurFormView.h"
+#include "text/Cp1252.h"
 #include "text/ui/QtText.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -13,30 +19,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QTextDocument>
-
-namespace {
-
-// Tabs every 8 columns, as the view shows them; in a fixed-pitch font spaces line up alike.
-QString expandTabs(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    int column = 0;
-    for (QChar c : text) {
-        if (c == u'\t') {
-            const int spaces = 8 - column % 8;
-            out += QString(spaces, u' ');
-            column += spaces;
-        } else {
-            out += c;
-            column = c == u'\n' ? 0 : column + 1;
-        }
-    }
-    return out;
-}
-
-} // namespace
 
 CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -65,6 +47,8 @@ void CPVView::viewActivated()
     std::string text;
     g_pCurrentForm->GenerateText(text);
     setDocumentBytes(text);
+    if (const std::string_view name = forms::kindName(g_pCurrentForm->templateId()); !name.empty())
+        m_title = QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
 void CPVView::setDocumentBytes(const std::string &bytes)
@@ -114,21 +98,54 @@ void CPVView::runCommand(int command)
     }
 }
 
-bool CPVView::saveAs()
+CPVView::SaveFormat CPVView::saveFormatFor(const QString &path, SaveFormat chosen)
 {
-    const QString path = dialogs::saveFileName(this, QStringLiteral("Text File (*.txt)"), QStringLiteral("txt"));
-    if (path.isEmpty())
-        return false;
-    return saveTo(path);
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"pdf")
+        return SaveFormat::Pdf;
+    if (suffix == u"odt")
+        return SaveFormat::Odt;
+    if (suffix == u"txt" && chosen != SaveFormat::TextUtf8)
+        return SaveFormat::TextCp1252;
+    return chosen;
 }
 
-bool CPVView::saveTo(const QString &path)
+bool CPVView::saveAs()
+{
+    // In the order of SaveFormat; the first, the program's own bytes, is the default.
+    static const QStringList filters{QStringLiteral("Text Windows-1252 (*.txt)"), QStringLiteral("Text UTF-8 (*.txt)"),
+                                     QStringLiteral("OpenDocument (*.odt)"), QStringLiteral("PDF (*.pdf)")};
+    static const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("txt"), QStringLiteral("odt"),
+                                      QStringLiteral("pdf")};
+    int chosen = 0;
+    const QString path = dialogs::saveFileName(this, filters, suffixes, &chosen);
+    if (path.isEmpty())
+        return false;
+    return saveTo(path, saveFormatFor(path, SaveFormat(chosen)));
+}
+
+QByteArray CPVView::fileBytes(SaveFormat format) const
+{
+    const std::string text = documentBytes();
+    switch (format) {
+    case SaveFormat::TextCp1252: return QByteArray::fromStdString(text);
+    case SaveFormat::TextUtf8: return QByteArray::fromStdString(cp1252::toUtf8(text));
+    case SaveFormat::Odt:
+        return QByteArray::fromStdString(docexport::odtDocument(std::span(&text, 1), m_title.toStdString()));
+    case SaveFormat::Pdf: return docexport::pdfDocument(std::span(&text, 1), m_title);
+    }
+    return {};
+}
+
+bool CPVView::saveTo(const QString &path, SaveFormat format)
 {
     // Written beside the target and renamed into place, so a failed save never damages a file.
-    const std::string bytes = documentBytes();
+    const QByteArray bytes = fileBytes(format);
     QSaveFile file(path);
     QString reason;
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (format == SaveFormat::Pdf && bytes.isEmpty()) {
+        reason = QStringLiteral("No s'han pogut dibuixar les pàgines del PDF.");
+    } else if (!file.open(QIODevice::WriteOnly)) {
         reason = file.errorString();
     } else if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.flush()) {
         // The explicit flush matters: a short write while the file is closed (a full disk)
@@ -151,15 +168,15 @@ bool CPVView::saveTo(const QString &path)
 
 void CPVView::renderTo(QPrinter *printer) const
 {
-    QTextDocument pages;
-    pages.setDefaultFont(m_font);
-    pages.setPlainText(expandTabs(toPlainText()));
-    pages.print(printer);
+    const std::string text = documentBytes();
+    docexport::renderDocuments(*printer, std::span(&text, 1));
 }
 
 void CPVView::print()
 {
     QPrinter printer(QPrinter::HighResolution);
+    docexport::setUpPage(printer);
+    printer.setDocName(m_title);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted)
         renderTo(&printer);
@@ -168,6 +185,8 @@ void CPVView::print()
 void CPVView::printPreview()
 {
     QPrinter printer(QPrinter::HighResolution);
+    docexport::setUpPage(printer);
+    printer.setDocName(m_title);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Previsualitza la impressió"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CPVView::renderTo);

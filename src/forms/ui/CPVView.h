@@ -27,14 +27,22 @@ public:
     // Replaces the whole text with a document (Windows-1252, CR LF line ends).
     void setDocumentBytes(const std::string &bytes);
 
-    // "Anomena i desa": asks for a ".txt" name and writes the text there. Any failure is shown
-    // and leaves an existing file untouched. True when the file was written.
+    // The file types "Anomena i desa" offers, in the dialog's order.
+    enum class SaveFormat { TextCp1252, TextUtf8, Odt, Pdf };
+    // The format of a file: its extension when that names one (".txt" keeps the text encoding of
+    // the type chosen), otherwise the type chosen in the dialog.
+    static SaveFormat saveFormatFor(const QString &path, SaveFormat chosen);
+
+    // "Anomena i desa": asks for a name and a file type and writes the document there. Any
+    // failure is shown and leaves an existing file untouched. True when the file was written.
     bool saveAs();
-    bool saveTo(const QString &path);
+    bool saveTo(const QString &path, SaveFormat format = SaveFormat::TextCp1252);
     void print();
     void printPreview();
-    // The one renderer of the printed pages, for the printer, the preview and PDF files alike.
+    // The printed pages, from the renderer that also draws the PDF files.
     void renderTo(QPrinter *printer) const;
+    // The document's title: its kind's name in the catalogue, for the metadata of ODT and PDF.
+    const QString &documentTitle() const { return m_title; }
 
     const QFont &documentFont() const { return m_font; }
 
@@ -45,5 +53,8 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    QByteArray fileBytes(SaveFormat format) const;
+
     QFont m_font;
+    QString m_title = QStringLiteral("Document");
 };
