@@ -1,0 +1,26 @@
+#pragma once
+// The search fold: the form in which texts are compared when the user filters a list or searches
+// the handbook, so that "credit" finds "crèdit", "sollicitud" finds "sol·licitud" and
+// "l'hospitalet" finds "Hospitalet de Llobregat, l'".
+//
+// Folding a Windows-1252 text lower-cases it, reads the geminated l ("l·l", "l.l") as "ll", drops
+// accents and other diacritics ("à" -> "a", "ç" -> "c", "ñ" -> "n", "æ" -> "ae"), turns every
+// other character that is not a letter a-z or a digit into a space, and collapses the spaces, with
+// none at either end. Text from outside the program reaches it through the input gate, which has
+// already composed it and turned "ŀ" into "l·".
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plecta {
+
+std::string foldForSearch(std::string_view cp1252Text);
+
+// The words of a folded query, in order; none for an empty or blank query.
+std::vector<std::string> foldedWords(std::string_view cp1252Query);
+
+// Whether every word is found, as a substring, in the folded text. No words match everything.
+bool containsAllWords(std::string_view foldedText, const std::vector<std::string> &words);
+
+} // namespace plecta
