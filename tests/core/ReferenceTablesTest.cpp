@@ -60,11 +60,11 @@ std::string folded(std::string_view text)
     return out;
 }
 
-// The vocabulary's key: folded, "l.l" read as "ll", apostrophes, full stops and hyphens dropped.
+// The vocabulary's key: folded, "l·l" read as "ll", apostrophes, full stops and hyphens dropped.
 std::string dictionaryKey(std::string_view word)
 {
     std::string text = folded(word);
-    for (std::size_t at; (at = text.find("l.l")) != std::string::npos;)
+    for (std::size_t at; (at = text.find("l\xB7l")) != std::string::npos;)
         text.replace(at, 3, "ll");
     std::erase_if(text, [](char c) { return c == '\'' || c == '.' || c == '-'; });
     return text;
@@ -193,7 +193,7 @@ TEST(ReferenceTables, TextsArePaddedToTheirTablesWidths)
         EXPECT_EQ(name, trimmed(name.c_str())) << "comarques are not padded";
 }
 
-TEST(ReferenceTables, TextsHoldNoControlCharactersAndWriteTheGeminatedLWithAFullStop)
+TEST(ReferenceTables, TextsHoldNoControlCharactersAndWriteTheGeminatedLWithTheMiddleDot)
 {
     std::vector<const char *> texts;
     for (const VocabEntry &e : walk(g_vocabulary))
@@ -208,16 +208,23 @@ TEST(ReferenceTables, TextsHoldNoControlCharactersAndWriteTheGeminatedLWithAFull
         texts.push_back(*name);
     texts.insert(texts.end(), std::begin(g_numeralWords), std::end(g_numeralWords));
 
+    const auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || (c & 0x80); };
     for (const char *text : texts) {
-        for (const char *c = text; *c; ++c) {
-            const auto byte = static_cast<unsigned char>(*c);
+        const std::string lower = folded(text);
+        for (std::size_t i = 0; i < lower.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(lower[i]);
             EXPECT_FALSE(byte < 0x20 || byte == 0x7F) << '"' << u8(text) << '"';
-            EXPECT_NE(byte, 0xB7) << "middle dot in \"" << u8(text) << "\"; write l.l";
+            // The middle dot stands only inside a geminated l, and a full stop never does.
+            if (byte == 0xB7)
+                EXPECT_TRUE(i > 0 && lower[i - 1] == 'l' && lower[i + 1] == 'l') << '"' << u8(text) << '"';
+            if (byte == '.' && i > 1 && lower[i - 1] == 'l' && i + 2 < lower.size() && lower[i + 1] == 'l')
+                EXPECT_FALSE(letter(lower[i - 2]) && letter(lower[i + 2]))
+                    << "full stop for a middle dot in \"" << u8(text) << '"';
         }
     }
-    // The full-stop form is really in use where a geminated l belongs.
+    // The middle dot is really in use where a geminated l belongs.
     EXPECT_NE(std::find_if(texts.begin(), texts.end(),
-                           [](const char *t) { return std::strstr(t, "sol.licitud") != nullptr; }),
+                           [](const char *t) { return std::strstr(t, "sol\xB7licitud") != nullptr; }),
               texts.end());
 }
 

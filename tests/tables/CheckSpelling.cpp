@@ -2,8 +2,7 @@
 // symbols through Hunspell (Catalan and Castilian dictionaries), prints the rate of accepted
 // records per table and the words the dictionaries reject, and fails below 99 %.
 //
-// Grammatical labels and feminine endings are not words and are left out; the geminated l,
-// stored as "l.l", is read as "l·l", the form the dictionary knows.
+// Grammatical labels and feminine endings are not words and are left out.
 //
 // Usage: plecta_check_spelling [--list-same]   (--list-same lists the records whose two sides
 // are the same text)
@@ -84,10 +83,7 @@ std::string withoutLabels(const std::string &text, bool labels)
 
 std::string prepared(const std::string &cp1252Text, bool labels)
 {
-    std::string utf8 = cp1252::toUtf8(withoutLabels(cp1252Text, labels));
-    for (std::size_t at = 0; (at = utf8.find("l.l", at)) != std::string::npos; at += 3)
-        utf8.replace(at, 3, "l\xC2\xB7l");
-    return utf8;
+    return cp1252::toUtf8(withoutLabels(cp1252Text, labels));
 }
 
 // Runs Hunspell's pipe mode over the texts, one a line; returns for each text the words rejected.
