@@ -53,7 +53,8 @@ bool isControl(unsigned char byte)
 
 bool isLetter(unsigned char byte)
 {
-    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+           (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
 }
 
 // "col.lecció": a full stop between two l's inside a word stands for the middle dot.
