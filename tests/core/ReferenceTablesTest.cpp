@@ -137,7 +137,7 @@ void expectPadded(const char *text, std::size_t width, const std::string &where)
 TEST(ReferenceTables, EachTableHasItsCountAndEndsInAnEndRecord)
 {
     EXPECT_EQ(walk(g_vocabulary).size(), 3523u);
-    EXPECT_EQ(walk(g_abbreviations).size(), 326u);
+    EXPECT_EQ(walk(g_abbreviations).size(), 325u);
     EXPECT_EQ(walk(g_symbols).size(), 110u);
     EXPECT_EQ(walk(g_municipalities).size(), 947u);
     EXPECT_EQ(comarques().size(), 41u);
@@ -318,6 +318,18 @@ TEST(ReferenceTables, AbbreviationsAreLooselyAlphabeticalWithTheirKnownRows)
     EXPECT_EQ(meaning["adj."], "adjunt -a");
     EXPECT_EQ(meaning["d. d'o."], cp("denominació d'origen"));
     EXPECT_EQ(meaning["v. i p."], "vist i plau");
+
+    // Today's usage: "juny" is never abbreviated, company and law acronyms go without full stops.
+    EXPECT_FALSE(meaning.count("jun."));
+    EXPECT_FALSE(meaning.count("AA. VV."));
+    EXPECT_EQ(meaning["AADD"], "autors diversos");
+    EXPECT_EQ(meaning["s. e. o o."], "salvat error o omissi\xF3");
+    EXPECT_EQ(meaning["p. p."], "per poder; port pagat");
+    for (const char *acronym : {"SA", "SAL", "SAU", "SCCL", "SL", "SLL", "SLU", "DL", "RD"})
+        EXPECT_TRUE(meaning.count(acronym)) << acronym;
+    for (const char *dotted :
+         {"S. A.", "S. A. L.", "S. A. U.", "S. C. C. L.", "S. L.", "S. L. L.", "S. L. U.", "D. L.", "R. D."})
+        EXPECT_FALSE(meaning.count(dotted)) << dotted << " is an acronym, written without full stops";
 }
 
 TEST(ReferenceTables, SymbolsAreAlphabeticalByDescriptionAfterTheFirstFive)
@@ -337,7 +349,8 @@ TEST(ReferenceTables, SymbolsAreAlphabeticalByDescriptionAfterTheFirstFive)
     // "a" and "A" are distinct signs, of the are and of the ampere.
     EXPECT_EQ(description["A"], "amper");
     EXPECT_EQ(description["cm"], cp("centímetre"));
-    EXPECT_EQ(description["DM"], "Deutsche Mark");
+    EXPECT_EQ(description["DM"], "marc alemany (moneda anterior a l'euro)");
+    EXPECT_EQ(description["CIF"], cp("codi d'identificació fiscal (substituït pel NIF)"));
     EXPECT_EQ(description["DNI"], cp("document nacional d'identitat"));
 
     // The first five stand out of the alphabetical run that the rest keep.

@@ -214,10 +214,10 @@ TEST_F(ReferenceLists, AbbreviationsAndSymbols)
     auto *abbreviations = qobject_cast<COurListView *>(frame->workbook()->frames().at(0)->viewWidget());
     auto *symbols = qobject_cast<COurListView *>(frame->workbook()->frames().at(1)->viewWidget());
     ASSERT_TRUE(abbreviations && symbols);
-    ASSERT_EQ(abbreviations->model()->rowCount(), 326);
+    ASSERT_EQ(abbreviations->model()->rowCount(), 325);
     EXPECT_EQ(cellText(abbreviations, 0, 0), u"(a)"_qs);
     EXPECT_TRUE(cellText(abbreviations, 0, 1).startsWith(u"àlies;"_qs));
-    EXPECT_EQ(cellText(abbreviations, 325, 1), u"xec"_qs);
+    EXPECT_EQ(cellText(abbreviations, 324, 1), u"xec"_qs);
     EXPECT_EQ(abbreviations->selectionMode(), QAbstractItemView::ExtendedSelection);
     ASSERT_EQ(symbols->model()->rowCount(), 110);
     EXPECT_EQ(symbols->model()->headerData(0, Qt::Horizontal).toString(), u"Símbols/Sigles"_qs);
