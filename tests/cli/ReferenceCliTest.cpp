@@ -64,6 +64,8 @@ TEST_F(CliTest, ListsShowTheWindowsRows)
     // The program's own bytes: Windows-1252 with the padding.
     const std::string raw = run({"list", "comarques", "--encoding", "cp1252"}).out;
     EXPECT_TRUE(raw.starts_with("Alt Camp\n"));
+    EXPECT_EQ(lines(raw).size(), 43u); // the division in force, Moian\xE8s and Llu\xE7an\xE8s included
+    EXPECT_NE(raw.find("\nMoian\xE8s\nMontsi\xE0\n"), std::string::npos);
     EXPECT_NE(raw.find("Pallars Juss\xE0\n"), std::string::npos);
 
     const std::vector<std::string> vocabulary = lines(run({"list", "vocabulary-ca"}).out);

@@ -140,7 +140,7 @@ TEST(ReferenceTables, EachTableHasItsCountAndEndsInAnEndRecord)
     EXPECT_EQ(walk(g_abbreviations).size(), 325u);
     EXPECT_EQ(walk(g_symbols).size(), 110u);
     EXPECT_EQ(walk(g_municipalities).size(), 947u);
-    EXPECT_EQ(comarques().size(), 41u);
+    EXPECT_EQ(comarques().size(), 43u);
 
     const std::size_t vocabularyEnd = walk(g_vocabulary).size();
     EXPECT_EQ(g_vocabulary[vocabularyEnd].pszCatala, nullptr);
@@ -427,13 +427,13 @@ TEST(ReferenceTables, MunicipalitiesCarryAComarcaOfTheListAndACatalanPostcodeAnd
         EXPECT_TRUE(m.nPhonePrefix == 93 || m.nPhonePrefix == 972 || m.nPhonePrefix == 973 || m.nPhonePrefix == 977)
             << u8(m.pszName);
     }
-    EXPECT_EQ(storedString.size(), 41u) << "every comarca has municipalities";
+    EXPECT_EQ(storedString.size(), 43u) << "every comarca has municipalities";
 }
 
-TEST(ReferenceTables, ComarquesAreTheFortyOneInAlphabeticalOrder)
+TEST(ReferenceTables, ComarquesAreTheFortyThreeOfTheDivisionInForceInAlphabeticalOrder)
 {
     const std::vector<std::string> names = comarques();
-    ASSERT_EQ(names.size(), 41u);
+    ASSERT_EQ(names.size(), 43u);
     EXPECT_EQ(names.front(), "Alt Camp");
     EXPECT_EQ(names.back(), cp("Vallès Oriental"));
     const auto estany = std::find(names.begin(), names.end(), "Pla de l'Estany");
@@ -442,6 +442,33 @@ TEST(ReferenceTables, ComarquesAreTheFortyOneInAlphabeticalOrder)
     EXPECT_EQ(*std::next(estany), "Priorat");
     for (std::size_t i = 1; i < names.size(); ++i)
         EXPECT_LT(folded(names[i - 1]), folded(names[i])) << u8(names[i]);
+}
+
+// The two comarques created since 2015 and the moves of 2023, each municipality in the comarca it
+// belongs to today.
+TEST(ReferenceTables, MunicipalitiesLieInTheirCurrentComarca)
+{
+    std::map<std::string, std::string> comarcaOf;
+    std::map<std::string, int> count;
+    for (const MunicipalityEntry &m : walk(g_municipalities)) {
+        comarcaOf[trimmed(m.pszName)] = trimmed(m.pszComarca);
+        ++count[trimmed(m.pszComarca)];
+    }
+    EXPECT_EQ(count[cp("Moianès")], 10);
+    EXPECT_EQ(count[cp("Lluçanès")], 8);
+    const std::pair<const char *, const char *> placed[] = {
+        {"Moià", "Moianès"},
+        {"Castellterçol", "Moianès"},
+        {"Estany, l'", "Moianès"},
+        {"Prats de Lluçanès", "Lluçanès"},
+        {"Sant Martí d'Albars", "Lluçanès"},
+        {"Sant Feliu Sasserra", "Bages"}, // back in Bages since June 2023
+        {"Biosca", "Solsonès"},
+        {"Torà", "Solsonès"},
+        {"Calaf", "Anoia"},
+    };
+    for (const auto &[name, comarca] : placed)
+        EXPECT_EQ(comarcaOf[cp(name)], cp(comarca)) << name;
 }
 
 TEST(NumeralWords, GroupViewsCoverTheTableInItsOrder)
