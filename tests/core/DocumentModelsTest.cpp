@@ -215,7 +215,7 @@ TEST(DocumentModels, ApplicationModelBAndPetition)
 {
     const auto b = lines(model(170));
     EXPECT_EQ(b[3], "Domicili:  %field5%\t\t\tMunicipi:  %field6%");
-    EXPECT_EQ(b[10], "MOTIVACI\xD3 JUR\xED"
+    EXPECT_EQ(b[10], "MOTIVACI\xD3 JUR\xCD"
                      "DICA:");
     EXPECT_EQ(b[16], "SOL\xB7LICITUD:");
 

@@ -215,11 +215,13 @@ TEST(ReferenceTables, TextsHoldNoControlCharactersAndWriteTheGeminatedLWithTheMi
             const auto byte = static_cast<unsigned char>(lower[i]);
             EXPECT_FALSE(byte < 0x20 || byte == 0x7F) << '"' << u8(text) << '"';
             // The middle dot stands only inside a geminated l, and a full stop never does.
-            if (byte == 0xB7)
+            if (byte == 0xB7) {
                 EXPECT_TRUE(i > 0 && lower[i - 1] == 'l' && lower[i + 1] == 'l') << '"' << u8(text) << '"';
-            if (byte == '.' && i > 1 && lower[i - 1] == 'l' && i + 2 < lower.size() && lower[i + 1] == 'l')
+            }
+            if (byte == '.' && i > 1 && lower[i - 1] == 'l' && i + 2 < lower.size() && lower[i + 1] == 'l') {
                 EXPECT_FALSE(letter(lower[i - 2]) && letter(lower[i + 2]))
                     << "full stop for a middle dot in \"" << u8(text) << '"';
+            }
         }
     }
     // The middle dot is really in use where a geminated l belongs.

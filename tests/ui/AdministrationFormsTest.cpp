@@ -125,7 +125,7 @@ TEST(AdministrationFormsUi, WithdrawalListIsSortedWithDenunciaFirst)
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     EXPECT_EQ(items, (QStringList{QStringLiteral("Denúncia"), QStringLiteral("Petició"), QStringLiteral("Queixa"),
-                                  QStringLiteral("Sol.licitud")}));
+                                  QStringLiteral("Sol·licitud")}));
     EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
 
     const std::string filed = qttext::toCp1252(form.field<CDatePicker>(1084)->text());
@@ -134,8 +134,8 @@ TEST(AdministrationFormsUi, WithdrawalListIsSortedWithDenunciaFirst)
 
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(list->currentText(), QStringLiteral("Sol.licitud"));
-    EXPECT_EQ(form.lines()[5], "de la  meva Sol.licitud presentada en data " + filed + ".");
+    EXPECT_EQ(list->currentText(), QStringLiteral("Sol·licitud"));
+    EXPECT_EQ(form.lines()[5], "de la  meva Sol·licitud presentada en data " + filed + ".");
 }
 
 TEST(AdministrationFormsUi, ModelBGridTwoPerLineAndTheAge)
@@ -322,7 +322,7 @@ TEST_F(AdministrationFormsWindow, ThroughTheMainWindow)
     EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_NE(documentTab().find("de la  meva Sol.licitud presentada en data " + today() + ".\r\n"), std::string::npos);
+    EXPECT_NE(documentTab().find("de la  meva Sol·licitud presentada en data " + today() + ".\r\n"), std::string::npos);
 
     // Back to the report: what was typed is still there.
     frame->activateTab(0);
