@@ -39,8 +39,8 @@ constexpr PlaceholderEntry kAlbaraPlaceholders[] = {
 // Comanda -------------------------------------------------------------------------------------
 
 constexpr ListColumn kComandaColumns[] = {
-    {"Referència", 70}, {"Descripció", 130}, {"Quant.", 70}, {"Preu uni.", 50}, {"Import", 50}};
-constexpr std::string_view kComandaLabels[] = {"Referència", "Descripció", "Quant.", "Preu uni.", "Import"};
+    {"Referència", 70}, {"Descripció", 130}, {"Quant.", 70}, {"Preu unit.", 50}, {"Import", 50}};
+constexpr std::string_view kComandaLabels[] = {"Referència", "Descripció", "Quant.", "Preu unit.", "Import"};
 constexpr LineItems kComandaLines{kComandaColumns, kComandaLabels, plecta::kOrderRowTemplate};
 
 // clang-format off
