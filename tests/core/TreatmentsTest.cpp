@@ -96,7 +96,8 @@ TEST(Treatments, SixFormsOfAddressWithTheirAbbreviations)
         " (Hble. Sr./a. / H. Sr./a.)",
         " Excel\xB7lent\xEDssim -a Senyor -a",
         " (Excm./a. Sr./a.)",
-        " Excel\xB7lent\xEDssim -a i Magn\xED" "fic -a",
+        " Excel\xB7lent\xEDssim -a i Magn\xED"
+        "fic -a",
         " Senyor -a",
         " (Excm./a. i Mgfc./a. Sr./a.)",
         " Il\xB7lustr\xEDssim -a Senyor -a",

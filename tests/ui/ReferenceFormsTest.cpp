@@ -97,7 +97,8 @@ TEST_F(ReferenceForms, TreatmentsAreShownReadOnlyFromTheHeading)
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->document()->firstBlock().text(), u" TRACTAMENTS\t\t\t     CÀRRECS"_qs);
     EXPECT_EQ(text->document()->blockCount(), 53); // 52 lines and the empty end
-    EXPECT_TRUE(text->toPlainText().contains(u"Il·lustríssim -a Senyor -a\t\t. Alcalde -essa (llevat del de Barcelona)"_qs));
+    EXPECT_TRUE(
+        text->toPlainText().contains(u"Il·lustríssim -a Senyor -a\t\t. Alcalde -essa (llevat del de Barcelona)"_qs));
     EXPECT_DOUBLE_EQ(text->tabStopDistance(), 8 * QFontMetricsF(text->font()).horizontalAdvance(u' '));
 
     const QString before = text->toPlainText();
