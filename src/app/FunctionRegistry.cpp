@@ -21,7 +21,7 @@ constexpr std::array<FunctionDef, kFunctionCount> kFunctions = {{
     {3, "Abreviacions", cmd::OpenAbbreviations, "A&breviacions",
      {WindowKind{"CAbrFrame", "CAbrView", "CAbrDoc", false}, WindowKind{"CSimFrame", "CSimView", "CSimDoc", true}, kNone},
      {"Abreviatures", "Símbols i sigles", ""}, 2, true, false},
-    {4, "Tractaments protocol.laris", cmd::OpenTreatments, "&Tractaments protol·laris",
+    {4, "Tractaments protocol·laris", cmd::OpenTreatments, "&Tractaments protocol·laris",
      {WindowKind{"CTracFrame", "CTracView", "CTracDoc", true}, kNone, kNone}, {"", "", ""}, 1, false, false},
     {5, "Índex de municipis i comarques", cmd::OpenMunicipalities, "&Índex de municipis i comarques",
      {WindowKind{"CMuniFrame", "CMuniView", "CMuniDoc", true}, WindowKind{"CComFrame", "CComView", "CComDoc", true}, kNone},

@@ -29,7 +29,7 @@ constexpr std::array kFunctions129 = {
     MenuItem{"&Administració pública", cmd::OpenAdministration},
     MenuItem{"&Vocabulari", cmd::OpenVocabulary},
     MenuItem{"A&breviacions", cmd::OpenAbbreviations},
-    MenuItem{"&Tractaments protol·laris", cmd::OpenTreatments},
+    MenuItem{"&Tractaments protocol·laris", cmd::OpenTreatments},
     MenuItem{"&Índex de municipis i comarques", cmd::OpenMunicipalities},
 };
 constexpr std::array kMenus129 = {Menu{"&Fitxer", kFile129}, Menu{"&Editar", kEdit129},

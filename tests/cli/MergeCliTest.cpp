@@ -74,8 +74,9 @@ TEST_F(CliTest, MergeCellsChooseAndDateLikeTheWindow)
               0);
     const std::string first = cp1252::toUtf8(readFile("d/001.txt"));
     const std::string second = cp1252::toUtf8(readFile("d/002.txt"));
-    EXPECT_NE(first.find("de la  meva Petició presentada en data dijous, 1 de febrer de 2024."), std::string::npos);
-    EXPECT_NE(second.find("de la  meva Denúncia presentada en data divendres, 15 de març de 2024."), std::string::npos);
+    EXPECT_NE(first.find("de la meva Petició presentada en\r\ndata dijous, 1 de febrer de 2024."), std::string::npos);
+    EXPECT_NE(second.find("de la meva Denúncia presentada en\r\ndata divendres, 15 de març de 2024."),
+              std::string::npos);
 }
 
 TEST_F(CliTest, MergeRefusesBadInputAndWritesNothing)

@@ -60,11 +60,11 @@ std::string folded(std::string_view text)
     return out;
 }
 
-// The vocabulary's key: folded, "l.l" read as "ll", apostrophes, full stops and hyphens dropped.
+// The vocabulary's key: folded, "l·l" read as "ll", apostrophes, full stops and hyphens dropped.
 std::string dictionaryKey(std::string_view word)
 {
     std::string text = folded(word);
-    for (std::size_t at; (at = text.find("l.l")) != std::string::npos;)
+    for (std::size_t at; (at = text.find("l\xB7l")) != std::string::npos;)
         text.replace(at, 3, "ll");
     std::erase_if(text, [](char c) { return c == '\'' || c == '.' || c == '-'; });
     return text;
@@ -137,10 +137,10 @@ void expectPadded(const char *text, std::size_t width, const std::string &where)
 TEST(ReferenceTables, EachTableHasItsCountAndEndsInAnEndRecord)
 {
     EXPECT_EQ(walk(g_vocabulary).size(), 3523u);
-    EXPECT_EQ(walk(g_abbreviations).size(), 326u);
+    EXPECT_EQ(walk(g_abbreviations).size(), 325u);
     EXPECT_EQ(walk(g_symbols).size(), 110u);
     EXPECT_EQ(walk(g_municipalities).size(), 947u);
-    EXPECT_EQ(comarques().size(), 41u);
+    EXPECT_EQ(comarques().size(), 43u);
 
     const std::size_t vocabularyEnd = walk(g_vocabulary).size();
     EXPECT_EQ(g_vocabulary[vocabularyEnd].pszCatala, nullptr);
@@ -193,7 +193,7 @@ TEST(ReferenceTables, TextsArePaddedToTheirTablesWidths)
         EXPECT_EQ(name, trimmed(name.c_str())) << "comarques are not padded";
 }
 
-TEST(ReferenceTables, TextsHoldNoControlCharactersAndWriteTheGeminatedLWithAFullStop)
+TEST(ReferenceTables, TextsHoldNoControlCharactersAndWriteTheGeminatedLWithTheMiddleDot)
 {
     std::vector<const char *> texts;
     for (const VocabEntry &e : walk(g_vocabulary))
@@ -208,16 +208,25 @@ TEST(ReferenceTables, TextsHoldNoControlCharactersAndWriteTheGeminatedLWithAFull
         texts.push_back(*name);
     texts.insert(texts.end(), std::begin(g_numeralWords), std::end(g_numeralWords));
 
+    const auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || (c & 0x80); };
     for (const char *text : texts) {
-        for (const char *c = text; *c; ++c) {
-            const auto byte = static_cast<unsigned char>(*c);
+        const std::string lower = folded(text);
+        for (std::size_t i = 0; i < lower.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(lower[i]);
             EXPECT_FALSE(byte < 0x20 || byte == 0x7F) << '"' << u8(text) << '"';
-            EXPECT_NE(byte, 0xB7) << "middle dot in \"" << u8(text) << "\"; write l.l";
+            // The middle dot stands only inside a geminated l, and a full stop never does.
+            if (byte == 0xB7) {
+                EXPECT_TRUE(i > 0 && lower[i - 1] == 'l' && lower[i + 1] == 'l') << '"' << u8(text) << '"';
+            }
+            if (byte == '.' && i > 1 && lower[i - 1] == 'l' && i + 2 < lower.size() && lower[i + 1] == 'l') {
+                EXPECT_FALSE(letter(lower[i - 2]) && letter(lower[i + 2]))
+                    << "full stop for a middle dot in \"" << u8(text) << '"';
+            }
         }
     }
-    // The full-stop form is really in use where a geminated l belongs.
+    // The middle dot is really in use where a geminated l belongs.
     EXPECT_NE(std::find_if(texts.begin(), texts.end(),
-                           [](const char *t) { return std::strstr(t, "sol.licitud") != nullptr; }),
+                           [](const char *t) { return std::strstr(t, "sol\xB7licitud") != nullptr; }),
               texts.end());
 }
 
@@ -311,6 +320,18 @@ TEST(ReferenceTables, AbbreviationsAreLooselyAlphabeticalWithTheirKnownRows)
     EXPECT_EQ(meaning["adj."], "adjunt -a");
     EXPECT_EQ(meaning["d. d'o."], cp("denominació d'origen"));
     EXPECT_EQ(meaning["v. i p."], "vist i plau");
+
+    // Today's usage: "juny" is never abbreviated, company and law acronyms go without full stops.
+    EXPECT_FALSE(meaning.count("jun."));
+    EXPECT_FALSE(meaning.count("AA. VV."));
+    EXPECT_EQ(meaning["AADD"], "autors diversos");
+    EXPECT_EQ(meaning["s. e. o o."], "salvat error o omissi\xF3");
+    EXPECT_EQ(meaning["p. p."], "per poder; port pagat");
+    for (const char *acronym : {"SA", "SAL", "SAU", "SCCL", "SL", "SLL", "SLU", "DL", "RD"})
+        EXPECT_TRUE(meaning.count(acronym)) << acronym;
+    for (const char *dotted :
+         {"S. A.", "S. A. L.", "S. A. U.", "S. C. C. L.", "S. L.", "S. L. L.", "S. L. U.", "D. L.", "R. D."})
+        EXPECT_FALSE(meaning.count(dotted)) << dotted << " is an acronym, written without full stops";
 }
 
 TEST(ReferenceTables, SymbolsAreAlphabeticalByDescriptionAfterTheFirstFive)
@@ -330,7 +351,8 @@ TEST(ReferenceTables, SymbolsAreAlphabeticalByDescriptionAfterTheFirstFive)
     // "a" and "A" are distinct signs, of the are and of the ampere.
     EXPECT_EQ(description["A"], "amper");
     EXPECT_EQ(description["cm"], cp("centímetre"));
-    EXPECT_EQ(description["DM"], "Deutsche Mark");
+    EXPECT_EQ(description["DM"], "marc alemany (moneda anterior a l'euro)");
+    EXPECT_EQ(description["CIF"], cp("codi d'identificació fiscal (substituït pel NIF)"));
     EXPECT_EQ(description["DNI"], cp("document nacional d'identitat"));
 
     // The first five stand out of the alphabetical run that the rest keep.
@@ -407,13 +429,13 @@ TEST(ReferenceTables, MunicipalitiesCarryAComarcaOfTheListAndACatalanPostcodeAnd
         EXPECT_TRUE(m.nPhonePrefix == 93 || m.nPhonePrefix == 972 || m.nPhonePrefix == 973 || m.nPhonePrefix == 977)
             << u8(m.pszName);
     }
-    EXPECT_EQ(storedString.size(), 41u) << "every comarca has municipalities";
+    EXPECT_EQ(storedString.size(), 43u) << "every comarca has municipalities";
 }
 
-TEST(ReferenceTables, ComarquesAreTheFortyOneInAlphabeticalOrder)
+TEST(ReferenceTables, ComarquesAreTheFortyThreeOfTheDivisionInForceInAlphabeticalOrder)
 {
     const std::vector<std::string> names = comarques();
-    ASSERT_EQ(names.size(), 41u);
+    ASSERT_EQ(names.size(), 43u);
     EXPECT_EQ(names.front(), "Alt Camp");
     EXPECT_EQ(names.back(), cp("Vallès Oriental"));
     const auto estany = std::find(names.begin(), names.end(), "Pla de l'Estany");
@@ -422,6 +444,33 @@ TEST(ReferenceTables, ComarquesAreTheFortyOneInAlphabeticalOrder)
     EXPECT_EQ(*std::next(estany), "Priorat");
     for (std::size_t i = 1; i < names.size(); ++i)
         EXPECT_LT(folded(names[i - 1]), folded(names[i])) << u8(names[i]);
+}
+
+// The two comarques created since 2015 and the moves of 2023, each municipality in the comarca it
+// belongs to today.
+TEST(ReferenceTables, MunicipalitiesLieInTheirCurrentComarca)
+{
+    std::map<std::string, std::string> comarcaOf;
+    std::map<std::string, int> count;
+    for (const MunicipalityEntry &m : walk(g_municipalities)) {
+        comarcaOf[trimmed(m.pszName)] = trimmed(m.pszComarca);
+        ++count[trimmed(m.pszComarca)];
+    }
+    EXPECT_EQ(count[cp("Moianès")], 10);
+    EXPECT_EQ(count[cp("Lluçanès")], 8);
+    const std::pair<const char *, const char *> placed[] = {
+        {"Moià", "Moianès"},
+        {"Castellterçol", "Moianès"},
+        {"Estany, l'", "Moianès"},
+        {"Prats de Lluçanès", "Lluçanès"},
+        {"Sant Martí d'Albars", "Lluçanès"},
+        {"Sant Feliu Sasserra", "Bages"}, // back in Bages since June 2023
+        {"Biosca", "Solsonès"},
+        {"Torà", "Solsonès"},
+        {"Calaf", "Anoia"},
+    };
+    for (const auto &[name, comarca] : placed)
+        EXPECT_EQ(comarcaOf[cp(name)], cp(comarca)) << name;
 }
 
 TEST(NumeralWords, GroupViewsCoverTheTableInItsOrder)

@@ -125,17 +125,18 @@ TEST(AdministrationFormsUi, WithdrawalListIsSortedWithDenunciaFirst)
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     EXPECT_EQ(items, (QStringList{QStringLiteral("Denúncia"), QStringLiteral("Petició"), QStringLiteral("Queixa"),
-                                  QStringLiteral("Sol.licitud")}));
+                                  QStringLiteral("Sol·licitud")}));
     EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
 
     const std::string filed = qttext::toCp1252(form.field<CDatePicker>(1084)->text());
     EXPECT_EQ(filed, today());
-    EXPECT_EQ(form.lines()[5], cp("de la  meva Denúncia presentada en data ") + filed + ".");
+    EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la meva Denúncia presentada en"));
+    EXPECT_EQ(form.lines()[7], "data " + filed + ".");
 
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(list->currentText(), QStringLiteral("Sol.licitud"));
-    EXPECT_EQ(form.lines()[5], "de la  meva Sol.licitud presentada en data " + filed + ".");
+    EXPECT_EQ(list->currentText(), QStringLiteral("Sol·licitud"));
+    EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la meva Sol·licitud presentada en"));
 }
 
 TEST(AdministrationFormsUi, ModelBGridTwoPerLineAndTheAge)
@@ -176,17 +177,17 @@ TEST(AdministrationFormsUi, PleadingWithoutTheFieldItsTableNames)
 TEST(AdministrationFormsUi, AppealsTakeThePickersDateAndKeepTheirLayouts)
 {
     OpenForm ordinary(189), review(190);
-    EXPECT_EQ(ordinary.lines()[9],
-              "fou notificada amb " + qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()) + ".");
+    EXPECT_EQ(ordinary.lines()[11], "amb data " + qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()) + ".");
+    EXPECT_EQ(ordinary.field<QLineEdit>(1133)->text(), QStringLiteral("121"));
+    EXPECT_EQ(review.field<QLineEdit>(1133)->text(), QStringLiteral("123"));
 
-    // The appeal's article box ends the heading's line; the reposition's has a line of its own,
-    // and everything below it sits lower.
-    const QRect heading189 = ordinary.onPage(ordinary.labelStartingWith(QStringLiteral("FORMULO RECURS D'ALÇADA")));
+    // The appeal's article box ends the heading's second line; the reposition's has a line of its
+    // own, and everything below it sits lower.
+    const QRect heading189 = ordinary.onPage(ordinary.labelStartingWith(QStringLiteral("administratiu comú")));
     const QRect article189 = ordinary.onPage(ordinary.field<QLineEdit>(1133));
     EXPECT_GT(article189.left(), heading189.left());
     EXPECT_LE(article189.top(), heading189.bottom());
-    const QRect heading190 =
-        review.onPage(review.labelStartingWith(QStringLiteral("FORMULO RECURS POTESTATIU DE REPOSICIÓ")));
+    const QRect heading190 = review.onPage(review.labelStartingWith(QStringLiteral("del procediment administratiu")));
     const QRect article190 = review.onPage(review.field<QLineEdit>(1133));
     EXPECT_GT(article190.top(), heading190.bottom());
     EXPECT_GT(review.onPage(review.field<CDatePicker>(1135)).top(),
@@ -322,7 +323,9 @@ TEST_F(AdministrationFormsWindow, ThroughTheMainWindow)
     EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_NE(documentTab().find("de la  meva Sol.licitud presentada en data " + today() + ".\r\n"), std::string::npos);
+    EXPECT_NE(documentTab().find(cp("administracions públiques, de la meva Sol·licitud presentada en\r\n") + "data " +
+                                 today() + ".\r\n"),
+              std::string::npos);
 
     // Back to the report: what was typed is still there.
     frame->activateTab(0);

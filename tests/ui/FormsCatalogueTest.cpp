@@ -201,7 +201,7 @@ TEST_F(CommercialDocuments, CertificateModelsFollowTheRadioButtons)
     EXPECT_FALSE(closingA->isEnabled());
     // Model B: its own wording, and nothing from the field of Model A.
     QStringList lines = documentLines();
-    EXPECT_EQ(lines[6], u"I, perquè se'n prengui coneixement i tingui  els efectes que"_qs);
+    EXPECT_EQ(lines[6], u"I, perquè se'n prengui coneixement i tingui els efectes que"_qs);
     EXPECT_EQ(lines[8], u" i el segell que ho acredita."_qs);
 
     replaceText(field<QLineEdit>(1046), u"del director"_qs);
@@ -253,7 +253,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
         QTest::mouseClick(add, Qt::LeftButton);
     }
     EXPECT_EQ(caption, u"Nova entrada"_qs);
-    EXPECT_EQ(labels, (QStringList{u"Quantiat"_qs, u"Concepte"_qs, u"Preu Unitari"_qs, u"Total"_qs}));
+    EXPECT_EQ(labels, (QStringList{u"Quantitat"_qs, u"Concepte"_qs, u"Preu Unitari"_qs, u"Total"_qs}));
     ASSERT_EQ(list->topLevelItemCount(), 3);
     EXPECT_EQ(list->topLevelItem(0)->text(1), u"tercer"_qs);
 
@@ -308,7 +308,7 @@ TEST_F(CommercialDocuments, OrderAsksForFiveValuesAndTakesThemInOrder)
     ASSERT_EQ(form->lineList()->topLevelItemCount(), 1);
     const QStringList lines = documentLines();
     EXPECT_EQ(lines[1], u"COMANDA NÚM.: 0"_qs);
-    EXPECT_EQ(lines[6], u"Règim impost IVA :16%"_qs);
+    EXPECT_EQ(lines[6], u"Règim d'IVA: 16%"_qs);
     EXPECT_EQ(lines[12], u"¦ R-7      ¦ Cel·lofana                      ¦ 3     ¦          ¦ 12       ¦"_qs);
 }
 

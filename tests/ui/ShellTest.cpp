@@ -74,7 +74,7 @@ TEST_F(Shell, MenuBarsCarryEveryItemAndSwapWithTheChildWindows)
         {cmd::EditPaste, u"&Enganxa\tCtrl+V"_qs}, {cmd::Search, u"C&ercar\tF3"_qs},
         {cmd::OpenCommercial, u"Textos comercials"_qs}, {cmd::OpenAdministration, u"&Administració pública"_qs},
         {cmd::OpenVocabulary, u"&Vocabulari"_qs}, {cmd::OpenAbbreviations, u"A&breviacions"_qs},
-        {cmd::OpenTreatments, u"&Tractaments protol·laris"_qs},
+        {cmd::OpenTreatments, u"&Tractaments protocol·laris"_qs},
         {cmd::OpenMunicipalities, u"&Índex de municipis i comarques"_qs},
     };
     for (const auto &[command, text] : items) {
@@ -220,7 +220,7 @@ TEST_F(Shell, FunctionsBarDocksOnlyLeftOrRightAndSwitchesIconSize)
     EXPECT_NEAR(bar->width(), CMainFrame::kFunctionsBarWidth, 4);
     EXPECT_EQ(bar->groupButton()->text(), u"Funcions"_qs);
     ASSERT_EQ(bar->list()->count(), 6);
-    EXPECT_EQ(bar->list()->item(4)->text(), u"Tractaments protocol.laris"_qs);
+    EXPECT_EQ(bar->list()->item(4)->text(), u"Tractaments protocol·laris"_qs);
     EXPECT_EQ(bar->list()->palette().color(QPalette::Base), QColor(255, 255, 242));
     EXPECT_EQ(bar->list()->iconSize(), QSize(32, 32));
     bar->setLargeIcons(false);

@@ -3,7 +3,7 @@
 
 #include <QTextEdit>
 
-// "Tractaments protocol.laris": the forms of address and the offices that take them, a fixed
+// "Tractaments protocol·laris": the forms of address and the offices that take them, a fixed
 // text shown read-only; it can be selected and copied.
 class CTracView : public QTextEdit, public ChildView
 {
