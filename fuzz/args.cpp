@@ -32,7 +32,8 @@ constexpr cli::OptionSpec kOptions[] = {
     {"--force", "", false, false}, {"--encoding", "", true, false},
 };
 
-constexpr const char *kKinds[] = {"carta", "albarà", "certificat", "desistiment", "acta", "comanda"};
+constexpr const char *kKinds[] = {"carta",          "albarà",  "certificat", "desistiment",
+                                  "acta de reunió", "comanda", "invitació"};
 
 } // namespace
 

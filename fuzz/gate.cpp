@@ -47,8 +47,7 @@ void checkAccepted(const std::string &text, textgate::FieldRules rules)
         require(byte != '\t' || rules.tab, "TAB let through");
         require(byte >= 0x20 || byte == '\t', "control character let through");
         require(byte != 0x7F, "DEL let through");
-        require(byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D,
-                "C1 control let through");
+        require(byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D, "C1 control let through");
     }
     // What the gate accepted passes it again unchanged.
     const textgate::Result again = textgate::pass(cp1252::toUtf8(text), rules);

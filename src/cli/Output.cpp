@@ -241,12 +241,20 @@ void StagedFiles::add(const fs::path &target, std::string bytes)
 Problem StagedFiles::checkAndReserve(Entry &entry)
 {
     const fs::path &target = entry.target;
-    struct stat old{};
+    struct stat old = {};
     if (::lstat(target.c_str(), &old) == 0) {
         if (S_ISDIR(old.st_mode))
             return Failure{"no es pot escriure " + shown(target) + ": és una carpeta"};
         if (!m_overwrite)
             return Failure{"el fitxer " + shown(target) + " ja existeix (feu servir --force per substituir-lo)"};
+        // A file system that ignores letter case can give two names one file: never write one
+        // document over another of the same run.
+        for (const Entry &other : m_entries) {
+            if (&other != &entry && other.reserved && other.reservedDevice == old.st_dev &&
+                other.reservedInode == old.st_ino)
+                return Failure{"els noms " + shown(other.target) + " i " + shown(target) +
+                               " són el mateix fitxer en aquesta carpeta"};
+        }
         entry.existed = true;
         entry.mode = S_ISREG(old.st_mode) ? old.st_mode & 07777 : newFileMode();
         return std::nullopt;
@@ -268,7 +276,7 @@ Problem StagedFiles::checkAndReserve(Entry &entry)
             return Failure{"el fitxer " + shown(target) + " ja existeix (feu servir --force per substituir-lo)"};
         return pathFailure("no es pot escriure " + shown(target) + ": " + systemReason(error), error);
     }
-    struct stat reserved{};
+    struct stat reserved = {};
     ::fstat(fd, &reserved);
     ::close(fd);
     entry.reserved = true;
@@ -380,7 +388,7 @@ void StagedFiles::discard()
             ::unlink(entry.temporary.c_str());
         if (entry.reserved) {
             // Only the empty file this run created, not something put there since.
-            struct stat now{};
+            struct stat now = {};
             if (::lstat(entry.target.c_str(), &now) == 0 && now.st_dev == entry.reservedDevice &&
                 now.st_ino == entry.reservedInode && now.st_size == 0)
                 ::unlink(entry.target.c_str());

@@ -62,7 +62,7 @@ private:
         std::filesystem::path backup;    // the replaced file, moved aside; empty when none
         bool existed = false;
         mode_t mode = 0;
-        bool reserved = false;           // we created the (empty) target to hold its name
+        bool reserved = false; // we created the (empty) target to hold its name
         dev_t reservedDevice = 0;
         ino_t reservedInode = 0;
         bool placed = false;

@@ -32,10 +32,9 @@ const nfc::Decomposition *decomposition(char32_t cp)
 
 char32_t compose(char32_t first, char32_t second)
 {
-    const auto it = std::lower_bound(kCompositions.begin(), kCompositions.end(), std::pair(first, second),
-                                     [](const nfc::Composition &c, std::pair<char32_t, char32_t> v) {
-                                         return std::pair(c.first, c.second) < v;
-                                     });
+    const auto it = std::lower_bound(
+        kCompositions.begin(), kCompositions.end(), std::pair(first, second),
+        [](const nfc::Composition &c, std::pair<char32_t, char32_t> v) { return std::pair(c.first, c.second) < v; });
     return it != kCompositions.end() && it->first == first && it->second == second ? it->composite : 0;
 }
 
@@ -177,9 +176,9 @@ Result pass(std::string_view utf8, FieldRules rules)
 
 bool isUnprintable(char32_t cp)
 {
-    return isControl(cp) || cp == utf8::kInvalid || (cp >= 0x200B && cp <= 0x200F) ||
-           (cp >= 0x2028 && cp <= 0x202E) || (cp >= 0x2060 && cp <= 0x206F) || cp == 0xFEFF ||
-           (cp >= 0xFFF9 && cp <= 0xFFFB) || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF;
+    return isControl(cp) || cp == utf8::kInvalid || (cp >= 0x200B && cp <= 0x200F) || (cp >= 0x2028 && cp <= 0x202E) ||
+           (cp >= 0x2060 && cp <= 0x206F) || cp == 0xFEFF || (cp >= 0xFFF9 && cp <= 0xFFFB) ||
+           (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF;
 }
 
 std::string describe(char32_t cp, Reason reason)
@@ -202,8 +201,8 @@ std::string describe(char32_t cp, Reason reason)
 std::string_view reasonText(Reason reason)
 {
     switch (reason) {
-    case Reason::InvalidUtf8: return "no és text UTF-8";
-    case Reason::Control: return "no hi cap: és un caràcter de control";
+    case Reason::InvalidUtf8: return "cal que el text sigui UTF-8";
+    case Reason::Control: return "no hi cap: els caràcters de control no s'admeten";
     case Reason::LineBreak: return "no hi cap: el camp és d'una sola línia";
     case Reason::Tab: return "no hi cap: el camp no admet tabuladors";
     case Reason::NotRepresentable: break;

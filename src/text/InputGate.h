@@ -22,18 +22,18 @@ inline constexpr FieldRules kOneLine{};
 inline constexpr FieldRules kSeveralLines{.lineBreaks = true};
 
 enum class Reason {
-    InvalidUtf8,    // bytes that are no UTF-8
-    Control,        // C0 and C1 control characters and DEL
-    LineBreak,      // a line break in a one-line field
-    Tab,            // a TAB in a field that takes none
+    InvalidUtf8,      // bytes that are no UTF-8
+    Control,          // C0 and C1 control characters and DEL
+    LineBreak,        // a line break in a one-line field
+    Tab,              // a TAB in a field that takes none
     NotRepresentable, // a character Windows-1252 cannot hold, even after composition
 };
 
 struct Refusal
 {
     Reason reason = Reason::NotRepresentable;
-    char32_t character = 0; // the input character refused (U+FFFD for invalid UTF-8)
-    std::size_t position = 0; // of that character in the input, counted in characters from 1
+    char32_t character = 0;     // the input character refused (U+FFFD for invalid UTF-8)
+    std::size_t position = 0;   // of that character in the input, counted in characters from 1
     std::size_t byteOffset = 0; // of that character in the input
 };
 

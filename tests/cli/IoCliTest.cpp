@@ -6,6 +6,7 @@
 
 #include "text/Cp1252.h"
 
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,7 +29,7 @@ std::filesystem::perms permissionsOf(const std::filesystem::path &path)
     return ::testing::AssertionSuccess();
 }
 
-const std::vector<std::string> kForcedMerge = {"merge", "carta",  "--csv",   "adreces.csv", "--out",
+const std::vector<std::string> kForcedMerge = {"merge",  "carta",  "--csv",  "adreces.csv", "--out",
                                                "cartes", "--name", "fitxer", "--force"};
 
 } // namespace
@@ -66,8 +67,8 @@ TEST_F(CliTest, RefusedMergeLeavesNoFolderItMadeNorAnyScratchFile)
 
     // In a folder that exists, the names reserved for the other rows go too.
     std::filesystem::create_directory(dir() / "cartes");
-    EXPECT_TRUE(refused(run({"merge", "carta", "--csv", "adreces.csv", "--out", "cartes", "--name", "fitxer"}),
-                        "massa llarg"));
+    EXPECT_TRUE(
+        refused(run({"merge", "carta", "--csv", "adreces.csv", "--out", "cartes", "--name", "fitxer"}), "massa llarg"));
     EXPECT_EQ(filesIn("cartes"), std::vector<std::string>{});
 }
 
@@ -80,8 +81,7 @@ TEST_F(CliTest, CtrlCDuringAMergeLeavesAllOrNothing)
     writeFile("adreces.csv", csv);
     for (int delay : {0, 2000, 8000, 20000, 60000}) {
         std::filesystem::remove_all(dir() / "cartes");
-        const CliRun result =
-            run({"merge", "carta", "--csv", "adreces.csv", "--out", "cartes"}, {}, {}, delay);
+        const CliRun result = run({"merge", "carta", "--csv", "adreces.csv", "--out", "cartes"}, {}, {}, delay);
         const std::vector<std::string> files = filesIn("cartes");
         if (result.status == 0) {
             EXPECT_EQ(files.size(), 400u) << delay;
@@ -148,7 +148,7 @@ TEST_F(CliTest, MessagesShowControlCharactersAndStrayBytesEscaped)
         {{"list", "voc\x1b[2J"}, "vocU+001B[2J", "\x1b"},
         {{"ordre\xFF"}, "ordre\\xFF", "\xFF"},
         {{"numeral", "1\a2"}, "1U+00072", "\a"},
-        {{"document", "carta", "--set", "1043=a\xC2\x85" "b"}, "U+0085", "\xC2\x85"},
+        {{"document", "carta", "--set", "1043=a\u0085b"}, "U+0085", "\u0085"},
         {{"document", "carta", "--colour\x1b]0;title\a"}, "--colourU+001B]0;titleU+0007", "\x1b"},
     };
     for (const auto &c : cases) {
@@ -191,4 +191,17 @@ TEST_F(CliTest, DocumentToAPipeOrFileIsWindows1252UnlessAsked)
     const CliRun utf8 =
         run({"document", "carta", "--set", "1043=Núria", "--date", "2024-03-15", "--encoding", "utf-8"});
     EXPECT_EQ(utf8.out, cp1252::toUtf8(bytes.out));
+
+    // On a terminal (script(1) gives it one), UTF-8 unless --encoding says otherwise.
+    if (!std::filesystem::exists("/usr/bin/script"))
+        GTEST_SKIP() << "no script(1) to give the program a terminal";
+    const std::string command = std::string(PLECTA_CLI) + " document carta --set 1043=Núria --date 2024-03-15";
+    const auto throughTerminal = [&](const std::string &extra) {
+        const std::string shell = "/usr/bin/script -qec '" + command + extra + "' /dev/null > '" +
+                                  (dir() / "captured" / "tty").string() + "'";
+        EXPECT_EQ(std::system(shell.c_str()), 0) << shell;
+        return readFile("captured/tty");
+    };
+    EXPECT_NE(throughTerminal("").find("N\xC3\xBAria"), std::string::npos);
+    EXPECT_NE(throughTerminal(" --encoding cp1252").find("N\xFAria"), std::string::npos);
 }

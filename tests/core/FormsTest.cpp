@@ -258,7 +258,10 @@ TEST(Forms, OrderTakesItsPresetNumberAndTax)
 // An ordinary field can never take the line list's id: the form descriptions refuse it when
 // compiling, and no form of either catalogue gives it to anything but its line list.
 template <int Id>
-concept ConstantFieldId = requires { typename std::integral_constant<int, forms::fieldId(Id)>; };
+concept ConstantFieldId = requires
+{
+    typename std::integral_constant<int, forms::fieldId(Id)>;
+};
 static_assert(ConstantFieldId<1000> && ConstantFieldId<1001>);
 static_assert(!ConstantFieldId<plecta::kLineListId>);
 

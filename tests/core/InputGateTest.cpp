@@ -1,9 +1,9 @@
 // The input gate: what it composes, what it refuses and where, the line breaks of multi-line
 // boxes, the one UTF-8 coder under it, and the escaping of messages for a terminal.
 
+#include "text/InputGate.h"
 #include "forms/FormDescription.h"
 #include "text/Cp1252.h"
-#include "text/InputGate.h"
 #include "text/NfcData.h"
 #include "text/Utf8.h"
 
@@ -44,25 +44,25 @@ TEST(InputGate, ComposesWhatWindows1252Holds)
     const Accepted cases[] = {
         {"Maria Puig i Soler", {}, "Maria Puig i Soler"},
         {"col·lega", {}, "col\xB7lega"},
-        {"coŀlega", {}, "col\xB7lega"},            // U+0140 is written "l·"
-        {"ĿLOBET", {}, "L\xB7LOBET"},               // U+013F
-        {"col\u0387lega", {}, "col\xB7lega"},       // Greek ano teleia is canonically "·"
-        {"Me\u0301rida", {}, "M\xE9rida"},          // decomposed accents
+        {"coŀlega", {}, "col\xB7lega"},       // U+0140 is written "l·"
+        {"ĿLOBET", {}, "L\xB7LOBET"},         // U+013F
+        {"col\u0387lega", {}, "col\xB7lega"}, // Greek ano teleia is canonically "·"
+        {"Me\u0301rida", {}, "M\xE9rida"},    // decomposed accents
         {"E\u0300s", {}, "\xC8s"},
-        {"c\u0327a", {}, "\xE7" "a"},
+        {"c\u0327", {}, "\xE7"},
         {"n\u0303", {}, "\xF1"},
         {"u\u0308", {}, "\xFC"},
         {"I\u0308", {}, "\xCF"},
         {"A\u030A", {}, "\xC5"},
-        {"S\u030C", {}, "\x8A"},                    // in the 0x80 block: Š
+        {"S\u030C", {}, "\x8A"}, // in the 0x80 block: Š
         {"z\u030C", {}, "\x9E"},
         {"Y\u0308", {}, "\x9F"},
-        {"\u212B", {}, "\xC5"},                     // ANGSTROM SIGN
-        {"\u212A", {}, "K"},                        // KELVIN SIGN
-        {"a\u037E", {}, "a;"},                      // GREEK QUESTION MARK
+        {"\u212B", {}, "\xC5"}, // ANGSTROM SIGN
+        {"\u212A", {}, "K"},    // KELVIN SIGN
+        {"a\u037E", {}, "a;"},  // GREEK QUESTION MARK
         {"\u1FEF", {}, "`"},
         {"\u1FFD", {}, "\xB4"},
-        {"e\u0341", {}, "\xE9"},                    // a mark that is canonically another
+        {"e\u0341", {}, "\xE9"}, // a mark that is canonically another
         {"20 \u20AC \u2026 \u2019 \u2013", {}, "20 \x80 \x85 \x92 \x96"},
         {"a\tb", kTab, "a\tb"},
         {"dues\nl\u00EDnies", kLines, "dues\r\nl\xEDnies"},
@@ -83,10 +83,10 @@ TEST(InputGate, RefusesWithTheCharacterItsPlaceAndTheReason)
         {"Anna \u2192 Joan", {}, Reason::NotRepresentable, 0x2192, 6, 5},
         {"\u00E0\u00E0\u2192", {}, Reason::NotRepresentable, 0x2192, 3, 4},
         {"ok \U0001F600", {}, Reason::NotRepresentable, 0x1F600, 4, 3},
-        {"\uFFFD", {}, Reason::NotRepresentable, 0xFFFD, 1, 0},      // a real U+FFFD is no broken byte
+        {"\uFFFD", {}, Reason::NotRepresentable, 0xFFFD, 1, 0},        // a real U+FFFD is no broken byte
         {"a\u0301\u0302", {}, Reason::NotRepresentable, 0x0302, 3, 3}, // á then a mark left over
-        {"\u01FA", {}, Reason::NotRepresentable, 0x01FA, 1, 0},      // Ǻ composes only to Å + acute
-        {"\u0301", {}, Reason::NotRepresentable, 0x0301, 1, 0},      // a mark with nothing to join
+        {"\u01FA", {}, Reason::NotRepresentable, 0x01FA, 1, 0},        // Ǻ composes only to Å + acute
+        {"\u0301", {}, Reason::NotRepresentable, 0x0301, 1, 0},        // a mark with nothing to join
         {"\u0140\u0301", {}, Reason::NotRepresentable, 0x0301, 2, 2},
         {"\u00E9\u0301", {}, Reason::NotRepresentable, 0x0301, 2, 2}, // é takes no second acute
         {"a\tb", {}, Reason::Tab, '\t', 2, 1},
@@ -94,17 +94,17 @@ TEST(InputGate, RefusesWithTheCharacterItsPlaceAndTheReason)
         {"a\x1b[31m", {}, Reason::Control, 0x1B, 2, 1},
         {std::string_view("a\0b", 3), {}, Reason::Control, 0, 2, 1},
         {"x\x7f", {}, Reason::Control, 0x7F, 2, 1},
-        {"a\u0085b", kLines, Reason::Control, 0x85, 2, 1},           // NEL, a C1 control
-        {"\u0081", {}, Reason::Control, 0x81, 1, 0},                 // the code point of an unused byte
+        {"a\u0085b", kLines, Reason::Control, 0x85, 2, 1}, // NEL, a C1 control
+        {"\u0081", {}, Reason::Control, 0x81, 1, 0},       // the code point of an unused byte
         {"\u0007", kLines, Reason::Control, 0x07, 1, 0},
         {"dues\nl\u00EDnies", {}, Reason::LineBreak, '\n', 5, 4},
         {"a\r\n", {}, Reason::LineBreak, '\r', 2, 1},
-        {"\u00E9\u2192\n", {}, Reason::LineBreak, '\n', 3, 5},        // controls are found first
+        {"\u00E9\u2192\n", {}, Reason::LineBreak, '\n', 3, 5}, // controls are found first
         {"a\xC3", {}, Reason::InvalidUtf8, 0xFFFD, 2, 1},
         {"\xC3\xA9\xFF", {}, Reason::InvalidUtf8, 0xFFFD, 2, 2},
-        {"\xC0\xAF", {}, Reason::InvalidUtf8, 0xFFFD, 1, 0},          // overlong "/"
-        {"\xED\xA0\x80", {}, Reason::InvalidUtf8, 0xFFFD, 1, 0},      // a surrogate
-        {"\xF4\x90\x80\x80", {}, Reason::InvalidUtf8, 0xFFFD, 1, 0},  // beyond U+10FFFF
+        {"\xC0\xAF", {}, Reason::InvalidUtf8, 0xFFFD, 1, 0},         // overlong "/"
+        {"\xED\xA0\x80", {}, Reason::InvalidUtf8, 0xFFFD, 1, 0},     // a surrogate
+        {"\xF4\x90\x80\x80", {}, Reason::InvalidUtf8, 0xFFFD, 1, 0}, // beyond U+10FFFF
         {"\xE2\x82x\xE2\x86\x92", {}, Reason::InvalidUtf8, 0xFFFD, 1, 0},
     };
     for (const Refused &c : cases) {
@@ -165,10 +165,12 @@ TEST(Utf8, DecodesEachSequenceAndStepsOverBrokenOnes)
     };
     const Case cases[] = {
         {"a\u00E9\u20AC\U0001F600", {'a', 0xE9, 0x20AC, 0x1F600}},
-        {"\xE2\x82" "A", {utf8::kInvalid, 'A'}},         // cut short: the next byte starts afresh
+        {"\xE2\x82"
+         "A",
+         {utf8::kInvalid, 'A'}},                        // cut short: the next byte starts afresh
         {"\x80\xBF", {utf8::kInvalid, utf8::kInvalid}}, // stray continuation bytes
         {"\xF0\x9F\x98", {utf8::kInvalid}},
-        {"\xC1\xBF", {utf8::kInvalid}},                 // overlong
+        {"\xC1\xBF", {utf8::kInvalid}}, // overlong
         {"\xF8\x88\x80\x80\x80", {utf8::kInvalid, utf8::kInvalid, utf8::kInvalid, utf8::kInvalid, utf8::kInvalid}},
     };
     for (const Case &c : cases) {

@@ -55,8 +55,9 @@ TEST(InputGateParity, TheWindowAndTheCoreGiveTheSameVerdicts)
             EXPECT_EQ(window.refused, core.refusal->character);
             // A QString holds no broken UTF-8: what the core calls a bad sequence reaches the
             // window as U+FFFD, which it refuses as a character.
-            if (core.refusal->reason != textgate::Reason::InvalidUtf8)
+            if (core.refusal->reason != textgate::Reason::InvalidUtf8) {
                 EXPECT_EQ(window.reason, core.refusal->reason);
+            }
         }
     }
 }

@@ -63,6 +63,7 @@ GateResult gateInput(const QString &text, textgate::FieldRules rules)
     GateResult result;
     const textgate::Result passed = textgate::pass(text.toStdString(), rules);
     if (passed.refusal) {
+        result.refusedInput = true;
         result.refused = passed.refusal->character;
         result.reason = passed.refusal->reason;
         return result;
@@ -74,9 +75,10 @@ GateResult gateInput(const QString &text, textgate::FieldRules rules)
 QString refusalMessage(char32_t refused, textgate::Reason reason)
 {
     if (reason != textgate::Reason::NotRepresentable || textgate::isUnprintable(refused)) {
+        QString why = QString::fromStdString(std::string(textgate::reasonText(reason)));
+        why.remove(QStringLiteral(u"no hi cap: "));
         return QStringLiteral(u"No es pot escriure %1: %2.")
-            .arg(QString::fromStdString(textgate::describe(refused, reason)),
-                 QString::fromStdString(std::string(textgate::reasonText(reason))));
+            .arg(QString::fromStdString(textgate::describe(refused, reason)), why);
     }
     const QString code = QString::number(refused, 16).toUpper().rightJustified(4, u'0');
     return QStringLiteral(u"No es pot escriure el caràcter «%1» (U+%2): el document no el pot contenir.")

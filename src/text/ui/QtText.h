@@ -19,10 +19,11 @@ std::string toCp1252(const QString &text);
 
 struct GateResult
 {
-    QString text;         // the accepted text: NFC, "ŀ" written "l·", line breaks as CR LF
-    char32_t refused = 0; // the first character refused, or 0 when none
+    QString text; // the accepted text: NFC, "ŀ" written "l·", line breaks as CR LF
+    bool refusedInput = false;
+    char32_t refused = 0; // the first character refused (U+0000 is one too)
     textgate::Reason reason = textgate::Reason::NotRepresentable;
-    bool accepted() const { return refused == 0; }
+    bool accepted() const { return !refusedInput; }
 };
 
 // The core's input gate for a QString: "ŀ"/"Ŀ" become "l·"/"L·", decomposed accents are composed;
@@ -33,8 +34,8 @@ GateResult gateInput(const QString &text, textgate::FieldRules rules = textgate:
 // The Catalan status-bar message for a refused character; control characters are never shown raw.
 QString refusalMessage(char32_t refused, textgate::Reason reason = textgate::Reason::NotRepresentable);
 
-// Installs the gate on a one-line widget (a validator, and no length limit): typing or pasting is corrected or refused on entry, and a
-// refusal is reported through showStatusMessage().
+// Installs the gate on a one-line widget (a validator, and no length limit): typing or pasting is corrected or refused
+// on entry, and a refusal is reported through showStatusMessage().
 void installInputGate(QLineEdit *edit);
 void installInputGate(QComboBox *editableCombo);
 
