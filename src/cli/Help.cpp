@@ -24,8 +24,8 @@ Estat de sortida:
   2  l'entrada no és vàlida (una opció, un text, el CSV, un nom de fitxer)
   3  error d'entrada/sortida: un fitxer o la sortida estàndard que no es pot llegir o escriure
      (disc ple, sense permís, un canvi de nom que falla)
-El motiu s'explica en una línia a la sortida d'error; no queda cap fitxer a mitges i cap fitxer
-que ja hi era es perd.
+El motiu s'explica en una línia a la sortida d'error; no queda cap fitxer a mitges ni es perd
+cap fitxer que ja hi fos.
 
 Vegeu «plecta-cli ORDRE --help» per a cada ordre.
 )";
