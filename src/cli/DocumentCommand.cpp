@@ -2,6 +2,7 @@
 #include "cli/DocumentFill.h"
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace cli {
 namespace {
@@ -14,7 +15,10 @@ constexpr OptionSpec kOptions[] = {
 
 Expected<int> run(const ParsedArgs &args)
 {
-    const auto request = kindRequest(args, Encoding::Cp1252);
+    // Without -o: UTF-8 for a terminal, the program's own bytes for a file or a pipe.
+    const std::string *output = args.value("--output");
+    const bool toTerminal = !output && ::isatty(STDOUT_FILENO) == 1;
+    const auto request = kindRequest(args, toTerminal ? Encoding::Utf8 : Encoding::Cp1252);
     if (!request)
         return request.failure();
 
@@ -25,16 +29,15 @@ Expected<int> run(const ParsedArgs &args)
         return *problem;
     const std::string document = encode(fill.text(), request->encoding);
 
-    const std::string *output = args.value("--output");
     if (!output) {
         if (args.has("--force"))
             return Failure{"--force només té sentit amb -o FITXER"};
-        writeOut(document);
+        if (Problem problem = writeOut(document))
+            return *problem;
         return kExitOk;
     }
     StagedFiles files(args.has("--force"));
-    if (Problem problem = files.stage(std::filesystem::path(*output), document))
-        return *problem;
+    files.add(std::filesystem::path(*output), document);
     if (Problem problem = files.commit())
         return *problem;
     return kExitOk;

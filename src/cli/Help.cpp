@@ -18,8 +18,14 @@ Ordres:
 Opcions de totes les ordres:
   -h, --help       mostra l'ajuda de l'ordre
 
-Estat de sortida: 0 si tot va bé, 1 si una cerca no troba res, 2 si l'entrada no és vàlida
-(el motiu s'explica en una línia a la sortida d'error i no s'escriu cap fitxer a mitges).
+Estat de sortida:
+  0  tot ha anat bé
+  1  una cerca no ha trobat res
+  2  l'entrada no és vàlida (una opció, un text, el CSV, un nom de fitxer)
+  3  error d'entrada/sortida: un fitxer o la sortida estàndard que no es pot llegir o escriure
+     (disc ple, sense permís, un canvi de nom que falla)
+El motiu s'explica en una línia a la sortida d'error; no queda cap fitxer a mitges ni es perd
+cap fitxer que ja hi fos.
 
 Vegeu «plecta-cli ORDRE --help» per a cada ordre.
 )";
@@ -85,11 +91,12 @@ tabuladors: identificador, mena de camp, l'etiqueta que el precedeix, el text in
 les llistes, els elements (separats per «|»).
 
 Menes de camp:
-  text               quadre de text (--set ID=TEXT)
+  text               quadre de text (--set ID=TEXT); els quadres grans de diverses línies
+                     admeten salts de línia, escrits «\n» a --set
   data               quadre de text que comença amb la data (--set ID=TEXT o --date)
   selector de data   selector de data (--date, o --set ID=AAAA-MM-DD)
   llista             llista d'elements (--choose ID=ELEMENT)
-  llista editable    llista que també admet text, però el document només en pren un element
+  llista editable    llista que també admet text: --choose ID=ELEMENT o --set ID=TEXT
   línies             la llista de línies de l'albarà i de la comanda (--line); els «elements»
                      són les columnes
   model              el botó d'opció de cada model del certificat (--model A|B)
@@ -102,7 +109,8 @@ constexpr std::string_view kDocument = R"(Ús: plecta-cli document TIPUS [OPCION
 
 Escriu el document acabat tal com el mostra la pestanya «Document» per a un formulari que té
 els textos inicials a tots els camps llevat dels que es donen. Per defecte el document surt en
-Windows-1252 amb salts de línia CR LF, com el desa «Anomena i desa».
+Windows-1252 amb salts de línia CR LF, com el desa «Anomena i desa» (en UTF-8 si surt en un
+terminal).
 
 Opcions:
   --set ID=TEXT        posa TEXT al camp ID (vegeu plecta-cli fields TIPUS); es pot repetir
@@ -113,7 +121,8 @@ Opcions:
   --date AAAA-MM-DD    la data dels camps de data i dels selectors (avui, si no es dóna)
   -o, --output FITXER  escriu el document a FITXER i no a la sortida estàndard
   --force              substitueix FITXER si ja existeix
-  --encoding CODI      cp1252 (per defecte) o utf-8
+  --encoding CODI      cp1252 o utf-8; per defecte, utf-8 si la sortida és un terminal i
+                       cp1252 en un fitxer (-o) o una canonada
 
 Els textos es donen en UTF-8; «ŀ» s'escriu «l·» i un caràcter que Windows-1252 no pot
 representar s'informa amb la seva posició, sense escriure res.
@@ -139,7 +148,7 @@ Abans d'escriure res es comprova tot el fitxer: una línia dolenta s'informa amb
 no s'escriu cap document.
 
 Opcions:
-  --csv FITXER         el fitxer CSV
+  --csv FITXER         el fitxer CSV («-»: l'entrada estàndard)
   --out CARPETA        la carpeta dels documents (es crea si no existeix)
   --name COLUMNA       la columna que dóna el nom de cada fitxer
   --force              substitueix els fitxers que ja existeixin

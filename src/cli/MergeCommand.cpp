@@ -1,11 +1,11 @@
 #include "cli/Commands.h"
 #include "cli/Csv.h"
 #include "cli/DocumentFill.h"
+#include "text/InputGate.h"
+#include "text/Utf8.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace cli {
 namespace {
@@ -16,16 +16,6 @@ constexpr OptionSpec kOptions[] = {
     {"--model", "", true, false},    {"--date", "", true, false},  {"--force", "", false, false},
     {"--encoding", "", true, false},
 };
-
-Expected<std::string> readFile(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path))
-        return Failure{"no es pot llegir el fitxer " + shown(path)};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // What each CSV column is: a field of the form, the column that names the files, or both.
 struct Columns
@@ -69,9 +59,10 @@ Expected<std::string> fileName(std::string_view cell, std::size_t line)
     const std::string where = "CSV, línia " + std::to_string(line) + ", el nom de fitxer «" + std::string(cell) + "»";
     if (cell.empty() || cell == "." || cell == "..")
         return Failure{where + " no és vàlid"};
-    for (char c : cell) {
-        if (c == '/' || static_cast<unsigned char>(c) < 0x20)
-            return Failure{where + " no pot contenir «/» ni caràcters de control"};
+    for (std::size_t pos = 0; pos < cell.size();) {
+        const char32_t c = utf8::decode(cell, pos);
+        if (c == '/' || textgate::isUnprintable(c))
+            return Failure{where + " no pot contenir «/», caràcters de control ni bytes que no són UTF-8"};
     }
     std::string name(cell);
     const bool hasTxt = name.size() > 4 && (name.ends_with(".txt") || name.ends_with(".TXT"));
@@ -96,7 +87,7 @@ Expected<int> run(const ParsedArgs &args)
     if (!csvPath || !outDir)
         return Failure{"cal donar --csv FITXER i --out CARPETA"};
 
-    const auto text = readFile(*csvPath);
+    const auto text = readInput(*csvPath);
     if (!text)
         return text.failure();
     const auto records = parseCsv(*text);
@@ -139,25 +130,19 @@ Expected<int> run(const ParsedArgs &args)
     }
 
     const std::filesystem::path folder(*outDir);
-    std::error_code error;
-    if (std::filesystem::exists(folder, error) && !std::filesystem::is_directory(folder, error))
-        return Failure{"--out: " + shown(folder) + " no és una carpeta"};
-    std::filesystem::create_directories(folder, error);
-    if (error)
-        return Failure{"--out: no es pot crear la carpeta " + shown(folder)};
-
     StagedFiles files(args.has("--force"));
-    for (const auto &[name, bytes] : documents) {
-        if (Problem problem = files.stage(folder / name, bytes))
-            return *problem;
-    }
+    if (Problem problem = files.createFolder(folder))
+        return Failure{"--out: " + problem->message, problem->status};
+    for (auto &[name, bytes] : documents)
+        files.add(folder / name, std::move(bytes));
     if (Problem problem = files.commit())
         return *problem;
 
     std::string written;
     for (const auto &document : documents)
         written += (folder / document.first).string() + "\n";
-    writeOut(written);
+    if (Problem problem = writeOut(written))
+        return *problem;
     return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Help.h"
+#include "text/InputGate.h"
 
 #include <cstdio>
 #include <string>
@@ -14,23 +15,39 @@ constexpr const cli::Command *kCommands[] = {
     &cli::kFieldsCommand,  &cli::kDocumentCommand, &cli::kMergeCommand,
 };
 
-int refuse(const std::string &message)
+// One line on standard error. Whatever of the user's input it quotes is shown escaped, so a
+// control character or a stray byte never reaches the terminal raw.
+int refuse(const cli::Failure &failure)
 {
-    std::fprintf(stderr, "plecta-cli: %s\n", message.c_str());
-    return cli::kExitBadInput;
+    std::fprintf(stderr, "plecta-cli: %s\n", textgate::escapeForTerminal(failure.message).c_str());
+    return failure.status;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int refuse(const std::string &message)
 {
-    const std::vector<std::string> words(argv + 1, argv + argc);
+    return refuse(cli::Failure{message});
+}
+
+// Everything written to standard output must have arrived: a full disk or a closed pipe is a
+// failure, not a success.
+int finish(int status)
+{
+    const cli::Problem problem = cli::flushOut();
+    // A failure already reported stands; one line on standard error is enough.
+    if (problem && (status == cli::kExitOk || status == cli::kExitNotFound))
+        return refuse(*problem);
+    return status;
+}
+
+int run(const std::vector<std::string> &words)
+{
     if (words.empty())
         return refuse("falta l'ordre (vegeu plecta-cli --help)");
     const std::string &name = words.front();
     if (name == "--help" || name == "-h" || name == "help") {
         const std::string_view help = words.size() > 1 ? cli::commandHelp(words[1]) : std::string_view();
-        cli::writeOut(help.empty() ? cli::programHelp() : help);
+        if (cli::Problem problem = cli::writeOut(help.empty() ? cli::programHelp() : help))
+            return refuse(*problem);
         return cli::kExitOk;
     }
 
@@ -41,7 +58,8 @@ int main(int argc, char **argv)
         if (!args)
             return refuse(cli::usageFailure(name, args.failure().message).message);
         if (args->has("--help")) {
-            cli::writeOut(cli::commandHelp(name));
+            if (cli::Problem problem = cli::writeOut(cli::commandHelp(name)))
+                return refuse(*problem);
             return cli::kExitOk;
         }
         if (args->positional.size() != command->positionals) {
@@ -51,7 +69,14 @@ int main(int argc, char **argv)
             return refuse(cli::usageFailure(name, message).message);
         }
         const auto status = command->run(*args);
-        return status ? *status : refuse(status.failure().message);
+        return status ? *status : refuse(status.failure());
     }
     return refuse("ordre desconeguda: «" + name + "» (vegeu plecta-cli --help)");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    return finish(run(std::vector<std::string>(argv + 1, argv + argc)));
 }

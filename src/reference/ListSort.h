@@ -26,7 +26,8 @@ int compareKeys(std::string_view a, std::string_view b);
 // The quicksort of the column-heading click: sorts rows low..high (high = -1: the last row) by
 // the lower-cased text of column `column`. Rows with equal keys are never exchanged, so their
 // relative order is whatever the partitioning leaves, exactly as the handbook always had it.
-// Returns false when there was nothing to do (no such column, fewer than two rows).
+// A range reaching outside the list is cut to the rows it has. Returns false when there was
+// nothing to do (no such column, fewer than two rows in the range).
 bool SortListByColumn(ListRows &list, int column, bool ascending, int low = 0, int high = -1);
 
 enum class MouseButton { Left, Right, Middle };

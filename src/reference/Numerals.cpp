@@ -23,6 +23,8 @@ void appendSmall(std::string &out, unsigned x, const NumeralGroup &units)
 
 std::string WriteNumeral(unsigned n, NumeralGender gender)
 {
+    if (n > kLargest)
+        return std::string(kTooLarge);
     if (n == 0)
         return numeralUnits(gender)[0];
 

@@ -10,6 +10,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 struct VocabEntry
 {
@@ -97,7 +98,10 @@ extern const char *const g_numeralWords[kNumeralWordCount];
 
 inline const char *NumeralGroup::operator[](unsigned index) const
 {
-    assert(index >= m_lowest && index <= m_highest);
+    // Checked in every build: an index outside the group would read another group's word or
+    // past the end of the table.
+    if (index < m_lowest || index > m_highest || m_offset + (index - m_lowest) >= kNumeralWordCount)
+        std::abort();
     return g_numeralWords[m_offset + (index - m_lowest)];
 }
 

@@ -245,7 +245,7 @@ TEST_F(CliTest, DocumentRefusesBadInputAndWritesNothing)
     EXPECT_TRUE(refused(run({"document", "carta", "--set", "1043=Anna → Joan", "-o", "a.txt"}),
                         "«→» (U+2192), a la posició 6"));
     EXPECT_TRUE(refused(run({"document", "carta", "--line", "x"}), "línies"));
-    EXPECT_TRUE(refused(run({"document", "carta", "--set", "1055=dues\nlínies", "-o", "a.txt"}), "U+000A"));
+    EXPECT_TRUE(refused(run({"document", "carta", "--set", "1043=dues\nlínies", "-o", "a.txt"}), "U+000A"));
     EXPECT_TRUE(refused(run({"document", "carta", "--set", "1055=\xC3"}), "UTF-8"));
 
     // Folders that cannot take the file.

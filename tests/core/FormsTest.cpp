@@ -254,3 +254,29 @@ TEST(Forms, OrderTakesItsPresetNumberAndTax)
     EXPECT_EQ(kComanda.lineItems->columns.size(), 5u);
     EXPECT_EQ(kComanda.lineItems->dialogLabels.size(), 5u);
 }
+
+// An ordinary field can never take the line list's id: the form descriptions refuse it when
+// compiling, and no form of either catalogue gives it to anything but its line list.
+template <int Id>
+concept ConstantFieldId = requires
+{
+    typename std::integral_constant<int, forms::fieldId(Id)>;
+};
+static_assert(ConstantFieldId<1000> && ConstantFieldId<1001>);
+static_assert(!ConstantFieldId<plecta::kLineListId>);
+
+TEST(Forms, TheLineListIdIsReserved)
+{
+    int lineLists = 0;
+    for (const FormDef *form : forms::allForms()) {
+        for (const Item &item : form->items) {
+            if (item.kind == ItemKind::LineList) {
+                EXPECT_EQ(item.id, plecta::kLineListId) << form->className;
+                ++lineLists;
+            } else if (item.kind != ItemKind::Label) {
+                EXPECT_NE(item.id, plecta::kLineListId) << form->className;
+            }
+        }
+    }
+    EXPECT_EQ(lineLists, 2); // the delivery note and the order
+}

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using numerals::NumberToWords;
 using numerals::WriteNumeral;
 
@@ -106,4 +108,20 @@ TEST(NumberToWords, ANegativeReadingIsKeptAwayFromTheWriter)
     // "-0" reads as zero, which the writer handles.
     ASSERT_TRUE(NumberToWords("-0").has_value());
     EXPECT_EQ(NumberToWords("-0")->feminine, "zero");
+}
+
+TEST(WriteNumeral, ChecksItsRangeInEveryBuild)
+{
+    // From 100,000,000 on, the count of millions would index the tens past their group.
+    for (unsigned n : {100'000'000u, 123'456'789u, 999'999'999u, std::numeric_limits<unsigned>::max()}) {
+        EXPECT_EQ(WriteNumeral(n, NumeralGender::Feminine), numerals::kTooLarge) << n;
+        EXPECT_EQ(WriteNumeral(n, NumeralGender::Masculine), numerals::kTooLarge) << n;
+    }
+    EXPECT_NE(WriteNumeral(numerals::kLargest, NumeralGender::Masculine), numerals::kTooLarge);
+
+    // A word outside its group stops the program instead of reading a neighbour's word.
+    EXPECT_DEATH(g_numeralTens[10], "");
+    EXPECT_DEATH(g_numeralUnitsFeminine[30], "");
+    EXPECT_DEATH(g_numeralHundredsMasculine[0], "");
+    EXPECT_STREQ(g_numeralTens[9], "noranta");
 }

@@ -207,10 +207,12 @@ void CPVView::insertFromMimeData(const QMimeData *source)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     text.remove(QChar(u'\0'));
-    const qttext::GateResult gated = qttext::gateInput(text);
+    // The document's text holds several lines and the models' TABs.
+    qttext::GateResult gated = qttext::gateInput(text, {.lineBreaks = true, .tab = true});
     if (!gated.accepted()) {
-        qttext::showStatusMessage(qttext::refusalMessage(gated.refused));
+        qttext::showStatusMessage(qttext::refusalMessage(gated.refused, gated.reason));
         return;
     }
+    gated.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     textCursor().insertText(gated.text);
 }
