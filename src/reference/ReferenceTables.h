@@ -14,8 +14,8 @@
 
 struct VocabEntry
 {
-    const char *pszCastella; // padded to 18
-    const char *pszCatala;   // padded to 18
+    const char *pszCastella; // padded to 40
+    const char *pszCatala;   // padded to 40
 };
 
 struct AbbrevEntry

@@ -136,9 +136,9 @@ void expectPadded(const char *text, std::size_t width, const std::string &where)
 
 TEST(ReferenceTables, EachTableHasItsCountAndEndsInAnEndRecord)
 {
-    EXPECT_EQ(walk(g_vocabulary).size(), 3523u);
+    EXPECT_EQ(walk(g_vocabulary).size(), 3948u);
     EXPECT_EQ(walk(g_abbreviations).size(), 325u);
-    EXPECT_EQ(walk(g_symbols).size(), 110u);
+    EXPECT_EQ(walk(g_symbols).size(), 129u);
     EXPECT_EQ(walk(g_municipalities).size(), 947u);
     EXPECT_EQ(comarques().size(), 43u);
 
@@ -156,10 +156,10 @@ TEST(ReferenceTables, TextsArePaddedToTheirTablesWidths)
 {
     const auto vocabulary = walk(g_vocabulary);
     for (std::size_t i = 0; i < vocabulary.size(); ++i) {
-        expectPadded(vocabulary[i].pszCastella, 18, "vocabulary " + std::to_string(i));
-        expectPadded(vocabulary[i].pszCatala, 18, "vocabulary " + std::to_string(i));
+        expectPadded(vocabulary[i].pszCastella, 40, "vocabulary " + std::to_string(i));
+        expectPadded(vocabulary[i].pszCatala, 40, "vocabulary " + std::to_string(i));
     }
-    EXPECT_EQ(std::string(g_vocabulary[0].pszCastella), "a tal efecto      ");
+    EXPECT_EQ(std::string(g_vocabulary[0].pszCastella), "a tal efecto                            ");
 
     const auto abbreviations = walk(g_abbreviations);
     for (std::size_t i = 0; i < abbreviations.size(); ++i) {
@@ -264,6 +264,75 @@ TEST(ReferenceTables, VocabularyOpensAndClosesWithItsKnownRows)
     EXPECT_EQ(trimmed(catalan.back().c_str()), cp("útil adj"));
 }
 
+TEST(ReferenceTables, VocabularyCoversTodaysAdministrationWithoutCalques)
+{
+    std::set<std::pair<std::string, std::string>> pairs;
+    std::set<std::string> catalanTexts;
+    for (const VocabEntry &e : walk(g_vocabulary)) {
+        pairs.emplace(trimmed(e.pszCastella), trimmed(e.pszCatala));
+        catalanTexts.insert(trimmed(e.pszCatala));
+    }
+    // One or more rows from each field a writer in an administration looks up, whole now that
+    // the texts have room for them.
+    const std::pair<const char *, const char *> telling[] = {
+        // Castilianisms, with the Catalan to write instead
+        {"debido a", "a causa de"},
+        {"en base a", "d'acord amb"},
+        {"a nivel de", "en l'àmbit de"},
+        {"tener que", "haver de"},
+        {"hay que", "cal"},
+        {"de cara a", "amb vista a"},
+        {"en relación a", "en relació amb"},
+        {"a la mayor brevedad", "com més aviat millor"},
+        {"en su defecto", "si no n'hi ha"},
+        {"a través de (mediante)", "mitjançant prep"},
+        {"ambos", "tots dos"},
+        {"en tiempo y forma", "dins el termini i en la forma escaients"},
+        // procedure
+        {"recurso potestativo de reposición", "recurs potestatiu de reposició"},
+        {"recurso contencioso-administrativo", "recurs contenciós administratiu"},
+        {"requerimiento de subsanación", "requeriment d'esmena"},
+        {"poner fin a la vía administrativa", "posar fi a la via administrativa"},
+        {"vía de apremio", "via de constrenyiment"},
+        // e-administration
+        {"código seguro de verificación", "codi segur de verificació"},
+        {"compulsa", "còpia autèntica"},
+        {"archivo adjunto", "fitxer adjunt"},
+        // public procurement
+        {"pliego de prescripciones técnicas", "plec de prescripcions tècniques"},
+        {"mejor relación calidad-precio", "millor relació qualitat-preu"},
+        {"contrato de suministro", "contracte de subministrament"},
+        // transparency and data protection
+        {"delegado de protección de datos", "delegat de protecció de dades"},
+        {"derecho a la portabilidad", "dret a la portabilitat"},
+        // inclusive language
+        {"los alumnos", "alumnat m"},
+        {"los interesados", "persones interessades"},
+        // the purpose beside the end, the stable couple, and feminine endings the old width cut
+        {"fin (finalidad)", "fi m"},
+        {"fin (término)", "fi f"},
+        {"pareja de hecho", "parella estable"},
+        {"acreditativo", "acreditatiu -iva adj"},
+        {"administrativo", "administratiu -iva adj"},
+        {"contencioso-administrativo", "contenciós -osa administratiu -iva adj"},
+        {"destinatario", "destinatari -ària m f"},
+    };
+    for (const auto &[castilian, catalan] : telling)
+        EXPECT_TRUE(pairs.count({cp(castilian), cp(catalan)})) << castilian << " / " << catalan;
+
+    // The compulsa is kept for readers of older papers, marked as replaced.
+    EXPECT_TRUE(pairs.count({"compulsa", cp("compulsa f; ara, còpia autèntica")}));
+    EXPECT_FALSE(catalanTexts.count("compulsa f"));
+
+    // The Catalan column never offers the calque it warns against.
+    for (const char *calque :
+         {"en base a", "a nivell de", "de cara a", "en relació a", "degut a", "en el seu defecte",
+          "a la major brevetat", "a l'objecte de", "sense altre particular", "tenir que", "hi ha que"})
+        for (const std::string &catalan : catalanTexts)
+            EXPECT_FALSE(catalan == cp(calque) || catalan.rfind(cp(calque) + ' ', 0) == 0)
+                << '"' << u8(catalan) << "\" is a calque";
+}
+
 TEST(ReferenceTables, VocabularyIsGroupedByCatalanHeadwordWithTheHeadwordFirst)
 {
     const auto vocabulary = walk(g_vocabulary);
@@ -354,6 +423,13 @@ TEST(ReferenceTables, SymbolsAreAlphabeticalByDescriptionAfterTheFirstFive)
     EXPECT_EQ(description["DM"], "marc alemany (moneda anterior a l'euro)");
     EXPECT_EQ(description["CIF"], cp("codi d'identificació fiscal (substituït pel NIF)"));
     EXPECT_EQ(description["DNI"], cp("document nacional d'identitat"));
+    // The acronyms of today's procedure, e-administration and data protection, in Catalan.
+    EXPECT_EQ(description["CSV"], cp("codi segur de verificació"));
+    EXPECT_EQ(description["RGPD"], cp("Reglament general de protecció de dades"));
+    EXPECT_EQ(description["LPACAP"], cp("Llei 39/2015, del procediment administratiu comú"));
+    EXPECT_EQ(description["DIR3"], cp("Directori comú d'unitats orgàniques i oficines"));
+    for (const char *acronym : {"LOPDGDD", "LRJSP", "TIE", "CCAE", "EACAT", "PCAP", "DEUC"})
+        EXPECT_TRUE(description.count(acronym)) << acronym;
 
     // The first five stand out of the alphabetical run that the rest keep.
     EXPECT_GT(looseKey(symbols[4].pszDescription), looseKey(symbols[5].pszDescription));

@@ -70,7 +70,7 @@ bool isLabel(const std::string &token)
 }
 
 // Drops the labels after a vocabulary word and every feminine ending ("-a", "-iva;"), keeping the
-// punctuation that followed an ending.
+// punctuation that followed an ending. A label closed by a note ("compulsa f; ara, ...") goes too.
 std::string withoutLabels(const std::string &text, bool labels)
 {
     std::vector<std::string> words = splitSpaces(text);
@@ -78,6 +78,12 @@ std::string withoutLabels(const std::string &text, bool labels)
         words.pop_back();
     std::string out;
     for (std::string &word : words) {
+        if (labels && !out.empty() && word.size() > 1 && (word.back() == ';' || word.back() == ',') &&
+            isLabel(word.substr(0, word.size() - 1))) {
+            out.back() = word.back(); // the punctuation belongs to the word before
+            out += ' ';
+            continue;
+        }
         if (word.size() > 1 && word[0] == '-') {
             std::size_t end = 1;
             while (end < word.size() && word[end] != ';' && word[end] != ',' && word[end] != ')')

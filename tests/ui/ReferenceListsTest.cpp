@@ -115,13 +115,14 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
     auto *backward = view<CVocView2>(1);
     ASSERT_TRUE(forward && backward);
     EXPECT_EQ(frame->activeView(), forward);
-    ASSERT_EQ(forward->model()->rowCount(), 3523);
+    ASSERT_EQ(forward->model()->rowCount(), 3948);
     EXPECT_EQ(forward->model()->headerData(0, Qt::Horizontal).toString(), u"Castellà"_qs);
     EXPECT_EQ(forward->model()->headerData(1, Qt::Horizontal).toString(), u"Català"_qs);
-    EXPECT_EQ(forward->header()->sectionSize(0), 350);
-    EXPECT_EQ(forward->model()->data(forward->model()->index(0, 0)).toString(), u"a tal efecto      "_qs);
+    EXPECT_EQ(forward->header()->sectionSize(0), 420);
+    EXPECT_EQ(forward->model()->data(forward->model()->index(0, 0)).toString(),
+              u"a tal efecto                            "_qs);
     EXPECT_EQ(cellText(forward, 0, 1), u"a aquest efecte"_qs);
-    EXPECT_EQ(cellText(forward, 3522, 0), u"zona franca"_qs);
+    EXPECT_EQ(cellText(forward, 3947, 0), u"zona franca"_qs);
     EXPECT_EQ(forward->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(forward->selectionBehavior(), QAbstractItemView::SelectRows);
 
@@ -132,7 +133,7 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
 
     frame->activateTab(1);
     EXPECT_EQ(notices.shown, 2);
-    ASSERT_EQ(backward->model()->rowCount(), 3523);
+    ASSERT_EQ(backward->model()->rowCount(), 3948);
     EXPECT_EQ(cellText(backward, 0, 0), u"a aquest efecte"_qs);
     EXPECT_EQ(cellText(backward, 0, 1), u"a tal efecto"_qs);
 
@@ -144,7 +145,7 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
     frame->activateTab(2);
     frame->activateTab(1);
     EXPECT_EQ(notices.shown, 2);
-    EXPECT_EQ(backward->model()->rowCount(), 3523);
+    EXPECT_EQ(backward->model()->rowCount(), 3948);
     EXPECT_EQ(cellText(backward, 0, 1), first);
 }
 
@@ -158,7 +159,7 @@ TEST_F(ReferenceLists, HeadingClicksSortAndOnlyTheLeftButtonCounts)
 
     clickHeading(list, 1);
     EXPECT_EQ(cellText(list, 0, 1), u"a aquest efecte"_qs);
-    EXPECT_EQ(cellText(list, 3522, 1), u"útil adj"_qs);
+    EXPECT_EQ(cellText(list, 3947, 1), u"útil adj"_qs);
     clickHeading(list, 1);
     EXPECT_EQ(cellText(list, 0, 1), u"útil adj"_qs);
     clickHeading(list, 1, Qt::RightButton);
@@ -219,12 +220,12 @@ TEST_F(ReferenceLists, AbbreviationsAndSymbols)
     EXPECT_TRUE(cellText(abbreviations, 0, 1).startsWith(u"àlies;"_qs));
     EXPECT_EQ(cellText(abbreviations, 324, 1), u"xec"_qs);
     EXPECT_EQ(abbreviations->selectionMode(), QAbstractItemView::ExtendedSelection);
-    ASSERT_EQ(symbols->model()->rowCount(), 110);
+    ASSERT_EQ(symbols->model()->rowCount(), 129);
     EXPECT_EQ(symbols->model()->headerData(0, Qt::Horizontal).toString(), u"Símbols/Sigles"_qs);
     EXPECT_EQ(symbols->model()->headerData(1, Qt::Horizontal).toString(), u"Descripció del Text"_qs);
     EXPECT_EQ(cellText(symbols, 0, 0), u"a"_qs);
     EXPECT_EQ(cellText(symbols, 0, 1), u"àrea"_qs);
-    EXPECT_EQ(cellText(symbols, 109, 1), u"watt"_qs);
+    EXPECT_EQ(cellText(symbols, 128, 1), u"watt"_qs);
     EXPECT_EQ(symbols->header()->sectionSize(1), 290);
 }
 

@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kVocabularyWidth = 18;
+constexpr std::size_t kVocabularyWidth = 40;
 constexpr std::size_t kAbbrevWidth = 18;
 constexpr std::size_t kMeaningWidth = 47;
 constexpr std::size_t kSymbolWidth = 8;
