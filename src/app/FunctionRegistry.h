@@ -7,14 +7,31 @@
 #include <span>
 #include <string_view>
 
-// A window kind: frame, view and document class. The frame and view together pick what the
-// window shows (both catalogues use the view CTCView and differ by frame).
+// What a window shows. The window layer builds each view with a switch over this enum.
+enum class ViewKind {
+    Start,
+    CommercialCatalogue,
+    AdministrationCatalogue,
+    DocumentText,
+    VocabularyCastilian,
+    VocabularyCatalan,
+    Numerals,
+    Abbreviations,
+    Symbols,
+    Treatments,
+    Municipalities,
+    Comarques,
+};
+
+// The view's name as its widget's object name ("commercialCatalogue", "numerals", ...).
+std::string_view viewName(ViewKind view);
+
+// A window kind: the view it shows, and whether its frame has the default child-frame style
+// (system menu, caption buttons), so that its tab can close it.
 struct WindowKind
 {
-    std::string_view frameClass;
-    std::string_view viewClass;
-    std::string_view documentClass;
-    bool captionButtons; // the default child-frame style (system menu, caption buttons)
+    ViewKind view = ViewKind::Start;
+    bool captionButtons = false;
 };
 
 struct FunctionDef

@@ -72,7 +72,14 @@ protected:
             return nullptr;
         tree->setCurrentIndex(found.first());
         QCoreApplication::processEvents();
-        return g_pCurrentForm;
+        return shownForm();
+    }
+
+    // The form the open catalogue shows, which its Document window follows.
+    COurFormView *shownForm() const
+    {
+        auto *text = qobject_cast<CPVView *>(frame->workbook()->frames().value(1)->viewWidget());
+        return text ? text->sourceForm() : nullptr;
     }
 
     // Turns to "Document", which generates the text of the current form, and returns it.
@@ -238,9 +245,9 @@ TEST_F(BadInput, PastesOutsideWindows1252AreRefusedInEveryFieldAndNothingIsLost)
                 const QModelIndex kind = model->index(row, 0, model->index(group, 0));
                 tree->setCurrentIndex(kind);
                 QCoreApplication::processEvents();
-                ASSERT_NE(g_pCurrentForm, nullptr);
+                ASSERT_NE(shownForm(), nullptr);
                 const QString kindName = kind.data().toString();
-                for (QLineEdit *field : g_pCurrentForm->findChildren<QLineEdit *>()) {
+                for (QLineEdit *field : shownForm()->findChildren<QLineEdit *>()) {
                     // A date picker holds a date, not text; the edit box of an editable choice
                     // list counts as a field.
                     if (!field->isEnabled() || field->isReadOnly() ||
@@ -301,7 +308,7 @@ TEST_F(BadInput, SaveToAFolderThatCannotTakeTheFileChangesNothing)
         dialogs::clearTestAnswers();
         dialogs::setNextFileName(target);
         dialogs::setNextAnswer(QMessageBox::Ok);
-        frame->routeCommand(cmd::SaveAsText);
+        frame->runCommand(cmd::SaveAsText);
         EXPECT_FALSE(QFile::exists(target)) << target.toStdString();
         EXPECT_TRUE(dialogs::lastMessage().contains(QDir::toNativeSeparators(target)))
             << target.toStdString() << ": " << dialogs::lastMessage().toStdString();

@@ -23,7 +23,7 @@ constexpr std::array<const char16_t *, kFunctionCount> kPictures = {
 } // namespace
 
 CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
-    : QDockWidget(QStringLiteral("List Bar"), parent), m_group(new QToolButton), m_list(new QListWidget)
+    : QDockWidget(QStringLiteral("Barra de funcions"), parent), m_group(new QToolButton), m_list(new QListWidget)
 {
     setObjectName(QStringLiteral("functionsBar"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -96,8 +96,8 @@ void CShortcutListDockBar::setLargeIcons(bool large)
 void CShortcutListDockBar::showContextMenu(const QPoint &pos)
 {
     QMenu menu(this);
-    QAction *large = menu.addAction(QStringLiteral("Large Icon"));
-    QAction *small = menu.addAction(QStringLiteral("Small Icon"));
+    QAction *large = menu.addAction(QStringLiteral("Icones grans"));
+    QAction *small = menu.addAction(QStringLiteral("Icones petites"));
     large->setCheckable(true);
     small->setCheckable(true);
     large->setChecked(m_large);

@@ -1,17 +1,16 @@
 #include "app/ui/ChildFrame.h"
 
 #include "app/ui/ChildView.h"
-#include "app/ui/ViewFactory.h"
 
 #include <QVBoxLayout>
 
-ChildFrame::ChildFrame(const WindowKind &kind, QWidget *parent) : QWidget(parent), m_kind(kind)
+ChildFrame::ChildFrame(const WindowKind &kind, QWidget *view, QWidget *parent)
+    : QWidget(parent), m_kind(kind), m_view(view)
 {
-    setObjectName(QString::fromUtf8(kind.frameClass.data(), qsizetype(kind.frameClass.size())));
+    setObjectName(QStringLiteral("childFrame"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_view = createView(kind, this);
-    m_view->setObjectName(QString::fromUtf8(kind.viewClass.data(), qsizetype(kind.viewClass.size())));
+    m_view->setParent(this);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
 }

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPushButton>
 #include <cstdio>
 #include <optional>
 
@@ -40,8 +41,28 @@ QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, con
     }
     if (refuseUnattended("message box", text))
         return QMessageBox::Cancel;
-    QMessageBox box(icon, QStringLiteral("Quelt"), text, buttons, parent);
+    QMessageBox box(icon, QStringLiteral("Plecta"), text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+bool confirmDiscard(QWidget *parent, const QString &text)
+{
+    g_lastMessage = text;
+    if (g_nextAnswer) {
+        const auto answer = *g_nextAnswer;
+        g_nextAnswer.reset();
+        return answer == QMessageBox::Discard;
+    }
+    if (refuseUnattended("question", text))
+        return false;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Plecta"), text, QMessageBox::Discard | QMessageBox::Cancel,
+                    parent);
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("Descarta"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancel·la"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Discard);
 }
 
 QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix)

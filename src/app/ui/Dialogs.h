@@ -9,9 +9,13 @@ class QWidget;
 
 namespace dialogs {
 
-// Message box titled "Quelt", the application name.
+// Message box titled "Plecta", the program's name.
 QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// Asks before something the user typed is thrown away: "Descarta" or "Cancel·la". Escape and
+// closing the box cancel. True when the user chose to discard.
+bool confirmDiscard(QWidget *parent, const QString &text);
 
 // The save-file dialog: asks before it replaces an existing file. Returns the chosen path with
 // the default suffix added when the name has none, or an empty string when cancelled.

@@ -1,6 +1,7 @@
 #include "forms/ui/FormPageBuilder.h"
 
 #include "forms/ui/CDatePicker.h"
+#include "forms/ui/FormTextBox.h"
 #include "text/ui/QtText.h"
 
 #include <QButtonGroup>
@@ -157,17 +158,18 @@ private:
             widget = label;
             break;
         }
+        case ItemKind::Box:
+            if (item.lines > 1) {
+                widget = new FormTextBox(item.lines);
+                expands = true;
+                break;
+            }
+            [[fallthrough]];
         case ItemKind::Edit:
-        case ItemKind::Today:
-        case ItemKind::Box: {
+        case ItemKind::Today: {
             auto *edit = new SizedLineEdit;
             qttext::installInputGate(edit);
-            if (item.kind == ItemKind::Box) {
-                // Drawn several lines high, yet one line of text like every field of a form.
-                edit->setFixedHeight(item.lines * edit->fontMetrics().lineSpacing() + 10);
-                edit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                expands = true;
-            }
+            expands = expands || item.kind == ItemKind::Box;
             widget = edit;
             break;
         }

@@ -12,6 +12,4 @@ public:
     explicit CTracView(QWidget *parent = nullptr);
 
     void initialUpdate() override;
-    bool answersCommand(int command) const override;
-    void runCommand(int command) override;
 };

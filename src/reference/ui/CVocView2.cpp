@@ -9,14 +9,13 @@ void CVocView2::initialUpdate()
     insertColumns();
 }
 
-void CVocView2::viewFocused()
+void CVocView2::viewActivated()
 {
-    if (m_focusCount > 0 && !m_filled) {
-        m_filled = true;
-        WaitNotice notice(window());
-        notice.showNow();
-        FillVocabularyList();
-        notice.close();
-    }
-    ++m_focusCount;
+    if (m_filled)
+        return;
+    m_filled = true;
+    WaitNotice notice(window());
+    notice.showNow();
+    FillVocabularyList();
+    notice.close();
 }
