@@ -345,8 +345,11 @@ bool CMainFrame::openFunction(int position)
     for (const WindowKind &kind : function->windowKinds()) {
         ChildFrame *frame = createWindow(kind);
         // Windows outside the tab set (a function without tabs) have an empty label.
+        const QString label = utf8(function->tabLabels[std::size_t(opened.size())]);
         if (function->showTabs)
-            frame->setTabLabel(utf8(function->tabLabels[std::size_t(opened.size())]));
+            frame->setTabLabel(label);
+        // Named for assistive technology as its tab, or as the function when it has none.
+        frame->viewWidget()->setAccessibleName(label.isEmpty() ? utf8(function->barText) : label);
         opened.append(frame);
     }
     QList<QWidget *> views;

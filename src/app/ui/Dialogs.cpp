@@ -57,8 +57,8 @@ bool confirmDiscard(QWidget *parent, const QString &text)
         return false;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Plecta"), text, QMessageBox::Discard | QMessageBox::Cancel,
                     parent);
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Descarta"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancel·la"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Descarta"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel·la"));
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
