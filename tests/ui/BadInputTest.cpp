@@ -175,7 +175,8 @@ protected:
             answered = true;
         });
         QTest::mouseClick(add, Qt::LeftButton);
-        EXPECT_TRUE(answered) << "no line dialog";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 5000)) << "no line dialog";
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000));
     }
 
     COurFormView *order = nullptr;

@@ -254,6 +254,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
             QTest::keyClick(dialog->field(2), Qt::Key_Return); // Enter confirms from any field
         });
         QTest::mouseClick(add, Qt::LeftButton);
+        ASSERT_TRUE(noModalLeft());
     }
     EXPECT_EQ(caption, u"Nova entrada"_qs);
     EXPECT_EQ(labels, (QStringList{u"Quantiat"_qs, u"Concepte"_qs, u"Preu Unitari"_qs, u"Total"_qs}));
@@ -278,6 +279,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     QTest::mouseClick(add, Qt::LeftButton);
+    ASSERT_TRUE(noModalLeft());
     whenModal([](QWidget *modal) {
         for (QPushButton *button : modal->findChildren<QPushButton *>()) {
             if (button->text() == u"Cancel·la"_qs)
@@ -286,6 +288,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
     });
     // A double click below the rows opens the same dialog.
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, list->viewport()->height() - 5));
+    ASSERT_TRUE(noModalLeft());
     EXPECT_EQ(list->topLevelItemCount(), 3);
     EXPECT_EQ(documentText(), text);
 }
@@ -308,6 +311,7 @@ TEST_F(CommercialDocuments, OrderAsksForFiveValuesAndTakesThemInOrder)
         }
     });
     QTest::mouseDClick(form->lineList()->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(noModalLeft());
     ASSERT_EQ(form->lineList()->topLevelItemCount(), 1);
     const QStringList lines = documentLines();
     EXPECT_EQ(lines[1], u"COMANDA NÚM.: 0"_qs);

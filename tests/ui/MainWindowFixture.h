@@ -106,3 +106,10 @@ inline void whenModal(std::function<void(QWidget *)> answer)
     });
     poll->start();
 }
+
+// Waits until no modal dialog is left: one opened without its own event loop is answered, and
+// its result taken, from the event loop.
+inline bool noModalLeft(int milliseconds = 5000)
+{
+    return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, milliseconds);
+}

@@ -30,6 +30,7 @@ CQueltApp::CQueltApp(int &argc, char **argv) : QApplication(argc, argv)
     setOrganizationName(QStringLiteral("Plecta"));
     setDesktopFileName(QStringLiteral("cat.plecta.Plecta"));
     setWindowIcon(pictures::icon(QStringLiteral(":/icons/plecta.svg"), {16, 32, 48}));
+    new dialogs::Answers(this); // where tests preset the answers of the modal dialogs
     // Before any widget: the file, print and message dialogs speak Catalan from the first one.
     m_translationProblem = loadTranslations();
 }

@@ -1,24 +1,51 @@
 #include "app/ui/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
 #include <cstdio>
 #include <optional>
+#include <utility>
 
 namespace dialogs {
+Answers::Answers(QObject *application) : QObject(application)
+{
+    setObjectName(QStringLiteral("dialogAnswers"));
+}
+
+Answers *Answers::of(QObject *application)
+{
+    return application ? application->findChild<Answers *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
 namespace {
 
-std::optional<QString> g_nextFileName;
-std::optional<QMessageBox::StandardButton> g_nextAnswer;
-QString g_lastMessage;
-bool g_unattended = false;
+// The application's answers, or nullptr: then every dialog is shown.
+Answers *answers()
+{
+    return Answers::of(QCoreApplication::instance());
+}
 
 bool refuseUnattended(const char *what, const QString &text)
 {
-    if (g_unattended)
+    const bool unattended = answers() && answers()->unattended;
+    if (unattended)
         std::fprintf(stderr, "unattended %s answered with cancel: %s\n", what, text.toLocal8Bit().constData());
-    return g_unattended;
+    return unattended;
+}
+
+// Takes the preset answer, if there is one.
+template <class T> std::optional<T> take(std::optional<T> Answers::*which)
+{
+    Answers *preset = answers();
+    return preset ? std::exchange(preset->*which, std::nullopt) : std::nullopt;
+}
+
+void remember(const QString &text)
+{
+    if (Answers *preset = answers())
+        preset->lastMessage = text;
 }
 
 QString withSuffix(const QString &path, const QString &defaultSuffix)
@@ -33,10 +60,9 @@ QString withSuffix(const QString &path, const QString &defaultSuffix)
 QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                     QMessageBox::StandardButtons buttons)
 {
-    g_lastMessage = text;
-    if (g_nextAnswer) {
-        const auto answer = *g_nextAnswer;
-        g_nextAnswer.reset();
+    remember(text);
+    if (const auto preset = take(&Answers::nextAnswer)) {
+        const auto answer = *preset;
         return answer;
     }
     if (refuseUnattended("message box", text))
@@ -47,10 +73,9 @@ QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, con
 
 bool confirmDiscard(QWidget *parent, const QString &text)
 {
-    g_lastMessage = text;
-    if (g_nextAnswer) {
-        const auto answer = *g_nextAnswer;
-        g_nextAnswer.reset();
+    remember(text);
+    if (const auto preset = take(&Answers::nextAnswer)) {
+        const auto answer = *preset;
         return answer == QMessageBox::Discard;
     }
     if (refuseUnattended("question", text))
@@ -67,11 +92,8 @@ bool confirmDiscard(QWidget *parent, const QString &text)
 
 QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix)
 {
-    if (g_nextFileName) {
-        const QString path = withSuffix(*g_nextFileName, defaultSuffix);
-        g_nextFileName.reset();
-        return path;
-    }
+    if (const auto preset = take(&Answers::nextFileName))
+        return withSuffix(*preset, defaultSuffix);
     if (refuseUnattended("save dialog", filter))
         return {};
     QFileDialog dialog(parent);
@@ -88,11 +110,8 @@ QString saveFileName(QWidget *parent, const QString &filter, const QString &defa
 
 QString openFileName(QWidget *parent)
 {
-    if (g_nextFileName) {
-        const QString path = *g_nextFileName;
-        g_nextFileName.reset();
-        return path;
-    }
+    if (const auto preset = take(&Answers::nextFileName))
+        return *preset;
     if (refuseUnattended("open dialog", {}))
         return {};
     return QFileDialog::getOpenFileName(parent);
@@ -100,29 +119,34 @@ QString openFileName(QWidget *parent)
 
 void setNextFileName(const QString &path)
 {
-    g_nextFileName = path;
+    if (Answers *preset = answers())
+        preset->nextFileName = path;
 }
 
 void setNextAnswer(QMessageBox::StandardButton answer)
 {
-    g_nextAnswer = answer;
+    if (Answers *preset = answers())
+        preset->nextAnswer = answer;
 }
 
 QString lastMessage()
 {
-    return g_lastMessage;
+    return answers() ? answers()->lastMessage : QString();
 }
 
 void setUnattended(bool unattended)
 {
-    g_unattended = unattended;
+    if (Answers *preset = answers())
+        preset->unattended = unattended;
 }
 
 void clearTestAnswers()
 {
-    g_nextFileName.reset();
-    g_nextAnswer.reset();
-    g_lastMessage.clear();
+    if (Answers *preset = answers()) {
+        preset->nextFileName.reset();
+        preset->nextAnswer.reset();
+        preset->lastMessage.clear();
+    }
 }
 
 } // namespace dialogs

@@ -3,7 +3,9 @@
 // advance and still run the real code path without blocking on a modal window.
 
 #include <QMessageBox>
+#include <QObject>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -21,6 +23,22 @@ bool confirmDiscard(QWidget *parent, const QString &text);
 // the default suffix added when the name has none, or an empty string when cancelled.
 QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix);
 QString openFileName(QWidget *parent);
+
+// The answers a test presets, kept by the application object (which owns one Answers object)
+// rather than in globals; with nothing preset, the real dialogs are shown.
+class Answers : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Answers(QObject *application);
+    // The application's, or nullptr when it has none.
+    static Answers *of(QObject *application);
+
+    std::optional<QString> nextFileName;
+    std::optional<QMessageBox::StandardButton> nextAnswer;
+    QString lastMessage;
+    bool unattended = false;
+};
 
 // Test seam: the next dialog of that kind returns this answer at once instead of showing.
 void setNextFileName(const QString &path);       // an empty path answers "cancel"

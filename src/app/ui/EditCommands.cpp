@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -73,7 +75,17 @@ bool EditCommands::isEditCommand(int command)
 
 void EditCommands::follow(QWidget *focus)
 {
-    // A dialog of its own (the search, a message) does not take the window's commands away.
+    // A dialog of its own (the search, a message) does not take the window's commands away, nor
+    // does the menu bar, which takes the focus while its menus are worked from the keyboard.
+    if (focus && (qobject_cast<QMenuBar *>(focus) || qobject_cast<QMenu *>(focus))) {
+        // A line edit drops its selection when the menu bar takes the focus (Alt+E); it is
+        // given back, so that "Copia" in the menu copies what was selected.
+        auto *edit = qobject_cast<QLineEdit *>(m_target.data());
+        if (edit && !edit->hasSelectedText() && m_selection.second > 0)
+            edit->setSelection(m_selection.first, m_selection.second);
+        emit changed();
+        return;
+    }
     if (focus && focus->window() != m_window)
         return;
     for (const QMetaObject::Connection &connection : std::as_const(m_watching))
@@ -81,8 +93,15 @@ void EditCommands::follow(QWidget *focus)
     m_watching.clear();
     m_target = textWidgetOf(focus);
     const auto notify = [this] { emit changed(); };
+    m_selection = {-1, 0};
     if (auto *edit = qobject_cast<QLineEdit *>(m_target.data())) {
-        m_watching << connect(edit, &QLineEdit::selectionChanged, this, notify)
+        const auto keepSelection = [this, edit] {
+            if (edit->hasFocus())
+                m_selection = {edit->selectionStart(), int(edit->selectedText().size())};
+        };
+        keepSelection();
+        m_watching << connect(edit, &QLineEdit::selectionChanged, this, keepSelection)
+                   << connect(edit, &QLineEdit::selectionChanged, this, notify)
                    << connect(edit, &QLineEdit::textChanged, this, notify);
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(m_target.data())) {
         m_watching << connect(plain, &QPlainTextEdit::selectionChanged, this, notify)

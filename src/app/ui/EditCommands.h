@@ -1,6 +1,7 @@
 #pragma once
 #include <QMetaObject>
 #include <QObject>
+#include <QPair>
 #include <QPointer>
 
 class QWidget;
@@ -32,4 +33,5 @@ private:
     QWidget *m_window;
     QPointer<QWidget> m_target;
     QList<QMetaObject::Connection> m_watching;
+    QPair<int, int> m_selection{-1, 0}; // a line edit's last selection while it had the focus
 };
