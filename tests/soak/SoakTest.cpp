@@ -8,7 +8,7 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
-#include "app/ui/ChildFrame.h"
+#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 
 #include <QAbstractItemModel>

@@ -5,7 +5,7 @@
 #include "MainWindowFixture.h"
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
-#include "app/ui/ChildFrame.h"
+#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 #include "forms/FormDescription.h"
 #include "forms/ui/COurFormView.h"

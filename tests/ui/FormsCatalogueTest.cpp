@@ -6,7 +6,7 @@
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "app/ui/ChildFrame.h"
+#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/CDlgListAskItems.h"

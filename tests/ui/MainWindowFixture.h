@@ -5,8 +5,8 @@
 
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"

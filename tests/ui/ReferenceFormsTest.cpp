@@ -4,7 +4,7 @@
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "app/ui/ChildFrame.h"
+#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 #include "reference/ui/CNumView.h"
 #include "reference/ui/CTracView.h"

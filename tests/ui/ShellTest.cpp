@@ -3,13 +3,13 @@
 #include "app/Commands.h"
 #include "app/FunctionRegistry.h"
 #include "app/ui/CAboutDlg.h"
-#include "app/ui/CDialogSkin.h"
+#include "shell/ui/CDialogSkin.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
 #include "app/ui/CStaticLink.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
 #include "MainWindowFixture.h"
@@ -279,25 +279,39 @@ TEST(Splash, ClosesOnAClickAndOnItsTimer)
     EXPECT_TRUE(keyed.isNull());
 }
 
-TEST(AboutBox, LinksTurnVisitedOnlyWhenTheDesktopOpensThem)
+TEST(AboutBox, LinksOpenByClickOrKeyboardAndTurnVisitedOnlyWhenTheDesktopOpensThem)
 {
-    static QStringList opened;
-    static bool succeed = true;
-    CStaticLink::setOpener([](const QString &target) {
+    QStringList opened;
+    bool succeed = true;
+    const auto opener = [&](const QString &target) {
         opened << target;
         return succeed;
-    });
+    };
     {
         CAboutDlg about;
+        about.setOpener(opener);
+        about.show();
+        about.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
         CStaticLink *link = about.links()[0];
         EXPECT_EQ(link->target(), u"https://optimot.gencat.cat"_qs);
-        EXPECT_EQ(link->currentColour(), QColor(0, 0, 255));
-        QTest::mouseClick(link, Qt::LeftButton);
+        EXPECT_EQ(link->currentColour(), link->palette().color(QPalette::Link));
+        EXPECT_TRUE(link->text().contains(link->palette().color(QPalette::Link).name()));
+
+        // From the keyboard: Tab reaches the link and its anchor, Enter follows it.
+        link->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(link->hasFocus());
+        if (!link->hasSelectedText())
+            QTest::keyClick(link, Qt::Key_Tab);
+        QTest::keyClick(link, Qt::Key_Return);
+        ASSERT_EQ(opened, QStringList{u"https://optimot.gencat.cat"_qs});
         EXPECT_TRUE(link->visited());
-        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+        EXPECT_EQ(link->currentColour(), link->palette().color(QPalette::LinkVisited));
+        EXPECT_TRUE(link->text().contains(link->palette().color(QPalette::LinkVisited).name()));
 
         succeed = false;
-        QTest::mouseClick(about.links()[1], Qt::LeftButton);
+        emit about.links()[1]->linkActivated(about.links()[1]->target());
+        EXPECT_EQ(opened.last(), u"https://www.termcat.cat"_qs);
         EXPECT_FALSE(about.links()[1]->visited()) << "a refused link stays unvisited";
     }
     CAboutDlg fresh;
@@ -305,9 +319,9 @@ TEST(AboutBox, LinksTurnVisitedOnlyWhenTheDesktopOpensThem)
 
     succeed = true;
     CStaticLink own(u"https://www.softcatala.org"_qs);
-    QTest::mouseClick(&own, Qt::LeftButton);
+    own.setOpener(opener);
+    emit own.linkActivated(QString());
     EXPECT_EQ(opened.last(), u"https://www.softcatala.org"_qs) << "an empty target opens the link's own text";
-    CStaticLink::setOpener(nullptr);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltView.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/Pictures.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"

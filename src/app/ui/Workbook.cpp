@@ -1,7 +1,7 @@
 #include "app/ui/Workbook.h"
 
-#include "app/ui/ChildFrame.h"
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/ChildView.h"
 
 #include <QStackedWidget>
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #include "forms/ui/CPVView.h"
 
 #include "app/Commands.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/Dialogs.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CTCView.h"
 #include "text/ui/QtText.h"

@@ -1,7 +1,7 @@
 #include "reference/ui/COurListView.h"
 
 #include "app/Commands.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/Dialogs.h"
 #include "reference/ReferenceLists.h"
 #include "reference/ReportRows.h"
 #include "reference/ui/CDlgSearch.h"

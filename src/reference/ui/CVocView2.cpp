@@ -1,6 +1,6 @@
 #include "reference/ui/CVocView2.h"
 
-#include "app/ui/WaitNotice.h"
+#include "shell/ui/WaitNotice.h"
 
 CVocView2::CVocView2(QWidget *parent) : CVocView(reflist::VocabularyDirection::CatalaCastella, parent) {}
 

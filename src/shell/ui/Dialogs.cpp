@@ -1,4 +1,4 @@
-#include "app/ui/Dialogs.h"
+#include "shell/ui/Dialogs.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

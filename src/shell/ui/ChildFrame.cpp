@@ -1,6 +1,6 @@
-#include "app/ui/ChildFrame.h"
+#include "shell/ui/ChildFrame.h"
 
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildView.h"
 
 #include <QVBoxLayout>
 

@@ -1,4 +1,4 @@
-#include "app/ui/EditCommands.h"
+#include "shell/ui/EditCommands.h"
 
 #include "app/Commands.h"
 
