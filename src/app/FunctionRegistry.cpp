@@ -11,20 +11,20 @@ constexpr WindowKind kNone{};
 
 // clang-format off
 constexpr std::array<FunctionDef, kFunctionCount> kFunctions = {{
-    {0, "Textos de l'empresa", cmd::OpenCommercial, "Textos comercials",
+    {0, "Textos de l'empresa", cmd::OpenCommercial,
      {kCommercialCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true, false},
-    {1, "Administració Pública", cmd::OpenAdministration, "&Administració pública",
+    {1, "Administració Pública", cmd::OpenAdministration,
      {kAdministrationCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true, false},
-    {2, "Vocabulari", cmd::OpenVocabulary, "&Vocabulari",
+    {2, "Vocabulari", cmd::OpenVocabulary,
      {WindowKind{ViewKind::VocabularyCastilian, false}, WindowKind{ViewKind::VocabularyCatalan, false},
       WindowKind{ViewKind::Numerals, true}},
      {"Castellà - Català", "Català - Castellà", "Numerals"}, 3, true, true},
-    {3, "Abreviacions", cmd::OpenAbbreviations, "A&breviacions",
+    {3, "Abreviacions", cmd::OpenAbbreviations,
      {WindowKind{ViewKind::Abbreviations, false}, WindowKind{ViewKind::Symbols, true}, kNone},
      {"Abreviatures", "Símbols i sigles", ""}, 2, true, false},
-    {4, "Tractaments protocol.laris", cmd::OpenTreatments, "&Tractaments protol·laris",
+    {4, "Tractaments protocol.laris", cmd::OpenTreatments,
      {WindowKind{ViewKind::Treatments, true}, kNone, kNone}, {"", "", ""}, 1, false, false},
-    {5, "Índex de municipis i comarques", cmd::OpenMunicipalities, "&Índex de municipis i comarques",
+    {5, "Índex de municipis i comarques", cmd::OpenMunicipalities,
      {WindowKind{ViewKind::Municipalities, true}, WindowKind{ViewKind::Comarques, true}, kNone},
      {"Municipis", "Comarques", ""}, 2, true, false},
 }};

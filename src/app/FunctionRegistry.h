@@ -36,15 +36,14 @@ struct WindowKind
 
 struct FunctionDef
 {
-    int position;                  // place in the Functions bar
-    std::string_view barText;      // text in the Functions bar
+    int position;             // place in the Functions bar
+    std::string_view barText; // text in the Functions bar
     int menuCommand;
-    std::string_view menuText;     // with its mnemonic ampersand
     std::array<WindowKind, 3> windows;
     std::array<std::string_view, 3> tabLabels;
     std::size_t windowCount;
     bool showTabs;
-    bool waitNotice;               // the "Esperi" notice while the windows are built
+    bool waitNotice; // the "Esperi" notice while the windows are built
 
     std::span<const WindowKind> windowKinds() const { return {windows.data(), windowCount}; }
 };

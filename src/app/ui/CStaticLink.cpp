@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QUrl>
 
 namespace {
@@ -39,6 +40,18 @@ void CStaticLink::setOpener(Opener opener)
 QColor CStaticLink::currentColour() const
 {
     return palette().color(m_visited ? QPalette::LinkVisited : QPalette::Link);
+}
+
+void CStaticLink::keyPressEvent(QKeyEvent *event)
+{
+    // Reached with Tab, the link follows on Enter or Space, like a button.
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        follow();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void CStaticLink::follow()

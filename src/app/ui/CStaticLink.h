@@ -24,6 +24,9 @@ public:
     // What opens a target: the desktop's default program unless another is given (tests).
     void setOpener(Opener opener);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void follow();
     void render();

@@ -70,8 +70,7 @@ const QString kPreparationName = QStringLiteral("picturePreparation");
 class Preparation : public QObject
 {
 public:
-    Preparation(std::span<const Picture *const> pictures, qreal ratio, QObject *owner)
-        : QObject(owner), m_ratio(ratio)
+    Preparation(std::span<const Picture *const> pictures, qreal ratio, QObject *owner) : QObject(owner), m_ratio(ratio)
     {
         setObjectName(kPreparationName);
         std::vector<std::promise<QImage>> promises(pictures.size());
