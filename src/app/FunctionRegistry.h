@@ -23,7 +23,7 @@ enum class ViewKind {
     Comarques,
 };
 
-// The view's name as its widget's object name ("commercialCatalogue", "numerals", ...).
+// The view's name as its widget's object name ("commercialCatalogue", "numeralsForm", ...).
 std::string_view viewName(ViewKind view);
 
 // A window kind: the view it shows, and whether its frame has the default child-frame style
