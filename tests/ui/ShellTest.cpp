@@ -148,6 +148,20 @@ TEST_F(Shell, EveryFunctionOpensItsWindowsByMenuAndByTheFunctionsBar)
     }
 }
 
+TEST_F(Shell, FunctionsBarOpensAFunctionFromTheKeyboard)
+{
+    QListWidget *list = frame->functionsBar()->list();
+    list->setFocus();
+    list->setCurrentRow(5);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(tabLabels(), (QStringList{u"Municipis"_qs, u"Comarques"_qs}));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Enter);
+    EXPECT_EQ(frame->workbook()->frames().size(), 1) << "the treatments";
+    EXPECT_FALSE(frame->workbook()->isTabStripVisible());
+}
+
 TEST_F(Shell, ReopeningAFunctionReplacesItsWindowsAndTheStartWindowNeverComesBack)
 {
     frame->openStartWindow();

@@ -3,6 +3,7 @@
 #include "app/FunctionRegistry.h"
 #include "app/ui/Pictures.h"
 
+#include <QAction>
 #include <QHash>
 #include <QListWidget>
 #include <QMenu>
@@ -68,6 +69,15 @@ CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { emit itemClicked(m_list->row(item)); });
     connect(m_list, &QWidget::customContextMenuRequested, this, &CShortcutListDockBar::showContextMenu);
+    // From the keyboard: the arrows choose a function, Enter opens it.
+    auto *open = new QAction(m_list);
+    open->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    open->setShortcutContext(Qt::WidgetShortcut);
+    m_list->addAction(open);
+    connect(open, &QAction::triggered, this, [this] {
+        if (m_list->currentRow() >= 0)
+            emit itemClicked(m_list->currentRow());
+    });
     layout->addWidget(m_list, 1);
     setWidget(inside);
     setLargeIcons(true);
