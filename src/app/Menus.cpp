@@ -73,8 +73,8 @@ std::span<const KeyBinding> extraKeys()
 std::string_view menuPrompt(int command)
 {
     switch (command) {
-    case cmd::About: return "Display program information, version number and copyright";
-    case cmd::Exit: return "Quit the application; prompts to save documents";
+    case cmd::About: return "Mostra la informació del programa, la versió i la llicència";
+    case cmd::Exit: return "Surt del programa; abans pregunta si es descarta el text escrit";
     default: return {};
     }
 }

@@ -12,8 +12,8 @@
 // - edit(id, initial, size): a one-line text box with its initial text. size is Short, Medium,
 //   Long or Fill (takes the rest of the line, the default).
 // - today(id, size): a text box that starts with today's long date text (the commercial forms).
-// - box(id, initial, lines): a large text box across the page, drawn lines high; a box drawn
-//   more than one line high takes several lines of text (they reach the document as CR LF).
+// - box(id, initial, lines): a large text box across the page, drawn lines high. With more than
+//   one line it is multi-line and word-wrapped; a line break reaches the document as CR LF.
 // - datePicker(id): a date picker showing today's date as long Catalan text.
 // - choice(id, items, editable): a choice list, kept in alphabetical order, first item selected.
 // - radio(id, text, checked): a radio button; the radio buttons of one form form one group.

@@ -10,6 +10,7 @@
 #include "forms/ui/CPVView.h"
 #include "forms/ui/CTCView.h"
 #include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/FormTextBox.h"
 #include "models/DateText.h"
 #include "models/DocumentModels.h"
 #include "text/ui/QtText.h"
@@ -82,8 +83,10 @@ std::string today()
 }
 
 // Replaces a box's text by typing, as a user does; the keys carry any Windows-1252 letter.
-void typeInto(QLineEdit *edit, const QString &text)
+// Types over the whole text of a one-line field or a large text box.
+void typeInto(QWidget *edit, const QString &text)
 {
+    ASSERT_NE(edit, nullptr);
     QTest::mouseClick(edit, Qt::LeftButton);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     for (QChar c : text)
@@ -241,6 +244,14 @@ TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
                 typeInto(edit, typed);
                 ASSERT_EQ(edit->text(), typed);
                 values[item.id] = qttext::toCp1252(typed);
+            } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
+                // Two lines: the break reaches the document as CR LF.
+                typeInto(box, QStringLiteral("camp %1 plaça").arg(item.id));
+                QTest::keyClick(box, Qt::Key_Return);
+                for (QChar c : QStringLiteral(u"segona línia"))
+                    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                values[item.id] =
+                    qttext::toCp1252(QStringLiteral("camp %1 plaça").arg(item.id)) + "\r\nsegona l\xEDnia";
             } else if (auto *list = qobject_cast<QComboBox *>(widget)) {
                 QTest::keyClick(list, Qt::Key_Down);
                 values[item.id] = qttext::toCp1252(list->currentText());
@@ -303,7 +314,7 @@ TEST_F(AdministrationFormsWindow, ThroughTheMainWindow)
     COurFormView *report = shown();
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(report->objectName(), QStringLiteral("CAPViewDenuncia"));
-    typeInto(qobject_cast<QLineEdit *>(report->fieldWidget(1045)), QStringLiteral("Que el forn fa fum."));
+    typeInto(report->fieldWidget(1045), QStringLiteral("Que el forn fa fum."));
     std::string expected;
     report->GenerateText(expected);
     const std::string text = documentTab();

@@ -4,7 +4,7 @@
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "app/ui/ChildFrame.h"
+#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 #include "reference/ui/CNumView.h"
 #include "reference/ui/CTracView.h"
@@ -111,12 +111,12 @@ TEST_F(ReferenceForms, TreatmentsAreShownReadOnlyFromTheHeading)
     // Selecting and copying work; copy comes through the command chain as from Ctrl+C.
     QTest::keyClick(text, Qt::Key_End, Qt::ShiftModifier);
     frame->updateActions();
-    ASSERT_TRUE(frame->isAnswered(cmd::EditCopy));
+    ASSERT_TRUE(frame->commandEnabled(cmd::EditCopy));
     QApplication::clipboard()->clear();
-    frame->routeCommand(cmd::EditCopy);
+    frame->runCommand(cmd::EditCopy);
     EXPECT_EQ(QApplication::clipboard()->text(), u" TRACTAMENTS\t\t\t     CÀRRECS"_qs);
-    EXPECT_FALSE(frame->isAnswered(cmd::SaveAsText));
-    EXPECT_FALSE(frame->isAnswered(cmd::Print));
+    EXPECT_FALSE(frame->commandEnabled(cmd::SaveAsText));
+    EXPECT_FALSE(frame->commandEnabled(cmd::Print));
 }
 
 TEST_F(ReferenceForms, ReopeningTheTreatmentsShowsTheTopAgain)

@@ -5,8 +5,8 @@
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/Workbook.h"
 #include "reference/ui/CComView.h"
 #include "reference/ui/CDlgSearch.h"
@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -69,8 +70,7 @@ protected:
 class ReferenceLists : public MainWindowTest
 {
 protected:
-    template <class View>
-    View *view(int tab) const
+    template <class View> View *view(int tab) const
     {
         return qobject_cast<View *>(frame->workbook()->frames().at(tab)->viewWidget());
     }
@@ -147,6 +147,25 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
     EXPECT_EQ(notices.shown, 2);
     EXPECT_EQ(backward->model()->rowCount(), 3948);
     EXPECT_EQ(cellText(backward, 0, 1), first);
+}
+
+TEST_F(ReferenceLists, LeavingTheVocabularyFillsNothingOnTheWayOut)
+{
+    NoticeWatcher notices;
+    frame->openFunction(2);
+    const QPointer<CVocView2> backward = view<CVocView2>(1);
+    ASSERT_TRUE(backward);
+    ASSERT_EQ(notices.shown, 1);
+    // Closing "Castellà - Català" must not bring "Català - Castellà" forward to be filled.
+    ASSERT_TRUE(frame->openFunction(5));
+    EXPECT_EQ(notices.shown, 1) << "no notice on the way out";
+    if (backward) {
+        EXPECT_EQ(backward->model()->rowCount(), 0) << "a closing list was filled";
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(backward.isNull());
+    EXPECT_EQ(frame->activeView(), view<CMuniView>(0));
+    EXPECT_TRUE(frame->showsMenu129());
 }
 
 TEST_F(ReferenceLists, HeadingClicksSortAndOnlyTheLeftButtonCounts)
@@ -236,7 +255,7 @@ TEST_F(ReferenceLists, SearchIsOfferedOnlyByTheThreeSearchableLists)
         int function, tab;
         bool searchable;
     };
-    const Case cases[] = {{2, 0, true}, {2, 1, true}, {2, 2, false}, {3, 0, false},
+    const Case cases[] = {{2, 0, true},  {2, 1, true}, {2, 2, false}, {3, 0, false},
                           {3, 1, false}, {5, 0, true}, {5, 1, false}, {4, 0, false}};
     for (const Case &c : cases) {
         frame->openFunction(c.function);
@@ -316,31 +335,38 @@ TEST_F(ReferenceLists, CopyingARowPutsNothingOnTheClipboard)
                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     QApplication::clipboard()->setText(u"abans"_qs);
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    frame->routeCommand(cmd::EditCopy);
+    EXPECT_FALSE(frame->runCommand(cmd::EditCopy)) << "a list is no text field";
+    EXPECT_FALSE(frame->action(cmd::EditCopy)->isEnabled());
     EXPECT_EQ(QApplication::clipboard()->text(), u"abans"_qs);
 }
 
-TEST_F(ReferenceLists, RowsArePaintedInAlternatingColoursWithoutHighlightAndUnclipped)
+TEST_F(ReferenceLists, RowsAreStripedTheSelectionShowsAndTextsRunOnUnclipped)
 {
     frame->openFunction(5);
     frame->activateTab(1);
     auto *list = view<CComView>(1);
-    list->selectionModel()->select(list->model()->index(0, 0),
-                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_EQ(list->palette().color(QPalette::Base), QColor(236, 228, 220));
+    EXPECT_EQ(list->palette().color(QPalette::AlternateBase), QColor(216, 208, 200));
+    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     list->header()->resizeSection(0, 20); // far narrower than "Alt Camp"
     QApplication::processEvents();
     const QImage image = list->viewport()->grab().toImage();
     const QRect row0 = list->visualRect(list->model()->index(0, 0));
     const QRect row1 = list->visualRect(list->model()->index(1, 0));
+    const QRect row2 = list->visualRect(list->model()->index(2, 0));
     const int right = list->viewport()->width() - 3;
-    EXPECT_EQ(QColor(image.pixel(right, row0.center().y())), QColor(236, 228, 220)) << "selected, not highlighted";
+    const QColor selected(image.pixel(right, row0.center().y()));
+    EXPECT_NE(selected, QColor(236, 228, 220)) << "a selected row is drawn as selected";
+    EXPECT_TRUE(selected == list->palette().color(QPalette::Active, QPalette::Highlight) ||
+                selected == list->palette().color(QPalette::Inactive, QPalette::Highlight));
     EXPECT_EQ(QColor(image.pixel(right, row1.center().y())), QColor(216, 208, 200));
+    EXPECT_EQ(QColor(image.pixel(right, row2.center().y())), QColor(236, 228, 220));
 
-    // "Alt Camp" runs on past its 20-pixel column.
+    // "Alt Camp" runs on past its 20-pixel column, over the selection.
     bool textPastTheColumn = false;
     for (int x = 30; x < 120 && !textPastTheColumn; ++x)
         for (int y = row0.top(); y <= row0.bottom(); ++y)
-            if (QColor(image.pixel(x, y)) != QColor(236, 228, 220))
+            if (QColor(image.pixel(x, y)) != selected)
                 textPastTheColumn = true;
     EXPECT_TRUE(textPastTheColumn);
 

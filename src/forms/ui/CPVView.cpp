@@ -1,19 +1,23 @@
 #include "forms/ui/CPVView.h"
 
 #include "app/Commands.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/Dialogs.h"
 #include "forms/ui/COurFormView.h"
+#include "forms/ui/CTCView.h"
 #include "text/ui/QtText.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace {
 
@@ -57,13 +61,19 @@ void CPVView::initialUpdate()
     setTabStopDistance(8 * QFontMetricsF(m_font).horizontalAdvance(u' '));
 }
 
+void CPVView::followCatalogue(CTCView *catalogue)
+{
+    m_form = catalogue->shownForm();
+    connect(catalogue, &CTCView::shownFormChanged, this, [this](COurFormView *form) { m_form = form; });
+}
+
 void CPVView::viewActivated()
 {
     // Whatever was changed here gives way to a fresh copy of the form's text.
-    if (!g_pCurrentForm)
+    if (!m_form)
         return;
     std::string text;
-    g_pCurrentForm->GenerateText(text);
+    m_form->GenerateText(text);
     setDocumentBytes(text);
 }
 
@@ -90,11 +100,7 @@ bool CPVView::answersCommand(int command) const
     case cmd::SaveAsText:
     case cmd::Print:
     case cmd::FilePrint:
-    case cmd::PrintPreview:
-    case cmd::EditCut:
-    case cmd::EditCopy:
-    case cmd::EditPaste:
-    case cmd::EditUndo: return true;
+    case cmd::PrintPreview: return true;
     default: return false;
     }
 }
@@ -106,17 +112,13 @@ void CPVView::runCommand(int command)
     case cmd::Print:
     case cmd::FilePrint: print(); break;
     case cmd::PrintPreview: printPreview(); break;
-    case cmd::EditCut: cut(); break;
-    case cmd::EditCopy: copy(); break;
-    case cmd::EditPaste: paste(); break;
-    case cmd::EditUndo: undo(); break;
     default: break;
     }
 }
 
 bool CPVView::saveAs()
 {
-    const QString path = dialogs::saveFileName(this, QStringLiteral("Text File (*.txt)"), QStringLiteral("txt"));
+    const QString path = dialogs::saveFileName(this, QStringLiteral("Fitxer de text (*.txt)"), QStringLiteral("txt"));
     if (path.isEmpty())
         return false;
     return saveTo(path);
@@ -133,11 +135,11 @@ bool CPVView::saveTo(const QString &path)
     } else if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.flush()) {
         // The explicit flush matters: a short write while the file is closed (a full disk)
         // would otherwise go unnoticed and the truncated file would replace the old one.
-        reason = file.errorString();
+        const bool known = file.error() != QFileDevice::NoError && file.error() != QFileDevice::UnspecifiedError;
+        reason = known ? file.errorString()
+                       : QStringLiteral("No s'ha pogut escriure el fitxer sencer: potser el disc és ple.");
         file.cancelWriting();
         file.commit();
-        if (reason.isEmpty() || reason == u"Unknown error")
-            reason = QStringLiteral("No s'ha pogut escriure el fitxer sencer: potser el disc és ple.");
     } else if (!file.commit()) {
         reason = file.errorString();
     }
@@ -149,20 +151,39 @@ bool CPVView::saveTo(const QString &path)
     return false;
 }
 
-void CPVView::renderTo(QPrinter *printer) const
+bool CPVView::renderTo(QPrinter *printer) const
 {
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    // Laid out at the printer's resolution, a page of the paint rectangle at a time.
     QTextDocument pages;
+    pages.documentLayout()->setPaintDevice(printer);
     pages.setDefaultFont(m_font);
+    pages.setDocumentMargin(0);
+    const QRectF page(QPointF(0, 0), printer->pageLayout().paintRectPixels(printer->resolution()).size());
+    pages.setPageSize(page.size());
     pages.setPlainText(expandTabs(toPlainText()));
-    pages.print(printer);
+    const int count = std::max(1, pages.pageCount());
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !printer->newPage())
+            return false;
+        painter.save();
+        painter.translate(0, -i * page.height());
+        pages.drawContents(&painter, page.translated(0, i * page.height()));
+        painter.restore();
+    }
+    return painter.end() && printer->printerState() != QPrinter::Error;
 }
 
 void CPVView::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        renderTo(&printer);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!renderTo(&printer))
+        reportPrintFailure(printer, QStringLiteral("No s'ha pogut imprimir el document."));
 }
 
 void CPVView::printPreview()
@@ -170,8 +191,22 @@ void CPVView::printPreview()
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Previsualitza la impressió"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CPVView::renderTo);
+    bool failed = false;
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &failed](QPrinter *target) { failed = !renderTo(target) || failed; });
     preview.exec();
+    if (failed)
+        reportPrintFailure(printer, QStringLiteral("No s'ha pogut previsualitzar la impressió."));
+}
+
+void CPVView::reportPrintFailure(const QPrinter &printer, const QString &what)
+{
+    const QString where =
+        printer.outputFileName().isEmpty()
+            ? QStringLiteral("la impressora «%1»").arg(printer.printerName())
+            : QStringLiteral("el fitxer «%1»").arg(QDir::toNativeSeparators(printer.outputFileName()));
+    dialogs::message(this, QMessageBox::Warning,
+                     what + QStringLiteral("\n\n") + QStringLiteral("No s'ha pogut escriure a %1.").arg(where));
 }
 
 void CPVView::keyPressEvent(QKeyEvent *event)

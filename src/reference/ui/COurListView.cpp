@@ -1,7 +1,7 @@
 #include "reference/ui/COurListView.h"
 
 #include "app/Commands.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/Dialogs.h"
 #include "reference/ReferenceLists.h"
 #include "reference/ReportRows.h"
 #include "reference/ui/CDlgSearch.h"
@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 
 namespace {
 // Room between a column's left edge and its text, as report lists leave it.
@@ -19,10 +20,37 @@ constexpr int kTextIndent = 6;
 const QColor COurListView::kEvenRowColour(236, 228, 220);
 const QColor COurListView::kOddRowColour(216, 208, 200);
 
+namespace {
+
+// Cells painted by the style without their text, which the view draws over the whole row.
+class TextlessDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text.clear();
+    }
+};
+
+} // namespace
+
 COurListView::COurListView(const reflist::ReferenceList &list, QWidget *parent)
     : QTreeView(parent), m_list(list), m_model(new ReportModel(this))
 {
     setModel(m_model);
+    setItemDelegate(new TextlessDelegate(this));
+    // The two stripe colours are the palette's base and alternate base; the stripes go by
+    // position, so they stay in place after a sort.
+    QPalette stripes = palette();
+    stripes.setColor(QPalette::Base, kEvenRowColour);
+    stripes.setColor(QPalette::AlternateBase, kOddRowColour);
+    setPalette(stripes);
+    setAlternatingRowColors(true);
+    setAllColumnsShowFocus(true);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setIndentation(0);
@@ -104,7 +132,7 @@ void COurListView::FindInList()
     }
     const QModelIndex index = m_model->index(found, 0);
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    scrollTo(index, EnsureVisible);
+    scrollTo(index, PositionAtCenter);
 }
 
 bool COurListView::answersCommand(int command) const
@@ -120,13 +148,29 @@ void COurListView::runCommand(int command)
 
 void COurListView::drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    const QRect row(0, option.rect.y(), viewport()->width(), option.rect.height());
-    painter->fillRect(row, index.row() % 2 == 0 ? kEvenRowColour : kOddRowColour);
+    // The style draws the stripes, the selection and the focus; the cells draw no text of their
+    // own (see TextlessDelegate), so that each text can start at its column's left edge and run
+    // on past the right one: only the list's own edge stops it.
+    QTreeView::drawRow(painter, option, index);
+    const bool selected = selectionModel() && selectionModel()->isRowSelected(index.row(), index.parent());
 
-    // Each text starts at its column's left edge and runs on past the right one: only the list's
-    // own edge stops it.
-    painter->setPen(palette().color(QPalette::Text));
+    // Past the last column the row goes on to the list's edge, in its stripe or as selected.
+    const int end = header()->length() - header()->offset();
+    if (end < viewport()->width()) {
+        QStyleOptionViewItem rest = option;
+        rest.rect = QRect(end, option.rect.y(), viewport()->width() - end, option.rect.height());
+        rest.features.setFlag(QStyleOptionViewItem::Alternate, index.row() % 2 == 1);
+        rest.state.setFlag(QStyle::State_Selected, selected);
+        style()->drawPrimitive(QStyle::PE_PanelItemViewRow, &rest, painter, this);
+        if (selected)
+            style()->drawPrimitive(QStyle::PE_PanelItemViewItem, &rest, painter, this);
+    }
+
+    const QPalette::ColorGroup group = isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+    painter->save();
+    painter->setPen(palette().color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(font());
+    const QRect row(0, option.rect.y(), viewport()->width(), option.rect.height());
     const int columns = m_model->columnCount();
     for (int column = 0; column < columns; ++column) {
         if (header()->isSectionHidden(column))
@@ -138,6 +182,7 @@ void COurListView::drawRow(QPainter *painter, const QStyleOptionViewItem &option
         painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                           m_model->data(m_model->index(index.row(), column)).toString());
     }
+    painter->restore();
 }
 
 void COurListView::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildView.h"
 #include "reference/ListSort.h"
 
 #include <QColor>
@@ -10,9 +10,9 @@ namespace reflist {
 struct ReferenceList;
 }
 
-// Base of every reference list: a report list whose rows the program paints itself, in two
-// colours that alternate by position (so the stripes stay after a sort), each text on one line,
-// vertically centred and not clipped to its column, with no selection highlight. Sortable lists
+// Base of every reference list: a report list striped in two colours that alternate by position
+// (so the stripes stay after a sort), selection and focus drawn by the style, each text on one
+// line, vertically centred and not clipped to its column. Sortable lists
 // sort by a click on a column heading; searchable ones answer the search command. Headings,
 // widths, contents and both abilities come from the list's entry in the core's table.
 class COurListView : public QTreeView, public ChildView

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildView.h"
 
 #include <QTextEdit>
 
@@ -12,6 +12,4 @@ public:
     explicit CTracView(QWidget *parent = nullptr);
 
     void initialUpdate() override;
-    bool answersCommand(int command) const override;
-    void runCommand(int command) override;
 };
