@@ -16,9 +16,9 @@ namespace reflist {
 
 // The parts of the handbook, in the order the search gives its hits.
 enum class HandbookPart { Vocabulary, Abbreviations, Symbols, Municipalities, Comarques, Treatments };
-inline constexpr std::array kHandbookParts = {HandbookPart::Vocabulary,     HandbookPart::Abbreviations,
-                                              HandbookPart::Symbols,        HandbookPart::Municipalities,
-                                              HandbookPart::Comarques,      HandbookPart::Treatments};
+inline constexpr std::array kHandbookParts = {HandbookPart::Vocabulary, HandbookPart::Abbreviations,
+                                              HandbookPart::Symbols,    HandbookPart::Municipalities,
+                                              HandbookPart::Comarques,  HandbookPart::Treatments};
 
 // The part's name on the command line ("vocabulary", ..., "treatments").
 std::string_view partName(HandbookPart part);

@@ -53,8 +53,7 @@ unsigned char lowerAt(std::string_view text, std::size_t i)
 }
 
 // Folds `text`, telling `placed` the source range [begin, end) of every folded byte appended.
-template <class Placed>
-std::string fold(std::string_view text, Placed placed)
+template <class Placed> std::string fold(std::string_view text, Placed placed)
 {
     std::string out;
     out.reserve(text.size());
@@ -167,8 +166,9 @@ std::vector<TextSpan> matchedSpans(std::string_view text, const std::vector<std:
         for (std::size_t at = folded.find(word); at != std::string::npos; at = folded.find(word, at + 1))
             spans.push_back({sources[at].begin, sources[at + word.size() - 1].end});
     }
-    std::sort(spans.begin(), spans.end(),
-              [](const TextSpan &a, const TextSpan &b) { return a.begin < b.begin || (a.begin == b.begin && a.end < b.end); });
+    std::sort(spans.begin(), spans.end(), [](const TextSpan &a, const TextSpan &b) {
+        return a.begin < b.begin || (a.begin == b.begin && a.end < b.end);
+    });
     std::vector<TextSpan> merged;
     for (const TextSpan &span : spans) {
         if (!merged.empty() && span.begin <= merged.back().end)
