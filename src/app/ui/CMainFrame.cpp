@@ -7,6 +7,7 @@
 #include "app/ui/CShortcutListDockBar.h"
 #include "app/ui/ChildFrame.h"
 #include "app/ui/ChildView.h"
+#include "app/ui/HandbookSearchLauncher.h"
 #include "app/ui/LockKeyIndicators.h"
 #include "app/ui/WaitNotice.h"
 #include "app/ui/Workbook.h"
@@ -61,6 +62,7 @@ CMainFrame::CMainFrame(CommandTarget *application) : m_application(application),
     buildStatusBar();
     setDockOptions(QMainWindow::AnimatedDocks);
     buildFunctionsBar();
+    installHandbookSearch(this);
     showMenuBar(false);
     m_workbook->setTabStripVisible(true);
 
