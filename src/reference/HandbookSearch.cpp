@@ -95,8 +95,11 @@ std::vector<HandbookHit> HandbookIndex::search(const std::vector<std::string> &w
                 hits.push_back({part, row, rank});
         }
         if (bestFirst) {
+            const auto length = [&where](const HandbookHit &hit) { return where.search.text(hit.row).size(); };
             std::stable_sort(hits.begin() + std::ptrdiff_t(first), hits.end(),
-                             [](const HandbookHit &a, const HandbookHit &b) { return a.rank < b.rank; });
+                             [&length](const HandbookHit &a, const HandbookHit &b) {
+                                 return a.rank != b.rank ? a.rank < b.rank : length(a) < length(b);
+                             });
         }
     }
     return hits;

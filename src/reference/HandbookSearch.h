@@ -52,7 +52,7 @@ public:
 
     // Every row of the parts asked for that holds all the words (none when there are no words),
     // grouped by part in the order of HandbookPart; within a part in table order, or with
-    // `bestFirst` by rank and then table order.
+    // `bestFirst` by rank, then the shorter row first (the closer match), then table order.
     std::vector<HandbookHit> search(const std::vector<std::string> &words, std::span<const HandbookPart> parts,
                                     bool bestFirst) const;
 

@@ -127,14 +127,19 @@ bool beginsWord(std::string_view text, std::size_t at)
     return at == 0 || text[at - 1] == ' ';
 }
 
-// Whether the word occurs at the start of some word of the text.
-bool foundAtWordStart(std::string_view text, std::string_view word)
+// The best place the word has in the text: 0 a whole word, 1 the start of a word, 2 inside one.
+int bestPlace(std::string_view text, std::string_view word)
 {
+    int best = 2;
     for (std::size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
-        if (beginsWord(text, at))
-            return true;
+        if (!beginsWord(text, at))
+            continue;
+        const std::size_t end = at + word.size();
+        if (end == text.size() || text[end] == ' ')
+            return 0;
+        best = 1;
     }
-    return false;
+    return best;
 }
 
 } // namespace
@@ -144,12 +149,8 @@ int matchRank(std::string_view foldedText, const std::vector<std::string> &words
     if (!containsAllWords(foldedText, words))
         return -1;
     int rank = 0;
-    for (const std::string &word : words) {
-        if (!foundAtWordStart(foldedText, word))
-            return 2;
-    }
-    if (!words.empty() && !foldedText.starts_with(words.front()))
-        rank = 1;
+    for (const std::string &word : words)
+        rank = std::max(rank, bestPlace(foldedText, word));
     return rank;
 }
 

@@ -24,9 +24,9 @@ std::vector<std::string> foldedWords(std::string_view cp1252Query);
 // Whether every word is found, as a substring, in the folded text. No words match everything.
 bool containsAllWords(std::string_view foldedText, const std::vector<std::string> &words);
 
-// How well a folded text answers the words, best first: 0 when the text begins with the first
-// word and every word begins a word of the text, 1 when every word begins a word of the text,
-// 2 when some word is found only inside a word; -1 when some word is missing.
+// How well a folded text answers the words, best first: 0 when every word is a whole word of the
+// text, 1 when every word begins a word of the text, 2 when some word is found only inside a
+// word; -1 when some word is missing.
 int matchRank(std::string_view foldedText, const std::vector<std::string> &words);
 
 // Where the words are found in an unfolded Windows-1252 text: sorted, disjoint [begin, end)

@@ -93,18 +93,20 @@ struct RankCase
     int rank;
 };
 
-TEST(Fold, RanksAMatchAtTheStartOfAWordBeforeOneInsideAWord)
+TEST(Fold, RanksWholeWordsFirstThenWordStartsThenMatchesInsideAWord)
 {
     const RankCase cases[] = {
         {"crèdit m", "credit", 0},
-        {"carta de crèdit", "credit", 1},
+        {"carta de crèdit", "credit", 0},
         {"compte creditor", "credit", 1},
+        {"compte creditor", "creditor credit", 1},
         {"acreditació f", "credit", 2},
-        {"acreditació f", "acred", 0},
-        {"Hospitalet de Llobregat, l' Barcelonès", "hospitalet llobregat", 0},
-        {"Hospitalet de Llobregat, l' Barcelonès", "llobregat hospitalet", 1},
-        {"Vandellòs i l'Hospitalet de l'Infant", "hospitalet", 1},
+        {"acreditació f", "acred", 1},
+        {"Hospitalet de Llobregat, l' Barcelonès", "llobregat hospitalet", 0},
+        {"Vandellòs i l'Hospitalet de l'Infant", "hospitalet", 0},
+        {"Vandellòs i l'Hospitalet de l'Infant", "vandel hosp", 1},
         {"Vandellòs i l'Hospitalet de l'Infant", "vandellos fant", 2},
+        {"a sol.licitud de", "sol·licitud", 0},
         {"crèdit", "credit girona", -1},
         {"crèdit", "crèdits", -1},
         {"", "a", -1},

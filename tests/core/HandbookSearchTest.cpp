@@ -84,11 +84,15 @@ TEST(HandbookSearch, GroupsByListAndPutsWordStartsFirst)
         ASSERT_LE(int(hits[i - 1].part), int(hits[i].part));
         if (hits[i - 1].part == hits[i].part) {
             EXPECT_LE(hits[i - 1].rank, hits[i].rank);
-            if (hits[i - 1].rank == hits[i].rank) {
-                EXPECT_LT(hits[i - 1].row, hits[i].row);
-            }
         }
     }
+    // Among whole-word matches the closest comes first: the word itself before the phrases
+    // that hold it.
+    EXPECT_EQ(firstCells(hits, HandbookPart::Vocabulary).front(), "crédito");
+    EXPECT_EQ(
+        firstCells(handbook().search(words("sol·licitud"), reflist::kHandbookParts, true), HandbookPart::Vocabulary)
+            .front(),
+        "solicitud");
     // "acreditació" matches inside a word, so every row that starts a word with "credit" (the
     // table has "crédito" further down than "acreditación") comes before it.
     const std::vector<std::string> vocabulary = firstCells(hits, HandbookPart::Vocabulary);

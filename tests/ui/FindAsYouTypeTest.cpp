@@ -202,7 +202,7 @@ TEST_F(FindAsYouType, CtrlKFromAFormFindsAMunicipalityAndEnterShowsIt)
     ASSERT_GT(results->hitCount(), 0);
     // Grouped by list: a heading, then its rows; the first row is the heading of the first list.
     EXPECT_EQ(results->hit(0), nullptr);
-    EXPECT_TRUE(results->index(0).data().toString().startsWith(u"Municipis ("_qs))
+    EXPECT_TRUE(results->index(0).data().toString().startsWith(u"Municipis — "_qs))
         << results->index(0).data().toString().toStdString();
     EXPECT_EQ(results->index(1).data().toString(), u"Hospitalet de Llobregat, l' — Barcelonès — 08901 — 93"_qs);
 

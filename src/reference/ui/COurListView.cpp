@@ -63,6 +63,8 @@ COurListView::COurListView(const reflist::ReferenceList &list, QWidget *parent)
     m_filterField->hide();
     connect(m_filterField, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_filter->setQuery(text);
+        // The marks change even when the rows shown do not.
+        viewport()->update();
         // The current row stays in sight when it is still shown.
         if (currentIndex().isValid())
             scrollTo(currentIndex(), EnsureVisible);

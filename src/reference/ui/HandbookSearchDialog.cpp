@@ -77,10 +77,13 @@ void HandbookResultsModel::setHits(std::vector<reflist::HandbookHit> hits, std::
     m_words = std::move(words);
     m_hitCount = m_hits.size();
     m_entries.clear();
+    std::size_t heading = 0;
     for (std::size_t i = 0; i < m_hits.size(); ++i) {
-        if (i == 0 || m_hits[i].part != m_hits[i - 1].part)
+        if (i == 0 || m_hits[i].part != m_hits[i - 1].part) {
+            heading = m_entries.size();
             m_entries.push_back({m_hits[i].part, -1, 0});
-        ++m_entries.back().count;
+        }
+        ++m_entries[heading].count;
         m_entries.push_back({m_hits[i].part, int(i), 0});
     }
     endResetModel();
@@ -105,8 +108,8 @@ QVariant HandbookResultsModel::data(const QModelIndex &index, int role) const
     const Entry &entry = m_entries[std::size_t(index.row())];
     if (entry.hit < 0) {
         if (role == Qt::DisplayRole)
-            return QStringLiteral("%1 (%2)").arg(handbookPartTitle(entry.part),
-                                                 QString::fromStdString(reflist::groupedNumber(entry.count)));
+            return QStringLiteral("%1 \u2014 %2")
+                .arg(handbookPartTitle(entry.part), QString::fromStdString(reflist::groupedNumber(entry.count)));
         if (role == Qt::FontRole) {
             QFont bold;
             bold.setBold(true);
