@@ -122,10 +122,12 @@ void installHandbookSearch(CMainFrame *mainFrame)
     // At the foot of the Functions bar, under the six functions.
     if (CShortcutListDockBar *bar = mainFrame->functionsBar()) {
         if (auto *box = bar->widget() ? qobject_cast<QBoxLayout *>(bar->widget()->layout()) : nullptr) {
-            auto *button = new QPushButton(QStringLiteral("Cerca a tot el manual (Ctrl+K)"), bar->widget());
+            auto *button = new QPushButton(QStringLiteral("Cerca al manual"), bar->widget());
             button->setObjectName(QStringLiteral("handbookSearchButton"));
             button->setToolTip(QStringLiteral("Cerca al vocabulari, les abreviatures, els símbols, els municipis, "
-                                              "les comarques i els tractaments alhora"));
+                                              "les comarques i els tractaments alhora (Ctrl+K)"));
+            // The bar keeps its width; the button takes what it is given.
+            button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
             QObject::connect(button, &QPushButton::clicked, mainFrame, open);
             box->addWidget(button);
         }
