@@ -185,10 +185,21 @@ void COurListView::showFilterCount()
     auto *main = qobject_cast<QMainWindow *>(window());
     if (!main || !isVisible())
         return;
-    if (m_filter->filtering())
-        main->statusBar()->showMessage(m_filter->countText());
-    else
+    if (m_filter->filtering()) {
+        m_countShown = m_filter->countText();
+        main->statusBar()->showMessage(m_countShown);
+    } else {
+        clearFilterCount();
+    }
+}
+
+void COurListView::clearFilterCount()
+{
+    // Only the count this list put there: other messages stay.
+    auto *main = qobject_cast<QMainWindow *>(window());
+    if (main && !m_countShown.isEmpty() && main->statusBar()->currentMessage() == m_countShown)
         main->statusBar()->clearMessage();
+    m_countShown.clear();
 }
 
 void COurListView::viewActivated()
@@ -199,10 +210,7 @@ void COurListView::viewActivated()
 void COurListView::hideEvent(QHideEvent *event)
 {
     // The count speaks of this list only.
-    if (m_filter->filtering()) {
-        if (auto *main = qobject_cast<QMainWindow *>(window()))
-            main->statusBar()->clearMessage();
-    }
+    clearFilterCount();
     QTreeView::hideEvent(event);
 }
 

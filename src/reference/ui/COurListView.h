@@ -64,10 +64,12 @@ private:
     void placeFilterField();
     // "23 de 3.523" in the status bar while a filter narrows the list.
     void showFilterCount();
+    void clearFilterCount();
 
     const reflist::ReferenceList &m_list;
     ReportModel *m_model;
     ListFilterModel *m_filter;
     QLineEdit *m_filterField;
+    QString m_countShown; // the count last put in the status bar
     reflist::HeaderSort m_sort;
 };
