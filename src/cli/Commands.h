@@ -28,6 +28,7 @@ extern const Command kKindsCommand;
 extern const Command kFieldsCommand;
 extern const Command kDocumentCommand;
 extern const Command kMergeCommand;
+extern const Command kSearchCommand;
 
 // Options several commands share.
 Expected<Encoding> encodingOption(const ParsedArgs &args, Encoding fallback);

@@ -10,6 +10,7 @@ Plecta des del terminal: numerals, llistes de consulta, documents i cartes en s�
 Ordres:
   numeral N        escriu un número en lletres, en femení i en masculí
   list TAULA       mostra una llista de consulta (vocabulari, abreviatures, municipis...)
+  search TEXT      cerca TEXT a totes les llistes alhora
   kinds            mostra els tipus de document dels dos catàlegs
   fields TIPUS     mostra els camps del formulari d'un tipus de document
   document TIPUS   escriu un document acabat
@@ -75,6 +76,36 @@ Una cerca que no troba res escriu «No trobat» a la sortida d'error i acaba amb
 Exemples:
   plecta-cli list municipalities --sort "Codi Postal" --desc
   plecta-cli list vocabulary-ca --find acord
+)";
+
+constexpr std::string_view kSearch = R"(Ús: plecta-cli search TEXT [--in LLISTA[,LLISTA...]] [--encoding utf-8|cp1252]
+
+Cerca TEXT a totes les llistes de consulta alhora, com la cerca de tot el manual (Ctrl+K) de
+la finestra: no distingeix majúscules ni accents, llegeix «l·l», «l.l» i «ll» igual, i cada
+paraula de TEXT pot ser a qualsevol columna i dins d'una paraula. Un municipi també es troba pel
+nom amb l'article al davant («l'Hospitalet»).
+
+Escriu una línia per fila trobada: el nom de la llista, un tabulador i les columnes de la fila
+sense els espais de farciment, separades per tabuladors. Les llistes surten en aquest ordre, i
+les files de cada llista en l'ordre de la taula.
+
+Llistes:
+  vocabulary       Castellà - Català
+  abbreviations    Abreviatures
+  symbols          Símbols i sigles
+  municipalities   Municipis (nom, comarca, codi postal i prefix)
+  comarques        Comarques
+
+Opcions:
+  --in LLISTES       cerca només a les llistes donades, separades per comes
+  --encoding CODI    utf-8 (per defecte) o cp1252, els bytes del programa
+
+Si no troba res escriu «No trobat» a la sortida d'error i acaba amb l'estat 1; un TEXT sense
+cap lletra ni xifra dóna l'estat 2.
+
+Exemples:
+  plecta-cli search "l'hospitalet"
+  plecta-cli search sollicitud --in vocabulary
 )";
 
 constexpr std::string_view kKinds = R"(Ús: plecta-cli kinds [--encoding utf-8|cp1252]
@@ -172,6 +203,8 @@ std::string_view commandHelp(std::string_view command)
         return kNumeral;
     if (command == "list")
         return kList;
+    if (command == "search")
+        return kSearch;
     if (command == "kinds")
         return kKinds;
     if (command == "fields")

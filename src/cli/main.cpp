@@ -11,8 +11,8 @@
 namespace {
 
 constexpr const cli::Command *kCommands[] = {
-    &cli::kNumeralCommand, &cli::kListCommand,     &cli::kKindsCommand,
-    &cli::kFieldsCommand,  &cli::kDocumentCommand, &cli::kMergeCommand,
+    &cli::kNumeralCommand,  &cli::kListCommand,  &cli::kKindsCommand,  &cli::kFieldsCommand,
+    &cli::kDocumentCommand, &cli::kMergeCommand, &cli::kSearchCommand,
 };
 
 // One line on standard error. Whatever of the user's input it quotes is shown escaped, so a

@@ -92,7 +92,7 @@ bool beginsWith(std::string_view cell, std::string_view searchText)
     return compareKeys(cell.substr(0, searchText.size()), searchText) == 0;
 }
 
-int FindInList(const ListRows &list, int selectedRow, std::string_view searchText)
+int FindInList(const ListCells &list, int selectedRow, std::string_view searchText)
 {
     const int rows = list.rowCount();
     if (selectedRow >= rows)

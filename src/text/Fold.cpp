@@ -2,6 +2,7 @@
 
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -51,22 +52,25 @@ unsigned char lowerAt(std::string_view text, std::size_t i)
     return cp1252::toLower(static_cast<unsigned char>(text[i]));
 }
 
-} // namespace
-
-std::string foldForSearch(std::string_view text)
+// Folds `text`, telling `placed` the source range [begin, end) of every folded byte appended.
+template <class Placed> std::string fold(std::string_view text, Placed placed)
 {
     std::string out;
     out.reserve(text.size());
     bool pendingSpace = false;
-    const auto append = [&](std::string_view piece) {
+    const auto append = [&](std::string_view piece, std::size_t begin, std::size_t end) {
         if (piece.empty()) {
             pendingSpace = !out.empty();
             return;
         }
-        if (pendingSpace)
+        if (pendingSpace) {
             out += ' ';
+            placed(begin, begin);
+        }
         pendingSpace = false;
         out += piece;
+        for (std::size_t k = 0; k < piece.size(); ++k)
+            placed(begin, end);
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const unsigned char c = lowerAt(text, i);
@@ -74,14 +78,22 @@ std::string foldForSearch(std::string_view text)
         if (c == 'l' && i + 2 < text.size() && lowerAt(text, i + 2) == 'l') {
             const unsigned char dot = static_cast<unsigned char>(text[i + 1]);
             if (dot == 0xB7 || dot == '.') {
-                append("ll");
+                append("l", i, i + 1);
+                append("l", i + 1, i + 3);
                 i += 2;
                 continue;
             }
         }
-        append(kFold[c]);
+        append(kFold[c], i, i + 1);
     }
     return out;
+}
+
+} // namespace
+
+std::string foldForSearch(std::string_view text)
+{
+    return fold(text, [](std::size_t, std::size_t) {});
 }
 
 std::vector<std::string> foldedWords(std::string_view query)
@@ -106,6 +118,66 @@ bool containsAllWords(std::string_view foldedText, const std::vector<std::string
             return false;
     }
     return true;
+}
+
+namespace {
+
+bool beginsWord(std::string_view text, std::size_t at)
+{
+    return at == 0 || text[at - 1] == ' ';
+}
+
+// The best place the word has in the text: 0 a whole word, 1 the start of a word, 2 inside one.
+int bestPlace(std::string_view text, std::string_view word)
+{
+    int best = 2;
+    for (std::size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
+        if (!beginsWord(text, at))
+            continue;
+        const std::size_t end = at + word.size();
+        if (end == text.size() || text[end] == ' ')
+            return 0;
+        best = 1;
+    }
+    return best;
+}
+
+} // namespace
+
+int matchRank(std::string_view foldedText, const std::vector<std::string> &words)
+{
+    if (!containsAllWords(foldedText, words))
+        return -1;
+    int rank = 0;
+    for (const std::string &word : words)
+        rank = std::max(rank, bestPlace(foldedText, word));
+    return rank;
+}
+
+std::vector<TextSpan> matchedSpans(std::string_view text, const std::vector<std::string> &words)
+{
+    std::vector<TextSpan> sources;
+    const std::string folded = fold(text, [&sources](std::size_t begin, std::size_t end) {
+        sources.push_back({begin, end});
+    });
+    std::vector<TextSpan> spans;
+    for (const std::string &word : words) {
+        if (word.empty())
+            continue;
+        for (std::size_t at = folded.find(word); at != std::string::npos; at = folded.find(word, at + 1))
+            spans.push_back({sources[at].begin, sources[at + word.size() - 1].end});
+    }
+    std::sort(spans.begin(), spans.end(), [](const TextSpan &a, const TextSpan &b) {
+        return a.begin < b.begin || (a.begin == b.begin && a.end < b.end);
+    });
+    std::vector<TextSpan> merged;
+    for (const TextSpan &span : spans) {
+        if (!merged.empty() && span.begin <= merged.back().end)
+            merged.back().end = std::max(merged.back().end, span.end);
+        else
+            merged.push_back(span);
+    }
+    return merged;
 }
 
 } // namespace plecta

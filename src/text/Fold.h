@@ -9,6 +9,7 @@
 // none at either end. Text from outside the program reaches it through the input gate, which has
 // already composed it and turned "ŀ" into "l·".
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,5 +23,21 @@ std::vector<std::string> foldedWords(std::string_view cp1252Query);
 
 // Whether every word is found, as a substring, in the folded text. No words match everything.
 bool containsAllWords(std::string_view foldedText, const std::vector<std::string> &words);
+
+// How well a folded text answers the words, best first: 0 when every word is a whole word of the
+// text, 1 when every word begins a word of the text, 2 when some word is found only inside a
+// word; -1 when some word is missing.
+int matchRank(std::string_view foldedText, const std::vector<std::string> &words);
+
+// Where the words are found in an unfolded Windows-1252 text: sorted, disjoint [begin, end)
+// byte ranges of the text itself, so that a window can mark the parts that matched. Every
+// occurrence of every word is marked; a folded "ll" covers the dot of "l·l".
+struct TextSpan
+{
+    std::size_t begin;
+    std::size_t end;
+    bool operator==(const TextSpan &) const = default;
+};
+std::vector<TextSpan> matchedSpans(std::string_view cp1252Text, const std::vector<std::string> &words);
 
 } // namespace plecta

@@ -83,3 +83,80 @@ TEST(Municipalities, EveryStoredNameHasARunningFormWithoutCommaArticle)
 }
 
 } // namespace
+
+namespace {
+
+struct RankCase
+{
+    const char *text; // UTF-8 row text
+    const char *query;
+    int rank;
+};
+
+TEST(Fold, RanksWholeWordsFirstThenWordStartsThenMatchesInsideAWord)
+{
+    const RankCase cases[] = {
+        {"crèdit m", "credit", 0},
+        {"carta de crèdit", "credit", 0},
+        {"compte creditor", "credit", 1},
+        {"compte creditor", "creditor credit", 1},
+        {"acreditació f", "credit", 2},
+        {"acreditació f", "acred", 1},
+        {"Hospitalet de Llobregat, l' Barcelonès", "llobregat hospitalet", 0},
+        {"Vandellòs i l'Hospitalet de l'Infant", "hospitalet", 0},
+        {"Vandellòs i l'Hospitalet de l'Infant", "vandel hosp", 1},
+        {"Vandellòs i l'Hospitalet de l'Infant", "vandellos fant", 2},
+        {"a sol.licitud de", "sol·licitud", 0},
+        {"crèdit", "credit girona", -1},
+        {"crèdit", "crèdits", -1},
+        {"", "a", -1},
+    };
+    for (const RankCase &c : cases) {
+        EXPECT_EQ(plecta::matchRank(plecta::foldForSearch(cp(c.text)), plecta::foldedWords(cp(c.query))), c.rank)
+            << c.text << " / " << c.query;
+    }
+}
+
+struct SpanCase
+{
+    const char *text; // UTF-8, every character one byte in Windows-1252
+    const char *query;
+    const char *marked; // the text with each matched span in brackets
+};
+
+std::string bracketed(const std::string &text, const std::vector<plecta::TextSpan> &spans)
+{
+    std::string out;
+    std::size_t at = 0;
+    for (const plecta::TextSpan &span : spans) {
+        out += text.substr(at, span.begin - at) + "[" + text.substr(span.begin, span.end - span.begin) + "]";
+        at = span.end;
+    }
+    return out + text.substr(at);
+}
+
+TEST(Fold, MarksEveryPartOfTheTextThatMatched)
+{
+    const SpanCase cases[] = {
+        {"Crèdit a crèdit", "credit", "[Crèdit] a [crèdit]"},
+        {"a sol.licitud de", "sollicitud", "a [sol.licitud] de"},
+        {"sol·licitud", "l·l", "so[l·l]icitud"},
+        {"sol·licitud", "sol", "[sol]·licitud"},
+        {"sol·licitud", "soll", "[sol·l]icitud"},
+        {"Hospitalet de Llobregat, l'", "l'hospitalet", "[Hospitalet] de [Ll]obregat, [l]'"},
+        {"Hospitalet de Llobregat, l'", "hospitalet llobregat", "[Hospitalet] de [Llobregat], l'"},
+        {"ÆRØ", "aer", "[ÆR]Ø"},
+        {"cessió de crèdit", "credit cessio", "[cessió] de [crèdit]"},
+        {"abc", "ab bc", "[abc]"},
+        {"Moià   ", "moia", "[Moià]   "},
+        {"Moià", "girona", "Moià"},
+    };
+    for (const SpanCase &c : cases) {
+        const std::string text = cp(c.text);
+        EXPECT_EQ(cp1252::toUtf8(bracketed(text, plecta::matchedSpans(text, plecta::foldedWords(cp(c.query))))),
+                  c.marked)
+            << c.text << " / " << c.query;
+    }
+}
+
+} // namespace

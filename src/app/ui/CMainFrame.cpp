@@ -9,6 +9,7 @@
 #include "shell/ui/ChildView.h"
 #include "shell/ui/Dialogs.h"
 #include "shell/ui/EditCommands.h"
+#include "app/ui/HandbookSearchLauncher.h"
 #include "app/ui/LockKeyIndicators.h"
 #include "app/ui/ViewFactory.h"
 #include "shell/ui/WaitNotice.h"
@@ -74,6 +75,7 @@ CMainFrame::CMainFrame() : m_workbook(new Workbook(this)), m_edit(new EditComman
     buildStatusBar();
     setDockOptions(QMainWindow::AnimatedDocks);
     buildFunctionsBar();
+    installHandbookSearch(this);
     showMenuBar(false);
     m_workbook->setTabStripVisible(true);
 
