@@ -12,6 +12,7 @@ namespace {
 constexpr const cli::Command *kCommands[] = {
     &cli::kNumeralCommand, &cli::kListCommand,     &cli::kKindsCommand,
     &cli::kFieldsCommand,  &cli::kDocumentCommand, &cli::kMergeCommand,
+    &cli::kOrdinalCommand, &cli::kAmountCommand,
 };
 
 int refuse(const std::string &message)
