@@ -2,7 +2,9 @@
 
 #include "forms/FormFields.h"
 #include "forms/ui/CDatePicker.h"
+#include "forms/ui/AmountMenu.h"
 #include "forms/ui/FormPageBuilder.h"
+#include "forms/ui/MunicipalityCompleter.h"
 #include "models/DateText.h"
 #include "text/ui/QtText.h"
 
@@ -71,6 +73,9 @@ bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
         }
     }
     OnInitialUpdate();
+    // The handbook where the user writes: municipalities complete, amounts turn into words.
+    MunicipalityCompleter::attach(this);
+    AmountMenu::attach(m_page);
     return true;
 }
 

@@ -2,11 +2,13 @@
 
 #include "reference/Numerals.h"
 #include "reference/ui/DialogUnits.h"
+#include "reference/ui/NumeralExtras.h"
 #include "text/ui/QtText.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QToolButton>
 
 namespace {
 
@@ -50,11 +52,19 @@ CNumView::CNumView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(th
     for (QLabel *result : {m_feminine, m_masculine}) {
         result->setWordWrap(true);
         result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
+    copyButton(m_feminine, this)->setGeometry(du.rect(276, 71, 34, 12));
+    copyButton(m_masculine, this)->setGeometry(du.rect(276, 104, 34, 12));
+
+    // Ordinals of the same number and amounts in euros, below the cardinals.
+    m_extras = new NumeralExtras(this);
+    m_extras->setGeometry(du.rect(9, 126, 301, 132));
 
     // Whoever gives the form the focus gives it to the number field, its only input.
     setFocusProxy(m_number);
     connect(m_number, &QLineEdit::textChanged, this, &CNumView::NumberToWords);
+    connect(m_number, &QLineEdit::textChanged, m_extras, &NumeralExtras::showOrdinals);
 }
 
 void CNumView::NumberToWords()

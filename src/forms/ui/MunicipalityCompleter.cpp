@@ -1,0 +1,218 @@
+#include "forms/ui/MunicipalityCompleter.h"
+
+#include "forms/ui/COurFormView.h"
+#include "reference/Municipalities.h"
+#include "reference/Places.h"
+#include "reference/ReferenceTables.h"
+#include "text/ui/QtText.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScopedValueRollback>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+#include <utility>
+
+namespace {
+
+constexpr int kMunicipalityRole = Qt::UserRole + 1;
+
+// Replaces a field's whole text as an edit of its own, so the field's undo history keeps what the
+// user typed before.
+void replaceText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() == text)
+        return;
+    edit->selectAll();
+    edit->insert(text);
+    edit->setCursorPosition(int(text.size()));
+}
+
+QCompleter *popupCompleter(QLineEdit *edit, QStandardItemModel *model)
+{
+    auto *completer = new QCompleter(model, edit);
+    completer->setWidget(edit);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer->setMaxVisibleItems(10);
+    return completer;
+}
+
+} // namespace
+
+void MunicipalityCompleter::attach(COurFormView *view)
+{
+    if (!view->description())
+        return;
+    for (const forms::PlaceBlock &block : forms::placeBlocks(*view->description())) {
+        if (qobject_cast<QLineEdit *>(view->fieldWidget(block.municipality)))
+            new MunicipalityCompleter(view, block);
+    }
+}
+
+MunicipalityCompleter::MunicipalityCompleter(COurFormView *view, const forms::PlaceBlock &block)
+    : QObject(view), m_view(view), m_block(block),
+      m_town(qobject_cast<QLineEdit *>(view->fieldWidget(block.municipality)))
+{
+    setObjectName(QStringLiteral("municipalityCompleter%1").arg(block.municipality));
+    m_proposals = new QStandardItemModel(0, 2, this);
+    m_completer = popupCompleter(m_town, m_proposals);
+    // Each proposal shows the name in running form and, beside it, its comarca.
+    auto *popup = new QTreeView;
+    popup->setHeaderHidden(true);
+    popup->setRootIsDecorated(false);
+    popup->setUniformRowHeights(true);
+    popup->setSelectionBehavior(QAbstractItemView::SelectRows);
+    popup->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_completer->setPopup(popup);
+    popup->header()->setStretchLastSection(true);
+    popup->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+
+    connect(m_town, &QLineEdit::textEdited, this, &MunicipalityCompleter::propose);
+    connect(m_completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+            [this](const QModelIndex &index) {
+                const QVariant municipality = index.data(kMunicipalityRole);
+                if (municipality.isValid())
+                    take(std::size_t(municipality.toULongLong()));
+            });
+
+    if (auto *postcode = qobject_cast<QLineEdit *>(view->fieldWidget(block.postcode))) {
+        m_postcodeModel = new QStandardItemModel(0, 1, this);
+        m_postcodes = popupCompleter(postcode, m_postcodeModel);
+        m_postcodes->setCompletionMode(QCompleter::PopupCompletion);
+        connect(m_postcodes, qOverload<const QString &>(&QCompleter::activated), postcode,
+                [postcode](const QString &code) { replaceText(postcode, code); });
+        connect(postcode, &QLineEdit::textEdited, this, [this](const QString &text) {
+            if (m_filling || m_postcodeModel->rowCount() == 0)
+                return;
+            m_postcodes->setCompletionPrefix(text);
+            if (m_postcodes->completionCount() > 0 && !text.isEmpty())
+                m_postcodes->complete();
+            else
+                m_postcodes->popup()->hide();
+        });
+        postcode->installEventFilter(this);
+    }
+    m_town->installEventFilter(this);
+    if (auto *comarca = qobject_cast<QLineEdit *>(view->fieldWidget(block.comarca)))
+        comarca->installEventFilter(this);
+}
+
+void MunicipalityCompleter::propose(const QString &typed)
+{
+    if (m_filling)
+        return; // the fill's own edit of the field
+    m_proposals->removeRows(0, m_proposals->rowCount());
+    for (std::size_t index : plecta::municipalityProposals(qttext::toCp1252(typed))) {
+        auto *name = new QStandardItem(qttext::toQString(plecta::runningName(g_municipalities[index].pszName)));
+        name->setData(qulonglong(index), kMunicipalityRole);
+        auto *comarca = new QStandardItem(qttext::toQString(plecta::municipalityComarca(index)));
+        comarca->setData(qulonglong(index), kMunicipalityRole);
+        m_proposals->appendRow(QList<QStandardItem *>{name, comarca});
+    }
+    if (m_proposals->rowCount() == 0) {
+        m_completer->popup()->hide();
+        return;
+    }
+    m_completer->setCompletionPrefix(QString());
+    m_completer->complete();
+    // The best proposal is ready to be taken with Enter.
+    m_completer->popup()->setCurrentIndex(m_completer->completionModel()->index(0, 0));
+}
+
+void MunicipalityCompleter::take(std::size_t municipality)
+{
+    const forms::PlaceFill fill = forms::placeFill(*m_view->description(), m_block, municipality, *m_view);
+    const QScopedValueRollback<bool> filling(m_filling, true);
+    QList<Change> changes;
+    const auto change = [&changes](QLineEdit *edit, const std::string &text) {
+        if (!edit)
+            return;
+        const QString after = qttext::toQString(text);
+        if (edit->text() == after)
+            return;
+        changes.append({edit, edit->text(), after});
+        replaceText(edit, after);
+    };
+    change(m_town, fill.municipality);
+    auto *comarca = qobject_cast<QLineEdit *>(m_view->fieldWidget(m_block.comarca));
+    if (fill.comarca)
+        change(comarca, *fill.comarca);
+    auto *postcode = qobject_cast<QLineEdit *>(m_view->fieldWidget(m_block.postcode));
+    if (fill.postcode && postcode) {
+        change(postcode, *fill.postcode);
+        // Selected, so that typing in the field replaces it.
+        postcode->setSelection(0, int(postcode->text().size()));
+    }
+    if (m_postcodeModel) {
+        m_postcodeModel->removeRows(0, m_postcodeModel->rowCount());
+        QStringList offered;
+        if (!fill.otherPostcodes.empty()) {
+            for (const std::string &code : plecta::municipalityPostcodes(municipality))
+                offered.append(qttext::toQString(code));
+            for (const QString &code : std::as_const(offered))
+                m_postcodeModel->appendRow(new QStandardItem(code));
+        }
+        postcode->setToolTip(offered.isEmpty()
+                                 ? QString()
+                                 : QStringLiteral("Codis postals de %1: %2 (fletxa avall per triar-ne un)")
+                                       .arg(m_town->text(), offered.join(QStringLiteral(", "))));
+    }
+    m_lastFill = changes;
+}
+
+bool MunicipalityCompleter::undoFill()
+{
+    if (m_lastFill.isEmpty())
+        return false;
+    const QList<Change> fill = std::exchange(m_lastFill, {});
+    for (const Change &change : fill) {
+        if (!change.edit || change.edit->text() != change.after)
+            return false; // changed since: the fill is no longer the last thing done
+    }
+    for (const Change &change : fill) {
+        // The fill was the field's last edit: its own undo restores what the user had typed and
+        // keeps the history before it; a field whose history was cleared is set back instead.
+        change.edit->undo();
+        if (change.edit->text() != change.before)
+            change.edit->setText(change.before);
+    }
+    return true;
+}
+
+void MunicipalityCompleter::offerPostcodes()
+{
+    if (!m_postcodes || m_postcodeModel->rowCount() < 2)
+        return;
+    m_postcodes->setCompletionPrefix(QString());
+    m_postcodes->complete();
+}
+
+bool MunicipalityCompleter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) && !m_lastFill.isEmpty()) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+                return true;
+            }
+            if (undoFill())
+                return true;
+        }
+    }
+    // Down in the postcode field lists every postcode of the municipality taken.
+    if (event->type() == QEvent::KeyPress && m_postcodes && watched == m_postcodes->widget()) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Down && key->modifiers() == Qt::NoModifier && m_postcodeModel->rowCount() > 1 &&
+            !m_postcodes->popup()->isVisible()) {
+            offerPostcodes();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
