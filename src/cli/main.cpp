@@ -10,9 +10,8 @@
 namespace {
 
 constexpr const cli::Command *kCommands[] = {
-    &cli::kNumeralCommand, &cli::kListCommand,     &cli::kKindsCommand,
-    &cli::kFieldsCommand,  &cli::kDocumentCommand, &cli::kMergeCommand,
-    &cli::kOrdinalCommand, &cli::kAmountCommand,
+    &cli::kNumeralCommand,  &cli::kListCommand,  &cli::kKindsCommand,   &cli::kFieldsCommand,
+    &cli::kDocumentCommand, &cli::kMergeCommand, &cli::kOrdinalCommand, &cli::kAmountCommand,
 };
 
 int refuse(const std::string &message)

@@ -1,8 +1,8 @@
 #include "forms/ui/COurFormView.h"
 
 #include "forms/FormFields.h"
-#include "forms/ui/CDatePicker.h"
 #include "forms/ui/AmountMenu.h"
+#include "forms/ui/CDatePicker.h"
 #include "forms/ui/FormPageBuilder.h"
 #include "forms/ui/MunicipalityCompleter.h"
 #include "models/DateText.h"
