@@ -7,6 +7,7 @@
 #include "forms/ui/AmountMenu.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/MunicipalityCompleter.h"
+#include "reference/Places.h"
 #include "reference/ui/CNumView.h"
 #include "reference/ui/NumeralExtras.h"
 #include "text/ui/QtText.h"
@@ -102,6 +103,15 @@ TEST(HandbookFillsForms, TakingAMunicipalityFillsItsBlockAndOneUndoTakesItBack)
     // The next undo is the field's own again: the typing goes.
     QTest::keyClick(town, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(town->text(), u"<MUNICIPI>"_qs);
+
+    // Undone from another field of the fill, as the Edit menu or the field's own menu does it.
+    completer->take(plecta::municipalityProposals("moia", 1).front());
+    EXPECT_EQ(comarca->text(), u"Bages"_qs);
+    postcode->undo();
+    EXPECT_EQ(town->text(), u"<MUNICIPI>"_qs);
+    EXPECT_EQ(comarca->text(), u"<COMARCA>"_qs);
+    EXPECT_EQ(postcode->text(), u"<CODI>"_qs);
+    EXPECT_FALSE(completer->undoFill()) << "nothing left to undo";
 }
 
 TEST(HandbookFillsForms, WhatTheUserTypedStaysAndFurtherPostcodesAreOffered)

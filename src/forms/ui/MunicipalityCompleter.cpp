@@ -97,9 +97,44 @@ MunicipalityCompleter::MunicipalityCompleter(COurFormView *view, const forms::Pl
         });
         postcode->installEventFilter(this);
     }
-    m_town->installEventFilter(this);
-    if (auto *comarca = qobject_cast<QLineEdit *>(view->fieldWidget(block.comarca)))
-        comarca->installEventFilter(this);
+    // Whichever way a filled field is undone (Ctrl+Z, its context menu, the Edit menu), the
+    // other fields of the fill follow it.
+    for (int id : {block.municipality, block.comarca, block.postcode}) {
+        if (auto *edit = qobject_cast<QLineEdit *>(view->fieldWidget(id)))
+            connect(edit, &QLineEdit::textChanged, this, [this, edit] { fieldChanged(edit); });
+    }
+}
+
+void MunicipalityCompleter::fieldChanged(QLineEdit *edit)
+{
+    if (m_filling || m_lastFill.isEmpty())
+        return;
+    for (const Change &change : std::as_const(m_lastFill)) {
+        if (change.edit != edit)
+            continue;
+        if (edit->text() == change.before) {
+            // This field's undo took its part of the fill back: the rest goes with it.
+            const QList<Change> fill = std::exchange(m_lastFill, {});
+            const QScopedValueRollback<bool> filling(m_filling, true);
+            for (const Change &other : fill) {
+                if (other.edit && other.edit != edit && other.edit->text() == other.after)
+                    restore(other);
+            }
+        } else if (edit->text() != change.after) {
+            m_lastFill.clear(); // edited since: the fill is no longer the last thing done
+        }
+        return;
+    }
+    m_lastFill.clear(); // a field of the block that the fill left alone was edited
+}
+
+void MunicipalityCompleter::restore(const Change &change)
+{
+    // The fill was the field's last edit: its own undo restores what the user had typed and keeps
+    // the history before it; a field whose history was cleared is set back instead.
+    change.edit->undo();
+    if (change.edit->text() != change.before)
+        change.edit->setText(change.before);
 }
 
 void MunicipalityCompleter::propose(const QString &typed)
@@ -174,13 +209,9 @@ bool MunicipalityCompleter::undoFill()
         if (!change.edit || change.edit->text() != change.after)
             return false; // changed since: the fill is no longer the last thing done
     }
-    for (const Change &change : fill) {
-        // The fill was the field's last edit: its own undo restores what the user had typed and
-        // keeps the history before it; a field whose history was cleared is set back instead.
-        change.edit->undo();
-        if (change.edit->text() != change.before)
-            change.edit->setText(change.before);
-    }
+    const QScopedValueRollback<bool> filling(m_filling, true);
+    for (const Change &change : fill)
+        restore(change);
     return true;
 }
 
@@ -194,17 +225,6 @@ void MunicipalityCompleter::offerPostcodes()
 
 bool MunicipalityCompleter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (key->matches(QKeySequence::Undo) && !m_lastFill.isEmpty()) {
-            if (event->type() == QEvent::ShortcutOverride) {
-                event->accept();
-                return true;
-            }
-            if (undoFill())
-                return true;
-        }
-    }
     // Down in the postcode field lists every postcode of the municipality taken.
     if (event->type() == QEvent::KeyPress && m_postcodes && watched == m_postcodes->widget()) {
         auto *key = static_cast<QKeyEvent *>(event);

@@ -41,6 +41,7 @@ protected:
 private:
     void propose(const QString &typed);
     void offerPostcodes();
+    void fieldChanged(QLineEdit *edit);
 
     struct Change
     {
@@ -48,6 +49,8 @@ private:
         QString before;
         QString after;
     };
+
+    static void restore(const Change &change);
 
     COurFormView *m_view;
     forms::PlaceBlock m_block;
