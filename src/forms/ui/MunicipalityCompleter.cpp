@@ -13,9 +13,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStandardItemModel>
 #include <QTreeView>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -70,7 +72,7 @@ MunicipalityCompleter::MunicipalityCompleter(COurFormView *view, const forms::Pl
     popup->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_completer->setPopup(popup);
     popup->header()->setStretchLastSection(true);
-    popup->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    popup->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     connect(m_town, &QLineEdit::textEdited, this, &MunicipalityCompleter::propose);
     connect(m_completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
@@ -154,7 +156,14 @@ void MunicipalityCompleter::propose(const QString &typed)
         return;
     }
     m_completer->setCompletionPrefix(QString());
-    m_completer->complete();
+    // Wide enough for the longest name and its comarca, and never narrower than the field.
+    auto *popup = static_cast<QTreeView *>(m_completer->popup());
+    const QAbstractItemView *view = popup;
+    const int gap = popup->fontMetrics().averageCharWidth() * 3;
+    const int width = view->sizeHintForColumn(0) + gap + view->sizeHintForColumn(1) +
+                      popup->verticalScrollBar()->sizeHint().width() + 2 * popup->frameWidth() + gap;
+    popup->setColumnWidth(0, view->sizeHintForColumn(0) + gap);
+    m_completer->complete(QRect(0, 0, std::max(width, m_town->width()), m_town->height()));
     // The best proposal is ready to be taken with Enter.
     m_completer->popup()->setCurrentIndex(m_completer->completionModel()->index(0, 0));
 }

@@ -10,6 +10,8 @@
 #include <QRegularExpressionValidator>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 
 QLabel *label(const QString &text, const QRect &geometry, QWidget *parent)
@@ -39,8 +41,7 @@ CNumView::CNumView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(th
     m_number->setGeometry(du.rect(35, 43, 96, 14));
     // Digits only: a typed or pasted text with anything else in it is refused whole, so no sign
     // and no letter ever reaches the writer.
-    m_number->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_number));
+    m_number->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_number));
 
     label(QStringLiteral("Femení"), du.rect(10, 61, 51, 8), this);
     m_feminine = label(QStringLiteral("0"), du.rect(37, 74, 235, 8), this);
@@ -54,12 +55,17 @@ CNumView::CNumView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(th
         result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     }
-    copyButton(m_feminine, this)->setGeometry(du.rect(276, 71, 34, 12));
-    copyButton(m_masculine, this)->setGeometry(du.rect(276, 104, 34, 12));
+    // Their copy buttons line up with those of the ordinals below, at the right edge.
+    const int right = du.x(9 + 301);
+    for (auto [result, top] : {std::pair{m_feminine, 71}, std::pair{m_masculine, 104}}) {
+        QToolButton *copy = copyButton(result, this);
+        copy->move(right - copy->sizeHint().width(), du.y(top));
+        copy->resize(copy->sizeHint());
+    }
 
     // Ordinals of the same number and amounts in euros, below the cardinals.
     m_extras = new NumeralExtras(this);
-    m_extras->setGeometry(du.rect(9, 126, 301, 132));
+    m_extras->setGeometry(du.x(9), du.y(126), right - du.x(9), du.y(132));
 
     // Whoever gives the form the focus gives it to the number field, its only input.
     setFocusProxy(m_number);
