@@ -41,7 +41,8 @@ CNumView::CNumView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(th
     m_number->setGeometry(du.rect(35, 43, 96, 14));
     // Digits only: a typed or pasted text with anything else in it is refused whole, so no sign
     // and no letter ever reaches the writer.
-    m_number->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_number));
+    m_number->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_number));
 
     label(QStringLiteral("Femení"), du.rect(10, 61, 51, 8), this);
     m_feminine = label(QStringLiteral("0"), du.rect(37, 74, 235, 8), this);
