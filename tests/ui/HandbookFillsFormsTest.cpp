@@ -98,6 +98,7 @@ TEST(HandbookFillsForms, TakingAMunicipalityFillsItsBlockAndOneUndoTakesItBack)
 
     QTest::keyClick(town, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(town->text(), u"moia"_qs);
+    EXPECT_FALSE(popup->isVisible()) << "an undo proposes nothing";
     EXPECT_EQ(comarca->text(), u"<COMARCA>"_qs);
     EXPECT_EQ(postcode->text(), u"<CODI>"_qs);
     // The next undo is the field's own again: the typing goes.

@@ -143,6 +143,13 @@ void MunicipalityCompleter::propose(const QString &typed)
 {
     if (m_filling)
         return; // the fill's own edit of the field
+    // An undo of the fill hands back what was typed before it: nothing new to propose.
+    for (const Change &change : std::as_const(m_lastFill)) {
+        if (change.edit == m_town && typed == change.before) {
+            m_completer->popup()->hide();
+            return;
+        }
+    }
     m_proposals->removeRows(0, m_proposals->rowCount());
     for (std::size_t index : plecta::municipalityProposals(qttext::toCp1252(typed))) {
         auto *name = new QStandardItem(qttext::toQString(plecta::runningName(g_municipalities[index].pszName)));
