@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -196,6 +197,20 @@ TEST(HandbookFillsForms, AmountInWordsFromTheContextMenu)
     EXPECT_TRUE(AmountMenu::writeInWords(facts));
     EXPECT_EQ(facts->text(), u"cinquanta cèntims (0,50 €)"_qs);
     EXPECT_FALSE(AmountMenu::writeInWords(facts)) << "words are no amount";
+
+    // A multi-line box: the selection, as one step of its undo.
+    QPlainTextEdit box;
+    box.setPlainText(u"Import:\n21.000,01 en total"_qs);
+    QTextCursor cursor = box.textCursor();
+    cursor.setPosition(8);
+    cursor.setPosition(17, QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+    ASSERT_TRUE(AmountMenu::writeInWords(&box));
+    EXPECT_EQ(box.toPlainText(), u"Import:\nvint-i-un mil euros amb un cèntim (21.000,01 €) en total"_qs);
+    box.undo();
+    EXPECT_EQ(box.toPlainText(), u"Import:\n21.000,01 en total"_qs);
+    box.setReadOnly(true);
+    EXPECT_FALSE(AmountMenu::writeInWords(&box));
 
     // A real right click opens the menu with the action in it.
     facts->setText(u"21"_qs);
