@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <unordered_set>
 #include <string>
+#include <unordered_set>
 
 using numerals::Amount;
 

@@ -139,8 +139,7 @@ TEST(Places, EveryMunicipalityBoxHasItsBlock)
         for (const forms::Item &item : form->items) {
             if (item.kind != forms::ItemKind::Edit)
                 continue;
-            const bool place =
-                item.text.starts_with("<MUNICIPI") || item.text == "<COMARCA>" || item.text == "<CODI>";
+            const bool place = item.text.starts_with("<MUNICIPI") || item.text == "<COMARCA>" || item.text == "<CODI>";
             municipalityBoxes += item.text.starts_with("<MUNICIPI") ? 1 : 0;
             EXPECT_EQ(inBlocks[item.id], place ? 1 : 0) << form->className << " " << item.id;
         }
