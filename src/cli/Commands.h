@@ -23,6 +23,8 @@ struct Command
 };
 
 extern const Command kNumeralCommand;
+extern const Command kOrdinalCommand;
+extern const Command kAmountCommand;
 extern const Command kListCommand;
 extern const Command kKindsCommand;
 extern const Command kFieldsCommand;

@@ -9,6 +9,8 @@ Plecta des del terminal: numerals, llistes de consulta, documents i cartes en s�
 
 Ordres:
   numeral N        escriu un número en lletres, en femení i en masculí
+  ordinal N        escriu l'ordinal d'un número, en lletres i abreujat
+  amount IMPORT    escriu un import en euros en lletres
   list TAULA       mostra una llista de consulta (vocabulari, abreviatures, municipis...)
   search TEXT      cerca TEXT a totes les llistes alhora
   kinds            mostra els tipus de document dels dos catàlegs
@@ -45,6 +47,25 @@ Un número de més de vuit xifres dóna «número massa gran» i l'estat 2, com 
 
 Exemple:
   plecta-cli numeral 1234567 --gender m
+)";
+
+constexpr std::string_view kOrdinal = R"(Ús: plecta-cli ordinal N [--encoding utf-8|cp1252]
+
+Escriu l'ordinal del número N (d'1 a 999999, només xifres) en quatre línies: en lletres en
+femení i en masculí, i abreujat en femení i en masculí.
+
+Exemple:
+  plecta-cli ordinal 21      # vint-i-unena, vint-i-unè, 21a, 21è
+)";
+
+constexpr std::string_view kAmount = R"(Ús: plecta-cli amount IMPORT [--encoding utf-8|cp1252]
+
+Escriu un import en euros en lletres, en una línia. L'import són xifres, amb punts de milers si
+es vol i una coma decimal amb un o dos decimals, fins a 99.999.999,99.
+
+Exemples:
+  plecta-cli amount 1.234,56   # mil dos-cents trenta-quatre euros amb cinquanta-sis cèntims
+  plecta-cli amount 2000000    # dos milions d'euros
 )";
 
 constexpr std::string_view kList =
@@ -201,6 +222,10 @@ std::string_view commandHelp(std::string_view command)
 {
     if (command == "numeral")
         return kNumeral;
+    if (command == "ordinal")
+        return kOrdinal;
+    if (command == "amount")
+        return kAmount;
     if (command == "list")
         return kList;
     if (command == "search")

@@ -32,6 +32,8 @@
 // it, in the order the engine is to try them. Register the form in FormRegistry.cpp; a form whose
 // behaviour is all data needs no class of its own (the generic form view builds it, merges it and
 // reports the class name as its object name). FormFields.h states what a form holds at start.
+// A form with a "<MUNICIPI>" box lists it, with the comarca and postcode boxes of its block, in
+// PlaceFields.cpp, so that the box completes from the index of municipalities.
 
 #include "models/TemplateEngine.h"
 #include "text/InputGate.h"

@@ -38,6 +38,14 @@ struct MunicipalityEntry
     std::uint32_t nPhonePrefix; // 93, 972, 973 or 977
 };
 
+// A postcode a municipality has besides its main one (its nPostcode); a municipality may have
+// several. pszMunicipality is its name as g_municipalities stores it, without the padding.
+struct OtherPostcodeEntry
+{
+    const char *pszMunicipality;
+    std::uint32_t nPostcode;
+};
+
 // Castilian-Catalan vocabulary, grouped by Catalan headword in dictionary order.
 extern const VocabEntry g_vocabulary[];
 // Abbreviations, loosely alphabetical by their letters.
@@ -46,6 +54,8 @@ extern const AbbrevEntry g_abbreviations[];
 extern const SymbolEntry g_symbols[];
 // Municipalities by name; the three whose names begin with an accented capital come last.
 extern const MunicipalityEntry g_municipalities[];
+// The further postcodes, grouped by municipality in the municipalities' order.
+extern const OtherPostcodeEntry g_otherPostcodes[];
 // The comarques in alphabetical order, unpadded, closed by a null entry.
 extern const char *const g_comarques[];
 

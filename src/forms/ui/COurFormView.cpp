@@ -1,9 +1,11 @@
 #include "forms/ui/COurFormView.h"
 
 #include "forms/FormFields.h"
+#include "forms/ui/AmountMenu.h"
 #include "forms/ui/CDatePicker.h"
 #include "forms/ui/FormPageBuilder.h"
 #include "forms/ui/FormTextBox.h"
+#include "forms/ui/MunicipalityCompleter.h"
 #include "models/DateText.h"
 #include "text/ui/QtText.h"
 
@@ -67,6 +69,9 @@ bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
     }
     OnInitialUpdate();
     m_initialState = fieldState();
+    // The handbook where the user writes: municipalities complete, amounts turn into words.
+    MunicipalityCompleter::attach(this);
+    AmountMenu::attach(m_page);
     return true;
 }
 

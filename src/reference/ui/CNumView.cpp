@@ -1,12 +1,16 @@
 #include "reference/ui/CNumView.h"
 
 #include "reference/Numerals.h"
+#include "reference/ui/NumeralExtras.h"
 #include "text/ui/QtText.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QToolButton>
+
+#include <utility>
 
 namespace {
 
@@ -73,10 +77,20 @@ CNumView::CNumView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(th
     m_masculine->setAccessibleName(masculine->text());
     setTabOrder(m_number, m_feminine);
     setTabOrder(m_feminine, m_masculine);
+    // Each result has its copy button at the right edge.
+    layout->addWidget(copyButton(m_feminine, this), 4, 3, Qt::AlignTop);
+    layout->addWidget(copyButton(m_masculine, this), 6, 3, Qt::AlignTop);
+
+    // Ordinals of the same number and amounts in euros, below the cardinals.
+    m_extras = new NumeralExtras(this);
+    layout->addWidget(m_extras, 7, 0, 1, 4);
+    layout->setRowStretch(7, 0);
+    layout->setRowStretch(8, 1);
 
     // Whoever gives the form the focus gives it to the number field, its only input.
     setFocusProxy(m_number);
     connect(m_number, &QLineEdit::textChanged, this, &CNumView::NumberToWords);
+    connect(m_number, &QLineEdit::textChanged, m_extras, &NumeralExtras::showOrdinals);
 }
 
 void CNumView::NumberToWords()
