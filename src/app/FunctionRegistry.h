@@ -7,27 +7,43 @@
 #include <span>
 #include <string_view>
 
-// A window kind: frame, view and document class. The frame and view together pick what the
-// window shows (both catalogues use the view CTCView and differ by frame).
+// What a window shows. The window layer builds each view with a switch over this enum.
+enum class ViewKind {
+    Start,
+    CommercialCatalogue,
+    AdministrationCatalogue,
+    DocumentText,
+    VocabularyCastilian,
+    VocabularyCatalan,
+    Numerals,
+    Abbreviations,
+    Symbols,
+    Treatments,
+    Municipalities,
+    Comarques,
+};
+
+// The view's name as its widget's object name ("commercialCatalogue", "numeralsForm", ...).
+std::string_view viewName(ViewKind view);
+
+// A window kind: the view it shows, and whether its frame has the default child-frame style
+// (system menu, caption buttons), so that its tab can close it.
 struct WindowKind
 {
-    std::string_view frameClass;
-    std::string_view viewClass;
-    std::string_view documentClass;
-    bool captionButtons; // the default child-frame style (system menu, caption buttons)
+    ViewKind view = ViewKind::Start;
+    bool captionButtons = false;
 };
 
 struct FunctionDef
 {
-    int position;                  // place in the Functions bar
-    std::string_view barText;      // text in the Functions bar
+    int position;             // place in the Functions bar
+    std::string_view barText; // text in the Functions bar
     int menuCommand;
-    std::string_view menuText;     // with its mnemonic ampersand
     std::array<WindowKind, 3> windows;
     std::array<std::string_view, 3> tabLabels;
     std::size_t windowCount;
     bool showTabs;
-    bool waitNotice;               // the "Esperi" notice while the windows are built
+    bool waitNotice; // the "Esperi" notice while the windows are built
 
     std::span<const WindowKind> windowKinds() const { return {windows.data(), windowCount}; }
 };

@@ -29,7 +29,7 @@ constexpr std::array kFunctions129 = {
     MenuItem{"&Administració pública", cmd::OpenAdministration},
     MenuItem{"&Vocabulari", cmd::OpenVocabulary},
     MenuItem{"A&breviacions", cmd::OpenAbbreviations},
-    MenuItem{"&Tractaments protol·laris", cmd::OpenTreatments},
+    MenuItem{"&Tractaments protocol·laris", cmd::OpenTreatments},
     MenuItem{"&Índex de municipis i comarques", cmd::OpenMunicipalities},
 };
 constexpr std::array kMenus129 = {Menu{"&Fitxer", kFile129}, Menu{"&Editar", kEdit129},
@@ -73,8 +73,8 @@ std::span<const KeyBinding> extraKeys()
 std::string_view menuPrompt(int command)
 {
     switch (command) {
-    case cmd::About: return "Display program information, version number and copyright";
-    case cmd::Exit: return "Quit the application; prompts to save documents";
+    case cmd::About: return "Mostra la informació del programa, la versió i la llicència";
+    case cmd::Exit: return "Surt del programa; abans pregunta si es descarta el text escrit";
     default: return {};
     }
 }

@@ -23,11 +23,14 @@ struct Command
 };
 
 extern const Command kNumeralCommand;
+extern const Command kOrdinalCommand;
+extern const Command kAmountCommand;
 extern const Command kListCommand;
 extern const Command kKindsCommand;
 extern const Command kFieldsCommand;
 extern const Command kDocumentCommand;
 extern const Command kMergeCommand;
+extern const Command kSearchCommand;
 
 // Options several commands share.
 Expected<Encoding> encodingOption(const ParsedArgs &args, Encoding fallback);

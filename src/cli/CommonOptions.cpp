@@ -23,7 +23,7 @@ Problem applyFillOptions(DocumentFill &fill, const ParsedArgs &args)
         const auto assignment = parseAssignment(option, "--set");
         if (!assignment)
             return assignment.failure();
-        if (Problem problem = fill.setText(assignment->id, assignment->value, "--set " + assignment->id))
+        if (Problem problem = fill.setText(assignment->id, assignment->value, "--set " + assignment->id, true))
             return problem;
     }
     for (const std::string &option : args.values("--choose")) {

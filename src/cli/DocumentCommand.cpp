@@ -3,6 +3,7 @@
 #include "cli/Formats.h"
 
 #include <filesystem>
+#include <unistd.h>
 
 namespace cli {
 namespace {
@@ -15,7 +16,10 @@ constexpr OptionSpec kOptions[] = {
 
 Expected<int> run(const ParsedArgs &args)
 {
-    const auto request = kindRequest(args, Encoding::Cp1252);
+    // Without -o: UTF-8 for a terminal, the program's own bytes for a file or a pipe.
+    const std::string *output = args.value("--output");
+    const bool toTerminal = !output && ::isatty(STDOUT_FILENO) == 1;
+    const auto request = kindRequest(args, toTerminal ? Encoding::Utf8 : Encoding::Cp1252);
     if (!request)
         return request.failure();
 
@@ -24,7 +28,6 @@ Expected<int> run(const ParsedArgs &args)
         return *problem;
     if (Problem problem = fill.check())
         return *problem;
-    const std::string *output = args.value("--output");
     // The format follows the file's extension unless --format says otherwise.
     const auto format = formatOption(args, output ? formatOfName(*output) : Format::Text);
     if (!format)
@@ -38,12 +41,12 @@ Expected<int> run(const ParsedArgs &args)
     if (!output) {
         if (args.has("--force"))
             return Failure{"--force només té sentit amb -o FITXER"};
-        writeOut(*document);
+        if (Problem problem = writeOut(*document))
+            return *problem;
         return kExitOk;
     }
     StagedFiles files(args.has("--force"));
-    if (Problem problem = files.stage(std::filesystem::path(*output), *document))
-        return *problem;
+    files.add(std::filesystem::path(*output), *document);
     if (Problem problem = files.commit())
         return *problem;
     return kExitOk;

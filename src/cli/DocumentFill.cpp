@@ -94,7 +94,26 @@ Expected<const forms::Item *> DocumentFill::field(std::string_view id, std::stri
                    help};
 }
 
-Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::string_view where)
+namespace {
+
+// "\n" as a line break and "\\" as a backslash; any other backslash stays as it is.
+std::string unescapeLineBreaks(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == '\\')) {
+            out += text[++i] == 'n' ? '\n' : '\\';
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
+Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::string_view where, bool escapes)
 {
     const auto item = field(id, where);
     if (!item)
@@ -103,7 +122,9 @@ Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::s
     case forms::ItemKind::Edit:
     case forms::ItemKind::Box:
     case forms::ItemKind::Today: {
-        auto text = gateText(utf8, where);
+        const bool severalLines = forms::takesSeveralLines(**item);
+        const std::string unescaped = severalLines && escapes ? unescapeLineBreaks(utf8) : std::string(utf8);
+        auto text = gateText(unescaped, where, forms::inputRules(**item));
         if (!text)
             return text.failure();
         m_fields.field((*item)->id)->text = std::move(*text);
@@ -117,6 +138,8 @@ Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::s
         return std::nullopt;
     }
     case forms::ItemKind::Choice:
+        if ((*item)->editable)
+            return typeIntoList(**item, utf8, where);
         return Failure{std::string(where) + ": el camp " + std::string(id) +
                        " és una llista; trieu-ne un element amb --choose"};
     default:
@@ -149,6 +172,29 @@ Problem DocumentFill::choose(std::string_view id, std::string_view itemUtf8, std
         return Failure{std::string(where) + ": la llista " + std::string(id) + " no té «" + std::string(itemUtf8) +
                        "»; té " + joinChoices(list)};
     list.selected = match;
+    list.className = "combobox";
+    list.text.clear();
+    return std::nullopt;
+}
+
+Problem DocumentFill::typeIntoList(const forms::Item &item, std::string_view utf8, std::string_view where)
+{
+    auto text = gateText(utf8, where);
+    if (!text)
+        return text.failure();
+    plecta::MemoryField &list = *m_fields.field(item.id);
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+        if (list.items[i] == *text) {
+            list.selected = int(i);
+            list.className = "combobox";
+            list.text.clear();
+            return std::nullopt;
+        }
+    }
+    // Typed text is what the list's edit box holds, and what the document takes from it.
+    list.className = "edit";
+    list.selected.reset();
+    list.text = std::move(*text);
     return std::nullopt;
 }
 
@@ -163,7 +209,7 @@ Problem DocumentFill::setCell(std::string_view id, std::string_view utf8, std::s
     if (utf8.empty() && (kind == forms::ItemKind::Choice || kind == forms::ItemKind::DatePicker))
         return std::nullopt;
     if (kind == forms::ItemKind::Choice)
-        return choose(id, utf8, where);
+        return (*item)->editable ? typeIntoList(**item, utf8, where) : choose(id, utf8, where);
     return setText(id, utf8, where);
 }
 

@@ -41,13 +41,16 @@ class DocumentFill
 public:
     DocumentFill(const Kind &kind, std::chrono::year_month_day date);
 
-    // A text box gets the text as typed; a date picker takes a date "YYYY-MM-DD". `where` names
-    // the option or the CSV cell in messages.
-    Problem setText(std::string_view id, std::string_view utf8, std::string_view where);
+    // A text box gets the text as typed; a date picker takes a date "YYYY-MM-DD"; an editable
+    // choice list selects the item the text names or else holds the text as typed. Only a large
+    // multi-line box takes line breaks; from the command line (`escapes`) "\n" is a line break
+    // there and "\\" a backslash. `where` names the option or the CSV cell in messages.
+    Problem setText(std::string_view id, std::string_view utf8, std::string_view where, bool escapes = false);
     // Selects the choice-list item with this text (letter case aside when nothing matches exactly).
     Problem choose(std::string_view id, std::string_view itemUtf8, std::string_view where);
     // A CSV cell: a text box takes it as typed; a choice list or a date picker as with choose()
-    // and setText(), an empty cell leaving the field as it starts.
+    // and setText(), an empty cell leaving the field as it starts; an editable list takes a text
+    // that is none of its items as typed.
     Problem setCell(std::string_view id, std::string_view utf8, std::string_view where);
     // "A|B|C": one line item, one value per column, added as the "Afegir concepte" button adds it
     // (at the top of the list).
@@ -64,6 +67,7 @@ public:
 private:
     Expected<const forms::Item *> field(std::string_view id, std::string_view where) const;
     bool isCertificate() const;
+    Problem typeIntoList(const forms::Item &item, std::string_view utf8, std::string_view where);
 
     Kind m_kind;
     plecta::MemoryFieldSource m_fields;

@@ -1,6 +1,7 @@
 #pragma once
-// How the commands report bad input: a value or one line of explanation (UTF-8) that main()
-// prints on standard error before leaving with status 2.
+// How the commands report failure: a value or one line of explanation (UTF-8) that main()
+// prints on standard error before leaving with the failure's status: 2 for refused input, 3 for
+// an input/output failure (a file or standard output that cannot be read or written).
 
 #include <optional>
 #include <string>
@@ -12,11 +13,18 @@ namespace cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitNotFound = 1; // a search that found nothing, as grep does
 inline constexpr int kExitBadInput = 2;
+inline constexpr int kExitIoError = 3;
 
 struct Failure
 {
     std::string message;
+    int status = kExitBadInput;
 };
+
+inline Failure ioFailure(std::string message)
+{
+    return Failure{std::move(message), kExitIoError};
+}
 
 template <typename T> class Expected
 {

@@ -9,7 +9,10 @@ Plecta des del terminal: numerals, llistes de consulta, documents i cartes en s�
 
 Ordres:
   numeral N        escriu un número en lletres, en femení i en masculí
+  ordinal N        escriu l'ordinal d'un número, en lletres i abreujat
+  amount IMPORT    escriu un import en euros en lletres
   list TAULA       mostra una llista de consulta (vocabulari, abreviatures, municipis...)
+  search TEXT      cerca TEXT a totes les llistes alhora
   kinds            mostra els tipus de document dels dos catàlegs
   fields TIPUS     mostra els camps del formulari d'un tipus de document
   document TIPUS   escriu un document acabat
@@ -18,8 +21,14 @@ Ordres:
 Opcions de totes les ordres:
   -h, --help       mostra l'ajuda de l'ordre
 
-Estat de sortida: 0 si tot va bé, 1 si una cerca no troba res, 2 si l'entrada no és vàlida
-(el motiu s'explica en una línia a la sortida d'error i no s'escriu cap fitxer a mitges).
+Estat de sortida:
+  0  tot ha anat bé
+  1  una cerca no ha trobat res
+  2  l'entrada no és vàlida (una opció, un text, el CSV, un nom de fitxer)
+  3  error d'entrada/sortida: un fitxer o la sortida estàndard que no es pot llegir o escriure
+     (disc ple, sense permís, un canvi de nom que falla)
+El motiu s'explica en una línia a la sortida d'error; no queda cap fitxer a mitges ni es perd
+cap fitxer que ja hi fos.
 
 Vegeu «plecta-cli ORDRE --help» per a cada ordre.
 )";
@@ -38,6 +47,25 @@ Un número de més de vuit xifres dóna «número massa gran» i l'estat 2, com 
 
 Exemple:
   plecta-cli numeral 1234567 --gender m
+)";
+
+constexpr std::string_view kOrdinal = R"(Ús: plecta-cli ordinal N [--encoding utf-8|cp1252]
+
+Escriu l'ordinal del número N (d'1 a 999999, només xifres) en quatre línies: en lletres en
+femení i en masculí, i abreujat en femení i en masculí.
+
+Exemple:
+  plecta-cli ordinal 21      # vint-i-unena, vint-i-unè, 21a, 21è
+)";
+
+constexpr std::string_view kAmount = R"(Ús: plecta-cli amount IMPORT [--encoding utf-8|cp1252]
+
+Escriu un import en euros en lletres, en una línia. L'import són xifres, amb punts de milers si
+es vol i una coma decimal amb un o dos decimals, fins a 99.999.999,99.
+
+Exemples:
+  plecta-cli amount 1.234,56   # mil dos-cents trenta-quatre euros amb cinquanta-sis cèntims
+  plecta-cli amount 2000000    # dos milions d'euros
 )";
 
 constexpr std::string_view kList =
@@ -71,6 +99,36 @@ Exemples:
   plecta-cli list vocabulary-ca --find acord
 )";
 
+constexpr std::string_view kSearch = R"(Ús: plecta-cli search TEXT [--in LLISTA[,LLISTA...]] [--encoding utf-8|cp1252]
+
+Cerca TEXT a totes les llistes de consulta alhora, com la cerca de tot el manual (Ctrl+K) de
+la finestra: no distingeix majúscules ni accents, llegeix «l·l», «l.l» i «ll» igual, i cada
+paraula de TEXT pot ser a qualsevol columna i dins d'una paraula. Un municipi també es troba pel
+nom amb l'article al davant («l'Hospitalet»).
+
+Escriu una línia per fila trobada: el nom de la llista, un tabulador i les columnes de la fila
+sense els espais de farciment, separades per tabuladors. Les llistes surten en aquest ordre, i
+les files de cada llista en l'ordre de la taula.
+
+Llistes:
+  vocabulary       Castellà - Català
+  abbreviations    Abreviatures
+  symbols          Símbols i sigles
+  municipalities   Municipis (nom, comarca, codi postal i prefix)
+  comarques        Comarques
+
+Opcions:
+  --in LLISTES       cerca només a les llistes donades, separades per comes
+  --encoding CODI    utf-8 (per defecte) o cp1252, els bytes del programa
+
+Si no troba res escriu «No trobat» a la sortida d'error i acaba amb l'estat 1; un TEXT sense
+cap lletra ni xifra dóna l'estat 2.
+
+Exemples:
+  plecta-cli search "l'hospitalet"
+  plecta-cli search sollicitud --in vocabulary
+)";
+
 constexpr std::string_view kKinds = R"(Ús: plecta-cli kinds [--encoding utf-8|cp1252]
 
 Mostra els tipus de document dels catàlegs «Textos de l'empresa» i «Administració Pública»:
@@ -85,11 +143,12 @@ tabuladors: identificador, mena de camp, l'etiqueta que el precedeix, el text in
 les llistes, els elements (separats per «|»).
 
 Menes de camp:
-  text               quadre de text (--set ID=TEXT)
+  text               quadre de text (--set ID=TEXT); els quadres grans de diverses línies
+                     admeten salts de línia, escrits «\n» a --set
   data               quadre de text que comença amb la data (--set ID=TEXT o --date)
   selector de data   selector de data (--date, o --set ID=AAAA-MM-DD)
   llista             llista d'elements (--choose ID=ELEMENT)
-  llista editable    llista que també admet text, però el document només en pren un element
+  llista editable    llista que també admet text: --choose ID=ELEMENT o --set ID=TEXT
   línies             la llista de línies de l'albarà i de la comanda (--line); els «elements»
                      són les columnes
   model              el botó d'opció de cada model del certificat (--model A|B)
@@ -102,7 +161,8 @@ constexpr std::string_view kDocument = R"(Ús: plecta-cli document TIPUS [OPCION
 
 Escriu el document acabat tal com el mostra la pestanya «Document» per a un formulari que té
 els textos inicials a tots els camps llevat dels que es donen. Per defecte el document surt en
-Windows-1252 amb salts de línia CR LF, com el desa «Anomena i desa».
+Windows-1252 amb salts de línia CR LF, com el desa «Anomena i desa» (en UTF-8 si surt en un
+terminal).
 
 Amb -o, el format el dona l'extensió del fitxer: .pdf escriu un PDF/A (A4, amb les fonts
 incloses), .odt un document OpenDocument per editar-lo amb un processador de textos, i qualsevol
@@ -118,7 +178,8 @@ Opcions:
   -o, --output FITXER  escriu el document a FITXER i no a la sortida estàndard
   --force              substitueix FITXER si ja existeix
   --format txt|odt|pdf el format del document, si no el dona l'extensió de FITXER
-  --encoding CODI      cp1252 (per defecte) o utf-8; només per al text
+  --encoding CODI      només per al text: cp1252 o utf-8; per defecte, utf-8 a un terminal i
+                       cp1252 en un fitxer (-o) o una canonada
 
 Els textos es donen en UTF-8; «ŀ» s'escriu «l·» i un caràcter que Windows-1252 no pot
 representar s'informa amb la seva posició, sense escriure res.
@@ -147,7 +208,7 @@ Abans d'escriure res es comprova tot el fitxer: una línia dolenta s'informa amb
 no s'escriu cap document.
 
 Opcions:
-  --csv FITXER         el fitxer CSV
+  --csv FITXER         el fitxer CSV («-»: l'entrada estàndard)
   --out CARPETA        la carpeta dels documents (es crea si no existeix)
   --name COLUMNA       la columna que dona el nom de cada fitxer
   --format txt|odt|pdf el format dels documents (txt, si no es dona)
@@ -172,8 +233,14 @@ std::string_view commandHelp(std::string_view command)
 {
     if (command == "numeral")
         return kNumeral;
+    if (command == "ordinal")
+        return kOrdinal;
+    if (command == "amount")
+        return kAmount;
     if (command == "list")
         return kList;
+    if (command == "search")
+        return kSearch;
     if (command == "kinds")
         return kKinds;
     if (command == "fields")

@@ -32,7 +32,8 @@ Expected<int> runKinds(const ParsedArgs &args)
         out += "\n";
     }
     // The catalogue texts are UTF-8 in the program's source.
-    writeOut(*encoding == Encoding::Utf8 ? out : cp1252::fromUtf8(out).text);
+    if (Problem problem = writeOut(*encoding == Encoding::Utf8 ? out : cp1252::fromUtf8(out).text))
+        return *problem;
     return kExitOk;
 }
 
@@ -109,7 +110,8 @@ Expected<int> runFields(const ParsedArgs &args)
         out += std::to_string(item.id) + "\t" + cp1252::fromUtf8(fieldKind(item)).text + "\t" +
                cp1252::fromUtf8(label).text + "\t" + initialText + "\t" + choices + "\n";
     }
-    writeOut(encode(out, request->encoding));
+    if (Problem problem = writeOut(encode(out, request->encoding)))
+        return *problem;
     return kExitOk;
 }
 

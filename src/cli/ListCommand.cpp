@@ -111,7 +111,8 @@ Expected<int> run(const ParsedArgs &args)
         for (int row = 0; row < rows.rowCount(); ++row)
             out += rowText(rows, row, *encoding);
     }
-    writeOut(out);
+    if (Problem problem = writeOut(out))
+        return *problem;
     return kExitOk;
 }
 

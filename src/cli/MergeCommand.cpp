@@ -2,11 +2,11 @@
 #include "cli/Csv.h"
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
+#include "text/InputGate.h"
+#include "text/Utf8.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 namespace cli {
 namespace {
@@ -17,16 +17,6 @@ constexpr OptionSpec kOptions[] = {
     {"--model", "", true, false},    {"--date", "", true, false},   {"--force", "", false, false},
     {"--encoding", "", true, false}, {"--format", "", true, false}, {"--single", "", true, false},
 };
-
-Expected<std::string> readFile(const std::filesystem::path &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path))
-        return Failure{"no es pot llegir el fitxer " + shown(path)};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // What each CSV column is: a field of the form, the column that names the files, or both.
 struct Columns
@@ -83,9 +73,10 @@ Expected<std::string> fileName(std::string_view cell, std::size_t line, std::str
     const std::string where = "CSV, línia " + std::to_string(line) + ", el nom de fitxer «" + std::string(cell) + "»";
     if (cell.empty() || cell == "." || cell == "..")
         return Failure{where + " no és vàlid"};
-    for (char c : cell) {
-        if (c == '/' || static_cast<unsigned char>(c) < 0x20)
-            return Failure{where + " no pot contenir «/» ni caràcters de control"};
+    for (std::size_t pos = 0; pos < cell.size();) {
+        const char32_t c = utf8::decode(cell, pos);
+        if (c == '/' || textgate::isUnprintable(c))
+            return Failure{where + " no pot contenir «/», caràcters de control ni bytes que no són UTF-8"};
     }
     std::string name(cell);
     return endsWithNoCase(name, extension) ? name : name + std::string(extension);
@@ -119,7 +110,7 @@ Expected<int> run(const ParsedArgs &args)
     const std::string_view extension = extensionOf(*format);
     const std::string_view title = kind.entry->pszName;
 
-    const auto text = readFile(*csvPath);
+    const auto text = readInput(*csvPath);
     if (!text)
         return text.failure();
     const auto records = parseCsv(*text);
@@ -169,29 +160,23 @@ Expected<int> run(const ParsedArgs &args)
         if (!bytes)
             return bytes.failure();
         StagedFiles file(args.has("--force"));
-        if (Problem problem = file.stage(std::filesystem::path(*single), *bytes))
-            return *problem;
+        file.add(std::filesystem::path(*single), *bytes);
         if (Problem problem = file.commit())
             return *problem;
-        writeOut(*single + "\n");
+        if (Problem problem = writeOut(*single + "\n"))
+            return *problem;
         return kExitOk;
     }
 
     const std::filesystem::path folder(*outDir);
-    std::error_code error;
-    if (std::filesystem::exists(folder, error) && !std::filesystem::is_directory(folder, error))
-        return Failure{"--out: " + shown(folder) + " no és una carpeta"};
-    std::filesystem::create_directories(folder, error);
-    if (error)
-        return Failure{"--out: no es pot crear la carpeta " + shown(folder)};
-
     StagedFiles files(args.has("--force"));
+    if (Problem problem = files.createFolder(folder))
+        return Failure{"--out: " + problem->message, problem->status};
     for (const auto &[name, document] : documents) {
-        const auto bytes = formatDocuments(*format, std::span(&document, 1), title, request->encoding);
+        auto bytes = formatDocuments(*format, std::span(&document, 1), title, request->encoding);
         if (!bytes)
             return bytes.failure();
-        if (Problem problem = files.stage(folder / name, *bytes))
-            return *problem;
+        files.add(folder / name, std::move(*bytes));
     }
     if (Problem problem = files.commit())
         return *problem;
@@ -199,7 +184,8 @@ Expected<int> run(const ParsedArgs &args)
     std::string written;
     for (const auto &document : documents)
         written += (folder / document.first).string() + "\n";
-    writeOut(written);
+    if (Problem problem = writeOut(written))
+        return *problem;
     return kExitOk;
 }
 

@@ -33,7 +33,8 @@ Expected<int> run(const ParsedArgs &args)
         out += encode(words->feminine, *encoding) + "\n";
     if (!gender || *gender == "m")
         out += encode(words->masculine, *encoding) + "\n";
-    writeOut(out);
+    if (Problem problem = writeOut(out))
+        return *problem;
     return kExitOk;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Where the commands' text goes: standard output in the encoding asked for, or files written
-// whole (a temporary file in the same folder, renamed into place), so that a failure never leaves
-// a partial file behind.
+// whole, so that a failure never leaves a partial file behind and never loses a file that was
+// there before. Every file the program writes is written here.
 
 #include "cli/Expected.h"
 
@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <signal.h>
+#include <sys/types.h>
 
 namespace cli {
 
@@ -20,37 +23,62 @@ Expected<Encoding> parseEncoding(std::string_view name);
 // A Windows-1252 text in the encoding asked for. Line ends are left as they are.
 std::string encode(std::string_view cp1252Text, Encoding encoding);
 
-// Writes bytes to standard output as they are.
-void writeOut(std::string_view bytes);
+// Writes bytes to standard output as they are; a failed write is an input/output failure.
+Problem writeOut(std::string_view bytes);
+// Flushes standard output; main() calls it last, so that a write that failed late is reported.
+Problem flushOut();
 
-// Files to be written together: each is first written to a temporary file beside its target;
-// commit() renames them all into place. Whatever is not committed, and whatever was renamed by a
-// commit that failed half-way, is removed again when the object goes.
+// Reads a whole file, or standard input for "-".
+Expected<std::string> readInput(const std::string &path);
+
+// Files to be written together. commit() first checks every final name (a folder in the way, a
+// file that exists when not overwriting, a name too long or refused by the file system: new
+// names are reserved by creating them), then writes each file to a synced temporary beside its
+// target, then puts them in place: a file being replaced is moved aside first and put back if
+// anything fails; the moved-aside files are removed only once everything is in place. A replaced
+// file's permissions are kept. Ctrl+C (SIGINT, SIGTERM, SIGHUP) is held while files are being
+// written and takes effect once everything is in place or cleaned up.
 class StagedFiles
 {
 public:
-    explicit StagedFiles(bool overwrite) : m_overwrite(overwrite) {}
+    explicit StagedFiles(bool overwrite);
     StagedFiles(const StagedFiles &) = delete;
     StagedFiles &operator=(const StagedFiles &) = delete;
+    // Removes whatever was not committed: reservations, temporaries and folders it created.
     ~StagedFiles();
 
-    // Refuses a target that exists (unless overwriting), a folder that is missing or cannot be
-    // written, and a failed write.
-    Problem stage(const std::filesystem::path &target, std::string_view bytes);
+    // Creates a folder (and its missing parents); those it creates are removed again unless the
+    // files are committed.
+    Problem createFolder(const std::filesystem::path &folder);
+    void add(const std::filesystem::path &target, std::string bytes);
     Problem commit();
 
 private:
     struct Entry
     {
-        std::filesystem::path temporary;
         std::filesystem::path target;
+        std::string bytes;
+        std::filesystem::path temporary; // empty until written
+        std::filesystem::path backup;    // the replaced file, moved aside; empty when none
+        bool existed = false;
+        mode_t mode = 0;
+        bool reserved = false; // we created the (empty) target to hold its name
+        dev_t reservedDevice = 0;
+        ino_t reservedInode = 0;
         bool placed = false;
     };
+    Problem checkAndReserve(Entry &entry);
+    Problem writeTemporary(Entry &entry);
+    Problem place(Entry &entry);
+    void rollBack();
     void discard();
+    bool interrupted() const;
 
     bool m_overwrite;
     bool m_committed = false;
     std::vector<Entry> m_entries;
+    std::vector<std::filesystem::path> m_createdFolders; // outermost first
+    sigset_t m_savedMask{};
 };
 
 // A file name for messages, as the user wrote it.

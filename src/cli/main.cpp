@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/Help.h"
 #include "export/OffscreenGui.h"
+#include "text/InputGate.h"
 
 #include <cstdio>
 #include <string>
@@ -12,28 +13,44 @@
 namespace {
 
 constexpr const cli::Command *kCommands[] = {
-    &cli::kNumeralCommand, &cli::kListCommand,     &cli::kKindsCommand,
-    &cli::kFieldsCommand,  &cli::kDocumentCommand, &cli::kMergeCommand,
+    &cli::kNumeralCommand,  &cli::kListCommand,  &cli::kKindsCommand,   &cli::kFieldsCommand,
+    &cli::kDocumentCommand, &cli::kMergeCommand, &cli::kSearchCommand,  &cli::kOrdinalCommand,
+    &cli::kAmountCommand,
 };
+
+// One line on standard error. Whatever of the user's input it quotes is shown escaped, so a
+// control character or a stray byte never reaches the terminal raw.
+int refuse(const cli::Failure &failure)
+{
+    std::fprintf(stderr, "plecta-cli: %s\n", textgate::escapeForTerminal(failure.message).c_str());
+    return failure.status;
+}
 
 int refuse(const std::string &message)
 {
-    std::fprintf(stderr, "plecta-cli: %s\n", message.c_str());
-    return cli::kExitBadInput;
+    return refuse(cli::Failure{message});
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// Everything written to standard output must have arrived: a full disk or a closed pipe is a
+// failure, not a success.
+int finish(int status)
 {
-    const docexport::GuiApplicationScope gui; // made only if a PDF is painted
-    const std::vector<std::string> words(argv + 1, argv + argc);
+    const cli::Problem problem = cli::flushOut();
+    // A failure already reported stands; one line on standard error is enough.
+    if (problem && (status == cli::kExitOk || status == cli::kExitNotFound))
+        return refuse(*problem);
+    return status;
+}
+
+int run(const std::vector<std::string> &words)
+{
     if (words.empty())
         return refuse("falta l'ordre (vegeu plecta-cli --help)");
     const std::string &name = words.front();
     if (name == "--help" || name == "-h" || name == "help") {
         const std::string_view help = words.size() > 1 ? cli::commandHelp(words[1]) : std::string_view();
-        cli::writeOut(help.empty() ? cli::programHelp() : help);
+        if (cli::Problem problem = cli::writeOut(help.empty() ? cli::programHelp() : help))
+            return refuse(*problem);
         return cli::kExitOk;
     }
 
@@ -44,7 +61,8 @@ int main(int argc, char **argv)
         if (!args)
             return refuse(cli::usageFailure(name, args.failure().message).message);
         if (args->has("--help")) {
-            cli::writeOut(cli::commandHelp(name));
+            if (cli::Problem problem = cli::writeOut(cli::commandHelp(name)))
+                return refuse(*problem);
             return cli::kExitOk;
         }
         if (args->positional.size() != command->positionals) {
@@ -54,7 +72,15 @@ int main(int argc, char **argv)
             return refuse(cli::usageFailure(name, message).message);
         }
         const auto status = command->run(*args);
-        return status ? *status : refuse(status.failure().message);
+        return status ? *status : refuse(status.failure());
     }
     return refuse("ordre desconeguda: «" + name + "» (vegeu plecta-cli --help)");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const docexport::GuiApplicationScope gui; // made only if a PDF is painted
+    return finish(run(std::vector<std::string>(argv + 1, argv + argc)));
 }

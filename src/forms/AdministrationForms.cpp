@@ -75,7 +75,7 @@ constexpr std::array kSolAOwn = {
     label("EXPOSO"), br(),
     box(1046, "<RAONAMENT>", kLarge), br(),
     gap(),
-    label("Per això, SOL.LICITO que:"), br(),
+    label("Per això, SOL·LICITO que:"), br(),
     box(1051, "<PETICIÓ>", kLarge), br(),
 };
 constexpr auto kSolAItems = join(kApplicantItems, kSolAOwn, kClosingItems);
@@ -112,7 +112,7 @@ constexpr auto kSolBTable = numbered(
 // Denúncia and petició: one statement under one word --------------------------------------------
 
 constexpr std::array kDenunciaOwn = {
-    label("DENUNCIA"), br(),
+    label("DENUNCIO"), br(),
     box(1045, "<FETS>", 2 * kLarge), br(),
 };
 constexpr auto kDenunciaItems = join(kApplicantItems, kDenunciaOwn, kClosingItems);
@@ -125,10 +125,11 @@ constexpr std::array kPeticioOwn = {
 constexpr auto kPeticioItems = join(kApplicantItems, kPeticioOwn, kClosingItems);
 constexpr auto kPeticioTable = numbered(join(kApplicant, ids<3011>, kClosing));
 
-// Al.legació ----------------------------------------------------------------------------------
+// Al·legació ----------------------------------------------------------------------------------
 
 constexpr std::array kAllegacioOwn = {
-    label("DECLARO, fent ús del dret que m'atorga l'article 79.1 de la LRJPAC, en relació amb:"), br(),
+    label("DECLARO, fent ús del dret que m'atorga l'article 76.1 de la Llei 39/2015, d'1 d'octubre,"), br(),
+    label("del procediment administratiu comú de les administracions públiques, en relació amb:"), br(),
     box(1045, "<ASSUMPTE>", kMedium), br(),
     label(", això que segueix:"), br(),
     box(1046, "<DECLARACIÓ>", kMedium), br(),
@@ -140,10 +141,11 @@ constexpr auto kAllegacioTable = numbered(join(kApplicant, ids<3011, 1045, 1046>
 // Desistiment ---------------------------------------------------------------------------------
 
 // Added in this order; the list shows them sorted, "Denúncia" first and selected.
-constexpr std::string_view kWithdrawnKinds[] = {"Sol.licitud", "Petició", "Denúncia", "Queixa"};
+constexpr std::string_view kWithdrawnKinds[] = {"Sol·licitud", "Petició", "Denúncia", "Queixa"};
 
 constexpr std::array kDesistimentOwn = {
-    label("DESISTEIXO, d'acord amb l'article 90.1. de la LRJPAC, de la meva"), br(),
+    label("DESISTEIXO, d'acord amb l'article 94 de la Llei 39/2015, d'1 d'octubre, del procediment"), br(),
+    label("administratiu comú de les administracions públiques, de la meva"), br(),
     choice(1000, kWithdrawnKinds, true), label("presentada en"), datePicker(1084), stretch(), br(),
     box(1045, "<ASSUMPTE>", kMedium), br(),
     label(", demano que es declari conclòs el procediment."), br(),
@@ -154,7 +156,8 @@ constexpr auto kDesistimentTable = numbered(join(kApplicant, ids<1000, 1084, 104
 // Renúncia ------------------------------------------------------------------------------------
 
 constexpr std::array kRenunciaOwn = {
-    label("RENUNCIO, d'acord amb l'article 90.1 de la LRJPAC, als meus drets en"), br(),
+    label("RENUNCIO, d'acord amb l'article 94 de la Llei 39/2015, d'1 d'octubre, del procediment"), br(),
+    label("administratiu comú de les administracions públiques, als meus drets en"), br(),
     label("l'expedient"), edit(1129, "<NÚMERO>", Size::Medium), label("instruït en relació amb"), stretch(), br(),
     box(1045, "<ASSUMPTE>", kMedium), br(),
     label("les raons següents:"), br(),
@@ -166,8 +169,8 @@ constexpr auto kRenunciaTable = numbered(join(kApplicant, ids<1129, 1045, 1046>,
 // Queixa --------------------------------------------------------------------------------------
 
 constexpr std::array kQueixaOwn = {
-    label("SOL.LICITO que, d'acord amb l'article 24.3 de la Llei 3/1993, bàsica de les Cambres Oficials "
-          "de Comerç, Indústria i Navegació, es tingui per presentada i que "), br(),
+    label("SOL·LICITO que, d'acord amb la Llei 4/2014, d'1 d'abril, bàsica de les cambres oficials de comerç, "
+          "indústria, serveis i navegació, es tingui per presentada i que "), br(),
     label("produeixi efectes aquesta QUEIXA, per les raons següents:"), br(),
     box(1130, "<DECLARACIÓ>", kLarge), br(),
 };
@@ -176,14 +179,18 @@ constexpr auto kQueixaTable = numbered(join(kApplicant, ids<1130>, kClosing));
 
 // Recursos ------------------------------------------------------------------------------------
 
+// The article box starts at the article that governs the appeal: 121 for the appeal to a higher
+// body, 123 for the reconsideration.
 constexpr std::array kRecursOrdiHeading = {
-    label("FORMULO RECURS D'ALÇADA, d'acord amb la LRJPAC (article"), edit(1133, "<ARTICLE>", Size::Short), br(),
+    label("FORMULO RECURS D'ALÇADA, d'acord amb la Llei 39/2015, d'1 d'octubre, del procediment"), br(),
+    label("administratiu comú de les administracions públiques (article"), edit(1133, "121", Size::Short), br(),
 };
 
 // The longer heading leaves no room for the article box: it takes a line of its own.
 constexpr std::array kRecursRevisioHeading = {
-    label("FORMULO RECURS POTESTATIU DE REPOSICIÓ, d'acord amb la LRJPAC (article"), br(),
-    edit(1133, "<ARTICLE>"), br(),
+    label("FORMULO RECURS POTESTATIU DE REPOSICIÓ, d'acord amb la Llei 39/2015, d'1 d'octubre,"), br(),
+    label("del procediment administratiu comú de les administracions públiques (article"), br(),
+    edit(1133, "123"), br(),
 };
 
 // What follows the article box, the same in both appeals.
@@ -191,14 +198,14 @@ constexpr std::array kAppealBody = {
     label("), contra la resolució dictada amb data"), datePicker(1135), stretch(), br(),
     edit(1134, "<ÒRGAN>", Size::Long), label(" en l'expedient"), edit(1136, "<EXPEDIENT>"), br(),
     label("instruït sobre:"), edit(1115, "<RAÓ>"), br(),
-    label(", en el qual sóc persona interessada, resolució que em fou notificada amb data"), br(),
+    label(", en el qual soc persona interessada, resolució que em va ser notificada amb data"), br(),
     datePicker(1085), stretch(), br(),
     gap(),
-    label("AL.LEGACIONS"), br(),
+    label("AL·LEGACIONS"), br(),
     box(1131, "<DECLARACIÓ>", kMedium), br(),
     label("DOCUMENTS ANNEXOS"), br(),
     box(1132, "<ANNEXOS>", kMedium), br(),
-    label("SOL.LICITO"), br(),
+    label("SOL·LICITO"), br(),
     box(3011, "<PETICIÓ>", kMedium), br(),
 };
 

@@ -10,7 +10,7 @@ extern const FormDef kSolA;          // sol·licitud - Model A
 extern const FormDef kSolB;          // sol·licitud - Model B (a grid of the applicant's data)
 extern const FormDef kDenuncia;      // denúncia
 extern const FormDef kPeticio;       // petició
-extern const FormDef kAllegacio;     // al.legació
+extern const FormDef kAllegacio;     // al·legació
 extern const FormDef kDesistiment;   // desistiment (the kind of document withdrawn is a choice)
 extern const FormDef kRenuncia;      // renúncia
 extern const FormDef kQueixa;        // queixa

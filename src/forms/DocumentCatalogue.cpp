@@ -5,7 +5,8 @@
 namespace forms {
 namespace {
 
-// Each text is kept as written, double spaces, tabs and missing spaces included.
+// Each text is kept as written, double spaces and tabs included; words run together and
+// misspelt have been mended, since a writing handbook must not show them.
 constexpr std::array<std::string_view, 20> kDescriptions = {
     "És un document formal que constata un fet, una convenció, una obligació, una  deliberació, "
     "un acord  o una manifestació  de voluntat, a fi que  n'hi hagi constància.",
@@ -43,19 +44,19 @@ constexpr std::array<std::string_view, 20> kDescriptions = {
     "de la seva competència.",
     "És un document en què  es  comunica  a  l'òrgan  administratiu  fets  que determinaran "
     "la incoació d'un procediment administratiu.",
-    "És  un  document  en  què  l'administrat  comunica  a  l'administració  lesal·legacions "
+    "És  un  document  en  què  l'administrat  comunica  a  l'administració  les al·legacions "
     "que considera oportunes en procediment.",
-    "És  un document en què  es comunica a l'òrgan  administratiu que la personainteressada "
-    "desisteix de la seva sol.licitud.",
-    "És un  document en què es comunica  a l'organ administratiu  que la personainteressada "
-    "renúncia dels  seus drets, si  no li  ho prohibeix expressamentl'ordenament jurídic.",
-    "És un  document mitjançant  el qual els  electors de  les Cambres  formulenqueixes  "
-    "davant   l'administració  que  en tingui  tutela  en  referència al'actuació  de  "
-    "les  Cambres. Per  la seva  forma, s'ajusta  perfectament al'estructura de les sol.licituds.",
-    "És un document mitjançant el qual la persona interessada recorre contra lesresolucions "
+    "És  un document en què  es comunica a l'òrgan  administratiu que la persona interessada "
+    "desisteix de la seva sol·licitud.",
+    "És un  document en què es comunica  a l'òrgan administratiu  que la persona interessada "
+    "renuncia als  seus drets, si  no li  ho prohibeix expressament l'ordenament jurídic.",
+    "És un  document mitjançant  el qual els  electors de  les Cambres  formulen queixes  "
+    "davant   l'administració  que  en tingui  tutela  en  referència a l'actuació  de  "
+    "les  Cambres. Per  la seva  forma, s'ajusta  perfectament a l'estructura de les sol·licituds.",
+    "És un document mitjançant el qual la persona interessada recorre contra les resolucions i "
     "els actes de l'Administració, abans del termini d'un mes.",
-    "És un document mitjançant el qual la persona interessada recorre contra elsactes "
-    "de l'Administració que esgoten la via administrativa o contra aquellsque no han "
+    "És un document mitjançant el qual la persona interessada recorre contra els actes "
+    "de l'Administració que esgoten la via administrativa o contra aquells que no han "
     "estat objecte de recurs administratiu dins el termini d'un mes.",
 };
 
@@ -88,7 +89,7 @@ const DocListEntry g_apDocList[] = {
     {174, "petició", 1, 1, kDescriptions[12]},
     {173, "denúncia", 1, 1, kDescriptions[13]},
     {0, "Documentació usada durant el procediment", 0, 0, {}},
-    {185, "al.legació", 1, 1, kDescriptions[14]},
+    {185, "al·legació", 1, 1, kDescriptions[14]},
     {186, "desistiment", 1, 1, kDescriptions[15]},
     {187, "renúncia", 1, 1, kDescriptions[16]},
     {188, "queixa", 1, 1, kDescriptions[17]},

@@ -12,8 +12,8 @@
 // - edit(id, initial, size): a one-line text box with its initial text. size is Short, Medium,
 //   Long or Fill (takes the rest of the line, the default).
 // - today(id, size): a text box that starts with today's long date text (the commercial forms).
-// - box(id, initial, lines): a large text box across the page, drawn lines high; it still holds
-//   one line of text, as every text field does.
+// - box(id, initial, lines): a large text box across the page, drawn lines high. With more than
+//   one line it is multi-line and word-wrapped; a line break reaches the document as CR LF.
 // - datePicker(id): a date picker showing today's date as long Catalan text.
 // - choice(id, items, editable): a choice list, kept in alphabetical order, first item selected.
 // - radio(id, text, checked): a radio button; the radio buttons of one form form one group.
@@ -32,12 +32,16 @@
 // it, in the order the engine is to try them. Register the form in FormRegistry.cpp; a form whose
 // behaviour is all data needs no class of its own (the generic form view builds it, merges it and
 // reports the class name as its object name). FormFields.h states what a form holds at start.
+// A form with a "<MUNICIPI>" box lists it, with the comarca and postcode boxes of its block, in
+// PlaceFields.cpp, so that the box completes from the index of municipalities.
 
 #include "models/TemplateEngine.h"
+#include "text/InputGate.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdlib>
 #include <span>
 #include <string>
 #include <string_view>
@@ -81,33 +85,46 @@ struct Item
     int group = 0;                             // enabled and disabled together; 0: always enabled
 };
 
+// Reached only when a form gives an ordinary field the line list's reserved id. The forms are
+// constant data, so such a form does not compile: this call is no constant expression.
+[[noreturn]] inline int reservedIdUsedByField()
+{
+    std::abort();
+}
+
+// The id of an ordinary field, checked against the line list's reserved id.
+constexpr int fieldId(int id)
+{
+    return id == plecta::kLineListId ? reservedIdUsedByField() : id;
+}
+
 constexpr Item label(std::string_view text, int group = 0)
 {
     return {.kind = ItemKind::Label, .text = text, .group = group};
 }
 constexpr Item edit(int id, std::string_view initial, Size size = Size::Fill, int group = 0)
 {
-    return {.kind = ItemKind::Edit, .id = id, .text = initial, .size = size, .group = group};
+    return {.kind = ItemKind::Edit, .id = fieldId(id), .text = initial, .size = size, .group = group};
 }
 constexpr Item box(int id, std::string_view initial, int lines)
 {
-    return {.kind = ItemKind::Box, .id = id, .text = initial, .size = Size::Fill, .lines = lines};
+    return {.kind = ItemKind::Box, .id = fieldId(id), .text = initial, .size = Size::Fill, .lines = lines};
 }
 constexpr Item today(int id, Size size = Size::Medium)
 {
-    return {.kind = ItemKind::Today, .id = id, .size = size};
+    return {.kind = ItemKind::Today, .id = fieldId(id), .size = size};
 }
 constexpr Item datePicker(int id)
 {
-    return {.kind = ItemKind::DatePicker, .id = id, .size = Size::Long};
+    return {.kind = ItemKind::DatePicker, .id = fieldId(id), .size = Size::Long};
 }
 constexpr Item choice(int id, std::span<const std::string_view> items, bool editable)
 {
-    return {.kind = ItemKind::Choice, .id = id, .size = Size::Medium, .items = items, .editable = editable};
+    return {.kind = ItemKind::Choice, .id = fieldId(id), .size = Size::Medium, .items = items, .editable = editable};
 }
 constexpr Item radio(int id, std::string_view text, bool checked)
 {
-    return {.kind = ItemKind::Radio, .id = id, .text = text, .checked = checked};
+    return {.kind = ItemKind::Radio, .id = fieldId(id), .text = text, .checked = checked};
 }
 constexpr Item lineList()
 {
@@ -115,7 +132,7 @@ constexpr Item lineList()
 }
 constexpr Item addButton(int id)
 {
-    return {.kind = ItemKind::AddButton, .id = id, .text = "Afegir concepte"};
+    return {.kind = ItemKind::AddButton, .id = fieldId(id), .text = "Afegir concepte"};
 }
 constexpr Item rule()
 {
@@ -195,5 +212,18 @@ std::vector<std::string_view> sortedChoices(std::span<const std::string_view> it
 // The field that an item is, when it is one (text boxes, date pickers, choice lists, the line
 // list); labels, rules and layout markers are not.
 bool isField(const Item &item);
+
+// Whether a field takes several lines of text: a large box drawn more than one line high. Every
+// other field holds a single line.
+constexpr bool takesSeveralLines(const Item &item)
+{
+    return item.kind == ItemKind::Box && item.lines > 1;
+}
+
+// What the input gate lets into a field.
+constexpr textgate::FieldRules inputRules(const Item &item)
+{
+    return takesSeveralLines(item) ? textgate::kSeveralLines : textgate::kOneLine;
+}
 
 } // namespace forms

@@ -9,8 +9,8 @@ namespace {
 
 // Albarà --------------------------------------------------------------------------------------
 
-constexpr ListColumn kAlbaraColumns[] = {{"Quantiat", 90}, {"Concepte", 130}, {"Preu unitari", 70}, {"Total", 50}};
-constexpr std::string_view kAlbaraLabels[] = {"Quantiat", "Concepte", "Preu Unitari", "Total"};
+constexpr ListColumn kAlbaraColumns[] = {{"Quantitat", 90}, {"Concepte", 130}, {"Preu unitari", 70}, {"Total", 50}};
+constexpr std::string_view kAlbaraLabels[] = {"Quantitat", "Concepte", "Preu Unitari", "Total"};
 constexpr LineItems kAlbaraLines{kAlbaraColumns, kAlbaraLabels, plecta::kDeliveryNoteRowTemplate};
 
 // clang-format off
@@ -39,8 +39,8 @@ constexpr PlaceholderEntry kAlbaraPlaceholders[] = {
 // Comanda -------------------------------------------------------------------------------------
 
 constexpr ListColumn kComandaColumns[] = {
-    {"Referència", 70}, {"Descripció", 130}, {"Quant.", 70}, {"Preu uni.", 50}, {"Import", 50}};
-constexpr std::string_view kComandaLabels[] = {"Referència", "Descripció", "Quant.", "Preu uni.", "Import"};
+    {"Referència", 70}, {"Descripció", 130}, {"Quant.", 70}, {"Preu unit.", 50}, {"Import", 50}};
+constexpr std::string_view kComandaLabels[] = {"Referència", "Descripció", "Quant.", "Preu unit.", "Import"};
 constexpr LineItems kComandaLines{kComandaColumns, kComandaLabels, plecta::kOrderRowTemplate};
 
 // clang-format off
@@ -54,7 +54,7 @@ constexpr Item kComandaItems[] = {
     grid(), label("Adreça"), edit(1046, "<ADREÇA DEL CLIENT>"), br(),
     grid(), label("Municipi"), edit(1047, "<MUNICIPI DEL CLIENT>"), br(),
     grid(), label("Telèfon:"), edit(1123, "<TELÈFON>", Size::Medium), br(),
-    grid(), label("Règim impost IVA"), edit(1124, "16%", Size::Short), br(),
+    grid(), label("Règim d'IVA"), edit(1124, "16%", Size::Short), br(),
     grid(), label("NIF"), edit(1116, "<NIF>", Size::Medium), br(),
     gap(),
     lineList(), br(),

@@ -51,10 +51,10 @@ void MakeDateText(std::string &text, std::chrono::year_month_day date)
     text.clear();
     if (!date.ok())
         return;
-    text = number(static_cast<unsigned>(date.day()), 2);
+    text = number(static_cast<unsigned>(date.day()), 1);
     text += ' ';
     text += monthPhrase(date);
-    text += ' ';
+    text += " de ";
     text += number(static_cast<int>(date.year()), 4);
 }
 
@@ -63,14 +63,12 @@ void MakeLongDateText(std::string &text, std::chrono::year_month_day date)
     text.clear();
     if (!date.ok())
         return;
+    std::string day;
+    MakeDateText(day, date);
     const std::chrono::weekday weekday{std::chrono::sys_days{date}};
     text = kWeekdays[weekday.iso_encoding() - 1];
     text += ", ";
-    text += number(static_cast<unsigned>(date.day()), 1);
-    text += ' ';
-    text += monthPhrase(date);
-    text += " de ";
-    text += number(static_cast<int>(date.year()), 4);
+    text += day;
 }
 
 } // namespace plecta

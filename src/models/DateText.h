@@ -6,8 +6,9 @@
 
 namespace plecta {
 
-// The date the commercial forms preset in their date fields: "06 de setembre 2001" (day with two
-// digits, the month phrase, the four-digit year). The first form takes today's local date.
+// The date the commercial forms preset in their date fields, written as Catalan writes dates:
+// "6 de setembre de 2001" (the day without a leading zero, the month phrase, "de" and the year).
+// The first form takes today's local date.
 void MakeDateText(std::string &text);
 void MakeDateText(std::string &text, std::chrono::year_month_day date);
 

@@ -11,8 +11,10 @@
 
 namespace plecta {
 
-// The form's list of line items (delivery note and order).
-inline constexpr int kLineListId = 1001;
+// The form's list of line items (delivery note and order). The id is reserved: no other field of
+// any form may use it (the form descriptions refuse it at compile time), so the engine never
+// mistakes an ordinary field for the line list.
+inline constexpr int kLineListId = 999;
 
 // One row of a form's placeholder table. An entry with an empty placeholder ends the table.
 struct PlaceholderEntry

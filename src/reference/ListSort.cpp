@@ -34,8 +34,11 @@ bool SortListByColumn(ListRows &list, int column, bool ascending, int low, int h
 {
     if (column < 0 || column >= list.columnCount())
         return false;
-    if (high == -1)
-        high = list.rowCount() - 1;
+    // The range is kept inside the list, whatever the caller asks.
+    const int last = list.rowCount() - 1;
+    if (high == -1 || high > last)
+        high = last;
+    low = std::max(low, 0);
     int lo = low;
     int hi = high;
     if (hi <= lo)
@@ -89,10 +92,12 @@ bool beginsWith(std::string_view cell, std::string_view searchText)
     return compareKeys(cell.substr(0, searchText.size()), searchText) == 0;
 }
 
-int FindInList(const ListRows &list, int selectedRow, std::string_view searchText)
+int FindInList(const ListCells &list, int selectedRow, std::string_view searchText)
 {
     const int rows = list.rowCount();
-    for (int row = std::max(selectedRow + 1, 0); row < rows; ++row) {
+    if (selectedRow >= rows)
+        return -1;
+    for (int row = std::max(selectedRow, -1) + 1; row < rows; ++row) {
         if (beginsWith(list.cellText(row, 0), searchText))
             return row;
     }

@@ -6,16 +6,21 @@
 
 namespace reflist {
 
-// What the sort and the search need of a list: its size, the text of a cell in display order,
-// and a way to exchange two rows. Swapping two rows moves every cell of them and whatever state
-// travels with a row (selected, focused).
-class ListRows
+// What the search needs of a list: its size and the text of a cell in display order.
+class ListCells
 {
 public:
-    virtual ~ListRows() = default;
+    virtual ~ListCells() = default;
     virtual int columnCount() const = 0;
     virtual int rowCount() const = 0;
     virtual std::string_view cellText(int row, int column) const = 0;
+};
+
+// What the sort needs besides: a way to exchange two rows. Swapping two rows moves every cell of
+// them and whatever state travels with a row (selected, focused).
+class ListRows : public ListCells
+{
+public:
     virtual void swapRows(int first, int second) = 0;
 };
 
@@ -26,7 +31,8 @@ int compareKeys(std::string_view a, std::string_view b);
 // The quicksort of the column-heading click: sorts rows low..high (high = -1: the last row) by
 // the lower-cased text of column `column`. Rows with equal keys are never exchanged, so their
 // relative order is whatever the partitioning leaves, exactly as the handbook always had it.
-// Returns false when there was nothing to do (no such column, fewer than two rows).
+// A range reaching outside the list is cut to the rows it has. Returns false when there was
+// nothing to do (no such column, fewer than two rows in the range).
 bool SortListByColumn(ListRows &list, int column, bool ascending, int low = 0, int high = -1);
 
 enum class MouseButton { Left, Right, Middle };
@@ -50,6 +56,6 @@ bool beginsWith(std::string_view cell, std::string_view searchText);
 
 // The search of the first column: the first row after `selectedRow` (-1: none selected, search
 // from the top) whose column 0 begins with the search text, or -1. It never wraps around.
-int FindInList(const ListRows &list, int selectedRow, std::string_view searchText);
+int FindInList(const ListCells &list, int selectedRow, std::string_view searchText);
 
 } // namespace reflist

@@ -23,6 +23,8 @@ void appendSmall(std::string &out, unsigned x, const NumeralGroup &units)
 
 std::string WriteNumeral(unsigned n, NumeralGender gender)
 {
+    if (n > kLargest)
+        return std::string(kTooLarge);
     if (n == 0)
         return numeralUnits(gender)[0];
 
@@ -34,7 +36,7 @@ std::string WriteNumeral(unsigned n, NumeralGender gender)
     const unsigned millions = n / 1'000'000;
     if (millions >= 1) {
         appendSmall(out, millions, numeralUnits(NumeralGender::Masculine));
-        out += millions == 1 ? " milli\xF3 " : " millions ";
+        out += millions == 1 ? " mili\xF3 " : " milions ";
     }
 
     const unsigned thousands = n % 1'000'000 / 1'000;

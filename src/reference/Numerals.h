@@ -14,7 +14,7 @@ inline constexpr unsigned kLargest = 99'999'999;
 // Both results when the number field holds more than eight characters or a larger value.
 inline constexpr std::string_view kTooLarge = "n\xFAmero massa gran"; // "número massa gran"
 
-// The words of n (0 <= n <= kLargest) in Windows-1252. The pieces are joined exactly as the
+// The words of n (0 <= n <= kLargest) in Windows-1252; kTooLarge for a larger n. The pieces are joined exactly as the
 // handbook always joined them, so a result may hold two spaces in a row ("deu  mil ") and may
 // end in a space; it is never trimmed.
 std::string WriteNumeral(unsigned n, NumeralGender gender);

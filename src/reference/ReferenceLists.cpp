@@ -70,8 +70,8 @@ void fillCatalaCastella(ReportRows &rows)
 }
 
 constexpr std::string_view kCastella = "Castellà", kCatala = "Català";
-constexpr ListColumn kCastellaCatala[] = {{kCastella, 350}, {kCatala, 350}};
-constexpr ListColumn kCatalaCastella[] = {{kCatala, 350}, {kCastella, 350}};
+constexpr ListColumn kCastellaCatala[] = {{kCastella, 420}, {kCatala, 420}};
+constexpr ListColumn kCatalaCastella[] = {{kCatala, 420}, {kCastella, 420}};
 // The abbreviations have always been shown under the vocabulary's two headings.
 constexpr ListColumn kAbbreviations[] = {{kCastella, 290}, {kCatala, 290}};
 constexpr ListColumn kSymbols[] = {{"Símbols/Sigles", 290}, {"Descripció del Text", 290}};

@@ -17,8 +17,8 @@ namespace reflist {
 enum class VocabularyDirection { CastellaCatala, CatalaCastella };
 
 // Room the lists reserve before inserting (a hint: the tables are walked to their end records).
-inline constexpr int kVocabularyReserve = 3523;
-inline constexpr int kAbbreviationsReserve = 326;
+inline constexpr int kVocabularyReserve = 3948;
+inline constexpr int kAbbreviationsReserve = 325;
 inline constexpr int kMunicipalitiesReserve = 945;
 
 void FillVocabularyList(ReportRows &rows, VocabularyDirection direction);

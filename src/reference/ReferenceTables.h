@@ -10,11 +10,12 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 struct VocabEntry
 {
-    const char *pszCastella; // padded to 18
-    const char *pszCatala;   // padded to 18
+    const char *pszCastella; // padded to 40
+    const char *pszCatala;   // padded to 40
 };
 
 struct AbbrevEntry
@@ -37,6 +38,14 @@ struct MunicipalityEntry
     std::uint32_t nPhonePrefix; // 93, 972, 973 or 977
 };
 
+// A postcode a municipality has besides its main one (its nPostcode); a municipality may have
+// several. pszMunicipality is its name as g_municipalities stores it, without the padding.
+struct OtherPostcodeEntry
+{
+    const char *pszMunicipality;
+    std::uint32_t nPostcode;
+};
+
 // Castilian-Catalan vocabulary, grouped by Catalan headword in dictionary order.
 extern const VocabEntry g_vocabulary[];
 // Abbreviations, loosely alphabetical by their letters.
@@ -45,6 +54,8 @@ extern const AbbrevEntry g_abbreviations[];
 extern const SymbolEntry g_symbols[];
 // Municipalities by name; the three whose names begin with an accented capital come last.
 extern const MunicipalityEntry g_municipalities[];
+// The further postcodes, grouped by municipality in the municipalities' order.
+extern const OtherPostcodeEntry g_otherPostcodes[];
 // The comarques in alphabetical order, unpadded, closed by a null entry.
 extern const char *const g_comarques[];
 
@@ -97,7 +108,10 @@ extern const char *const g_numeralWords[kNumeralWordCount];
 
 inline const char *NumeralGroup::operator[](unsigned index) const
 {
-    assert(index >= m_lowest && index <= m_highest);
+    // Checked in every build: an index outside the group would read another group's word or
+    // past the end of the table.
+    if (index < m_lowest || index > m_highest || m_offset + (index - m_lowest) >= kNumeralWordCount)
+        std::abort();
     return g_numeralWords[m_offset + (index - m_lowest)];
 }
 

@@ -26,6 +26,8 @@ void ReportRows::clear()
 
 void ReportRows::swapRows(int first, int second)
 {
+    if (!hasRow(first) || !hasRow(second))
+        return;
     const std::size_t a = std::size_t(first) * std::size_t(m_columns);
     const std::size_t b = std::size_t(second) * std::size_t(m_columns);
     for (int column = 0; column < m_columns; ++column)

@@ -1,5 +1,7 @@
 #include "text/Cp1252.h"
 
+#include "text/Utf8.h"
+
 #include <array>
 
 namespace cp1252 {
@@ -11,62 +13,6 @@ constexpr std::array<char16_t, 32> kHighBlock = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-
-void appendUtf8(std::string &out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Decodes one UTF-8 sequence at text[pos]; returns the code point (U+FFFD when malformed) and
-// advances pos past it.
-char32_t decodeUtf8(std::string_view text, std::size_t &pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    int length = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        cp = lead & 0x07;
-    } else {
-        ++pos;
-        return 0xFFFD;
-    }
-    if (pos + length > text.size()) {
-        pos = text.size();
-        return 0xFFFD;
-    }
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) {
-            pos += i;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    pos += length;
-    constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kMinimum[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0xFFFD;
-    return cp;
-}
 
 } // namespace
 
@@ -93,7 +39,7 @@ std::string toUtf8(std::string_view text)
     std::string out;
     out.reserve(text.size() + text.size() / 8);
     for (char c : text)
-        appendUtf8(out, toUnicode(static_cast<unsigned char>(c)));
+        utf8::append(out, toUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -104,10 +50,10 @@ Conversion fromUtf8(std::string_view utf8)
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const std::size_t start = pos;
-        const char32_t cp = decodeUtf8(utf8, pos);
-        const auto byte = cp == 0xFFFD ? std::nullopt : fromUnicode(cp);
+        const char32_t cp = utf8::decode(utf8, pos);
+        const auto byte = cp == utf8::kInvalid ? std::nullopt : fromUnicode(cp);
         if (!byte) {
-            result.error = ConversionError{start, cp};
+            result.error = ConversionError{start, cp == utf8::kInvalid ? 0xFFFD : cp};
             return result;
         }
         result.text += static_cast<char>(*byte);

@@ -1,5 +1,6 @@
 #include "CliRunner.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <spawn.h>
@@ -29,7 +30,13 @@ void CliTest::TearDown()
 
 CliRun CliTest::run(const std::vector<std::string> &args) const
 {
-    const std::string out = (m_dir / "captured" / "out").string();
+    return run(args, {}, {});
+}
+
+CliRun CliTest::run(const std::vector<std::string> &args, const std::string &input, const std::string &output,
+                    int stopAfter) const
+{
+    const std::string out = output.empty() ? (m_dir / "captured" / "out").string() : (m_dir / output).string();
     const std::string err = (m_dir / "captured" / "err").string();
     std::vector<std::string> words = {PLECTA_CLI};
     words.insert(words.end(), args.begin(), args.end());
@@ -40,6 +47,8 @@ CliRun CliTest::run(const std::vector<std::string> &args) const
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (!input.empty())
+        posix_spawn_file_actions_addopen(&actions, 0, (m_dir / input).c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     // Relative paths in the arguments are taken in the scratch folder.
@@ -53,10 +62,15 @@ CliRun CliTest::run(const std::vector<std::string> &args) const
         ADD_FAILURE() << "cannot start " << PLECTA_CLI;
         return result;
     }
+    if (stopAfter >= 0) {
+        ::usleep(useconds_t(stopAfter));
+        ::kill(pid, SIGINT);
+    }
     int status = 0;
     waitpid(pid, &status, 0);
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readFile("captured/out");
+    result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    result.out = output.empty() ? readFile("captured/out") : std::string();
     result.err = readFile("captured/err");
     return result;
 }

@@ -9,7 +9,8 @@
 
 struct CliRun
 {
-    int status = -1;
+    int status = -1; // -1 when a signal ended it
+    int signal = 0;
     std::string out;
     std::string err;
 };
@@ -22,6 +23,11 @@ protected:
 
     // plecta-cli with these arguments, run in dir().
     CliRun run(const std::vector<std::string> &args) const;
+    // The same with standard input read from `input` and standard output written to `output`
+    // (paths in dir() or absolute, such as /dev/full; empty: as run() has them). With `stopAfter`,
+    // the program is sent SIGINT after that many microseconds.
+    CliRun run(const std::vector<std::string> &args, const std::string &input, const std::string &output,
+               int stopAfter = -1) const;
 
     const std::filesystem::path &dir() const { return m_dir; }
     void writeFile(const std::filesystem::path &name, const std::string &bytes) const;

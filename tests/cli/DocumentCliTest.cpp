@@ -166,7 +166,7 @@ TEST_F(CliTest, GoldenDocuments)
     EXPECT_EQ(saluda.out, "El director\r\nde Vins Mas, SA\r\n\r\nSALUDA\r\n\r\nSenyora Marta Roig\r\n\r\n"
                           "i es complau a convidar-lo a la presentació del cava\r\n\r\nJoan Mas\r\n\r\n\r\n"
                           "aprofita  aquesta  avinentesa   per  manifestar-li  la  seva\r\n"
-                          "consideració i el seu afecte.\r\n\r\n\r\nReus, 09 de gener 2024");
+                          "consideració i el seu afecte.\r\n\r\n\r\nReus, 9 de gener de 2024");
 
     // New lines go to the top, as the "Afegir concepte" button puts them.
     const CliRun delivery = run({"document", "albarà", "--set", "1115=Mobles Puig, SL", "--line", "3|Cadira|25|75",
@@ -174,7 +174,7 @@ TEST_F(CliTest, GoldenDocuments)
     const std::string border = "+" + std::string(75, '-') + "+";
     EXPECT_EQ(delivery.out,
               "\r\nMobles Puig, SL\r\n" + cp("<ADREÇA DEL CLIENT>") + "\r\n<NIF>\r\n\r\n" +
-                  "\t\t\t\t\t\t\t15 de mar\xE7 2024\r\n<NOM DEL CLIENT>\r\n" + cp("<ADREÇA>") + "\r\n<NIF>\r\n\r\n" +
+                  "\t\t\t\t\t\t\t15 de mar\xE7 de 2024\r\n<NOM DEL CLIENT>\r\n" + cp("<ADREÇA>") + "\r\n<NIF>\r\n\r\n" +
                   border + "\r\n" +
                   cp("¦Quantitat¦ Concepte                            ¦ Preu unitari ¦    TOTAL   ¦\r\n"
                      "¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦\r\n"
@@ -182,17 +182,19 @@ TEST_F(CliTest, GoldenDocuments)
                      "¦ 3       ¦   Cadira                            ¦ 25           ¦    75      ¦\r\n") +
                   border);
 
-    // The withdrawal: a choice list and two date pickers, place and date joined without a space.
+    // The withdrawal: a choice list and two date pickers.
     const CliRun withdrawal =
         run({"document", "desistiment", "--set", "1042=Marta Roig i Puig", "--choose", "1000=Queixa", "--set",
              "1084=2024-02-01", "--set", "1052=Girona", "--date", "2024-03-15", "--encoding", "utf-8"});
     EXPECT_EQ(withdrawal.out,
               "Marta Roig i Puig, major d'edat, que visc <MUNICIPI> (comarca\r\n"
               "<COMARCA>), <ADREÇA>, CP <CODI>, tel. <TELÈFON>, i que tinc\r\nel DNI núm. <DNI>,\r\n\r\n"
-              "DESISTEIXO , d'acord amb l'article 90.1. de la  LRJPAC,\r\n"
-              "de la  meva Queixa presentada en data dijous, 1 de febrer de 2024.\r\n"
-              "<ASSUMPTE>,    demano  que  es   declari  conclòs    el\r\nprocediment.\r\n\r\n"
-              "Girona,divendres, 15 de març de 2024,\r\n\r\n<DESTINACIÓ>");
+              "DESISTEIXO, d'acord amb l'article 94 de la Llei 39/2015, d'1\r\n"
+              "d'octubre, del procediment administratiu comú de les\r\n"
+              "administracions públiques, de la meva Queixa presentada en\r\n"
+              "data dijous, 1 de febrer de 2024.\r\n"
+              "<ASSUMPTE>, demano que es declari conclòs el procediment.\r\n\r\n"
+              "Girona, divendres, 15 de març de 2024\r\n\r\n<DESTINACIÓ>");
 }
 
 TEST_F(CliTest, DocumentFileIsWrittenWholeAndNeverOverwrittenUnasked)
@@ -243,7 +245,7 @@ TEST_F(CliTest, DocumentRefusesBadInputAndWritesNothing)
     EXPECT_TRUE(refused(run({"document", "carta", "--set", "1043=Anna → Joan", "-o", "a.txt"}),
                         "«→» (U+2192), a la posició 6"));
     EXPECT_TRUE(refused(run({"document", "carta", "--line", "x"}), "línies"));
-    EXPECT_TRUE(refused(run({"document", "carta", "--set", "1055=dues\nlínies", "-o", "a.txt"}), "U+000A"));
+    EXPECT_TRUE(refused(run({"document", "carta", "--set", "1043=dues\nlínies", "-o", "a.txt"}), "U+000A"));
     EXPECT_TRUE(refused(run({"document", "carta", "--set", "1055=\xC3"}), "UTF-8"));
 
     // Folders that cannot take the file.

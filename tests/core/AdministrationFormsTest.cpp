@@ -174,36 +174,41 @@ TEST(AdministrationForms, WithdrawalListAndItsDates)
     std::vector<std::string> shown;
     for (int i = 0; i < 4; ++i)
         shown.push_back(cp1252::toUtf8(fields.itemText(1000, i)));
-    EXPECT_EQ(shown, (std::vector<std::string>{"Denúncia", "Petició", "Queixa", "Sol.licitud"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"Denúncia", "Petició", "Queixa", "Sol·licitud"}));
     EXPECT_EQ(fields.selectedItem(1000), 0);
     EXPECT_EQ(fields.className(1084), "SysDateTimePick32");
 
     auto l = lines(untouched(kDesistiment));
-    EXPECT_EQ(l[5], cp("de la  meva Denúncia presentada en data ") + kLongDate + ".");
-    EXPECT_EQ(l[9], "<MUNICIPI>," + kLongDate + ",");
+    EXPECT_EQ(l[4], "DESISTEIXO, d'acord amb l'article 94 de la Llei 39/2015, d'1");
+    EXPECT_EQ(l[6], cp("administracions públiques, de la meva Denúncia presentada en"));
+    EXPECT_EQ(l[7], "data " + kLongDate + ".");
+    EXPECT_EQ(l[8], cp("<ASSUMPTE>, demano que es declari conclòs el procediment."));
+    EXPECT_EQ(l[10], "<MUNICIPI>, " + kLongDate);
 
     auto chosen = fields;
     chosen.field(1000)->selected = 3;
     std::string text;
     generateFormText(kDesistiment, chosen, text);
-    EXPECT_EQ(lines(text)[5], "de la  meva Sol.licitud presentada en data " + kLongDate + ".");
+    EXPECT_EQ(lines(text)[6], cp("administracions públiques, de la meva Sol·licitud presentada en"));
 }
 
 TEST(AdministrationForms, PleadingWaiverAndComplaint)
 {
     const std::string pleading = untouched(kAllegacio);
     EXPECT_EQ(pleading.find('%'), std::string::npos); // its table's field 8 is never asked for
-    EXPECT_EQ(lines(pleading)[6], cp("     de   la  LRJPAC,   en relació amb  <ASSUMPTE>, això que"));
-    EXPECT_EQ(lines(pleading)[9], cp("     Que <DECLARACIÓ>"));
+    EXPECT_EQ(lines(pleading)[5], cp("     DECLARO, fent ús del dret que m'atorga l'article 76.1 de la"));
+    EXPECT_EQ(lines(pleading)[8], cp("     <ASSUMPTE>, això que segueix:"));
+    EXPECT_EQ(lines(pleading)[10], cp("     Que <DECLARACIÓ>"));
     EXPECT_TRUE(pleading.ends_with(cp("\r\n\r\n<DESTINACIÓ>")));
 
     const auto waiver = lines(untouched(kRenuncia));
-    EXPECT_EQ(waiver[5], cp("meus drets en l'expedient <NÚMERO> instruït  en relació"));
-    EXPECT_EQ(waiver[6], "amb <ASSUMPTE>, per les raons " + cp("següents:"));
-    EXPECT_EQ(waiver[8], "<RAONS>");
+    EXPECT_EQ(waiver[7], cp("<NÚMERO> instruït en relació amb <ASSUMPTE>, per les raons"));
+    EXPECT_EQ(waiver[8], cp("següents:"));
+    EXPECT_EQ(waiver[10], "<RAONS>");
 
     const std::string complaint = untouched(kQueixa);
-    EXPECT_EQ(lines(complaint)[10], cp("1. Que <DECLARACIÓ>"));
+    EXPECT_EQ(lines(complaint)[4], cp("SOL·LICITO que, d'acord amb la Llei 4/2014, d'1 d'abril, bàsica"));
+    EXPECT_EQ(lines(complaint)[9], cp("1. Que <DECLARACIÓ>"));
     EXPECT_TRUE(complaint.ends_with(cp("<MUNICIPI>, ") + kLongDate + cp("\r\n\r\n<DESTINACIÓ>")));
 }
 
@@ -211,18 +216,22 @@ TEST(AdministrationForms, AppealsTakeTheirModelsWording)
 {
     const auto ordinary = lines(untouched(kRecursOrdi));
     const auto review = lines(untouched(kRecursRevisio));
-    EXPECT_EQ(ordinary[5], "FORMULO  RECURS , d'acord  amb la LRJPAC (article <ARTICLE>),");
-    EXPECT_EQ(review[5], cp("FORMULO  RECURS  DE  REVISIÓ, d'acord  amb la LRJPAC (article <ARTICLE>),"));
-    EXPECT_EQ(ordinary[6], cp("contra  la resolució dictada amb  data ") + kLongDate);
-    EXPECT_EQ(ordinary[7], cp("per <ÒRGAN> en l'expedient <EXPEDIENT> instruït sobre <RAÓ>"));
-    EXPECT_EQ(ordinary[9], "fou notificada amb " + kLongDate + ".");
-    EXPECT_EQ(ordinary[12], cp("      <DECLARACIÓ>"));
-    EXPECT_EQ(ordinary[20], "<MUNICIPI>,  " + kLongDate);
-    EXPECT_EQ(ordinary[21], cp("<DESTINACIÓ>"));
-    ASSERT_EQ(ordinary.size(), 23u);
-    ASSERT_EQ(review.size(), 25u);
+    EXPECT_EQ(ordinary[5], cp("FORMULO RECURS D'ALÇADA, d'acord amb la"));
+    EXPECT_EQ(review[5], cp("FORMULO RECURS POTESTATIU DE REPOSICIÓ, d'acord amb la"));
+    // The article boxes start at the article that governs each appeal.
+    EXPECT_EQ(ordinary[7], cp("comú de les administracions públiques (article 121),"));
+    EXPECT_EQ(review[7], cp("comú de les administracions públiques (article 123),"));
+    EXPECT_EQ(ordinary[8], cp("contra la resolució dictada amb data ") + kLongDate + cp(" per <ÒRGAN>"));
+    EXPECT_EQ(ordinary[9], cp("en l'expedient <EXPEDIENT> instruït sobre <RAÓ>, en el qual"));
+    EXPECT_EQ(ordinary[11], "amb data " + kLongDate + ".");
+    EXPECT_EQ(ordinary[13], "AL\xB7LEGACIONS");
+    EXPECT_EQ(ordinary[14], cp("      <DECLARACIÓ>"));
+    EXPECT_EQ(ordinary[22], "<MUNICIPI>,  " + kLongDate);
+    EXPECT_EQ(ordinary[23], cp("<DESTINACIÓ>"));
+    ASSERT_EQ(ordinary.size(), 25u);
+    ASSERT_EQ(review.size(), 27u);
     for (std::size_t i = 0; i < ordinary.size(); ++i) {
-        if (i != 5) {
+        if (i != 5 && i != 7) {
             EXPECT_EQ(review[i], ordinary[i]) << "line " << i;
         }
     }
@@ -238,6 +247,6 @@ TEST(AdministrationForms, AppealsTakeTheirModelsWording)
         }
         return std::string_view{};
     };
-    EXPECT_EQ(textBefore(kRecursOrdi, 1133), "FORMULO RECURS D'ALÇADA, d'acord amb la LRJPAC (article");
+    EXPECT_EQ(textBefore(kRecursOrdi, 1133), "administratiu comú de les administracions públiques (article");
     EXPECT_EQ(textBefore(kRecursRevisio, 1133), "\n");
 }

@@ -46,9 +46,9 @@ TEST(DocumentModels, SizesAndLastBytes)
 {
     // The size counts the trailing NULs; the tail shows whether the last line has its CR LF.
     const std::map<int, std::pair<std::size_t, std::string>> models = {
-        {163, {557, "%field15%\t%field16%\r\n"}},
+        {163, {555, "%field15%\t%field16%\r\n"}},
         {164, {166, "\r\n\r\n\r\n%field5%, %field6%\r\n"}},
-        {165, {238, "acredita.\r\n\r\n%field5%, %field6%"}},
+        {165, {235, "acredita.\r\n\r\n%field5%, %field6%"}},
         {166, {459, "%field23%, %field24%\r\n\r\n"}},
         {167, {230, "%field12%\r\n\r\n\r\n"}},
         {171, {14, "\r\n%field1%\r\n\r\n"}},
@@ -57,17 +57,17 @@ TEST(DocumentModels, SizesAndLastBytes)
         {177, {223, "%field19%\r\n\r\n%field20%\0"s}},
         {178, {224, "\r\n\r\n\r\n%field7%, %field8%\0"s}},
         {179, {353, "-+\0"s}},
-        {182, {445, "-\xA6\r\n\r\n\r\n\r\n\r\n\0"s}},
-        {169, {250, "\r\n\r\n%field11%\r\n"}},
+        {182, {440, "-\xA6\r\n\r\n\r\n\r\n\r\n\0"s}},
+        {169, {249, "\r\n\r\n%field11%\r\n"}},
         {170, {368, "\r\n\r\n%field16%\r\n\r\n"}},
         {173, {200, "\r\n\r\n%field11%"}},
         {174, {198, "\r\n\r\n%field11%"}},
-        {185, {333, "\r\n\r\n%field13%"}},
-        {186, {351, "\r\n\r\n%field13%"}},
-        {187, {335, "\r\n\r\n%field13%"}},
-        {188, {432, "\r\n\r\n%field11%\0\0"s}},
-        {189, {545, "%field18%\r\n%field19%\r\n"}},
-        {190, {561, "\r\n%field19%\r\n\r\n\r\n"}}};
+        {185, {420, "\r\n\r\n%field13%"}},
+        {186, {425, "%field11%, %field12%\r\n\r\n%field13%"}},
+        {187, {424, "\r\n\r\n%field13%"}},
+        {188, {417, "\r\n\r\n%field11%\0\0"s}},
+        {189, {648, "%field18%\r\n%field19%\r\n"}},
+        {190, {667, "\r\n%field19%\r\n\r\n\r\n"}}};
     for (const auto &[id, expected] : models) {
         const std::string bytes = model(id);
         EXPECT_EQ(bytes.size(), expected.first) << "model " << id;
@@ -140,12 +140,15 @@ TEST(DocumentModels, Minutes)
     EXPECT_EQ(l[33], "");
     for (int n : {13, 16, 17, 19, 21, 24, 27, 30, 31})
         EXPECT_TRUE(endsWith(l[n], " ") && !endsWith(l[n], "  ")) << "line " << n;
-    EXPECT_EQ(l[30], "aixeca la sessi\xF3, de la qual, com a secretari  , estenc aquesta acta. ");
+    EXPECT_EQ(l[5], "Horari: %field5%");
+    EXPECT_EQ(l[19], "2. Torn obert de paraules ");
+    EXPECT_EQ(l[30], "aixeca la sessi\xF3, de la qual, com a secretari, estenc aquesta acta. ");
 }
 
 TEST(DocumentModels, SpacingOfTheCommercialModels)
 {
-    EXPECT_EQ(lines(model(165))[7], "I, perqu\xE8 se'n prengui coneixement i tingui  els efectes que");
+    EXPECT_EQ(lines(model(165))[7], "I, perqu\xE8 se'n prengui coneixement i tingui els efectes que");
+    EXPECT_EQ(lines(model(165))[8], "corresponguin, signo aquest certificat, amb el vistiplau");
 
     const auto invitation = lines(model(167));
     EXPECT_EQ(invitation[3], std::string(8, ' '));
@@ -194,7 +197,7 @@ TEST(DocumentModels, OrderTable)
         EXPECT_EQ(l[n], "") << "line " << n;
     EXPECT_EQ(l[18], "\0"s);
     EXPECT_EQ(l[2], "COMANDA N\xDAM.: %field2%");
-    EXPECT_EQ(l[7], "R\xE8gim impost IVA :%field7%");
+    EXPECT_EQ(l[7], "R\xE8gim d'IVA: %field7%");
     EXPECT_EQ(l[10], "+" + std::string(75, '-') + "+");
     EXPECT_EQ(l[11],
               "\xA6Refer\xE8ncia\xA6 Descripci\xF3                      \xA6 Quant.\xA6Preu unit.\xA6    Import \xA6");
@@ -212,7 +215,7 @@ TEST(DocumentModels, ApplicationModelBAndPetition)
 {
     const auto b = lines(model(170));
     EXPECT_EQ(b[3], "Domicili:  %field5%\t\t\tMunicipi:  %field6%");
-    EXPECT_EQ(b[10], "MOTIVACI\xD3 JUR\xED"
+    EXPECT_EQ(b[10], "MOTIVACI\xD3 JUR\xCD"
                      "DICA:");
     EXPECT_EQ(b[16], "SOL\xB7LICITUD:");
 
@@ -222,19 +225,90 @@ TEST(DocumentModels, ApplicationModelBAndPetition)
     EXPECT_EQ(petition, expected);
 }
 
+// The procedural models cite the law in force, each line as the handbook now words it.
+TEST(DocumentModels, ProceduralModelsCiteTheLawInForce)
+{
+    const std::string lawName = "Llei 39/2015, d'1 d'octubre, del procediment administratiu";
+    for (int id : {185, 186, 187, 189, 190}) {
+        const std::string bytes = model(id);
+        EXPECT_NE(bytes.find("39/2015, d'1"), std::string::npos) << "model " << id;
+        EXPECT_NE(bytes.find("administracions p\xFA"
+                             "bliques"),
+                  std::string::npos)
+            << "model " << id;
+    }
+    for (const DocumentModel &m : documentModels()) {
+        const std::string bytes(m.bytes);
+        for (const char *repealed : {"LRJPAC", "30/1992", "3/1993", "90.1", "79.1"})
+            EXPECT_EQ(bytes.find(repealed), std::string::npos) << "model " << m.id << " cites " << repealed;
+        // The geminated l has its middle dot; "SOL.LICITO" and "AL.LEGACIONS" are gone.
+        for (std::size_t at = 0; (at = bytes.find('.', at)) != std::string::npos; ++at)
+            EXPECT_FALSE(at > 0 && (bytes[at - 1] | 0x20) == 'l' && (bytes[at + 1] | 0x20) == 'l')
+                << "model " << m.id << " at " << at;
+    }
+
+    const auto pleading = lines(model(185));
+    EXPECT_EQ(pleading[6], "     DECLARO, fent \xFAs del dret que m'atorga l'article 76.1 de la");
+    EXPECT_EQ(pleading[7], "     " + lawName);
+    EXPECT_EQ(pleading[8], "     com\xFA de les administracions p\xFA"
+                           "bliques, en relaci\xF3 amb");
+    EXPECT_EQ(pleading[9], "     %field9%, aix\xF2 que segueix:");
+    EXPECT_EQ(pleading[2], "%field3%), %field4%, %field5%, tel. %field6%, i que tinc el DNI");
+    EXPECT_EQ(lines(model(169))[2], pleading[2]);
+    EXPECT_EQ(lines(model(169))[9], "Per aix\xF2, SOL\xB7LICITO");
+
+    const auto withdrawal = lines(model(186));
+    const std::vector<std::string> withdrawalLines(withdrawal.begin() + 5, withdrawal.begin() + 12);
+    EXPECT_EQ(withdrawalLines, (std::vector<std::string>{
+                                   "DESISTEIXO, d'acord amb l'article 94 de la Llei 39/2015, d'1",
+                                   "d'octubre, del procediment administratiu com\xFA de les",
+                                   "administracions p\xFA"
+                                   "bliques, de la meva %field8% presentada en",
+                                   "data %field9%.",
+                                   "%field10%, demano que es declari concl\xF2s el procediment.",
+                                   "",
+                                   "%field11%, %field12%",
+                               }));
+
+    const auto waiver = lines(model(187));
+    EXPECT_EQ(waiver[5], "RENUNCIO, d'acord amb l'article 94 de la Llei 39/2015, d'1");
+    EXPECT_EQ(waiver[7], "administracions p\xFA"
+                         "bliques, als meus drets en l'expedient");
+    EXPECT_EQ(waiver[8], "%field8% instru\xEFt en relaci\xF3 amb %field9%, per les raons");
+    EXPECT_EQ(waiver[9], "seg\xFC"
+                         "ents:");
+}
+
 TEST(DocumentModels, Complaint)
 {
-    const std::string complaint = model(188);
-    EXPECT_EQ(lines(complaint)[6], "3/1993, b\xE0sica de  les  Cambres Oficials   de   Comer\xE7,");
+    const auto complaint = lines(model(188));
+    EXPECT_EQ(complaint[5], "SOL\xB7LICITO que, d'acord amb la Llei 4/2014, d'1 d'abril, b\xE0sica");
+    EXPECT_EQ(complaint[6], "de les cambres oficials de comer\xE7, ind\xFAstria, serveis i");
+    EXPECT_EQ(complaint[7], "navegaci\xF3, es tingui per presentada i que produeixi efectes");
+    EXPECT_EQ(complaint[8], "aquesta QUEIXA, per les raons seg\xFC"
+                            "ents:");
+    EXPECT_EQ(complaint[9], "");
 }
 
 TEST(DocumentModels, Appeals)
 {
-    const std::string ordinary = model(189), review = model(190);
-    EXPECT_EQ(lines(ordinary)[6], "FORMULO  RECURS , d'acord  amb la LRJPAC (article %field8%),");
+    const std::string ordinary = model(189), reconsideration = model(190);
+    const auto l = lines(ordinary);
+    EXPECT_EQ(l[6], "FORMULO RECURS D'AL\xC7"
+                    "ADA, d'acord amb la");
+    EXPECT_EQ(l[7], "Llei 39/2015, d'1 d'octubre, del procediment administratiu");
+    EXPECT_EQ(l[8], "com\xFA de les administracions p\xFA"
+                    "bliques (article %field8%),");
+    EXPECT_EQ(l[11], "soc persona interessada, resoluci\xF3 que em va ser notificada");
+    EXPECT_EQ(l[12], "amb data %field13%.");
+    EXPECT_EQ(l[14], "AL\xB7LEGACIONS");
+    EXPECT_EQ(l[20], "SOL\xB7LICITO");
 
+    // The reconsideration is the same document under its own name, with two more empty lines.
     std::string expected = ordinary;
-    expected.replace(expected.find("FORMULO  RECURS ,"), 17, "FORMULO  RECURS  DE  REVISI\xD3,");
+    expected.replace(expected.find("RECURS D'AL\xC7"
+                                   "ADA,"),
+                     16, "RECURS POTESTATIU DE REPOSICI\xD3,");
     expected += "\r\n\r\n";
-    EXPECT_EQ(review, expected);
+    EXPECT_EQ(reconsideration, expected);
 }

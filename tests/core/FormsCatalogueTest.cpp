@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
+#include <string_view>
+#include <vector>
 
 using namespace forms;
 
@@ -121,8 +125,52 @@ TEST(FormsCatalogue, DescriptionsAreSharedFromOneTable)
     EXPECT_EQ(byName["sol·licitud - Model A"].data(), byName["sol·licitud - Model B"].data());
     EXPECT_NE(byName["albarà"], byName["saluda"]);
     EXPECT_NE(byName["albarà"].find("lliura"), std::string_view::npos);
-    // Texts keep their tabs and missing spaces as written.
+    // Texts keep their tabs as written; words once run together stand apart.
     EXPECT_NE(byName["comunicat de premsa"].find("no té\tcap"), std::string_view::npos);
-    EXPECT_NE(byName["al.legació"].find("lesal·legacions"), std::string_view::npos);
+    EXPECT_NE(byName["al·legació"].find("les al·legacions"), std::string_view::npos);
     EXPECT_TRUE(byName["comunicat intern col·lectiu"].ends_with("diversos receptors"));
+}
+
+// Every text a form or a catalogue shows: labels, initial texts, choice items, column headings,
+// the line-item dialogs' labels, kind names and descriptions (UTF-8, as the forms hold them).
+TEST(FormsCatalogue, EveryTextCitesTheLawInForceAndWritesTheGeminatedLWithTheMiddleDot)
+{
+    std::vector<std::string_view> texts;
+    for (const FormDef *form : allForms()) {
+        for (const Item &item : form->items) {
+            texts.push_back(item.text);
+            texts.insert(texts.end(), item.items.begin(), item.items.end());
+        }
+        if (form->lineItems) {
+            for (const ListColumn &column : form->lineItems->columns)
+                texts.push_back(column.header);
+            texts.insert(texts.end(), form->lineItems->dialogLabels.begin(), form->lineItems->dialogLabels.end());
+        }
+    }
+    for (const DocListEntry *catalogue : {g_tcDocList, g_apDocList}) {
+        for (const DocListEntry &row : catalogueRows(catalogue))
+            texts.insert(texts.end(), {row.pszName, row.pszDescription});
+    }
+    ASSERT_GT(texts.size(), 300u);
+
+    const std::string_view outdated[] = {"LRJPAC",  "30/1992",  "3/1993", "sóc", "fou notificada", "Quantiat",
+                                         "conviar", "protol·l", "2 . ",   "  ,", "corresponqui"};
+    for (std::string_view text : texts) {
+        for (std::string_view word : outdated)
+            EXPECT_EQ(text.find(word), std::string_view::npos) << '"' << text << "\" holds \"" << word << '"';
+        for (std::size_t at = 1; (at = text.find('.', at)) != std::string_view::npos && at + 2 < text.size(); ++at)
+            EXPECT_FALSE((text[at - 1] | 0x20) == 'l' && (text[at + 1] | 0x20) == 'l' &&
+                         std::isalpha(static_cast<unsigned char>(text[at + 2])))
+                << '"' << text << "\": the geminated l takes the middle dot";
+    }
+
+    // What the documents cite, the labels cite too.
+    const auto holds = [&](std::string_view wanted) {
+        return std::any_of(texts.begin(), texts.end(), [&](std::string_view t) { return t.find(wanted) != t.npos; });
+    };
+    EXPECT_TRUE(holds("l'article 76.1 de la Llei 39/2015, d'1 d'octubre"));
+    EXPECT_TRUE(holds("l'article 94 de la Llei 39/2015, d'1 d'octubre"));
+    EXPECT_TRUE(holds("d'acord amb la Llei 4/2014, d'1 d'abril"));
+    EXPECT_TRUE(holds("Sol·licitud"));
+    EXPECT_TRUE(holds("al·legació"));
 }

@@ -18,7 +18,7 @@ using namespace std::chrono;
 namespace {
 
 constexpr year_month_day kDay{year{2001}, September, day{6}};
-const std::string kDate = "06 de setembre 2001";
+const std::string kDate = "6 de setembre de 2001";
 
 std::string untouched(const FormDef &form)
 {
@@ -89,9 +89,9 @@ TEST(Forms, LayoutTextsAndStructure)
 
 TEST(Forms, ChoiceListsAreAlphabeticalIgnoringCaseAndAccents)
 {
-    constexpr std::string_view withdrawal[] = {"Sol.licitud", "Petició", "Denúncia", "Queixa"};
+    constexpr std::string_view withdrawal[] = {"Sol·licitud", "Petició", "Denúncia", "Queixa"};
     EXPECT_EQ(sortedChoices(withdrawal),
-              (std::vector<std::string_view>{"Denúncia", "Petició", "Queixa", "Sol.licitud"}));
+              (std::vector<std::string_view>{"Denúncia", "Petició", "Queixa", "Sol·licitud"}));
     constexpr std::string_view mixed[] = {"Era", "Època", "eco", "Dalt", "dàlia"};
     EXPECT_EQ(sortedChoices(mixed), (std::vector<std::string_view>{"dàlia", "Dalt", "eco", "Època", "Era"}));
 
@@ -113,7 +113,7 @@ TEST(Forms, UntouchedMinutes)
     EXPECT_EQ(text[0], cp("Acta de la reunió: <NOM DE L'ORGANISME>"));
     EXPECT_EQ(text[2], cp("Núm. de la sessió: <NÚMERO>"));
     EXPECT_EQ(text[3], "Data: " + kDate);
-    EXPECT_EQ(text[4], "Horari <HORARI>");
+    EXPECT_EQ(text[4], "Horari: <HORARI>");
     EXPECT_EQ(text[5], cp("Lloc: <ADREÇA>"));
     EXPECT_EQ(text[8], cp("<NOM i COGNOMS>\tCàrrec"));
     EXPECT_EQ(text[9], cp("<NOM i COGNOMS, (Càrrec)>"));
@@ -248,9 +248,35 @@ TEST(Forms, OrderTakesItsPresetNumberAndTax)
     const auto l = lines(text);
     EXPECT_EQ(l[1], cp("COMANDA NÚM.: 0"));
     EXPECT_EQ(l[2], kDate);
-    EXPECT_EQ(l[6], cp("Règim impost IVA :16%"));
+    EXPECT_EQ(l[6], cp("Règim d'IVA: 16%"));
     EXPECT_EQ(l[12].substr(0, 6), "\xA6 R-1 ");
     EXPECT_EQ(l[12].size(), 76u); // one short of the header's last cell
     EXPECT_EQ(kComanda.lineItems->columns.size(), 5u);
     EXPECT_EQ(kComanda.lineItems->dialogLabels.size(), 5u);
+}
+
+// An ordinary field can never take the line list's id: the form descriptions refuse it when
+// compiling, and no form of either catalogue gives it to anything but its line list.
+template <int Id>
+concept ConstantFieldId = requires
+{
+    typename std::integral_constant<int, forms::fieldId(Id)>;
+};
+static_assert(ConstantFieldId<1000> && ConstantFieldId<1001>);
+static_assert(!ConstantFieldId<plecta::kLineListId>);
+
+TEST(Forms, TheLineListIdIsReserved)
+{
+    int lineLists = 0;
+    for (const FormDef *form : forms::allForms()) {
+        for (const Item &item : form->items) {
+            if (item.kind == ItemKind::LineList) {
+                EXPECT_EQ(item.id, plecta::kLineListId) << form->className;
+                ++lineLists;
+            } else if (item.kind != ItemKind::Label) {
+                EXPECT_NE(item.id, plecta::kLineListId) << form->className;
+            }
+        }
+    }
+    EXPECT_EQ(lineLists, 2); // the delivery note and the order
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,29 @@ TEST(ListSort, SortsOnlyTheRangeAskedAndReportsWhenThereIsNothingToDo)
     ReportRows empty(1);
     EXPECT_FALSE(SortListByColumn(empty, 0, true, 0, -1));
     EXPECT_EQ(column(rows), (std::vector<std::string>{"d", "b", "c", "a"}));
+
+    // A range reaching outside the list is cut to the rows it has.
+    ASSERT_TRUE(SortListByColumn(rows, 0, true, -7, 1000));
+    EXPECT_EQ(column(rows), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_FALSE(SortListByColumn(rows, 0, false, 4, 1000));
+    EXPECT_FALSE(SortListByColumn(rows, 0, false, -20, -5));
+    EXPECT_FALSE(SortListByColumn(empty, 0, true, -3, 3));
+    EXPECT_EQ(column(rows), (std::vector<std::string>{"a", "b", "c", "d"}));
+}
+
+TEST(ReportRows, IndexesOutsideTheListReadNothingAndMoveNothing)
+{
+    ReportRows rows = oneColumn({"b", "a"});
+    for (const auto &[row, col] : std::vector<std::pair<int, int>>{{-1, 0}, {2, 0}, {0, -1}, {0, 1}, {1 << 30, 0}})
+        EXPECT_EQ(rows.cellText(row, col), "") << row << "," << col;
+    EXPECT_EQ(rows.origin(-1), -1);
+    EXPECT_EQ(rows.origin(2), -1);
+    rows.swapRows(0, 2);
+    rows.swapRows(-1, 1);
+    EXPECT_EQ(column(rows), (std::vector<std::string>{"b", "a"}));
+    EXPECT_EQ(origins(rows), (std::vector<int>{0, 1}));
+    EXPECT_EQ(FindInList(rows, std::numeric_limits<int>::max(), "a"), -1);
+    EXPECT_EQ(FindInList(rows, -50, "a"), 1);
 }
 
 TEST(ListSort, LargeListWithManyDuplicatesEndsOrdered)

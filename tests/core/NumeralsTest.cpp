@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using numerals::NumberToWords;
 using numerals::WriteNumeral;
 
@@ -15,7 +17,7 @@ struct Example
     const char *masculine;
 };
 
-// Windows-1252: "millió" is "milli\xF3".
+// Windows-1252: "milió" is "mili\xF3".
 const Example kExamples[] = {
     {0, "zero", "zero"},
     {1, "una ", "un "},
@@ -36,19 +38,19 @@ const Example kExamples[] = {
     {100'000, "cent  mil ", "cent  mil "},
     {135'000, "cent trenta-cinc mil ", "cent trenta-cinc mil "},
     {200'001, "dues-centes  mil una ", "dos-cents  mil un "},
-    {1'000'000, "un  milli\xF3 ", "un  milli\xF3 "},
-    {1'500'000, "un  milli\xF3 cinc-centes  mil ", "un  milli\xF3 cinc-cents  mil "},
-    {1'234'567, "un  milli\xF3 dues-centes trenta-quatre mil cinc-centes seixanta-set",
-     "un  milli\xF3 dos-cents trenta-quatre mil cinc-cents seixanta-set"},
-    {2'000'000, "dos  millions ", "dos  millions "},
-    {31'000'000, "trenta-un millions ", "trenta-un millions "},
-    {99'999'999, "noranta-nou millions nou-centes noranta-nou mil nou-centes noranta-nou",
-     "noranta-nou millions nou-cents noranta-nou mil nou-cents noranta-nou"},
-    // The count of millions is masculine in the feminine result too.
-    {21'000'000, "vint-i-un  millions ", "vint-i-un  millions "},
-    {32'000'000, "trenta-dos millions ", "trenta-dos millions "},
-    {22'000'022, "vint-i-dos  millions vint-i-dues ", "vint-i-dos  millions vint-i-dos "},
-    {2'002'002, "dos  millions dues mil dues ", "dos  millions dos mil dos "},
+    {1'000'000, "un  mili\xF3 ", "un  mili\xF3 "},
+    {1'500'000, "un  mili\xF3 cinc-centes  mil ", "un  mili\xF3 cinc-cents  mil "},
+    {1'234'567, "un  mili\xF3 dues-centes trenta-quatre mil cinc-centes seixanta-set",
+     "un  mili\xF3 dos-cents trenta-quatre mil cinc-cents seixanta-set"},
+    {2'000'000, "dos  milions ", "dos  milions "},
+    {31'000'000, "trenta-un milions ", "trenta-un milions "},
+    {99'999'999, "noranta-nou milions nou-centes noranta-nou mil nou-centes noranta-nou",
+     "noranta-nou milions nou-cents noranta-nou mil nou-cents noranta-nou"},
+    // The count of milions is masculine in the feminine result too.
+    {21'000'000, "vint-i-un  milions ", "vint-i-un  milions "},
+    {32'000'000, "trenta-dos milions ", "trenta-dos milions "},
+    {22'000'022, "vint-i-dos  milions vint-i-dues ", "vint-i-dos  milions vint-i-dos "},
+    {2'002'002, "dos  milions dues mil dues ", "dos  milions dos mil dos "},
 };
 
 } // namespace
@@ -106,4 +108,20 @@ TEST(NumberToWords, ANegativeReadingIsKeptAwayFromTheWriter)
     // "-0" reads as zero, which the writer handles.
     ASSERT_TRUE(NumberToWords("-0").has_value());
     EXPECT_EQ(NumberToWords("-0")->feminine, "zero");
+}
+
+TEST(WriteNumeral, ChecksItsRangeInEveryBuild)
+{
+    // From 100,000,000 on, the count of millions would index the tens past their group.
+    for (unsigned n : {100'000'000u, 123'456'789u, 999'999'999u, std::numeric_limits<unsigned>::max()}) {
+        EXPECT_EQ(WriteNumeral(n, NumeralGender::Feminine), numerals::kTooLarge) << n;
+        EXPECT_EQ(WriteNumeral(n, NumeralGender::Masculine), numerals::kTooLarge) << n;
+    }
+    EXPECT_NE(WriteNumeral(numerals::kLargest, NumeralGender::Masculine), numerals::kTooLarge);
+
+    // A word outside its group stops the program instead of reading a neighbour's word.
+    EXPECT_DEATH(g_numeralTens[10], "");
+    EXPECT_DEATH(g_numeralUnitsFeminine[30], "");
+    EXPECT_DEATH(g_numeralHundredsMasculine[0], "");
+    EXPECT_STREQ(g_numeralTens[9], "noranta");
 }

@@ -39,25 +39,25 @@ TEST(Treatments, ResourceIsTheWholeTextClosedByOneNul)
 {
     const auto resource = treatments::findTextResource(168);
     ASSERT_TRUE(resource.has_value());
-    EXPECT_EQ(resource->size(), 1827u);
+    EXPECT_EQ(resource->size(), 3407u);
     EXPECT_EQ(resource->back(), '\0');
     EXPECT_EQ(resource->find('\0'), resource->size() - 1);
-    EXPECT_EQ(treatments::treatmentsText(), resource->substr(0, 1826));
+    EXPECT_EQ(treatments::treatmentsText(), resource->substr(0, 3406));
     EXPECT_FALSE(treatments::findTextResource(169).has_value());
 }
 
-TEST(Treatments, FiftyTwoLinesEndingInFourEmptyOnes)
+TEST(Treatments, NinetyThreeLinesEndingInFourEmptyOnes)
 {
     const std::string_view text = treatments::treatmentsText();
     ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
     const auto lines = crlfLines(text);
-    ASSERT_EQ(lines.size(), 52u);
+    ASSERT_EQ(lines.size(), 93u);
     for (std::size_t i = 0; i < lines.size(); ++i)
         EXPECT_EQ(lines[i].find_first_of("\r\n"), std::string::npos) << i; // CR LF only as pairs
     EXPECT_EQ(lines[0], " TRACTAMENTS\t\t\t     C\xC0RRECS");
     EXPECT_EQ(lines[1], "");
-    EXPECT_FALSE(lines[47].empty());
-    for (std::size_t i = 48; i < 52; ++i)
+    EXPECT_FALSE(lines[88].empty());
+    for (std::size_t i = 89; i < 93; ++i)
         EXPECT_EQ(lines[i], "") << i;
 }
 
@@ -80,7 +80,7 @@ TEST(Treatments, EveryOfficeStartsAtColumnForty)
     EXPECT_GE(offices, 30);
 }
 
-TEST(Treatments, SixFormsOfAddressWithTheirAbbreviations)
+TEST(Treatments, FormsOfAddressWithTheirAbbreviationsThenTheirUse)
 {
     const auto lines = crlfLines(treatments::treatmentsText());
     auto firstColumn = [](const std::string &line) { return line.substr(0, line.find('\t')); };
@@ -90,31 +90,59 @@ TEST(Treatments, SixFormsOfAddressWithTheirAbbreviations)
             column.push_back(firstColumn(line));
     const std::vector<std::string> expected = {
         " TRACTAMENTS",
+        " Sa Majestat",
+        " (S. M.)",
+        " Altesa Reial",
+        " (S. A. R.)",
         " Molt Honorable Senyor -a",
-        " (M. Hble. Sr./a. / M.H.Sr./a.)",
+        " (M. Hble. Sr./a. / M. H. Sr./a.)",
         " Honorable Senyor -a",
         " (Hble. Sr./a. / H. Sr./a.)",
-        " Excel.lent\xEDssim -a Senyor -a",
+        " Excel\xB7lent\xEDssim -a Senyor -a",
         " (Excm./a. Sr./a.)",
-        " Excel.lent\xEDssim -a i Magn\xED" "fic -a",
+        " Excel\xB7lent\xEDssim -a i Magn\xED"
+        "fic -a",
         " Senyor -a",
         " (Excm./a. i Mgfc./a. Sr./a.)",
-        " Il.lustr\xEDssim -a Senyor -a",
-        " (Il.lm./a.  Sr./a.)",
-        " Il.lustre Senyor -a",
-        " (Il.ltre. Sr./I. Sr.)",
-        " (Il.ltre. Sra./I. Sra.)",
+        " Il\xB7lustr\xEDssim -a Senyor -a",
+        " (Il\xB7lm./a. Sr./a.)",
+        " Il\xB7lustre Senyor -a",
+        " (Il\xB7ltre. Sr./I. Sr.)",
+        " (Il\xB7ltre. Sra./I. Sra.)",
+        " \xDAs dels tractaments",
+        " Normes",
     };
     EXPECT_EQ(column, expected);
 
     // The two lines quoted as they stand in the handbook.
     bool found = false;
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-        if (lines[i].starts_with(" Il.lustr\xEDssim")) {
+        if (lines[i].starts_with(" Il\xB7lustr\xEDssim")) {
             found = true;
-            EXPECT_EQ(lines[i], " Il.lustr\xEDssim -a Senyor -a\t\t. Alcalde -essa(llevat del de Barcelona)");
-            EXPECT_EQ(lines[i + 1], " (Il.lm./a.  Sr./a.)\t\t\t. Deg\xE0 -ana de Facultats Universit\xE0ries");
+            EXPECT_EQ(lines[i], " Il\xB7lustr\xEDssim -a Senyor -a\t\t. Alcalde -essa (llevat del de Barcelona)");
+            EXPECT_EQ(lines[i + 1], " (Il\xB7lm./a. Sr./a.)\t\t\t. Deg\xE0 -ana de facultats universit\xE0ries");
         }
     }
     EXPECT_TRUE(found);
+}
+
+TEST(Treatments, OfficesNameGenericBodiesInLowerCaseAndTheRuleOfUseIsGiven)
+{
+    const std::string_view text = treatments::treatmentsText();
+    // Generic nouns are written in lower case; proper names keep their capitals.
+    for (const char *generic : {"d'Universitat", "de Facultats", "dels Col.legis", "de Consell Comarcal",
+                                "de Reial Acad\xE8mia", "de Diputaci\xF3 (llevat"})
+        EXPECT_EQ(text.find(generic), std::string_view::npos) << generic;
+    EXPECT_NE(text.find(". Rector -a d'una universitat"), std::string_view::npos);
+    EXPECT_NE(text.find("Creu de Sant Jordi"), std::string_view::npos);
+
+    // The rule of use: treatments in the address, on the envelope and in the salutation only.
+    EXPECT_NE(text.find(", al sobre i a la\r\n"), std::string_view::npos)
+        << "the address, the envelope, the salutation";
+    EXPECT_NE(text.find("\253el president\273"), std::string_view::npos);
+    // Offices whose treatment only custom sets say so.
+    std::size_t byCustom = 0;
+    for (std::size_t at = 0; (at = text.find("per costum", at)) != std::string_view::npos; ++at)
+        ++byCustom;
+    EXPECT_GE(byCustom, 4u);
 }

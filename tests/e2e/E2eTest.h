@@ -23,16 +23,23 @@ protected:
         layout = run->layout();
         // The splash stands over the middle of the screen for its 2.5 s; pictures taken before it
         // goes would compare the splash.
-        ASSERT_TRUE(run->waitForNoDialog("TXO", 15000ms)) << "the splash stayed";
+        ASSERT_TRUE(waitUntil([&] { return !run->findSplash(); }, 15000ms)) << "the splash stayed";
     }
 
     // Alt+F4 asks the window manager to close the main window, as a user would. The keys go to
     // the window that has the focus, so the test waits for the main window to have it; a slow
     // (sanitizer) build may miss the first press while it is busy, so it is pressed once more.
-    void closeAndExpectCleanExit(const std::vector<std::string> &allowedLeftovers = {})
+    // With something typed in a form the program asks first; `discard` answers "Descarta".
+    void closeAndExpectCleanExit(const std::vector<std::string> &allowedLeftovers = {}, bool discard = false)
     {
         waitUntil([&] { return run->x().activeWindow() == main; }, 5000ms);
         ASSERT_TRUE(run->x().key("alt+F4"));
+        if (discard) {
+            const auto question = run->waitForOtherWindow();
+            ASSERT_TRUE(question) << "no question before the typed text went";
+            waitUntil([&] { return run->x().activeWindow() == question; }, 5000ms);
+            ASSERT_TRUE(run->x().key("alt+d"));
+        }
         auto status = run->process().waitFor(10000ms);
         if (!status) {
             waitUntil([&] { return run->x().activeWindow() == main; }, 5000ms);

@@ -22,7 +22,7 @@ const Expected kFunctions[] = {
     {"Administració Pública", 2, false, false},
     {"Vocabulari", 3, true, true},
     {"Abreviacions", 2, true, false},
-    {"Tractaments protocol.laris", 0, false, false},
+    {"Tractaments protocol·laris", 0, false, false},
     {"Índex de municipis i comarques", 2, true, true},
 };
 

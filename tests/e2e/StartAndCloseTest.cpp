@@ -23,7 +23,8 @@ TEST_F(StartAndClose, SplashGoesAndTheMainWindowOpensMaximisedOnTheStartWindow)
     XSession &x = run->x();
 
     // The splash comes first and, untouched, goes about 2.5 s later.
-    const auto splash = x.waitForWindow(run->pid(), [](const std::string &name) { return name == "TXO"; }, 20000ms);
+    std::optional<WindowId> splash;
+    waitUntil([&] { return bool(splash = run->findSplash()); }, 20000ms);
     ASSERT_TRUE(splash) << run->output();
     const auto seen = Clock::now();
     const Rect splashPlace = x.geometry(*splash);
@@ -31,8 +32,7 @@ TEST_F(StartAndClose, SplashGoesAndTheMainWindowOpensMaximisedOnTheStartWindow)
     EXPECT_EQ(splashPlace.height, 261);
     EXPECT_NEAR(splashPlace.centreX(), x.screen().centreX(), 2);
     EXPECT_NEAR(splashPlace.centreY(), x.screen().centreY(), 2);
-    ASSERT_TRUE(waitUntil([&] { return !x.findWindow(run->pid(), [](const std::string &n) { return n == "TXO"; }); },
-                          10000ms))
+    ASSERT_TRUE(waitUntil([&] { return !run->findSplash(); }, 10000ms))
         << "the splash stayed";
     const auto shown = std::chrono::duration_cast<Milliseconds>(Clock::now() - seen);
     EXPECT_GE(shown.count(), 1500) << "the splash went before its time";
@@ -86,9 +86,22 @@ TEST_F(StartAndClose, AFileThatCannotBeOpenedIsToldAndEndsTheProgram)
     ASSERT_EQ(run->x().error(), "");
     // The message box comes up; Enter answers it and the program ends with a failure status,
     // never having shown its main window.
-    const auto box = run->waitForDialog("Quelt", 20000ms);
+    std::optional<WindowId> box;
+    waitUntil(
+        [&] {
+            for (WindowId window : run->x().windowsOf(run->pid())) {
+                if (run->x().name(window) == "Plecta" && !run->isSplash(window) && run->x().isViewable(window))
+                    box = window;
+            }
+            return box.has_value();
+        },
+        20000ms);
     ASSERT_TRUE(box) << run->output();
-    EXPECT_FALSE(run->x().findWindow(run->pid(), [](const std::string &n) { return n.rfind("Plecta", 0) == 0; }));
+    // The message box is the only window named "Plecta" besides the splash: no main window.
+    int named = 0;
+    for (WindowId window : run->x().windowsOf(run->pid()))
+        named += run->x().name(window).rfind("Plecta", 0) == 0 && !run->isSplash(window);
+    EXPECT_EQ(named, 1);
     ASSERT_TRUE(run->x().key("Return"));
     const auto status = run->process().waitFor(15000ms);
     ASSERT_TRUE(status) << "the program did not end";

@@ -8,12 +8,13 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
-#include "app/ui/ChildFrame.h"
+#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 
 #include <QAbstractItemModel>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -31,6 +32,10 @@ class Soak : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // The style keeps what it draws for the lists (stripes, selection) in Qt's pixmap cache,
+        // which holds up to 10 MB by default and would count as growth while it fills; a small
+        // cache leaves only what the program itself keeps.
+        QPixmapCache::setCacheLimit(256);
         frame = CQueltApp::instance()->createMainFrame();
         frame->resize(1200, 800);
         frame->show();

@@ -10,6 +10,7 @@
 #include "forms/ui/CPVView.h"
 #include "forms/ui/CTCView.h"
 #include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/FormTextBox.h"
 #include "models/DateText.h"
 #include "models/DocumentModels.h"
 #include "text/ui/QtText.h"
@@ -82,8 +83,10 @@ std::string today()
 }
 
 // Replaces a box's text by typing, as a user does; the keys carry any Windows-1252 letter.
-void typeInto(QLineEdit *edit, const QString &text)
+// Types over the whole text of a one-line field or a large text box.
+void typeInto(QWidget *edit, const QString &text)
 {
+    ASSERT_NE(edit, nullptr);
     QTest::mouseClick(edit, Qt::LeftButton);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     for (QChar c : text)
@@ -125,17 +128,18 @@ TEST(AdministrationFormsUi, WithdrawalListIsSortedWithDenunciaFirst)
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
     EXPECT_EQ(items, (QStringList{QStringLiteral("Denúncia"), QStringLiteral("Petició"), QStringLiteral("Queixa"),
-                                  QStringLiteral("Sol.licitud")}));
+                                  QStringLiteral("Sol·licitud")}));
     EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
 
     const std::string filed = qttext::toCp1252(form.field<CDatePicker>(1084)->text());
     EXPECT_EQ(filed, today());
-    EXPECT_EQ(form.lines()[5], cp("de la  meva Denúncia presentada en data ") + filed + ".");
+    EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la meva Denúncia presentada en"));
+    EXPECT_EQ(form.lines()[7], "data " + filed + ".");
 
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(list->currentText(), QStringLiteral("Sol.licitud"));
-    EXPECT_EQ(form.lines()[5], "de la  meva Sol.licitud presentada en data " + filed + ".");
+    EXPECT_EQ(list->currentText(), QStringLiteral("Sol·licitud"));
+    EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la meva Sol·licitud presentada en"));
 }
 
 TEST(AdministrationFormsUi, ModelBGridTwoPerLineAndTheAge)
@@ -176,17 +180,17 @@ TEST(AdministrationFormsUi, PleadingWithoutTheFieldItsTableNames)
 TEST(AdministrationFormsUi, AppealsTakeThePickersDateAndKeepTheirLayouts)
 {
     OpenForm ordinary(189), review(190);
-    EXPECT_EQ(ordinary.lines()[9],
-              "fou notificada amb " + qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()) + ".");
+    EXPECT_EQ(ordinary.lines()[11], "amb data " + qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()) + ".");
+    EXPECT_EQ(ordinary.field<QLineEdit>(1133)->text(), QStringLiteral("121"));
+    EXPECT_EQ(review.field<QLineEdit>(1133)->text(), QStringLiteral("123"));
 
-    // The appeal's article box ends the heading's line; the reposition's has a line of its own,
-    // and everything below it sits lower.
-    const QRect heading189 = ordinary.onPage(ordinary.labelStartingWith(QStringLiteral("FORMULO RECURS D'ALÇADA")));
+    // The appeal's article box ends the heading's second line; the reposition's has a line of its
+    // own, and everything below it sits lower.
+    const QRect heading189 = ordinary.onPage(ordinary.labelStartingWith(QStringLiteral("administratiu comú")));
     const QRect article189 = ordinary.onPage(ordinary.field<QLineEdit>(1133));
     EXPECT_GT(article189.left(), heading189.left());
     EXPECT_LE(article189.top(), heading189.bottom());
-    const QRect heading190 =
-        review.onPage(review.labelStartingWith(QStringLiteral("FORMULO RECURS POTESTATIU DE REPOSICIÓ")));
+    const QRect heading190 = review.onPage(review.labelStartingWith(QStringLiteral("del procediment administratiu")));
     const QRect article190 = review.onPage(review.field<QLineEdit>(1133));
     EXPECT_GT(article190.top(), heading190.bottom());
     EXPECT_GT(review.onPage(review.field<CDatePicker>(1135)).top(),
@@ -240,6 +244,14 @@ TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
                 typeInto(edit, typed);
                 ASSERT_EQ(edit->text(), typed);
                 values[item.id] = qttext::toCp1252(typed);
+            } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
+                // Two lines: the break reaches the document as CR LF.
+                typeInto(box, QStringLiteral("camp %1 plaça").arg(item.id));
+                QTest::keyClick(box, Qt::Key_Return);
+                for (QChar c : QStringLiteral(u"segona línia"))
+                    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+                values[item.id] =
+                    qttext::toCp1252(QStringLiteral("camp %1 plaça").arg(item.id)) + "\r\nsegona l\xEDnia";
             } else if (auto *list = qobject_cast<QComboBox *>(widget)) {
                 QTest::keyClick(list, Qt::Key_Down);
                 values[item.id] = qttext::toCp1252(list->currentText());
@@ -302,7 +314,7 @@ TEST_F(AdministrationFormsWindow, ThroughTheMainWindow)
     COurFormView *report = shown();
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(report->objectName(), QStringLiteral("CAPViewDenuncia"));
-    typeInto(qobject_cast<QLineEdit *>(report->fieldWidget(1045)), QStringLiteral("Que el forn fa fum."));
+    typeInto(report->fieldWidget(1045), QStringLiteral("Que el forn fa fum."));
     std::string expected;
     report->GenerateText(expected);
     const std::string text = documentTab();
@@ -322,7 +334,9 @@ TEST_F(AdministrationFormsWindow, ThroughTheMainWindow)
     EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_NE(documentTab().find("de la  meva Sol.licitud presentada en data " + today() + ".\r\n"), std::string::npos);
+    EXPECT_NE(documentTab().find(cp("administracions públiques, de la meva Sol·licitud presentada en\r\n") + "data " +
+                                 today() + ".\r\n"),
+              std::string::npos);
 
     // Back to the report: what was typed is still there.
     frame->activateTab(0);

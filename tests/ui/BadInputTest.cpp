@@ -7,8 +7,8 @@
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
@@ -72,7 +72,14 @@ protected:
             return nullptr;
         tree->setCurrentIndex(found.first());
         QCoreApplication::processEvents();
-        return g_pCurrentForm;
+        return shownForm();
+    }
+
+    // The form the open catalogue shows, which its Document window follows.
+    COurFormView *shownForm() const
+    {
+        auto *text = qobject_cast<CPVView *>(frame->workbook()->frames().value(1)->viewWidget());
+        return text ? text->sourceForm() : nullptr;
     }
 
     // Turns to "Document", which generates the text of the current form, and returns it.
@@ -168,7 +175,8 @@ protected:
             answered = true;
         });
         QTest::mouseClick(add, Qt::LeftButton);
-        EXPECT_TRUE(answered) << "no line dialog";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }, 5000)) << "no line dialog";
+        EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000));
     }
 
     COurFormView *order = nullptr;
@@ -238,9 +246,9 @@ TEST_F(BadInput, PastesOutsideWindows1252AreRefusedInEveryFieldAndNothingIsLost)
                 const QModelIndex kind = model->index(row, 0, model->index(group, 0));
                 tree->setCurrentIndex(kind);
                 QCoreApplication::processEvents();
-                ASSERT_NE(g_pCurrentForm, nullptr);
+                ASSERT_NE(shownForm(), nullptr);
                 const QString kindName = kind.data().toString();
-                for (QLineEdit *field : g_pCurrentForm->findChildren<QLineEdit *>()) {
+                for (QLineEdit *field : shownForm()->findChildren<QLineEdit *>()) {
                     // A date picker holds a date, not text; the edit box of an editable choice
                     // list counts as a field.
                     if (!field->isEnabled() || field->isReadOnly() ||
@@ -301,7 +309,7 @@ TEST_F(BadInput, SaveToAFolderThatCannotTakeTheFileChangesNothing)
         dialogs::clearTestAnswers();
         dialogs::setNextFileName(target);
         dialogs::setNextAnswer(QMessageBox::Ok);
-        frame->routeCommand(cmd::SaveAsText);
+        frame->runCommand(cmd::SaveAsText);
         EXPECT_FALSE(QFile::exists(target)) << target.toStdString();
         EXPECT_TRUE(dialogs::lastMessage().contains(QDir::toNativeSeparators(target)))
             << target.toStdString() << ": " << dialogs::lastMessage().toStdString();

@@ -6,8 +6,8 @@
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
@@ -20,7 +20,9 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -117,7 +119,7 @@ protected:
     std::string generated() const
     {
         std::string text;
-        g_pCurrentForm->GenerateText(text);
+        document->sourceForm()->GenerateText(text);
         return text;
     }
     QLineEdit *edit(int id) const { return qobject_cast<QLineEdit *>(catalogue->shownForm()->fieldWidget(id)); }
@@ -126,7 +128,7 @@ protected:
     {
         dialogs::setNextAnswer(QMessageBox::Ok); // answers the error message, should one come
         dialogs::setNextFileName(name);
-        return frame->routeCommand(cmd::SaveAsText);
+        return frame->runCommand(cmd::SaveAsText);
     }
 
     QTemporaryDir dir;
@@ -137,13 +139,79 @@ protected:
 TEST_F(DocumentView, CommandsAreThereOnlyWhileTheDocumentIsActive)
 {
     for (int command : {cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::FilePrint})
-        EXPECT_FALSE(frame->isAnswered(command)) << command;
+        EXPECT_FALSE(frame->commandEnabled(command)) << command;
     showDocument();
-    for (int command : {cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::FilePrint, cmd::EditPaste, cmd::EditUndo})
-        EXPECT_TRUE(frame->isAnswered(command)) << command;
+    for (int command : {cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::FilePrint})
+        EXPECT_TRUE(frame->commandEnabled(command)) << command;
     ASSERT_TRUE(frame->action(cmd::SaveAsText));
     EXPECT_TRUE(frame->action(cmd::SaveAsText)->isEnabled());
-    EXPECT_FALSE(frame->isAnswered(cmd::Search));
+    EXPECT_FALSE(frame->commandEnabled(cmd::Search));
+}
+
+// Undo, cut, copy and paste act on whichever text field has the focus, in a form or in the
+// Document, and are enabled exactly when they would do something there.
+TEST_F(DocumentView, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAndUndo)
+{
+    const auto enabled = [this](int command) {
+        // The menu item, its key and the frame agree.
+        const bool action = frame->action(command)->isEnabled();
+        EXPECT_EQ(action, frame->commandEnabled(command)) << command;
+        return action;
+    };
+    QApplication::clipboard()->clear();
+    QLineEdit *name = edit(1077);
+    name->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), name);
+    EXPECT_FALSE(enabled(cmd::EditCopy));
+    EXPECT_FALSE(enabled(cmd::EditCut));
+    EXPECT_FALSE(enabled(cmd::EditPaste)) << "nothing on the clipboard";
+    EXPECT_FALSE(enabled(cmd::EditUndo));
+
+    name->setSelection(1, 4); // "NOM "
+    EXPECT_TRUE(enabled(cmd::EditCopy));
+    EXPECT_TRUE(enabled(cmd::EditCut));
+    EXPECT_TRUE(frame->keyAction(u"Ctrl+Ins"_qs)->isEnabled());
+    // Alt+E gives the menu bar the focus on the way to the menu: the field stays the target.
+    frame->menuBar()->setFocus(Qt::MenuBarFocusReason);
+    EXPECT_TRUE(enabled(cmd::EditCopy));
+    name->setFocus();
+    frame->action(cmd::EditCopy)->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), u"NOM "_qs);
+    EXPECT_TRUE(enabled(cmd::EditPaste)) << "the clipboard has text now";
+
+    frame->action(cmd::EditCut)->trigger();
+    EXPECT_EQ(name->text(), u"<DE L'ORGANISME>"_qs);
+    EXPECT_FALSE(enabled(cmd::EditCut)) << "the selection went with the cut";
+    EXPECT_TRUE(enabled(cmd::EditUndo));
+    frame->action(cmd::EditUndo)->trigger();
+    EXPECT_EQ(name->text(), u"<NOM DE L'ORGANISME>"_qs);
+    name->setCursorPosition(0);
+    frame->action(cmd::EditPaste)->trigger();
+    EXPECT_EQ(name->text(), u"NOM <NOM DE L'ORGANISME>"_qs);
+
+    // A large text box: the same commands, on its own selection.
+    auto *points = qobject_cast<QPlainTextEdit *>(catalogue->shownForm()->fieldWidget(1051));
+    ASSERT_TRUE(points);
+    points->setFocus();
+    EXPECT_FALSE(enabled(cmd::EditCopy));
+    points->selectAll();
+    EXPECT_TRUE(enabled(cmd::EditCopy));
+    frame->action(cmd::EditCopy)->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), u"<PUNTS>"_qs);
+
+    // The Document: copy once something is selected; the tree of kinds takes none of them.
+    showDocument();
+    document->setFocus();
+    document->moveCursor(QTextCursor::Start);
+    EXPECT_FALSE(enabled(cmd::EditCopy));
+    document->moveCursor(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+    EXPECT_TRUE(enabled(cmd::EditCopy));
+    frame->action(cmd::EditCopy)->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), u"Acta"_qs);
+    frame->activateTab(0);
+    catalogue->tree()->setFocus();
+    for (int command : {cmd::EditCopy, cmd::EditCut, cmd::EditPaste, cmd::EditUndo})
+        EXPECT_FALSE(enabled(command)) << command;
 }
 
 TEST_F(DocumentView, FixedPitchFontWithTabsEveryEightCharacters)
@@ -174,23 +242,23 @@ TEST_F(DocumentView, TypingIsDiscardedWhileEditingCommandsWork)
     QApplication::clipboard()->setText(u"Còpia "_qs);
     QTest::keyClick(document, Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(document->toPlainText().startsWith(u"Còpia cta de la reunió"_qs));
-    ASSERT_TRUE(frame->routeCommand(cmd::EditUndo));
+    ASSERT_TRUE(frame->runCommand(cmd::EditUndo));
     EXPECT_EQ(document->toPlainText(), shown.mid(1));
 
     // Pastes pass the gate: "ŀ" is written "l·"; a character the document cannot hold refuses
     // the whole paste and says so in the status bar.
     QApplication::clipboard()->setText(u"Ce\u0140la "_qs);
-    ASSERT_TRUE(frame->routeCommand(cmd::EditPaste));
+    ASSERT_TRUE(frame->runCommand(cmd::EditPaste));
     EXPECT_TRUE(document->toPlainText().startsWith(u"Cel·la cta"_qs));
     const QString before = document->toPlainText();
     QApplication::clipboard()->setText(u"\u4E2D"_qs);
-    ASSERT_TRUE(frame->routeCommand(cmd::EditPaste));
+    ASSERT_TRUE(frame->runCommand(cmd::EditPaste));
     EXPECT_EQ(document->toPlainText(), before);
     EXPECT_TRUE(frame->statusBar()->currentMessage().contains(u"\u4E2D"_qs));
 
     // Cut takes the selection away; the next activation brings the whole text back.
     document->selectAll();
-    ASSERT_TRUE(frame->routeCommand(cmd::EditCut));
+    ASSERT_TRUE(frame->runCommand(cmd::EditCut));
     EXPECT_TRUE(document->toPlainText().isEmpty());
     frame->activateTab(0);
     frame->activateTab(1);
@@ -229,7 +297,7 @@ TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
 
     // Cancelling the dialog writes nothing.
     dialogs::setNextFileName(QString());
-    frame->routeCommand(cmd::SaveAsText);
+    frame->runCommand(cmd::SaveAsText);
     EXPECT_EQ(readFile(path), shorter);
 }
 
@@ -307,7 +375,7 @@ TEST_F(DocumentView, PrintingToPdfHoldsTheText)
         }
         dialog->accept();
     });
-    ASSERT_TRUE(frame->routeCommand(cmd::Print));
+    ASSERT_TRUE(frame->runCommand(cmd::Print));
     EXPECT_TRUE(sawDialog);
     EXPECT_TRUE(pdfText(readFile(viaDialog)).contains(withoutSpace(document->toPlainText())));
 }
@@ -323,6 +391,6 @@ TEST_F(DocumentView, PreviewShowsThePages)
             pages = widget->pageCount();
         preview->reject();
     });
-    ASSERT_TRUE(frame->routeCommand(cmd::PrintPreview));
+    ASSERT_TRUE(frame->runCommand(cmd::PrintPreview));
     EXPECT_EQ(pages, 1);
 }

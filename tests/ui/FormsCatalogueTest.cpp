@@ -6,7 +6,7 @@
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "app/ui/ChildFrame.h"
+#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/CDlgListAskItems.h"
@@ -23,6 +23,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -105,7 +107,7 @@ TEST_F(CommercialDocuments, OpensOnTheMinutesWithTheirForm)
     ASSERT_TRUE(form);
     EXPECT_EQ(form->objectName(), u"CTCViewActaReunio"_qs);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(g_pCurrentForm, form);
+    EXPECT_EQ(document->sourceForm(), form);
     EXPECT_EQ(form->childId(), 101);
     EXPECT_EQ(field<QLineEdit>(1077)->text(), u"<NOM DE L'ORGANISME>"_qs);
     EXPECT_EQ(field<QLineEdit>(1083)->text(), dateText());
@@ -156,14 +158,14 @@ TEST_F(CommercialDocuments, SwitchingKindsKeepsTypedTextAndHeadingsChangeNothing
     ASSERT_TRUE(letter);
     EXPECT_NE(letter, minutes);
     EXPECT_FALSE(minutes->isVisible());
-    EXPECT_EQ(g_pCurrentForm, letter);
+    EXPECT_EQ(document->sourceForm(), letter);
     EXPECT_EQ(letter->childId(), 101);
     EXPECT_TRUE(documentText().startsWith(u"<NOM i COGNOMS>\n<CÀRREC/EMPRESA>\n"_qs));
 
     // A heading: the letter stays on screen and stays current.
     select("Comunicats");
     EXPECT_EQ(catalogue->shownForm(), letter);
-    EXPECT_EQ(g_pCurrentForm, letter);
+    EXPECT_EQ(document->sourceForm(), letter);
     EXPECT_TRUE(letter->isVisible());
 
     select("acta de reunió");
@@ -181,9 +183,10 @@ TEST_F(CommercialDocuments, CertificateModelsFollowTheRadioButtons)
     auto *modelB = field<QRadioButton>(1092);
     ASSERT_TRUE(modelA && modelB);
     EXPECT_TRUE(modelA->isChecked());
-    // Before the first click both closing sentences can be filled in.
+    // From the start the form is as Model A has it: Model B's sentence cannot be filled in.
     EXPECT_TRUE(field<QLineEdit>(1045)->isEnabled());
-    EXPECT_TRUE(field<QLineEdit>(1046)->isEnabled());
+    EXPECT_FALSE(field<QLineEdit>(1046)->isEnabled());
+    EXPECT_FALSE(form->isModified()) << "the initial model is no choice of the user's";
 
     replaceText(field<QLineEdit>(1045), u"a Barcelona"_qs);
     EXPECT_TRUE(documentText().contains(u"I,   a Barcelona,  expedeixo"_qs));
@@ -201,7 +204,7 @@ TEST_F(CommercialDocuments, CertificateModelsFollowTheRadioButtons)
     EXPECT_FALSE(closingA->isEnabled());
     // Model B: its own wording, and nothing from the field of Model A.
     QStringList lines = documentLines();
-    EXPECT_EQ(lines[6], u"I, perquè se'n prengui coneixement i tingui  els efectes que"_qs);
+    EXPECT_EQ(lines[6], u"I, perquè se'n prengui coneixement i tingui els efectes que"_qs);
     EXPECT_EQ(lines[8], u" i el segell que ho acredita."_qs);
 
     replaceText(field<QLineEdit>(1046), u"del director"_qs);
@@ -251,9 +254,10 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
             QTest::keyClick(dialog->field(2), Qt::Key_Return); // Enter confirms from any field
         });
         QTest::mouseClick(add, Qt::LeftButton);
+        ASSERT_TRUE(noModalLeft());
     }
     EXPECT_EQ(caption, u"Nova entrada"_qs);
-    EXPECT_EQ(labels, (QStringList{u"Quantiat"_qs, u"Concepte"_qs, u"Preu Unitari"_qs, u"Total"_qs}));
+    EXPECT_EQ(labels, (QStringList{u"Quantitat"_qs, u"Concepte"_qs, u"Preu Unitari"_qs, u"Total"_qs}));
     ASSERT_EQ(list->topLevelItemCount(), 3);
     EXPECT_EQ(list->topLevelItem(0)->text(1), u"tercer"_qs);
 
@@ -275,6 +279,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     QTest::mouseClick(add, Qt::LeftButton);
+    ASSERT_TRUE(noModalLeft());
     whenModal([](QWidget *modal) {
         for (QPushButton *button : modal->findChildren<QPushButton *>()) {
             if (button->text() == u"Cancel·la"_qs)
@@ -283,6 +288,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
     });
     // A double click below the rows opens the same dialog.
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, list->viewport()->height() - 5));
+    ASSERT_TRUE(noModalLeft());
     EXPECT_EQ(list->topLevelItemCount(), 3);
     EXPECT_EQ(documentText(), text);
 }
@@ -305,10 +311,11 @@ TEST_F(CommercialDocuments, OrderAsksForFiveValuesAndTakesThemInOrder)
         }
     });
     QTest::mouseDClick(form->lineList()->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_TRUE(noModalLeft());
     ASSERT_EQ(form->lineList()->topLevelItemCount(), 1);
     const QStringList lines = documentLines();
     EXPECT_EQ(lines[1], u"COMANDA NÚM.: 0"_qs);
-    EXPECT_EQ(lines[6], u"Règim impost IVA :16%"_qs);
+    EXPECT_EQ(lines[6], u"Règim d'IVA: 16%"_qs);
     EXPECT_EQ(lines[12], u"¦ R-7      ¦ Cel·lofana                      ¦ 3     ¦          ¦ 12       ¦"_qs);
 }
 
@@ -331,12 +338,12 @@ TEST_F(CommercialDocuments, FormsScrollWhenThePaneIsSmaller)
 TEST_F(CommercialDocuments, PaneKeysMoveBetweenTreeAndForm)
 {
     catalogue->tree()->setFocus();
-    ASSERT_TRUE(frame->routeCommand(cmd::NextPane));
+    ASSERT_TRUE(frame->runCommand(cmd::NextPane));
     QWidget *focused = QApplication::focusWidget();
     ASSERT_TRUE(focused);
     EXPECT_TRUE(catalogue->shownForm()->isAncestorOf(focused));
     EXPECT_EQ(focused, catalogue->shownForm()->fieldWidget(1077));
-    ASSERT_TRUE(frame->routeCommand(cmd::PrevPane));
+    ASSERT_TRUE(frame->runCommand(cmd::PrevPane));
     EXPECT_TRUE(catalogue->tree()->hasFocus());
 }
 
@@ -352,7 +359,7 @@ TEST_F(CommercialDocuments, UnrepresentableCharactersAreRefusedAtTheField)
     EXPECT_EQ(documentLines()[0], u"Acta de la reunió: Comitè € Pel·la é"_qs);
 }
 
-TEST_F(CommercialDocuments, EditableListsGiveOnlyAnItemPickedFromThem)
+TEST_F(CommercialDocuments, EditableListsGiveWhatTheyShowPickedOrTyped)
 {
     select("saluda");
     auto *title = field<QComboBox>(1000);
@@ -364,10 +371,13 @@ TEST_F(CommercialDocuments, EditableListsGiveOnlyAnItemPickedFromThem)
     QTest::keyClick(title, Qt::Key_Down);
     EXPECT_EQ(documentLines()[5], u"Senyora <NOM I COGNOMS>"_qs);
 
-    // Typed, not picked: the document takes nothing from the list.
+    // Typed, not picked: the document takes the typed text, and the list gains no item.
     replaceText(title->lineEdit(), u"Doctora"_qs);
     EXPECT_EQ(title->count(), 2) << "typing adds no item";
-    EXPECT_EQ(documentLines()[5], u" <NOM I COGNOMS>"_qs);
+    EXPECT_EQ(documentLines()[5], u"Doctora <NOM I COGNOMS>"_qs);
+    title->lineEdit()->selectAll();
+    QTest::keyClick(title->lineEdit(), Qt::Key_Delete);
+    EXPECT_EQ(documentLines()[5], u" <NOM I COGNOMS>"_qs) << "an emptied list gives the empty text";
 }
 
 TEST_F(CommercialDocuments, LongDescriptionsWrapAtTheTooltipWidth)
@@ -396,7 +406,9 @@ TEST_F(CommercialDocuments, PublicAdministrationCatalogueListsItsTenKinds)
     frame->openFunction(1);
     auto *view = qobject_cast<CTCView *>(frame->workbook()->frames().at(0)->viewWidget());
     ASSERT_TRUE(view);
-    EXPECT_EQ(g_pCurrentForm, view->shownForm()) << "the commercial forms went with their window";
+    auto *administrationDocument = qobject_cast<CPVView *>(frame->workbook()->frames().at(1)->viewWidget());
+    ASSERT_TRUE(administrationDocument);
+    EXPECT_EQ(administrationDocument->sourceForm(), view->shownForm()) << "the Document follows its own catalogue";
     CTCViewLstDoc *tree = view->tree();
     ASSERT_TRUE(tree->currentItem());
     EXPECT_EQ(tree->currentItem()->text(0), u"sol·licitud - Model A"_qs);
@@ -408,4 +420,110 @@ TEST_F(CommercialDocuments, PublicAdministrationCatalogueListsItsTenKinds)
     EXPECT_EQ(kinds, 10);
     // Both application models share one description.
     EXPECT_EQ(tree->itemOf("sol·licitud - Model A")->toolTip(0), tree->itemOf("sol·licitud - Model B")->toolTip(0));
+}
+
+namespace {
+
+// The question before a function's windows go: the main window with a catalogue open, fetched
+// afresh after every opening.
+class DiscardQuestion : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(MainWindowTest::SetUp());
+        ASSERT_TRUE(frame->openFunction(0));
+    }
+    CTCView *catalogue() const { return qobject_cast<CTCView *>(frame->workbook()->frames().value(0)->viewWidget()); }
+    COurFormView *select(std::string_view kind) const
+    {
+        QTreeWidgetItem *item = catalogue()->tree()->itemOf(kind);
+        catalogue()->tree()->setCurrentItem(item);
+        return catalogue()->shownForm();
+    }
+    // Opens "Vocabulari" with the question (if one comes) answered; whether it opened.
+    bool openVocabulary(QMessageBox::StandardButton answer)
+    {
+        dialogs::clearTestAnswers();
+        dialogs::setNextAnswer(answer);
+        const bool opened = frame->openFunction(2);
+        asked = !dialogs::lastMessage().isEmpty();
+        dialogs::clearTestAnswers();
+        return opened;
+    }
+    bool asked = false;
+};
+
+} // namespace
+
+TEST_F(DiscardQuestion, AnythingTypedOrChosenIsKeptUnlessTheUserDiscardsIt)
+{
+    struct Change
+    {
+        const char *kind;
+        std::function<void(COurFormView *)> make;
+    };
+    const Change changes[] = {
+        {"acta de reunió",
+         [](COurFormView *f) { replaceText(qobject_cast<QLineEdit *>(f->fieldWidget(1077)), u"Junta"_qs); }},
+        {"acta de reunió",
+         [](COurFormView *f) {
+             auto *box = qobject_cast<QPlainTextEdit *>(f->fieldWidget(1051));
+             box->setFocus();
+             QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+             QTest::keyClick(box, Qt::Key_Return);
+         }},
+        {"saluda", [](COurFormView *f) { QTest::keyClick(f->fieldWidget(1000), Qt::Key_Down); }},
+        {"certificat", [](COurFormView *f) { QTest::mouseClick(f->fieldWidget(1092), Qt::LeftButton); }},
+    };
+    for (const Change &change : changes) {
+        SCOPED_TRACE(change.kind);
+        COurFormView *form = select(change.kind);
+        ASSERT_TRUE(form);
+        EXPECT_FALSE(form->isModified());
+        EXPECT_FALSE(catalogue()->holdsUserInput());
+        change.make(form);
+        EXPECT_TRUE(form->isModified());
+
+        // Cancelled: nothing is closed and the change is still there.
+        const QPointer<CTCView> before = catalogue();
+        EXPECT_FALSE(openVocabulary(QMessageBox::Cancel));
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(catalogue(), before.data());
+        EXPECT_EQ(catalogue()->shownForm(), form);
+        EXPECT_TRUE(form->isModified());
+
+        // Discarded: the function opens, and a new catalogue starts untouched.
+        EXPECT_TRUE(openVocabulary(QMessageBox::Discard));
+        ASSERT_TRUE(frame->openFunction(0)) << "the vocabulary holds nothing typed";
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(before.isNull());
+        EXPECT_FALSE(catalogue()->holdsUserInput());
+    }
+
+    // Typed back to what it was: nothing differs, nothing is asked.
+    QLineEdit *name = qobject_cast<QLineEdit *>(select("acta de reunió")->fieldWidget(1077));
+    const QString initial = name->text();
+    replaceText(name, u"x"_qs);
+    replaceText(name, initial);
+    EXPECT_TRUE(openVocabulary(QMessageBox::Cancel));
+    EXPECT_FALSE(asked);
+}
+
+TEST_F(DiscardQuestion, ReopeningTheSameFunctionAndClosingTheProgramAskToo)
+{
+    replaceText(qobject_cast<QLineEdit *>(select("acta de reunió")->fieldWidget(1077)), u"Junta"_qs);
+    dialogs::setNextAnswer(QMessageBox::Cancel);
+    EXPECT_FALSE(frame->openFunction(0));
+    EXPECT_TRUE(dialogs::lastMessage().contains(u"Voleu descartar-lo?"_qs));
+
+    // Unattended and unanswered, the question counts as cancelled: nothing is lost.
+    dialogs::clearTestAnswers();
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->workbook()->frames().size(), 2);
+
+    dialogs::setNextAnswer(QMessageBox::Discard);
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(frame->workbook()->frames().isEmpty());
 }

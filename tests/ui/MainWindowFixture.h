@@ -5,8 +5,8 @@
 
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QSize>
 #include <QTest>
 #include <QTimer>
@@ -64,11 +65,12 @@ protected:
     }
     void TearDown() override
     {
-        // The application owns the main window; closing the function's windows must take the
-        // current form with them.
+        // The application owns the main window; closing the function's windows takes the forms
+        // with them.
+        const QPointer<COurFormView> shown = catalogue->shownForm();
         frame->closeAllChildren();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_EQ(g_pCurrentForm, nullptr) << "the closed catalogue left its form current";
+        EXPECT_TRUE(shown.isNull()) << "the closed catalogue left its form behind";
         MainWindowTest::TearDown();
     }
 
@@ -103,4 +105,11 @@ inline void whenModal(std::function<void(QWidget *)> answer)
         }
     });
     poll->start();
+}
+
+// Waits until no modal dialog is left: one opened without its own event loop is answered, and
+// its result taken, from the event loop.
+inline bool noModalLeft(int milliseconds = 5000)
+{
+    return QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, milliseconds);
 }

@@ -5,8 +5,8 @@
 #include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/Workbook.h"
 #include "reference/ui/CComView.h"
 #include "reference/ui/CDlgSearch.h"
@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -69,8 +70,7 @@ protected:
 class ReferenceLists : public MainWindowTest
 {
 protected:
-    template <class View>
-    View *view(int tab) const
+    template <class View> View *view(int tab) const
     {
         return qobject_cast<View *>(frame->workbook()->frames().at(tab)->viewWidget());
     }
@@ -115,13 +115,14 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
     auto *backward = view<CVocView2>(1);
     ASSERT_TRUE(forward && backward);
     EXPECT_EQ(frame->activeView(), forward);
-    ASSERT_EQ(forward->model()->rowCount(), 3523);
+    ASSERT_EQ(forward->model()->rowCount(), 3948);
     EXPECT_EQ(forward->model()->headerData(0, Qt::Horizontal).toString(), u"Castellà"_qs);
     EXPECT_EQ(forward->model()->headerData(1, Qt::Horizontal).toString(), u"Català"_qs);
-    EXPECT_EQ(forward->header()->sectionSize(0), 350);
-    EXPECT_EQ(forward->model()->data(forward->model()->index(0, 0)).toString(), u"a tal efecto      "_qs);
+    EXPECT_EQ(forward->header()->sectionSize(0), 420);
+    EXPECT_EQ(forward->model()->data(forward->model()->index(0, 0)).toString(),
+              u"a tal efecto                            "_qs);
     EXPECT_EQ(cellText(forward, 0, 1), u"a aquest efecte"_qs);
-    EXPECT_EQ(cellText(forward, 3522, 0), u"zona franca"_qs);
+    EXPECT_EQ(cellText(forward, 3947, 0), u"zona franca"_qs);
     EXPECT_EQ(forward->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(forward->selectionBehavior(), QAbstractItemView::SelectRows);
 
@@ -132,7 +133,7 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
 
     frame->activateTab(1);
     EXPECT_EQ(notices.shown, 2);
-    ASSERT_EQ(backward->model()->rowCount(), 3523);
+    ASSERT_EQ(backward->model()->rowCount(), 3948);
     EXPECT_EQ(cellText(backward, 0, 0), u"a aquest efecte"_qs);
     EXPECT_EQ(cellText(backward, 0, 1), u"a tal efecto"_qs);
 
@@ -144,8 +145,27 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
     frame->activateTab(2);
     frame->activateTab(1);
     EXPECT_EQ(notices.shown, 2);
-    EXPECT_EQ(backward->model()->rowCount(), 3523);
+    EXPECT_EQ(backward->model()->rowCount(), 3948);
     EXPECT_EQ(cellText(backward, 0, 1), first);
+}
+
+TEST_F(ReferenceLists, LeavingTheVocabularyFillsNothingOnTheWayOut)
+{
+    NoticeWatcher notices;
+    frame->openFunction(2);
+    const QPointer<CVocView2> backward = view<CVocView2>(1);
+    ASSERT_TRUE(backward);
+    ASSERT_EQ(notices.shown, 1);
+    // Closing "Castellà - Català" must not bring "Català - Castellà" forward to be filled.
+    ASSERT_TRUE(frame->openFunction(5));
+    EXPECT_EQ(notices.shown, 1) << "no notice on the way out";
+    if (backward) {
+        EXPECT_EQ(backward->model()->rowCount(), 0) << "a closing list was filled";
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(backward.isNull());
+    EXPECT_EQ(frame->activeView(), view<CMuniView>(0));
+    EXPECT_TRUE(frame->showsMenu129());
 }
 
 TEST_F(ReferenceLists, HeadingClicksSortAndOnlyTheLeftButtonCounts)
@@ -158,7 +178,7 @@ TEST_F(ReferenceLists, HeadingClicksSortAndOnlyTheLeftButtonCounts)
 
     clickHeading(list, 1);
     EXPECT_EQ(cellText(list, 0, 1), u"a aquest efecte"_qs);
-    EXPECT_EQ(cellText(list, 3522, 1), u"útil adj"_qs);
+    EXPECT_EQ(cellText(list, 3947, 1), u"útil adj"_qs);
     clickHeading(list, 1);
     EXPECT_EQ(cellText(list, 0, 1), u"útil adj"_qs);
     clickHeading(list, 1, Qt::RightButton);
@@ -199,13 +219,13 @@ TEST_F(ReferenceLists, MunicipalitiesAndComarques)
     EXPECT_EQ(cellText(municipalities, selectedRow(municipalities), 0), u"Abrera"_qs);
 
     frame->activateTab(1);
-    ASSERT_EQ(comarques->model()->rowCount(), 41);
+    ASSERT_EQ(comarques->model()->rowCount(), 43);
     EXPECT_EQ(comarques->header()->sectionSize(0), 500);
     EXPECT_EQ(comarques->selectionMode(), QAbstractItemView::ExtendedSelection);
     clickHeading(comarques, 0);
     clickHeading(comarques, 0);
     EXPECT_EQ(cellText(comarques, 0, 0), u"Alt Camp"_qs);
-    EXPECT_EQ(cellText(comarques, 40, 0), u"Vallès Oriental"_qs);
+    EXPECT_EQ(cellText(comarques, 42, 0), u"Vallès Oriental"_qs);
 }
 
 TEST_F(ReferenceLists, AbbreviationsAndSymbols)
@@ -214,17 +234,17 @@ TEST_F(ReferenceLists, AbbreviationsAndSymbols)
     auto *abbreviations = qobject_cast<COurListView *>(frame->workbook()->frames().at(0)->viewWidget());
     auto *symbols = qobject_cast<COurListView *>(frame->workbook()->frames().at(1)->viewWidget());
     ASSERT_TRUE(abbreviations && symbols);
-    ASSERT_EQ(abbreviations->model()->rowCount(), 326);
+    ASSERT_EQ(abbreviations->model()->rowCount(), 325);
     EXPECT_EQ(cellText(abbreviations, 0, 0), u"(a)"_qs);
     EXPECT_TRUE(cellText(abbreviations, 0, 1).startsWith(u"àlies;"_qs));
-    EXPECT_EQ(cellText(abbreviations, 325, 1), u"xec"_qs);
+    EXPECT_EQ(cellText(abbreviations, 324, 1), u"xec"_qs);
     EXPECT_EQ(abbreviations->selectionMode(), QAbstractItemView::ExtendedSelection);
-    ASSERT_EQ(symbols->model()->rowCount(), 110);
+    ASSERT_EQ(symbols->model()->rowCount(), 129);
     EXPECT_EQ(symbols->model()->headerData(0, Qt::Horizontal).toString(), u"Símbols/Sigles"_qs);
     EXPECT_EQ(symbols->model()->headerData(1, Qt::Horizontal).toString(), u"Descripció del Text"_qs);
     EXPECT_EQ(cellText(symbols, 0, 0), u"a"_qs);
     EXPECT_EQ(cellText(symbols, 0, 1), u"àrea"_qs);
-    EXPECT_EQ(cellText(symbols, 109, 1), u"watt"_qs);
+    EXPECT_EQ(cellText(symbols, 128, 1), u"watt"_qs);
     EXPECT_EQ(symbols->header()->sectionSize(1), 290);
 }
 
@@ -235,7 +255,7 @@ TEST_F(ReferenceLists, SearchIsOfferedOnlyByTheThreeSearchableLists)
         int function, tab;
         bool searchable;
     };
-    const Case cases[] = {{2, 0, true}, {2, 1, true}, {2, 2, false}, {3, 0, false},
+    const Case cases[] = {{2, 0, true},  {2, 1, true}, {2, 2, false}, {3, 0, false},
                           {3, 1, false}, {5, 0, true}, {5, 1, false}, {4, 0, false}};
     for (const Case &c : cases) {
         frame->openFunction(c.function);
@@ -315,31 +335,38 @@ TEST_F(ReferenceLists, CopyingARowPutsNothingOnTheClipboard)
                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     QApplication::clipboard()->setText(u"abans"_qs);
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    frame->routeCommand(cmd::EditCopy);
+    EXPECT_FALSE(frame->runCommand(cmd::EditCopy)) << "a list is no text field";
+    EXPECT_FALSE(frame->action(cmd::EditCopy)->isEnabled());
     EXPECT_EQ(QApplication::clipboard()->text(), u"abans"_qs);
 }
 
-TEST_F(ReferenceLists, RowsArePaintedInAlternatingColoursWithoutHighlightAndUnclipped)
+TEST_F(ReferenceLists, RowsAreStripedTheSelectionShowsAndTextsRunOnUnclipped)
 {
     frame->openFunction(5);
     frame->activateTab(1);
     auto *list = view<CComView>(1);
-    list->selectionModel()->select(list->model()->index(0, 0),
-                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_EQ(list->palette().color(QPalette::Base), QColor(236, 228, 220));
+    EXPECT_EQ(list->palette().color(QPalette::AlternateBase), QColor(216, 208, 200));
+    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     list->header()->resizeSection(0, 20); // far narrower than "Alt Camp"
     QApplication::processEvents();
     const QImage image = list->viewport()->grab().toImage();
     const QRect row0 = list->visualRect(list->model()->index(0, 0));
     const QRect row1 = list->visualRect(list->model()->index(1, 0));
+    const QRect row2 = list->visualRect(list->model()->index(2, 0));
     const int right = list->viewport()->width() - 3;
-    EXPECT_EQ(QColor(image.pixel(right, row0.center().y())), QColor(236, 228, 220)) << "selected, not highlighted";
+    const QColor selected(image.pixel(right, row0.center().y()));
+    EXPECT_NE(selected, QColor(236, 228, 220)) << "a selected row is drawn as selected";
+    EXPECT_TRUE(selected == list->palette().color(QPalette::Active, QPalette::Highlight) ||
+                selected == list->palette().color(QPalette::Inactive, QPalette::Highlight));
     EXPECT_EQ(QColor(image.pixel(right, row1.center().y())), QColor(216, 208, 200));
+    EXPECT_EQ(QColor(image.pixel(right, row2.center().y())), QColor(236, 228, 220));
 
-    // "Alt Camp" runs on past its 20-pixel column.
+    // "Alt Camp" runs on past its 20-pixel column, over the selection.
     bool textPastTheColumn = false;
     for (int x = 30; x < 120 && !textPastTheColumn; ++x)
         for (int y = row0.top(); y <= row0.bottom(); ++y)
-            if (QColor(image.pixel(x, y)) != QColor(236, 228, 220))
+            if (QColor(image.pixel(x, y)) != selected)
                 textPastTheColumn = true;
     EXPECT_TRUE(textPastTheColumn);
 

@@ -3,13 +3,13 @@
 #include "app/Commands.h"
 #include "app/FunctionRegistry.h"
 #include "app/ui/CAboutDlg.h"
-#include "app/ui/CDialogSkin.h"
+#include "shell/ui/CDialogSkin.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
 #include "app/ui/CStaticLink.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
 #include "MainWindowFixture.h"
@@ -74,7 +74,7 @@ TEST_F(Shell, MenuBarsCarryEveryItemAndSwapWithTheChildWindows)
         {cmd::EditPaste, u"&Enganxa\tCtrl+V"_qs}, {cmd::Search, u"C&ercar\tF3"_qs},
         {cmd::OpenCommercial, u"Textos comercials"_qs}, {cmd::OpenAdministration, u"&Administració pública"_qs},
         {cmd::OpenVocabulary, u"&Vocabulari"_qs}, {cmd::OpenAbbreviations, u"A&breviacions"_qs},
-        {cmd::OpenTreatments, u"&Tractaments protol·laris"_qs},
+        {cmd::OpenTreatments, u"&Tractaments protocol·laris"_qs},
         {cmd::OpenMunicipalities, u"&Índex de municipis i comarques"_qs},
     };
     for (const auto &[command, text] : items) {
@@ -94,16 +94,18 @@ TEST_F(Shell, MenuBarsCarryEveryItemAndSwapWithTheChildWindows)
 TEST_F(Shell, CommandsNobodyAnswersAreGreyedAndTheirKeysDoNothing)
 {
     frame->openStartWindow();
-    for (int command : {cmd::Search, cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::EditPaste, cmd::EditUndo})
+    // The start window has no text field: the edit commands have nothing to act on.
+    for (int command : {cmd::Search, cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::EditPaste, cmd::EditUndo,
+                        cmd::EditCopy, cmd::EditCut})
         EXPECT_FALSE(frame->action(command)->isEnabled()) << command;
-    for (int command : {cmd::EditCopy, cmd::EditCut, cmd::Exit, cmd::About, cmd::OpenVocabulary})
+    for (int command : {cmd::Exit, cmd::About, cmd::OpenVocabulary})
         EXPECT_TRUE(frame->action(command)->isEnabled()) << command;
     EXPECT_FALSE(frame->keyAction(u"Ctrl+F"_qs)->isEnabled());
     EXPECT_FALSE(frame->keyAction(u"F3"_qs)->isEnabled());
     EXPECT_FALSE(frame->keyAction(u"Ctrl+P"_qs)->isEnabled());
     EXPECT_FALSE(frame->keyAction(u"F6"_qs)->isEnabled());
-    EXPECT_TRUE(frame->keyAction(u"Ctrl+Ins"_qs)->isEnabled());
-    EXPECT_TRUE(frame->keyAction(u"Shift+Del"_qs)->isEnabled());
+    EXPECT_FALSE(frame->keyAction(u"Ctrl+Ins"_qs)->isEnabled());
+    EXPECT_FALSE(frame->keyAction(u"Shift+Del"_qs)->isEnabled());
     EXPECT_FALSE(frame->keyAction(u"Shift+Ins"_qs)->isEnabled());
     EXPECT_FALSE(frame->keyAction(u"Alt+Backspace"_qs)->isEnabled());
     EXPECT_TRUE(frame->keyAction(u"Ctrl+S"_qs)->isEnabled()) << "the start window answers the framework's save";
@@ -140,10 +142,24 @@ TEST_F(Shell, EveryFunctionOpensItsWindowsByMenuAndByTheFunctionsBar)
             const auto kinds = functionAt(function.position)->windowKinds();
             for (std::size_t i = 0; i < kinds.size(); ++i) {
                 EXPECT_EQ(frame->workbook()->frames().at(qsizetype(i))->viewWidget()->objectName().toStdString(),
-                          kinds[i].viewClass);
+                          viewName(kinds[i].view));
             }
         }
     }
+}
+
+TEST_F(Shell, FunctionsBarOpensAFunctionFromTheKeyboard)
+{
+    QListWidget *list = frame->functionsBar()->list();
+    list->setFocus();
+    list->setCurrentRow(5);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(tabLabels(), (QStringList{u"Municipis"_qs, u"Comarques"_qs}));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Enter);
+    EXPECT_EQ(frame->workbook()->frames().size(), 1) << "the treatments";
+    EXPECT_FALSE(frame->workbook()->isTabStripVisible());
 }
 
 TEST_F(Shell, ReopeningAFunctionReplacesItsWindowsAndTheStartWindowNeverComesBack)
@@ -181,7 +197,7 @@ TEST_F(Shell, WindowsOutsideTheTabSetHaveAnEmptyLabel)
     ChildFrame *treatments = nullptr;
     frame->openFunction(4);
     treatments = frame->workbook()->frames().first();
-    EXPECT_EQ(CQueltApp::instance()->tabLabel(treatments), QString());
+    EXPECT_EQ(treatments->tabLabel(), QString());
 }
 
 TEST_F(Shell, TabsAreAtMost130PixelsAndShareTheClientWidth)
@@ -212,7 +228,7 @@ TEST_F(Shell, ClosingTheLastChildBringsBackMenu128)
 TEST_F(Shell, FunctionsBarDocksOnlyLeftOrRightAndSwitchesIconSize)
 {
     CShortcutListDockBar *bar = frame->functionsBar();
-    EXPECT_EQ(bar->windowTitle(), u"List Bar"_qs);
+    EXPECT_EQ(bar->windowTitle(), u"Barra de funcions"_qs);
     EXPECT_EQ(frame->dockWidgetArea(bar), Qt::LeftDockWidgetArea);
     EXPECT_TRUE(bar->isAreaAllowed(Qt::RightDockWidgetArea));
     EXPECT_FALSE(bar->isAreaAllowed(Qt::TopDockWidgetArea));
@@ -220,21 +236,21 @@ TEST_F(Shell, FunctionsBarDocksOnlyLeftOrRightAndSwitchesIconSize)
     EXPECT_NEAR(bar->width(), CMainFrame::kFunctionsBarWidth, 4);
     EXPECT_EQ(bar->groupButton()->text(), u"Funcions"_qs);
     ASSERT_EQ(bar->list()->count(), 6);
-    EXPECT_EQ(bar->list()->item(4)->text(), u"Tractaments protocol.laris"_qs);
+    EXPECT_EQ(bar->list()->item(4)->text(), u"Tractaments protocol·laris"_qs);
     EXPECT_EQ(bar->list()->palette().color(QPalette::Base), QColor(255, 255, 242));
     EXPECT_EQ(bar->list()->iconSize(), QSize(32, 32));
     bar->setLargeIcons(false);
     EXPECT_EQ(bar->list()->iconSize(), QSize(16, 16));
 }
 
-TEST_F(Shell, StatusBarShowsReadyAndTheMenuPrompts)
+TEST_F(Shell, StatusBarShowsPreparatAndTheMenuPrompts)
 {
-    EXPECT_EQ(frame->messagePane()->text(), u"Ready"_qs);
+    EXPECT_EQ(frame->messagePane()->text(), u"Preparat"_qs);
     frame->action(cmd::Exit)->showStatusText(frame);
-    EXPECT_EQ(frame->messagePane()->text(), u"Quit the application; prompts to save documents"_qs);
+    EXPECT_EQ(frame->messagePane()->text(), u"Surt del programa; abans pregunta si es descarta el text escrit"_qs);
     QStatusTipEvent idle{QString()};
     QApplication::sendEvent(frame, &idle);
-    EXPECT_EQ(frame->messagePane()->text(), u"Ready"_qs);
+    EXPECT_EQ(frame->messagePane()->text(), u"Preparat"_qs);
 }
 
 TEST_F(Shell, CtrlSInTheStartWindowWritesAnEmptyFile)
@@ -261,7 +277,7 @@ TEST(Splash, ClosesOnAClickAndOnItsTimer)
     QPointer<SplashScreen> clicked = new SplashScreen(nullptr, 60000);
     clicked->show();
     EXPECT_EQ(clicked->size(), SplashScreen::kSize);
-    EXPECT_EQ(clicked->windowTitle(), u"TXO"_qs);
+    EXPECT_EQ(clicked->windowTitle(), u"Plecta"_qs);
     QTest::mouseClick(clicked, Qt::LeftButton);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(clicked.isNull());
@@ -277,25 +293,37 @@ TEST(Splash, ClosesOnAClickAndOnItsTimer)
     EXPECT_TRUE(keyed.isNull());
 }
 
-TEST(AboutBox, LinksTurnVisitedOnlyWhenTheDesktopOpensThem)
+TEST(AboutBox, LinksOpenByClickOrKeyboardAndTurnVisitedOnlyWhenTheDesktopOpensThem)
 {
-    static QStringList opened;
-    static bool succeed = true;
-    CStaticLink::setOpener([](const QString &target) {
+    QStringList opened;
+    bool succeed = true;
+    const auto opener = [&](const QString &target) {
         opened << target;
         return succeed;
-    });
+    };
     {
         CAboutDlg about;
+        about.setOpener(opener);
+        about.show();
+        about.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
         CStaticLink *link = about.links()[0];
         EXPECT_EQ(link->target(), u"https://optimot.gencat.cat"_qs);
-        EXPECT_EQ(link->currentColour(), QColor(0, 0, 255));
-        QTest::mouseClick(link, Qt::LeftButton);
+        EXPECT_EQ(link->currentColour(), link->palette().color(QPalette::Link));
+        EXPECT_TRUE(link->text().contains(link->palette().color(QPalette::Link).name()));
+
+        // From the keyboard: Tab reaches the link, Enter follows it.
+        link->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(link->hasFocus());
+        QTest::keyClick(link, Qt::Key_Return);
+        ASSERT_EQ(opened, QStringList{u"https://optimot.gencat.cat"_qs});
         EXPECT_TRUE(link->visited());
-        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+        EXPECT_EQ(link->currentColour(), link->palette().color(QPalette::LinkVisited));
+        EXPECT_TRUE(link->text().contains(link->palette().color(QPalette::LinkVisited).name()));
 
         succeed = false;
-        QTest::mouseClick(about.links()[1], Qt::LeftButton);
+        emit about.links()[1]->linkActivated(about.links()[1]->target());
+        EXPECT_EQ(opened.last(), u"https://www.termcat.cat"_qs);
         EXPECT_FALSE(about.links()[1]->visited()) << "a refused link stays unvisited";
     }
     CAboutDlg fresh;
@@ -303,9 +331,9 @@ TEST(AboutBox, LinksTurnVisitedOnlyWhenTheDesktopOpensThem)
 
     succeed = true;
     CStaticLink own(u"https://www.softcatala.org"_qs);
-    QTest::mouseClick(&own, Qt::LeftButton);
+    own.setOpener(opener);
+    emit own.linkActivated(QString());
     EXPECT_EQ(opened.last(), u"https://www.softcatala.org"_qs) << "an empty target opens the link's own text";
-    CStaticLink::setOpener(nullptr);
 }
 
 } // namespace

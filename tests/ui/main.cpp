@@ -1,5 +1,5 @@
 #include "app/ui/CQueltApp.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/Dialogs.h"
 
 #include <gtest/gtest.h>
 

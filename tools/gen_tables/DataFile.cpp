@@ -51,6 +51,24 @@ bool isControl(unsigned char byte)
     return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
 }
 
+bool isLetter(unsigned char byte)
+{
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+           (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
+}
+
+// "col.lecció": a full stop between two l's inside a word stands for the middle dot.
+bool writesGeminateWithFullStop(const std::string &field)
+{
+    for (std::size_t i = 1; i + 3 < field.size(); ++i) {
+        const auto at = [&](std::size_t k) { return static_cast<unsigned char>(field[k]); };
+        if ((at(i) | 0x20) == 'l' && at(i + 1) == '.' && (at(i + 2) | 0x20) == 'l' && isLetter(at(i - 1)) &&
+            isLetter(at(i + 3)))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t minFields, std::size_t maxFields,
@@ -99,6 +117,11 @@ std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t 
                 good = false;
             } else if (field.front() == ' ' || field.back() == ' ') {
                 faults.add(where, quoted(field) + " has leading or trailing spaces");
+                good = false;
+            }
+            if (writesGeminateWithFullStop(field)) {
+                faults.add(where, quoted(field) + " writes the geminated l with a full stop; write \"l\xC2\xB7l\" "
+                                                  "(tools/gen_tables/middle_dot.py mends the file)");
                 good = false;
             }
             for (char c : field) {

@@ -26,7 +26,8 @@ private:
 };
 
 // Reads a data file. A record must have between minFields and maxFields fields, none empty, none
-// with leading or trailing spaces (padding is the generator's job) and no control characters.
+// with leading or trailing spaces (padding is the generator's job), no control characters, and no
+// geminated l written with a full stop ("col.lecció" for "col·lecció").
 std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t minFields, std::size_t maxFields,
                                  Faults &faults);
 

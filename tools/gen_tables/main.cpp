@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kVocabularyWidth = 18;
+constexpr std::size_t kVocabularyWidth = 40;
 constexpr std::size_t kAbbrevWidth = 18;
 constexpr std::size_t kMeaningWidth = 47;
 constexpr std::size_t kSymbolWidth = 8;
@@ -146,9 +146,12 @@ std::map<std::string, std::string> writeComarques(std::ostream &out, const fs::p
     return symbolByName;
 }
 
-void writeMunicipalities(std::ostream &out, const fs::path &dir,
-                         const std::map<std::string, std::string> &comarcaSymbols, Faults &faults)
+// Returns each municipality's name and main postcode, for the table of further postcodes.
+std::map<std::string, std::uint32_t> writeMunicipalities(std::ostream &out, const fs::path &dir,
+                                                         const std::map<std::string, std::string> &comarcaSymbols,
+                                                         Faults &faults)
 {
+    std::map<std::string, std::uint32_t> mainPostcodes;
     out << "const MunicipalityEntry g_municipalities[] = {\n";
     for (const Record &r : readDataFile(dir / "municipalities.tsv", 4, 5, faults)) {
         std::uint32_t width = kMunicipalityNameWidth;
@@ -167,8 +170,44 @@ void writeMunicipalities(std::ostream &out, const fs::path &dir,
         }
         out << "    {" << literal(padded(r, 0, width, "name", faults)) << ", " << comarca->second << ", " << postcode
             << "u, " << prefix << "u},\n";
+        mainPostcodes[r.fields[0]] = postcode;
     }
     out << "    {nullptr, nullptr, 0u, 0u},\n};\n\n";
+    return mainPostcodes;
+}
+
+// postcodes.tsv: a municipality's name and its further postcodes, separated by commas; one row
+// per postcode in the table.
+void writeOtherPostcodes(std::ostream &out, const fs::path &dir,
+                         const std::map<std::string, std::uint32_t> &mainPostcodes, Faults &faults)
+{
+    out << "const OtherPostcodeEntry g_otherPostcodes[] = {\n";
+    std::map<std::string, bool> listed;
+    for (const Record &r : readDataFile(dir / "postcodes.tsv", 2, 2, faults)) {
+        const auto municipality = mainPostcodes.find(r.fields[0]);
+        if (municipality == mainPostcodes.end()) {
+            faults.add(r.where, quoted(r.fields[0]) + " is not in municipalities.tsv");
+            continue;
+        }
+        if (listed[r.fields[0]])
+            faults.add(r.where, quoted(r.fields[0]) + " listed twice");
+        listed[r.fields[0]] = true;
+        std::stringstream codes(r.fields[1]);
+        std::string code;
+        std::map<std::uint32_t, bool> seen;
+        while (std::getline(codes, code, ',')) {
+            std::uint32_t postcode = 0;
+            if (code.size() != 5 || !parseNumber(code, postcode)) {
+                faults.add(r.where, "postcode " + ::quoted(code) + " is not five digits");
+                continue;
+            }
+            if (postcode == municipality->second || seen[postcode])
+                faults.add(r.where, "postcode " + code + " repeated");
+            seen[postcode] = true;
+            out << "    {" << literal(r.fields[0]) << ", " << postcode << "u},\n";
+        }
+    }
+    out << "    {nullptr, 0u},\n};\n\n";
 }
 
 void writeNumeralWords(std::ostream &out, const fs::path &dir, Faults &faults)
@@ -228,7 +267,8 @@ int main(int argc, char **argv)
     writeAbbreviations(out, dir, faults);
     writeSymbols(out, dir, faults);
     const auto comarcaSymbols = writeComarques(out, dir, faults);
-    writeMunicipalities(out, dir, comarcaSymbols, faults);
+    const auto mainPostcodes = writeMunicipalities(out, dir, comarcaSymbols, faults);
+    writeOtherPostcodes(out, dir, mainPostcodes, faults);
     writeNumeralWords(out, dir, faults);
 
     if (faults.any()) {

@@ -54,7 +54,6 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
         grid->addWidget(new QLabel(QString::fromUtf16(kLinks[i].caption), this), int(i), 0);
         m_links[i] = new CStaticLink(QString::fromUtf16(kLinks[i].text), this);
         m_links[i]->setObjectName(QStringLiteral("link%1").arg(1125 + i));
-        m_links[i]->setToolTip(QString::fromUtf16(kLinks[i].target));
         grid->addWidget(m_links[i], int(i), 1);
     }
     layout->addLayout(grid);
@@ -67,4 +66,10 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     // Each link receives its target when the box opens; a new box starts with all unvisited.
     for (std::size_t i = 0; i < kLinks.size(); ++i)
         m_links[i]->setTarget(QString::fromUtf16(kLinks[i].target));
+}
+
+void CAboutDlg::setOpener(const std::function<bool(const QString &)> &opener)
+{
+    for (CStaticLink *link : m_links)
+        link->setOpener(opener);
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class CStaticLink;
 
@@ -12,6 +13,8 @@ class CAboutDlg : public QDialog
 public:
     explicit CAboutDlg(QWidget *parent = nullptr);
     const std::array<CStaticLink *, 4> &links() const { return m_links; }
+    // What the links open their targets with (the desktop by default).
+    void setOpener(const std::function<bool(const QString &)> &opener);
 
 private:
     std::array<CStaticLink *, 4> m_links{};

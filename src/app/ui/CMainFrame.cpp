@@ -3,87 +3,92 @@
 #include "app/Commands.h"
 #include "app/FunctionRegistry.h"
 #include "app/Menus.h"
-#include "app/ui/CQueltApp.h"
+#include "app/ui/CAboutDlg.h"
 #include "app/ui/CShortcutListDockBar.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/ChildView.h"
+#include "shell/ui/Dialogs.h"
+#include "shell/ui/EditCommands.h"
+#include "app/ui/HandbookSearchLauncher.h"
 #include "app/ui/LockKeyIndicators.h"
-#include "app/ui/WaitNotice.h"
+#include "app/ui/ViewFactory.h"
+#include "shell/ui/WaitNotice.h"
 #include "app/ui/Workbook.h"
 #include "text/ui/QtText.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <memory>
 
 namespace {
 
+const QString kReady = QStringLiteral("Preparat");
+
 QString utf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-CMainFrame *g_statusOwner = nullptr;
-
+// Refusals of the input gate go to the status bar of the main window they happened in.
 void reportToStatusBar(const QString &message)
 {
-    if (g_statusOwner)
-        g_statusOwner->statusBar()->showMessage(message, 8000);
+    QWidget *active = QApplication::activeWindow();
+    auto *main = qobject_cast<CMainFrame *>(active ? active->window() : nullptr);
+    if (!main && active && active->parentWidget())
+        main = qobject_cast<CMainFrame *>(active->parentWidget()->window());
+    if (!main) {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if ((main = qobject_cast<CMainFrame *>(top)))
+                break;
+        }
+    }
+    if (main)
+        main->statusBar()->showMessage(message, 8000);
 }
 
 } // namespace
 
-CMainFrame::CMainFrame(CommandTarget *application) : m_application(application), m_workbook(new Workbook(this))
+CMainFrame::CMainFrame() : m_workbook(new Workbook(this)), m_edit(new EditCommands(this))
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Plecta"));
     setCentralWidget(m_workbook);
-    m_workbook->setLabelProvider([](const ChildFrame *frame) {
-        CQueltApp *app = CQueltApp::instance();
-        return app ? app->tabLabel(frame) : QString();
-    });
     connect(m_workbook, &Workbook::activeFrameChanged, this, [this] {
-        updateTitle();
-        updateActions();
+        if (!m_rebuilding)
+            updateShell();
     });
-    connect(m_workbook, &Workbook::frameCountChanged, this, [this](int count) {
-        showMenuBar(count > 0);
-        updateActions();
+    connect(m_workbook, &Workbook::frameCountChanged, this, [this] {
+        if (!m_rebuilding)
+            updateShell();
     });
-    connect(qApp, &QApplication::focusChanged, this, [this] { updateActions(); });
+    connect(m_edit, &EditCommands::changed, this, [this] {
+        if (!m_rebuilding)
+            updateActions();
+    });
 
     buildActions();
     buildStatusBar();
     setDockOptions(QMainWindow::AnimatedDocks);
     buildFunctionsBar();
+    installHandbookSearch(this);
     showMenuBar(false);
     m_workbook->setTabStripVisible(true);
 
-    // The saved layout of the docking bars, if someone put one there; the program never writes it.
-    const QSettings profile;
-    const QByteArray state = profile.value(QStringLiteral("QueltBarState")).toByteArray();
-    if (!state.isEmpty())
-        restoreState(state);
-
-    g_statusOwner = this;
     qttext::setStatusReporter(reportToStatusBar);
     updateActions();
 }
 
 CMainFrame::~CMainFrame()
 {
-    // Hiding the window below moves the focus; this half-destroyed frame must not hear of it.
-    disconnect(qApp, nullptr, this, nullptr);
+    // Hiding the window moves the focus; this half-destroyed frame must not hear of it.
+    m_rebuilding = true;
+    disconnect(m_edit, nullptr, this, nullptr);
     disconnect(m_workbook, nullptr, this, nullptr);
-    if (g_statusOwner == this) {
-        g_statusOwner = nullptr;
-        qttext::setStatusReporter(nullptr);
-    }
 }
 
 void CMainFrame::buildActions()
@@ -106,7 +111,7 @@ void CMainFrame::buildActions()
                     // A single space keeps the message pane empty while the item is highlighted.
                     action->setStatusTip(prompt.empty() ? QStringLiteral(" ") : utf8(prompt));
                     const int command = item.command;
-                    connect(action, &QAction::triggered, this, [this, command] { routeCommand(command); });
+                    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
                 }
                 qmenu->addAction(action);
             }
@@ -146,7 +151,7 @@ void CMainFrame::buildStatusBar()
 {
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("statusBar"));
-    m_messagePane = new QLabel(QStringLiteral("Ready"), bar);
+    m_messagePane = new QLabel(kReady, bar);
     m_messagePane->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(m_messagePane, 1);
     m_locks = new LockKeyIndicators(bar);
@@ -212,46 +217,69 @@ void CMainFrame::activateTab(int index)
         m_workbook->activateFrame(frames.at(index));
 }
 
-QList<CommandTarget *> CMainFrame::commandChain() const
+bool CMainFrame::ownsCommand(int command) const
 {
-    QList<CommandTarget *> chain;
-    if (ChildFrame *frame = activeFrame()) {
-        if (ChildView *view = frame->view())
-            chain.append(view);
-        chain.append(frame);
-    }
-    chain.append(const_cast<CMainFrame *>(this));
-    if (m_application)
-        chain.append(m_application);
-    return chain;
+    return command == cmd::About || command == cmd::Exit || command == cmd::FileNew || command == cmd::FileOpen ||
+           functionForCommand(command) != nullptr;
 }
 
-bool CMainFrame::isAnswered(int command) const
+bool CMainFrame::commandEnabled(int command) const
 {
-    for (CommandTarget *target : commandChain()) {
-        if (target->answersCommand(command))
-            return true;
-    }
-    return false;
+    if (ownsCommand(command))
+        return true;
+    if (EditCommands::isEditCommand(command))
+        return m_edit->canRun(command);
+    ChildFrame *frame = activeFrame();
+    ChildView *view = frame ? frame->view() : nullptr;
+    return view && view->answersCommand(command);
 }
 
-bool CMainFrame::routeCommand(int command)
+bool CMainFrame::runCommand(int command)
 {
-    for (CommandTarget *target : commandChain()) {
-        if (target->answersCommand(command)) {
-            target->runCommand(command);
-            updateActions();
-            return true;
-        }
+    if (!commandEnabled(command))
+        return false;
+    if (ownsCommand(command))
+        runOwnCommand(command);
+    else if (EditCommands::isEditCommand(command))
+        m_edit->run(command);
+    else if (ChildView *view = activeFrame()->view())
+        view->runCommand(command);
+    updateActions();
+    return true;
+}
+
+void CMainFrame::runOwnCommand(int command)
+{
+    if (const FunctionDef *function = functionForCommand(command)) {
+        openFunction(function->position);
+        return;
     }
-    return false;
+    switch (command) {
+    case cmd::About: {
+        // Modal, but opened without a nested event loop.
+        auto *about = new CAboutDlg(this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->open();
+        break;
+    }
+    case cmd::Exit: close(); break;
+    case cmd::FileNew: openStartWindow(); break;
+    case cmd::FileOpen: {
+        // The file is never read: its name becomes the title of a new start window.
+        const QString path = dialogs::openFileName(this);
+        if (!path.isEmpty())
+            openStartWindow(QFileInfo(path).fileName());
+        break;
+    }
+    default: break;
+    }
 }
 
 void CMainFrame::runKey(const QList<int> &commands)
 {
     for (int command : commands) {
-        if (isAnswered(command)) {
-            routeCommand(command);
+        if (commandEnabled(command)) {
+            runCommand(command);
             return;
         }
     }
@@ -260,54 +288,55 @@ void CMainFrame::runKey(const QList<int> &commands)
 void CMainFrame::updateActions()
 {
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it)
-        it.value()->setEnabled(isAnswered(it.key()));
+        it.value()->setEnabled(commandEnabled(it.key()));
     for (QAction *key : std::as_const(m_keyActions)) {
-        bool answered = false;
+        bool enabled = false;
         for (int command : key->property("commands").value<QList<int>>())
-            answered = answered || isAnswered(command);
-        key->setEnabled(answered);
+            enabled = enabled || commandEnabled(command);
+        key->setEnabled(enabled);
     }
 }
 
-bool CMainFrame::answersCommand(int command) const
+void CMainFrame::updateShell()
 {
-    return command == cmd::EditCopy || command == cmd::EditCut || functionForCommand(command) != nullptr;
-}
-
-void CMainFrame::runCommand(int command)
-{
-    // Copy and cut stay enabled everywhere and do nothing unless the active view takes them.
-    if (const FunctionDef *function = functionForCommand(command))
-        openFunction(function->position);
+    showMenuBar(!m_workbook->frames().isEmpty());
+    updateTitle();
+    updateActions();
 }
 
 ChildFrame *CMainFrame::createWindow(const WindowKind &kind)
 {
-    auto *frame = new ChildFrame(kind, m_workbook);
+    auto *frame = new ChildFrame(kind, createView(kind.view), m_workbook);
     m_workbook->addFrame(frame);
-    if (ChildView *view = frame->view()) {
+    if (ChildView *view = frame->view())
         view->initialUpdate();
-        view->viewFocused();
-    }
     return frame;
 }
 
 void CMainFrame::closeAllChildren()
 {
-    for (ChildFrame *frame : m_workbook->frames())
-        m_workbook->closeFrame(frame);
+    m_workbook->closeAll();
 }
 
-void CMainFrame::openFunction(int position)
+bool CMainFrame::mayDiscardChildren()
+{
+    bool typed = false;
+    for (ChildFrame *frame : m_workbook->frames()) {
+        if (ChildView *view = frame->view())
+            typed = typed || view->holdsUserInput();
+    }
+    return !typed || dialogs::confirmDiscard(this, QStringLiteral("Es perdrà el text que heu escrit als formularis. "
+                                                                  "Voleu descartar-lo?"));
+}
+
+bool CMainFrame::openFunction(int position)
 {
     const FunctionDef *function = functionAt(position);
-    if (!function)
-        return;
-    CQueltApp *app = CQueltApp::instance();
-    closeAllChildren();
-    if (app)
-        app->clearTabWindows();
+    if (!function || !mayDiscardChildren())
+        return false;
 
+    m_rebuilding = true;
+    closeAllChildren();
     std::unique_ptr<WaitNotice> notice;
     if (function->waitNotice) {
         notice = std::make_unique<WaitNotice>(this);
@@ -315,20 +344,28 @@ void CMainFrame::openFunction(int position)
     }
 
     QList<ChildFrame *> opened;
-    for (const WindowKind &kind : function->windowKinds())
-        opened.append(createWindow(kind));
-
-    if (app) {
-        for (int slot = 0; slot < 3; ++slot) {
-            ChildFrame *window = function->showTabs && slot < opened.size() ? opened.at(slot) : nullptr;
-            app->setTabSlot(slot, window, utf8(function->tabLabels[std::size_t(slot)]));
-        }
+    for (const WindowKind &kind : function->windowKinds()) {
+        ChildFrame *frame = createWindow(kind);
+        // Windows outside the tab set (a function without tabs) have an empty label.
+        const QString label = utf8(function->tabLabels[std::size_t(opened.size())]);
+        if (function->showTabs)
+            frame->setTabLabel(label);
+        // Named for assistive technology as its tab, or as the function when it has none.
+        frame->viewWidget()->setAccessibleName(label.isEmpty() ? utf8(function->barText) : label);
+        opened.append(frame);
     }
+    QList<QWidget *> views;
+    for (ChildFrame *frame : std::as_const(opened))
+        views.append(frame->viewWidget());
+    connectViews(views);
     m_workbook->refreshLabels();
+    m_workbook->setTabStripVisible(function->showTabs);
     if (!opened.isEmpty())
         m_workbook->activateFrame(opened.first());
-    m_workbook->setTabStripVisible(function->showTabs);
-    updateActions();
+    notice.reset();
+    m_rebuilding = false;
+    updateShell();
+    return true;
 }
 
 ChildFrame *CMainFrame::openStartWindow(const QString &title)
@@ -353,9 +390,9 @@ void CMainFrame::updateTitle()
 bool CMainFrame::event(QEvent *event)
 {
     if (event->type() == QEvent::StatusTip) {
-        // Menu prompts go to the message pane; "Ready" comes back when no item is highlighted.
+        // Menu prompts go to the message pane; "Preparat" comes back when no item is highlighted.
         const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
-        m_messagePane->setText(tip.isEmpty() ? QStringLiteral("Ready") : tip.trimmed());
+        m_messagePane->setText(tip.isEmpty() ? kReady : tip.trimmed());
         return true;
     }
     return QMainWindow::event(event);
@@ -363,7 +400,14 @@ bool CMainFrame::event(QEvent *event)
 
 void CMainFrame::closeEvent(QCloseEvent *event)
 {
-    // Nothing is asked and nothing is saved, not even the docking layout.
+    // Nothing is saved, not even the docking layout; what was typed is given up only when the
+    // user says so.
+    if (!mayDiscardChildren()) {
+        event->ignore();
+        return;
+    }
+    m_rebuilding = true;
     closeAllChildren();
+    m_rebuilding = false;
     event->accept();
 }

@@ -1,11 +1,8 @@
 #include "app/ui/CQueltApp.h"
 
-#include "app/Commands.h"
-#include "app/ui/CAboutDlg.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltView.h"
-#include "app/ui/ChildFrame.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/Pictures.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
@@ -27,12 +24,15 @@ static void initResources()
 CQueltApp::CQueltApp(int &argc, char **argv) : QApplication(argc, argv)
 {
     initResources();
-    setApplicationName(QStringLiteral("Quelt"));
+    setApplicationName(QStringLiteral("Plecta"));
     // No display name: the platform would append it to every window title.
     setApplicationVersion(QStringLiteral(PLECTA_VERSION));
     setOrganizationName(QStringLiteral("Plecta"));
     setDesktopFileName(QStringLiteral("cat.plecta.Plecta"));
     setWindowIcon(pictures::icon(QStringLiteral(":/icons/plecta.svg"), {16, 32, 48}));
+    new dialogs::Answers(this); // where tests preset the answers of the modal dialogs
+    // Before any widget: the file, print and message dialogs speak Catalan from the first one.
+    m_translationProblem = loadTranslations();
 }
 
 CQueltApp::~CQueltApp()
@@ -49,8 +49,9 @@ CQueltApp *CQueltApp::instance()
 CMainFrame *CQueltApp::createMainFrame()
 {
     delete m_mainFrame;
-    clearTabWindows();
-    m_mainFrame = new CMainFrame(this);
+    m_mainFrame = new CMainFrame;
+    if (!m_translationProblem.isEmpty())
+        m_mainFrame->statusBar()->showMessage(m_translationProblem, 10000);
     return m_mainFrame;
 }
 
@@ -61,7 +62,6 @@ bool CQueltApp::initInstance()
     const pictures::Picture *startUp[] = {&SplashScreen::picture(), &CQueltView::startPicture()};
     pictures::prepare(startUp);
     createMainFrame();
-    loadTranslations();
     showSplash();
     if (!openFromCommandLine(arguments())) {
         m_exitStatus = 1;
@@ -74,16 +74,17 @@ bool CQueltApp::initInstance()
     return true;
 }
 
-void CQueltApp::loadTranslations()
+QString CQueltApp::loadTranslations()
 {
     // Qt's own Catalan, so the file, print and message dialogs speak like the rest.
     auto *translator = new QTranslator(this);
     const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (translator->load(QStringLiteral("qtbase_ca"), dir))
+    if (translator->load(QStringLiteral("qtbase_ca"), dir)) {
         installTranslator(translator);
-    else
-        m_mainFrame->statusBar()->showMessage(
-            QStringLiteral("No s'han trobat les traduccions catalanes de Qt a %1.").arg(QDir::toNativeSeparators(dir)), 10000);
+        return {};
+    }
+    delete translator;
+    return QStringLiteral("No s'han trobat les traduccions catalanes de Qt a %1.").arg(QDir::toNativeSeparators(dir));
 }
 
 void CQueltApp::showSplash()
@@ -108,74 +109,12 @@ bool CQueltApp::openFromCommandLine(const QStringList &args)
     // The file is opened to prove it can be, and never read.
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        const QString message =
-            QStringLiteral("No es pot obrir el fitxer «%1»: %2.").arg(QDir::toNativeSeparators(fileName), file.errorString());
+        const QString message = QStringLiteral("No es pot obrir el fitxer «%1»: %2.")
+                                    .arg(QDir::toNativeSeparators(fileName), file.errorString());
         std::fprintf(stderr, "plecta: %s\n", message.toLocal8Bit().constData());
         dialogs::message(nullptr, QMessageBox::Critical, message);
         return false;
     }
     m_mainFrame->openStartWindow(QFileInfo(fileName).fileName());
     return true;
-}
-
-void CQueltApp::setTabSlot(int slot, ChildFrame *window, const QString &label)
-{
-    if (slot < 0 || slot >= int(m_tabSet.size()))
-        return;
-    m_tabSet[std::size_t(slot)].window = window;
-    // Labels of slots without a window are left as they were.
-    if (window)
-        m_tabSet[std::size_t(slot)].label = label;
-}
-
-void CQueltApp::clearTabWindows()
-{
-    for (TabSlot &slot : m_tabSet)
-        slot.window = nullptr;
-}
-
-QString CQueltApp::tabLabel(const ChildFrame *window) const
-{
-    if (!window)
-        return {};
-    for (const TabSlot &slot : m_tabSet) {
-        if (slot.window == window)
-            return slot.label;
-    }
-    return {};
-}
-
-bool CQueltApp::answersCommand(int command) const
-{
-    return command == cmd::About || command == cmd::Exit || command == cmd::FileNew || command == cmd::FileOpen;
-}
-
-void CQueltApp::runCommand(int command)
-{
-    switch (command) {
-    case cmd::About: {
-        // Modal, but opened without a nested event loop.
-        auto *about = new CAboutDlg(m_mainFrame);
-        about->setAttribute(Qt::WA_DeleteOnClose);
-        about->open();
-        break;
-    }
-    case cmd::Exit:
-        if (m_mainFrame)
-            m_mainFrame->close();
-        break;
-    case cmd::FileNew:
-        if (m_mainFrame)
-            m_mainFrame->openStartWindow();
-        break;
-    case cmd::FileOpen:
-        if (m_mainFrame) {
-            const QString path = dialogs::openFileName(m_mainFrame);
-            if (!path.isEmpty())
-                m_mainFrame->openStartWindow(QFileInfo(path).fileName());
-        }
-        break;
-    default:
-        break;
-    }
 }

@@ -1,18 +1,13 @@
 #pragma once
-#include "app/ui/CommandTarget.h"
-
 #include <QApplication>
 #include <QPointer>
 #include <QSplashScreen>
 #include <QString>
-#include <array>
 
 class CMainFrame;
-class ChildFrame;
 
-// The application object: start-up, the tab set of the open function, and the commands that
-// the application itself answers (About, Exit, New, Open).
-class CQueltApp : public QApplication, public CommandTarget
+// The application object: Qt's Catalan translations, start-up, the main window it makes.
+class CQueltApp : public QApplication
 {
     Q_OBJECT
 public:
@@ -30,16 +25,6 @@ public:
     CMainFrame *mainFrame() const { return m_mainFrame; }
     QSplashScreen *splash() const { return m_splash; }
 
-    // The tab set: three (window, label) slots filled by the opening of a function.
-    struct TabSlot
-    {
-        QPointer<ChildFrame> window;
-        QString label;
-    };
-    void setTabSlot(int slot, ChildFrame *window, const QString &label);
-    void clearTabWindows();
-    QString tabLabel(const ChildFrame *window) const;
-
     // The command line: no file name opens a start window; a file name opens one titled with
     // the name, without reading the file. False when the file cannot be opened (after telling).
     bool openFromCommandLine(const QStringList &args);
@@ -47,15 +32,13 @@ public:
     // Makes the main window (for tests and for start-up); it is not shown.
     CMainFrame *createMainFrame();
 
-    bool answersCommand(int command) const override;
-    void runCommand(int command) override;
-
 private:
     void showSplash();
-    void loadTranslations();
+    // Installs Qt's own Catalan before any widget exists; the complaint when it is missing.
+    QString loadTranslations();
 
     CMainFrame *m_mainFrame = nullptr;
     QPointer<QSplashScreen> m_splash;
-    std::array<TabSlot, 3> m_tabSet;
+    QString m_translationProblem;
     int m_exitStatus = 0;
 };

@@ -1,7 +1,7 @@
 #include "app/ui/CQueltView.h"
 
 #include "app/Commands.h"
-#include "app/ui/Dialogs.h"
+#include "shell/ui/Dialogs.h"
 #include "app/ui/Pictures.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildView.h"
 #include "app/ui/Pictures.h"
 
 #include <QPixmap>

@@ -3,6 +3,7 @@
 #include "app/FunctionRegistry.h"
 #include "app/ui/Pictures.h"
 
+#include <QAction>
 #include <QHash>
 #include <QListWidget>
 #include <QMenu>
@@ -23,7 +24,7 @@ constexpr std::array<const char16_t *, kFunctionCount> kPictures = {
 } // namespace
 
 CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
-    : QDockWidget(QStringLiteral("List Bar"), parent), m_group(new QToolButton), m_list(new QListWidget)
+    : QDockWidget(QStringLiteral("Barra de funcions"), parent), m_group(new QToolButton), m_list(new QListWidget)
 {
     setObjectName(QStringLiteral("functionsBar"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
@@ -68,6 +69,15 @@ CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { emit itemClicked(m_list->row(item)); });
     connect(m_list, &QWidget::customContextMenuRequested, this, &CShortcutListDockBar::showContextMenu);
+    // From the keyboard: the arrows choose a function, Enter opens it.
+    auto *open = new QAction(m_list);
+    open->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    open->setShortcutContext(Qt::WidgetShortcut);
+    m_list->addAction(open);
+    connect(open, &QAction::triggered, this, [this] {
+        if (m_list->currentRow() >= 0)
+            emit itemClicked(m_list->currentRow());
+    });
     layout->addWidget(m_list, 1);
     setWidget(inside);
     setLargeIcons(true);
@@ -96,8 +106,8 @@ void CShortcutListDockBar::setLargeIcons(bool large)
 void CShortcutListDockBar::showContextMenu(const QPoint &pos)
 {
     QMenu menu(this);
-    QAction *large = menu.addAction(QStringLiteral("Large Icon"));
-    QAction *small = menu.addAction(QStringLiteral("Small Icon"));
+    QAction *large = menu.addAction(QStringLiteral("Icones grans"));
+    QAction *small = menu.addAction(QStringLiteral("Icones petites"));
     large->setCheckable(true);
     small->setCheckable(true);
     large->setChecked(m_large);

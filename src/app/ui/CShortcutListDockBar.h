@@ -4,7 +4,7 @@
 class QListWidget;
 class QToolButton;
 
-// The Functions bar: a docking bar ("List Bar", left or right edge only) holding the shortcut
+// The Functions bar: a docking bar ("Barra de funcions", left or right edge only) holding the shortcut
 // list with its one group, "Funcions", and the six functions with large or small pictures.
 class CShortcutListDockBar : public QDockWidget
 {

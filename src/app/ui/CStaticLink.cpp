@@ -2,11 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QUrl>
-
-const QColor CStaticLink::kUnvisited(0, 0, 255);
-const QColor CStaticLink::kVisited(128, 0, 128);
 
 namespace {
 
@@ -15,48 +12,62 @@ bool openWithDesktop(const QString &target)
     return QDesktopServices::openUrl(QUrl::fromUserInput(target));
 }
 
-CStaticLink::Opener g_opener = openWithDesktop;
-
 } // namespace
 
-CStaticLink::CStaticLink(const QString &text, QWidget *parent) : QLabel(text, parent)
+CStaticLink::CStaticLink(const QString &text, QWidget *parent) : QLabel(parent), m_text(text), m_opener(openWithDesktop)
 {
-    setTextFormat(Qt::PlainText);
-    setCursor(Qt::PointingHandCursor);
-    QFont underlined = font();
-    underlined.setUnderline(true);
-    setFont(underlined);
-    setFocusPolicy(Qt::NoFocus);
-    applyColour();
+    setTextFormat(Qt::RichText);
+    setOpenExternalLinks(false);
+    setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(text);
+    connect(this, &QLabel::linkActivated, this, &CStaticLink::follow);
+    render();
+}
+
+void CStaticLink::setTarget(const QString &target)
+{
+    m_target = target;
+    setToolTip(target);
+    render();
 }
 
 void CStaticLink::setOpener(Opener opener)
 {
-    g_opener = opener ? opener : openWithDesktop;
+    m_opener = opener ? std::move(opener) : Opener(openWithDesktop);
 }
 
-void CStaticLink::mouseReleaseEvent(QMouseEvent *event)
+QColor CStaticLink::currentColour() const
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    return palette().color(m_visited ? QPalette::LinkVisited : QPalette::Link);
+}
+
+void CStaticLink::keyPressEvent(QKeyEvent *event)
+{
+    // Reached with Tab, the link follows on Enter or Space, like a button.
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         follow();
-    QLabel::mouseReleaseEvent(event);
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void CStaticLink::follow()
 {
-    if (m_target.isEmpty())
-        m_target = text();
-    if (!g_opener(m_target)) {
+    const QString target = m_target.isEmpty() ? m_text : m_target;
+    if (!m_opener(target)) {
         QApplication::beep();
         return;
     }
     m_visited = true;
-    applyColour();
+    render();
 }
 
-void CStaticLink::applyColour()
+void CStaticLink::render()
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, currentColour());
-    setPalette(colours);
+    const QString href = (m_target.isEmpty() ? m_text : m_target).toHtmlEscaped();
+    setText(QStringLiteral("<a href=\"%1\" style=\"color:%2\">%3</a>")
+                .arg(href, currentColour().name(), m_text.toHtmlEscaped()));
 }

@@ -1,35 +1,38 @@
 #pragma once
-#include <QColor>
 #include <QLabel>
 
-// A text that behaves as a hyperlink: drawn underlined in blue, purple once followed; a click
-// opens its target (its own text when the target is empty) in the desktop's default program,
-// and beeps when that fails.
+#include <functional>
+
+// A hyperlink: a label with a link in the palette's link colour, turning to its visited colour
+// once followed. A click, or Enter when it has the keyboard focus (Tab reaches it), opens its
+// target (its own text when the target is empty) in the desktop's default program, and beeps
+// when that fails.
 class CStaticLink : public QLabel
 {
     Q_OBJECT
 public:
-    static const QColor kUnvisited;
-    static const QColor kVisited;
+    using Opener = std::function<bool(const QString &target)>;
 
     explicit CStaticLink(const QString &text, QWidget *parent = nullptr);
 
-    void setTarget(const QString &target) { m_target = target; }
+    void setTarget(const QString &target);
     QString target() const { return m_target; }
     bool visited() const { return m_visited; }
-    QColor currentColour() const { return m_visited ? kVisited : kUnvisited; }
+    QColor currentColour() const;
+    QString linkText() const { return m_text; }
 
-    // Test seam: the function that opens a target (the desktop's by default).
-    using Opener = bool (*)(const QString &target);
-    static void setOpener(Opener opener);
+    // What opens a target: the desktop's default program unless another is given (tests).
+    void setOpener(Opener opener);
 
 protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void follow();
-    void applyColour();
+    void render();
 
+    QString m_text;
     QString m_target;
     bool m_visited = false;
+    Opener m_opener;
 };

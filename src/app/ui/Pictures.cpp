@@ -64,11 +64,15 @@ qreal pixelRatio(const QWidget *forWidget)
     return forWidget ? forWidget->devicePixelRatioF() : qGuiApp->devicePixelRatio();
 }
 
-class Preparation
+const QString kPreparationName = QStringLiteral("picturePreparation");
+
+// The drawing thread and its pictures, a child of the application object that started it.
+class Preparation : public QObject
 {
 public:
-    Preparation(std::span<const Picture *const> pictures, qreal ratio) : m_ratio(ratio)
+    Preparation(std::span<const Picture *const> pictures, qreal ratio, QObject *owner) : QObject(owner), m_ratio(ratio)
     {
+        setObjectName(kPreparationName);
         std::vector<std::promise<QImage>> promises(pictures.size());
         for (std::size_t i = 0; i < pictures.size(); ++i)
             m_entries.push_back({pictures[i], promises[i].get_future(), false});
@@ -86,7 +90,7 @@ public:
             });
     }
 
-    ~Preparation() { m_thread.join(); }
+    ~Preparation() override { m_thread.join(); }
 
     // The prepared image of a picture, once; null when it was not prepared or was taken.
     QImage take(const Picture &picture, qreal ratio)
@@ -115,14 +119,21 @@ private:
     std::thread m_thread;
 };
 
-std::unique_ptr<Preparation> g_preparation;
+Preparation *preparation()
+{
+    QObject *application = QCoreApplication::instance();
+    return application ? dynamic_cast<Preparation *>(
+                             application->findChild<QObject *>(kPreparationName, Qt::FindDirectChildrenOnly))
+                       : nullptr;
+}
 
 } // namespace
 
 QPixmap render(const Picture &picture, const QWidget *forWidget)
 {
     const qreal ratio = pixelRatio(forWidget);
-    QImage image = g_preparation ? g_preparation->take(picture, ratio) : QImage();
+    Preparation *prepared = preparation();
+    QImage image = prepared ? prepared->take(picture, ratio) : QImage();
     if (image.isNull())
         image = draw(picture, ratio);
     return QPixmap::fromImage(std::move(image));
@@ -154,7 +165,7 @@ void prepare(std::span<const Picture *const> pictures)
 {
     discardPrepared();
     try {
-        g_preparation = std::make_unique<Preparation>(pictures, qGuiApp->devicePixelRatio());
+        new Preparation(pictures, qGuiApp->devicePixelRatio(), QCoreApplication::instance());
     } catch (const std::system_error &) {
         // No thread to be had: each picture is drawn when its window asks for it.
     }
@@ -162,7 +173,7 @@ void prepare(std::span<const Picture *const> pictures)
 
 void discardPrepared()
 {
-    g_preparation.reset();
+    delete preparation();
 }
 
 } // namespace pictures

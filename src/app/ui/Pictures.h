@@ -51,8 +51,9 @@ QPixmap render(const QString &resource, QSize size, const QWidget *forWidget = n
 QIcon icon(const QString &resource, std::initializer_list<int> sides);
 
 // Starts drawing pictures on a thread of their own, in the order given, so that the start-up
-// pictures are ready when the windows that show them are built. The pictures must outlive the
-// preparation; discardPrepared() ends it, and must run before the application object goes.
+// pictures are ready when the windows that show them are built. The thread belongs to the
+// application object; the pictures must outlive it; discardPrepared() ends it, and must run
+// before the application object goes.
 void prepare(std::span<const Picture *const> pictures);
 void discardPrepared();
 

@@ -29,7 +29,7 @@ SplashScreen::SplashScreen(QWidget *owner, int timeoutMs)
     : QSplashScreen(pictures::render(picture(), owner), Qt::WindowStaysOnTopHint | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("splash"));
-    setWindowTitle(QStringLiteral("TXO"));
+    setWindowTitle(QStringLiteral("Plecta"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

@@ -3,7 +3,7 @@
 
 #include <QSplashScreen>
 
-// The splash: the 260 x 261 title picture, centred, on top, captioned "TXO". It closes after its
+// The splash: the 260 x 261 title picture, centred, on top, captioned "Plecta". It closes after its
 // time-out, or at once on a mouse press or a key.
 class SplashScreen : public QSplashScreen
 {

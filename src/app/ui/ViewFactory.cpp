@@ -1,7 +1,7 @@
 #include "app/ui/ViewFactory.h"
 
 #include "app/ui/CQueltView.h"
-#include "app/ui/EmptyView.h"
+#include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
 #include "forms/ui/CTCView.h"
 #include "reference/ui/CAbrView.h"
@@ -13,48 +13,48 @@
 #include "reference/ui/CVocView.h"
 #include "reference/ui/CVocView2.h"
 
-#include <string_view>
-
 namespace {
 
-using Factory = QWidget *(*)(QWidget *parent);
-
-template <class View>
-QWidget *make(QWidget *parent)
+// No default case: a kind added to the enum and forgotten here is a compiler warning.
+QWidget *makeView(ViewKind kind)
 {
-    return new View(parent);
+    switch (kind) {
+    case ViewKind::Start: return new CQueltView;
+    case ViewKind::CommercialCatalogue: return new CTCView;
+    case ViewKind::AdministrationCatalogue: return new CAPCatalogueView;
+    case ViewKind::DocumentText: return new CPVView;
+    case ViewKind::VocabularyCastilian: return new CVocView;
+    case ViewKind::VocabularyCatalan: return new CVocView2;
+    case ViewKind::Numerals: return new CNumView;
+    case ViewKind::Abbreviations: return new CAbrView;
+    case ViewKind::Symbols: return new CSimView;
+    case ViewKind::Treatments: return new CTracView;
+    case ViewKind::Municipalities: return new CMuniView;
+    case ViewKind::Comarques: return new CComView;
+    }
+    return nullptr;
 }
-
-struct ViewEntry
-{
-    std::string_view frameClass;
-    std::string_view viewClass;
-    Factory create;
-};
-
-// One line per window kind: the frame and view classes of the function registry.
-const ViewEntry kViews[] = {
-    {"CChildFrame", "CQueltView", make<CQueltView>},
-    {"CTCChildFrame", "CTCView", make<CTCView>},
-    {"CAPChildFrame", "CTCView", make<CAPCatalogueView>},
-    {"CPVFrame", "CPVView", make<CPVView>},
-    {"CVocFrame", "CVocView", make<CVocView>},
-    {"CVocFrame", "CVocView2", make<CVocView2>},
-    {"CNumFrame", "CNumView", make<CNumView>},
-    {"CAbrFrame", "CAbrView", make<CAbrView>},
-    {"CSimFrame", "CSimView", make<CSimView>},
-    {"CTracFrame", "CTracView", make<CTracView>},
-    {"CMuniFrame", "CMuniView", make<CMuniView>},
-    {"CComFrame", "CComView", make<CComView>},
-};
 
 } // namespace
 
-QWidget *createView(const WindowKind &kind, QWidget *parent)
+QWidget *createView(ViewKind kind)
 {
-    for (const auto &entry : kViews) {
-        if (entry.frameClass == kind.frameClass && entry.viewClass == kind.viewClass)
-            return entry.create(parent);
+    QWidget *view = makeView(kind);
+    const std::string_view name = viewName(kind);
+    view->setObjectName(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    return view;
+}
+
+void connectViews(const QList<QWidget *> &views)
+{
+    // A function's Document window shows the form of the catalogue it was opened with.
+    CTCView *catalogue = nullptr;
+    for (QWidget *view : views) {
+        if (auto *found = qobject_cast<CTCView *>(view))
+            catalogue = found;
     }
-    return new EmptyView(parent);
+    for (QWidget *view : views) {
+        if (auto *document = qobject_cast<CPVView *>(view); document && catalogue)
+            document->followCatalogue(catalogue);
+    }
 }

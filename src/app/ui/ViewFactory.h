@@ -1,9 +1,14 @@
 #pragma once
 #include "app/FunctionRegistry.h"
 
+#include <QList>
+
 class QWidget;
 
-// Builds the view of a window kind. The widget returned derives from ChildView; the caller
-// (the child frame) owns it. Never returns nullptr: a kind without a view of its own gets an
-// empty view.
-QWidget *createView(const WindowKind &kind, QWidget *parent);
+// Builds the view of a window kind, a widget deriving from ChildView, named after its kind. The
+// caller (the child frame it goes into) owns it.
+QWidget *createView(ViewKind kind);
+
+// Joins the views of one function that work together: the Document window follows the form
+// shown by its catalogue.
+void connectViews(const QList<QWidget *> &views);

@@ -1,7 +1,7 @@
 #include "app/ui/Workbook.h"
 
-#include "app/ui/ChildFrame.h"
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/ChildView.h"
 
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -48,17 +48,12 @@ Workbook::Workbook(QWidget *parent) : QWidget(parent), m_stack(new QStackedWidge
     });
 }
 
-void Workbook::setLabelProvider(std::function<QString(const ChildFrame *)> provider)
-{
-    m_labels = std::move(provider);
-}
-
 void Workbook::addFrame(ChildFrame *frame)
 {
     m_frames.append(frame);
     m_stack->addWidget(frame);
     const QSignalBlocker blocker(m_tabs);
-    const int index = m_tabs->addTab(m_labels ? m_labels(frame) : QString());
+    const int index = m_tabs->addTab(frame->tabLabel());
     if (!frame->closable()) {
         if (QWidget *button = m_tabs->tabButton(index, QTabBar::RightSide)) {
             m_tabs->setTabButton(index, QTabBar::RightSide, nullptr);
@@ -85,24 +80,46 @@ void Workbook::activateFrame(ChildFrame *frame)
 
 void Workbook::closeFrame(ChildFrame *frame)
 {
-    const int index = int(m_frames.indexOf(frame));
-    if (index < 0)
+    if (!m_frames.contains(frame))
         return;
-    frame->close();
-    m_frames.removeAt(index);
-    m_stack->removeWidget(frame);
-    {
-        const QSignalBlocker blocker(m_tabs);
-        m_tabs->removeTab(index);
-    }
-    frame->deleteLater();
-    frame->setParent(nullptr);
+    discard(frame);
     updateTabStrip();
     emit frameCountChanged(int(m_frames.size()));
     if (m_frames.isEmpty())
         emit activeFrameChanged(nullptr);
     else
         onTabChanged(m_tabs->currentIndex());
+}
+
+void Workbook::closeAll()
+{
+    if (m_frames.isEmpty())
+        return;
+    // The tab strip and the stack would bring each next frame forward as the current one goes.
+    {
+        const QSignalBlocker tabs(m_tabs);
+        const QSignalBlocker stack(m_stack);
+        while (!m_frames.isEmpty())
+            discard(m_frames.constLast());
+    }
+    updateTabStrip();
+    emit frameCountChanged(0);
+    emit activeFrameChanged(nullptr);
+}
+
+void Workbook::discard(ChildFrame *frame)
+{
+    const int index = int(m_frames.indexOf(frame));
+    frame->close();
+    m_frames.removeAt(index);
+    {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->removeTab(index);
+    }
+    // Hidden before it leaves the stack, so the stack does not show it as a window of its own.
+    frame->hide();
+    m_stack->removeWidget(frame);
+    frame->deleteLater();
 }
 
 ChildFrame *Workbook::activeFrame() const
@@ -119,7 +136,7 @@ void Workbook::setTabStripVisible(bool visible)
 void Workbook::refreshLabels()
 {
     for (int i = 0; i < m_frames.size(); ++i)
-        m_tabs->setTabText(i, m_labels ? m_labels(m_frames.at(i)) : QString());
+        m_tabs->setTabText(i, m_frames.at(i)->tabLabel());
 }
 
 void Workbook::resizeEvent(QResizeEvent *event)
@@ -134,10 +151,8 @@ void Workbook::onTabChanged(int index)
         return;
     ChildFrame *frame = m_frames.at(index);
     m_stack->setCurrentWidget(frame);
-    if (ChildView *view = frame->view()) {
+    if (ChildView *view = frame->view())
         view->viewActivated();
-        view->viewFocused();
-    }
     frame->setFocus(Qt::OtherFocusReason);
     emit activeFrameChanged(frame);
 }

@@ -2,7 +2,6 @@
 #include <QList>
 #include <QTabBar>
 #include <QWidget>
-#include <functional>
 
 class ChildFrame;
 class QStackedWidget;
@@ -27,18 +26,19 @@ private:
 };
 
 // The client area of the main window: child frames, all maximised, one tab each along the
-// bottom. Tab labels come from a function the application supplies.
+// bottom, labelled with the frame's tab label.
 class Workbook : public QWidget
 {
     Q_OBJECT
 public:
     explicit Workbook(QWidget *parent = nullptr);
 
-    void setLabelProvider(std::function<QString(const ChildFrame *)> provider);
     void addFrame(ChildFrame *frame);
     void activateFrame(ChildFrame *frame);
-    // Closes the frame (an ordinary close request) and removes it.
+    // Closes the frame (an ordinary close request) and removes it; the next one comes forward.
     void closeFrame(ChildFrame *frame);
+    // Closes every frame at once: none of them is brought forward or given the focus on the way.
+    void closeAll();
 
     ChildFrame *activeFrame() const;
     QList<ChildFrame *> frames() const { return m_frames; }
@@ -58,10 +58,11 @@ protected:
 private:
     void onTabChanged(int index);
     void updateTabStrip();
+    // Takes a frame out of the workbook and deletes it once control returns to the event loop.
+    void discard(ChildFrame *frame);
 
     QStackedWidget *m_stack;
     WorkbookTabBar *m_tabs;
     QList<ChildFrame *> m_frames;
-    std::function<QString(const ChildFrame *)> m_labels;
     bool m_tabStripVisible = true;
 };

@@ -11,7 +11,7 @@
 
 CDlgListAskItems::CDlgListAskItems(int count, QWidget *parent) : CDialogSkin(parent)
 {
-    setWindowTitle(QStringLiteral("Dialog"));
+    setWindowTitle(QStringLiteral("Diàleg"));
     setModal(true);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
@@ -22,7 +22,7 @@ CDlgListAskItems::CDlgListAskItems(int count, QWidget *parent) : CDialogSkin(par
     const int labelWidth = fontMetrics().averageCharWidth() * 16;
     const int fieldWidth = fontMetrics().averageCharWidth() * 40;
     for (int i = 0; i < count; ++i) {
-        auto *label = new QLabel(QStringLiteral("Item %1").arg(i + 1));
+        auto *label = new QLabel(QStringLiteral("Element %1").arg(i + 1));
         label->setMinimumWidth(labelWidth);
         auto *edit = new QLineEdit;
         edit->setObjectName(QStringLiteral("item%1").arg(i + 1));

@@ -1,8 +1,11 @@
 #include "forms/ui/COurFormView.h"
 
 #include "forms/FormFields.h"
+#include "forms/ui/AmountMenu.h"
 #include "forms/ui/CDatePicker.h"
 #include "forms/ui/FormPageBuilder.h"
+#include "forms/ui/FormTextBox.h"
+#include "forms/ui/MunicipalityCompleter.h"
 #include "models/DateText.h"
 #include "text/ui/QtText.h"
 
@@ -13,8 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
-
-COurFormView *g_pCurrentForm = nullptr;
 
 namespace {
 
@@ -34,11 +35,7 @@ COurFormView::COurFormView()
     setBackgroundRole(QPalette::Mid);
 }
 
-COurFormView::~COurFormView()
-{
-    if (g_pCurrentForm == this)
-        g_pCurrentForm = nullptr;
-}
+COurFormView::~COurFormView() = default;
 
 bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
 {
@@ -71,7 +68,41 @@ bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
         }
     }
     OnInitialUpdate();
+    m_initialState = fieldState();
+    // The handbook where the user writes: municipalities complete, amounts turn into words.
+    MunicipalityCompleter::attach(this);
+    AmountMenu::attach(m_page);
     return true;
+}
+
+bool COurFormView::isModified() const
+{
+    return isCreated() && fieldState() != m_initialState;
+}
+
+QString COurFormView::fieldState() const
+{
+    QString state;
+    for (const forms::Item &item : m_form->items) {
+        QWidget *widget = fieldWidget(item.id);
+        if (!widget || item.kind == forms::ItemKind::Label || item.kind == forms::ItemKind::AddButton)
+            continue;
+        state += QString::number(item.id) + u'=';
+        if (auto *picker = qobject_cast<CDatePicker *>(widget))
+            state += picker->date().toString(Qt::ISODate);
+        else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            state += edit->text();
+        else if (auto *box = qobject_cast<FormTextBox *>(widget))
+            state += box->text();
+        else if (auto *combo = qobject_cast<QComboBox *>(widget))
+            state += QString::number(combo->currentIndex()) + u':' + combo->currentText();
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            state += button->isChecked() ? u'1' : u'0';
+        else if (auto *list = qobject_cast<QTreeWidget *>(widget))
+            state += QString::number(list->topLevelItemCount());
+        state += QChar(0); // no field holds a NUL, so the fields never run into each other
+    }
+    return state;
 }
 
 void COurFormView::OnInitialUpdate()
@@ -89,6 +120,10 @@ void COurFormView::OnInitialUpdate()
             if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
                 edit->setText(qttext::toQString(forms::initialText(item, dateText)));
                 edit->setCursorPosition(0);
+            } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
+                QString initial = qttext::toQString(forms::initialText(item, dateText));
+                initial.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                box->setPlainText(initial);
             }
             break;
         case forms::ItemKind::Choice:
@@ -178,12 +213,14 @@ std::string COurFormView::className(int id) const
     QWidget *widget = fieldWidget(id);
     if (qobject_cast<CDatePicker *>(widget))
         return "SysDateTimePick32";
-    if (qobject_cast<QLineEdit *>(widget))
+    if (qobject_cast<QLineEdit *>(widget) || qobject_cast<FormTextBox *>(widget))
         return "edit";
     if (qobject_cast<QLabel *>(widget))
         return "static";
-    if (qobject_cast<QComboBox *>(widget))
-        return "combobox";
+    // An editable list is read as its text: typed or picked, what it shows is what the document
+    // gets. A fixed list gives its selected item.
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        return combo->isEditable() ? "edit" : "combobox";
     if (qobject_cast<QTreeWidget *>(widget))
         return "SysListView32";
     if (qobject_cast<QAbstractButton *>(widget))
@@ -198,6 +235,8 @@ std::string COurFormView::text(int id) const
         return picker->dateText();
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
         return qttext::toCp1252(edit->text());
+    if (auto *box = qobject_cast<FormTextBox *>(widget))
+        return box->documentText();
     if (auto *label = qobject_cast<QLabel *>(widget))
         return qttext::toCp1252(label->text());
     if (auto *combo = qobject_cast<QComboBox *>(widget))

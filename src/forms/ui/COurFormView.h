@@ -31,6 +31,10 @@ public:
     // no description or the window exists already.
     bool Create(QWidget *parent, const QRect &rect, int childId);
     bool isCreated() const { return m_page != nullptr; }
+    // Whether anything differs from the state the form started in: a text typed, an item
+    // chosen, a date or a model picked, a line added. A form whose window was never made holds
+    // nothing.
+    bool isModified() const;
     int childId() const { return m_childId; }
     const forms::FormDef *description() const { return m_form; }
 
@@ -66,6 +70,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Every field's value in one comparable text.
+    QString fieldState() const;
+
+    QString m_initialState;
     int m_templateId = 0;
     int m_childId = 0;
     const forms::FormDef *m_form = nullptr;
@@ -73,7 +81,3 @@ private:
     QHash<int, QPointer<QWidget>> m_fields;
     QList<QPair<int, QPointer<QWidget>>> m_grouped;
 };
-
-// The form last shown by either catalogue, or none. The text view asks it for its document; a
-// form clears it when it goes away.
-extern COurFormView *g_pCurrentForm;

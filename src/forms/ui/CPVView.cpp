@@ -1,20 +1,23 @@
 #include "forms/ui/CPVView.h"
 
 #include "app/Commands.h"
-#include "app/ui/Dialogs.h"
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
 #include "export/PdfDocument.h"
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/COurFormView.h"
 #include "text/Cp1252.h"
+#include "forms/ui/CTCView.h"
+#include "shell/ui/Dialogs.h"
 #include "text/ui/QtText.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -39,15 +42,21 @@ void CPVView::initialUpdate()
     setTabStopDistance(8 * QFontMetricsF(m_font).horizontalAdvance(u' '));
 }
 
+void CPVView::followCatalogue(CTCView *catalogue)
+{
+    m_form = catalogue->shownForm();
+    connect(catalogue, &CTCView::shownFormChanged, this, [this](COurFormView *form) { m_form = form; });
+}
+
 void CPVView::viewActivated()
 {
     // Whatever was changed here gives way to a fresh copy of the form's text.
-    if (!g_pCurrentForm)
+    if (!m_form)
         return;
     std::string text;
-    g_pCurrentForm->GenerateText(text);
+    m_form->GenerateText(text);
     setDocumentBytes(text);
-    if (const std::string_view name = forms::kindName(g_pCurrentForm->templateId()); !name.empty())
+    if (const std::string_view name = forms::kindName(m_form->templateId()); !name.empty())
         m_title = QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
@@ -74,11 +83,7 @@ bool CPVView::answersCommand(int command) const
     case cmd::SaveAsText:
     case cmd::Print:
     case cmd::FilePrint:
-    case cmd::PrintPreview:
-    case cmd::EditCut:
-    case cmd::EditCopy:
-    case cmd::EditPaste:
-    case cmd::EditUndo: return true;
+    case cmd::PrintPreview: return true;
     default: return false;
     }
 }
@@ -90,10 +95,6 @@ void CPVView::runCommand(int command)
     case cmd::Print:
     case cmd::FilePrint: print(); break;
     case cmd::PrintPreview: printPreview(); break;
-    case cmd::EditCut: cut(); break;
-    case cmd::EditCopy: copy(); break;
-    case cmd::EditPaste: paste(); break;
-    case cmd::EditUndo: undo(); break;
     default: break;
     }
 }
@@ -150,11 +151,11 @@ bool CPVView::saveTo(const QString &path, SaveFormat format)
     } else if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.flush()) {
         // The explicit flush matters: a short write while the file is closed (a full disk)
         // would otherwise go unnoticed and the truncated file would replace the old one.
-        reason = file.errorString();
+        const bool known = file.error() != QFileDevice::NoError && file.error() != QFileDevice::UnspecifiedError;
+        reason = known ? file.errorString()
+                       : QStringLiteral("No s'ha pogut escriure el fitxer sencer: potser el disc és ple.");
         file.cancelWriting();
         file.commit();
-        if (reason.isEmpty() || reason == u"Unknown error")
-            reason = QStringLiteral("No s'ha pogut escriure el fitxer sencer: potser el disc és ple.");
     } else if (!file.commit()) {
         reason = file.errorString();
     }
@@ -166,10 +167,10 @@ bool CPVView::saveTo(const QString &path, SaveFormat format)
     return false;
 }
 
-void CPVView::renderTo(QPrinter *printer) const
+bool CPVView::renderTo(QPrinter *printer) const
 {
     const std::string text = documentBytes();
-    docexport::renderDocuments(*printer, std::span(&text, 1));
+    return docexport::renderDocuments(*printer, std::span(&text, 1)) && printer->printerState() != QPrinter::Error;
 }
 
 void CPVView::print()
@@ -178,8 +179,10 @@ void CPVView::print()
     docexport::setUpPage(printer);
     printer.setDocName(m_title);
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        renderTo(&printer);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!renderTo(&printer))
+        reportPrintFailure(printer, QStringLiteral("No s'ha pogut imprimir el document."));
 }
 
 void CPVView::printPreview()
@@ -189,8 +192,22 @@ void CPVView::printPreview()
     printer.setDocName(m_title);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Previsualitza la impressió"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CPVView::renderTo);
+    bool failed = false;
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &failed](QPrinter *target) { failed = !renderTo(target) || failed; });
     preview.exec();
+    if (failed)
+        reportPrintFailure(printer, QStringLiteral("No s'ha pogut previsualitzar la impressió."));
+}
+
+void CPVView::reportPrintFailure(const QPrinter &printer, const QString &what)
+{
+    const QString where =
+        printer.outputFileName().isEmpty()
+            ? QStringLiteral("la impressora «%1»").arg(printer.printerName())
+            : QStringLiteral("el fitxer «%1»").arg(QDir::toNativeSeparators(printer.outputFileName()));
+    dialogs::message(this, QMessageBox::Warning,
+                     what + QStringLiteral("\n\n") + QStringLiteral("No s'ha pogut escriure a %1.").arg(where));
 }
 
 void CPVView::keyPressEvent(QKeyEvent *event)
@@ -226,10 +243,12 @@ void CPVView::insertFromMimeData(const QMimeData *source)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     text.remove(QChar(u'\0'));
-    const qttext::GateResult gated = qttext::gateInput(text);
+    // The document's text holds several lines and the models' TABs.
+    qttext::GateResult gated = qttext::gateInput(text, {.lineBreaks = true, .tab = true});
     if (!gated.accepted()) {
-        qttext::showStatusMessage(qttext::refusalMessage(gated.refused));
+        qttext::showStatusMessage(qttext::refusalMessage(gated.refused, gated.reason));
         return;
     }
+    gated.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     textCursor().insertText(gated.text);
 }

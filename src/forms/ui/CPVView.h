@@ -1,14 +1,17 @@
 #pragma once
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildView.h"
 
 #include <QFont>
 #include <QPlainTextEdit>
+#include <QPointer>
 
 #include <string>
 
+class COurFormView;
+class CTCView;
 class QPrinter;
 
-// The "Document" window: shows the finished text of the form last shown in a catalogue, fresh at
+// The "Document" window: shows the finished text of the form its catalogue shows, fresh at
 // every activation, in a fixed-pitch font. The text can be saved, printed and previewed, cut,
 // copied, pasted and deleted, but not typed into.
 class CPVView : public QPlainTextEdit, public ChildView
@@ -16,6 +19,10 @@ class CPVView : public QPlainTextEdit, public ChildView
     Q_OBJECT
 public:
     explicit CPVView(QWidget *parent = nullptr);
+
+    // From now on the text is that of the form the catalogue shows.
+    void followCatalogue(CTCView *catalogue);
+    COurFormView *sourceForm() const { return m_form; }
 
     void initialUpdate() override;
     void viewActivated() override;
@@ -39,8 +46,9 @@ public:
     bool saveTo(const QString &path, SaveFormat format = SaveFormat::TextCp1252);
     void print();
     void printPreview();
-    // The printed pages, from the renderer that also draws the PDF files.
-    void renderTo(QPrinter *printer) const;
+    // The one renderer of the printed pages, for the printer, the preview and PDF files alike.
+    // False when the printer could not take the pages.
+    bool renderTo(QPrinter *printer) const;
     // The document's title: its kind's name in the catalogue, for the metadata of ODT and PDF.
     const QString &documentTitle() const { return m_title; }
 
@@ -55,6 +63,9 @@ protected:
 private:
     QByteArray fileBytes(SaveFormat format) const;
 
-    QFont m_font;
     QString m_title = QStringLiteral("Document");
+    void reportPrintFailure(const QPrinter &printer, const QString &what);
+
+    QFont m_font;
+    QPointer<COurFormView> m_form;
 };

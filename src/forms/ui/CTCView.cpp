@@ -57,7 +57,7 @@ void CTCView::showKind(int row)
     m_shownRow = row;
     COurFormView *form = formOfRow(row);
     if (!form) { // a kind whose form is not written yet: no form to show or to ask for a text
-        g_pCurrentForm = nullptr;
+        emit shownFormChanged(nullptr);
         return;
     }
     if (!form->isCreated()) {
@@ -68,7 +68,16 @@ void CTCView::showKind(int row)
         form->setGeometry(m_pane->rect());
     }
     form->show();
-    g_pCurrentForm = form;
+    emit shownFormChanged(form);
+}
+
+bool CTCView::holdsUserInput() const
+{
+    for (const QPointer<COurFormView> &form : m_forms) {
+        if (form && form->isModified())
+            return true;
+    }
+    return false;
 }
 
 bool CTCView::answersCommand(int command) const

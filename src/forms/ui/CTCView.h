@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildView.h"
 #include "forms/DocumentCatalogue.h"
 
 #include <QList>
@@ -32,6 +32,12 @@ public:
     void initialUpdate() override;
     bool answersCommand(int command) const override;
     void runCommand(int command) override;
+    // Whether any form of the catalogue holds something the user typed or chose.
+    bool holdsUserInput() const override;
+
+signals:
+    // The form shown below the tree changed; nullptr for a kind whose form is not written.
+    void shownFormChanged(COurFormView *form);
 
 protected:
     CTCView(const forms::DocListEntry *catalogue, QWidget *parent);

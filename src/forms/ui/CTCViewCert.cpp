@@ -7,12 +7,15 @@
 void CTCViewCert::OnInitialUpdate()
 {
     COurFormView::OnInitialUpdate();
-    // Until the first click both closing sentences stay enabled.
+    // The closing sentences start as the model chosen at start has them.
     for (const bool modelA : {true, false}) {
         const int id = modelA ? forms::kCertModelARadio : forms::kCertModelBRadio;
         if (auto *radio = qobject_cast<QRadioButton *>(fieldWidget(id)))
             connect(radio, &QRadioButton::clicked, this, [this, modelA] { onModelClicked(modelA); });
     }
+    auto *modelB = qobject_cast<QRadioButton *>(fieldWidget(forms::kCertModelBRadio));
+    if (modelASelected() || (modelB && modelB->isChecked()))
+        onModelClicked(modelASelected());
 }
 
 bool CTCViewCert::modelASelected() const

@@ -1,6 +1,7 @@
 #include "forms/ui/FormPageBuilder.h"
 
 #include "forms/ui/CDatePicker.h"
+#include "forms/ui/FormTextBox.h"
 #include "text/ui/QtText.h"
 
 #include <QButtonGroup>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 using forms::Item;
 using forms::ItemKind;
@@ -157,17 +159,18 @@ private:
             widget = label;
             break;
         }
+        case ItemKind::Box:
+            if (item.lines > 1) {
+                widget = new FormTextBox(item.lines);
+                expands = true;
+                break;
+            }
+            [[fallthrough]];
         case ItemKind::Edit:
-        case ItemKind::Today:
-        case ItemKind::Box: {
+        case ItemKind::Today: {
             auto *edit = new SizedLineEdit;
             qttext::installInputGate(edit);
-            if (item.kind == ItemKind::Box) {
-                // Drawn several lines high, yet one line of text like every field of a form.
-                edit->setFixedHeight(item.lines * edit->fontMetrics().lineSpacing() + 10);
-                edit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                expands = true;
-            }
+            expands = expands || item.kind == ItemKind::Box;
             widget = edit;
             break;
         }
@@ -218,6 +221,7 @@ private:
             else if (chars > 0)
                 widget->setFixedWidth(charsWide(widget, chars));
         }
+        name(item, widget);
         if (item.id != 0)
             m_result.byId.insert(item.id, widget);
         if (item.group != 0)
@@ -225,7 +229,45 @@ private:
         m_line.append({widget, expands});
     }
 
-    void endLine(bool gridLine) { flush(gridLine); }
+    // Every input is named for assistive technology: by the label just before it on its line,
+    // which also becomes its buddy, or else by its placeholder text ("<NOM DE L'ORGANISME>"), or
+    // else by the sentence it continues.
+    void name(const Item &item, QWidget *widget)
+    {
+        if (item.kind == ItemKind::Label) {
+            m_lastLabel = m_sentence = static_cast<QLabel *>(widget);
+            return;
+        }
+        QLabel *label = std::exchange(m_lastLabel, nullptr);
+        if (item.kind == ItemKind::Radio || item.kind == ItemKind::AddButton)
+            return; // named by their own text
+        QString text;
+        if (label && !m_line.isEmpty() && m_line.constLast().widget == label) {
+            label->setBuddy(widget);
+            text = label->text();
+        } else if (item.kind == ItemKind::LineList) {
+            text = QStringLiteral("Conceptes");
+        } else if (!item.text.empty()) {
+            text = utf8(item.text);
+        } else if (item.kind == ItemKind::Today || item.kind == ItemKind::DatePicker) {
+            text = QStringLiteral("Data");
+        } else if (item.kind == ItemKind::Choice && !item.items.empty()) {
+            text = utf8(item.items.front());
+        } else if (m_sentence) {
+            text = m_sentence->text(); // an empty field that continues the sentence before it
+        }
+        text = text.trimmed();
+        text.remove(u'<').remove(u'>');
+        while (text.endsWith(u':') || text.endsWith(u','))
+            text.chop(1);
+        widget->setAccessibleName(text.trimmed());
+    }
+
+    void endLine(bool gridLine)
+    {
+        m_lastLabel = nullptr;
+        flush(gridLine);
+    }
 
     // Places the items gathered since the last line break.
     void flush(bool gridLine)
@@ -278,6 +320,8 @@ private:
     QGridLayout *m_grid = nullptr;
     QList<LineWidget> m_line;
     QButtonGroup *m_radios = nullptr;
+    QLabel *m_lastLabel = nullptr; // the label just placed, for the input that follows it
+    QLabel *m_sentence = nullptr;  // the last label placed on any line
 };
 
 } // namespace

@@ -23,34 +23,47 @@ void CLineListFormView::AddLine()
     QStringList labels;
     for (std::string_view label : description()->lineItems->dialogLabels)
         labels.append(QString::fromUtf8(label.data(), qsizetype(label.size())));
-    const std::optional<QStringList> values = askLine(labels);
-    if (!values)
-        return;
+    CDlgListAskItems *dialog = makeLineDialog(labels);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Called from a button or from a double click seen by an event filter: opened, not run, so
+    // no event loop starts inside the filter.
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { insertLine(lineValues(*dialog)); });
+    dialog->open();
+}
+
+void CLineListFormView::insertLine(const QStringList &values)
+{
     // The newest line goes on top, so the document lists the lines newest first.
-    auto *row = new QTreeWidgetItem(*values);
-    list->insertTopLevelItem(0, row);
+    if (QTreeWidget *list = lineList())
+        list->insertTopLevelItem(0, new QTreeWidgetItem(values));
 }
 
-std::optional<QStringList> CTCViewAlbara::askLine(const QStringList &labels)
+CDlgListAskItems *CTCViewAlbara::makeLineDialog(const QStringList &labels)
 {
-    CDlgListAskFourItems dialog(this);
-    dialog.SetCaption(kCaption);
-    dialog.SetLabels(labels.value(0), labels.value(1), labels.value(2), labels.value(3));
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
+    auto *dialog = new CDlgListAskFourItems(this);
+    dialog->SetCaption(kCaption);
+    dialog->SetLabels(labels.value(0), labels.value(1), labels.value(2), labels.value(3));
+    return dialog;
+}
+
+QStringList CTCViewAlbara::lineValues(const CDlgListAskItems &dialog) const
+{
     QString v1, v2, v3, v4;
-    dialog.GetValues(v1, v2, v3, v4);
-    return QStringList{v1, v2, v3, v4};
+    static_cast<const CDlgListAskFourItems &>(dialog).GetValues(v1, v2, v3, v4);
+    return {v1, v2, v3, v4};
 }
 
-std::optional<QStringList> CTCViewComanda::askLine(const QStringList &labels)
+CDlgListAskItems *CTCViewComanda::makeLineDialog(const QStringList &labels)
 {
-    CDlgListAskFiveItems dialog(this);
-    dialog.SetCaption(kCaption);
-    dialog.SetLabels(labels.value(0), labels.value(1), labels.value(2), labels.value(3), labels.value(4));
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
+    auto *dialog = new CDlgListAskFiveItems(this);
+    dialog->SetCaption(kCaption);
+    dialog->SetLabels(labels.value(0), labels.value(1), labels.value(2), labels.value(3), labels.value(4));
+    return dialog;
+}
+
+QStringList CTCViewComanda::lineValues(const CDlgListAskItems &dialog) const
+{
     QString v1, v2, v3, v4, v5;
-    dialog.GetValues(v1, v2, v3, v4, v5);
-    return QStringList{v1, v2, v3, v4, v5};
+    static_cast<const CDlgListAskFiveItems &>(dialog).GetValues(v1, v2, v3, v4, v5);
+    return {v1, v2, v3, v4, v5};
 }

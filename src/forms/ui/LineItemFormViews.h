@@ -2,12 +2,12 @@
 #include "forms/ui/COurFormView.h"
 
 #include <QStringList>
-#include <optional>
 
+class CDlgListAskItems;
 class QTreeWidget;
 
-// A form with a list of line items: "Afegir concepte" or a double click on the list asks for a
-// new line in a modal dialog and inserts it at the top of the list.
+// A form with a list of line items: "Afegir concepte" or a double click on the list opens a
+// dialog for a new line; once it is confirmed, the line goes in at the top of the list.
 class CLineListFormView : public COurFormView
 {
     Q_OBJECT
@@ -15,9 +15,15 @@ public:
     QTreeWidget *lineList() const;
 
 protected:
+    // Opens the line dialog (modal to the form's window, without a nested event loop).
     void AddLine() override;
-    // Runs the form's line dialog with these labels; the values typed, or nothing if cancelled.
-    virtual std::optional<QStringList> askLine(const QStringList &labels) = 0;
+    // The form's line dialog with its caption and these labels set.
+    virtual CDlgListAskItems *makeLineDialog(const QStringList &labels) = 0;
+    // The values typed into a confirmed dialog, in column order.
+    virtual QStringList lineValues(const CDlgListAskItems &dialog) const = 0;
+
+private:
+    void insertLine(const QStringList &values);
 };
 
 // The delivery note: four values a line.
@@ -25,7 +31,8 @@ class CTCViewAlbara : public CLineListFormView
 {
     Q_OBJECT
 protected:
-    std::optional<QStringList> askLine(const QStringList &labels) override;
+    CDlgListAskItems *makeLineDialog(const QStringList &labels) override;
+    QStringList lineValues(const CDlgListAskItems &dialog) const override;
 };
 
 // The order: five values a line.
@@ -33,5 +40,6 @@ class CTCViewComanda : public CLineListFormView
 {
     Q_OBJECT
 protected:
-    std::optional<QStringList> askLine(const QStringList &labels) override;
+    CDlgListAskItems *makeLineDialog(const QStringList &labels) override;
+    QStringList lineValues(const CDlgListAskItems &dialog) const override;
 };

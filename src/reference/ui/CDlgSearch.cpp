@@ -1,11 +1,13 @@
 #include "reference/ui/CDlgSearch.h"
 
-#include "reference/ui/DialogUnits.h"
 #include "text/ui/QtText.h"
 
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 CDlgSearch::CDlgSearch(QWidget *parent) : CDialogSkin(parent), m_field(new QLineEdit(this))
 {
@@ -13,28 +15,28 @@ CDlgSearch::CDlgSearch(QWidget *parent) : CDialogSkin(parent), m_field(new QLine
     setWindowTitle(QStringLiteral("Cercar"));
     // A small fixed dialog: a title and a close box, nothing to minimise or maximise.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    const DialogUnits du(fontMetrics());
 
+    auto *layout = new QVBoxLayout(this);
+    auto *form = new QFormLayout;
     auto *label = new QLabel(QStringLiteral("Cercar:"), this);
-    label->setGeometry(du.rect(6, 14, 29, 8));
-
     m_field->setObjectName(QStringLiteral("searchField"));
-    m_field->setGeometry(du.rect(39, 12, 173, 14));
+    m_field->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     qttext::installInputGate(m_field);
     label->setBuddy(m_field);
+    form->addRow(label, m_field);
+    layout->addLayout(form);
 
-    auto *ok = new QPushButton(QStringLiteral("D'acord"), this);
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(QStringLiteral("D'acord"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("okButton"));
-    ok->setGeometry(du.rect(54, 34, 50, 14));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    auto *cancel = new QPushButton(QStringLiteral("Cancel·la"), this);
+    QPushButton *cancel = buttons->addButton(QStringLiteral("Cancel·la"), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setGeometry(du.rect(120, 34, 50, 14));
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    setFixedSize(du.size(224, 53));
+    buttons->setCenterButtons(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     m_field->setFocus();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/ui/CDialogSkin.h"
+#include "shell/ui/CDialogSkin.h"
 
 #include <string>
 

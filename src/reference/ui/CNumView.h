@@ -1,10 +1,11 @@
 #pragma once
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildView.h"
 
 #include <QWidget>
 
 class QLabel;
 class QLineEdit;
+class NumeralExtras;
 
 // "Numerals" (dialog 172): a number field and its value in words, feminine and masculine,
 // recomputed on every change of the field.
@@ -17,6 +18,7 @@ public:
     QLineEdit *numberField() const { return m_number; }
     QLabel *feminineResult() const { return m_feminine; }
     QLabel *masculineResult() const { return m_masculine; }
+    NumeralExtras *extras() const { return m_extras; }
 
     // Sets both results from the field's current text.
     void NumberToWords();
@@ -25,4 +27,5 @@ private:
     QLineEdit *m_number;
     QLabel *m_feminine;
     QLabel *m_masculine;
+    NumeralExtras *m_extras = nullptr;
 };

@@ -1,18 +1,20 @@
 #pragma once
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildView.h"
 #include "reference/ListSort.h"
 
 #include <QColor>
 #include <QTreeView>
 
+class ListFilterModel;
+class QLineEdit;
 class ReportModel;
 namespace reflist {
 struct ReferenceList;
 }
 
-// Base of every reference list: a report list whose rows the program paints itself, in two
-// colours that alternate by position (so the stripes stay after a sort), each text on one line,
-// vertically centred and not clipped to its column, with no selection highlight. Sortable lists
+// Base of every reference list: a report list striped in two colours that alternate by position
+// (so the stripes stay after a sort), selection and focus drawn by the style, each text on one
+// line, vertically centred and not clipped to its column. Sortable lists
 // sort by a click on a column heading; searchable ones answer the search command. Headings,
 // widths, contents and both abilities come from the list's entry in the core's table.
 class COurListView : public QTreeView, public ChildView
@@ -25,6 +27,12 @@ public:
     COurListView(const reflist::ReferenceList &list, QWidget *parent);
 
     ReportModel *reportModel() const { return m_model; }
+    // Find as you type: the rows shown (the view's model) and the field above the list.
+    ListFilterModel *filterModel() const { return m_filter; }
+    QLineEdit *filterField() const { return m_filterField; }
+    // Selects the row appended at `origin` (its place in the table) and scrolls it into view;
+    // a filter that hides it is cleared.
+    void showTableRow(int origin);
     const reflist::HeaderSort &sortState() const { return m_sort; }
 
     // A left click on a heading sorts by that column (ascending first, then reversing); any other
@@ -37,6 +45,7 @@ public:
 
     // The headings and every row at once; the Catalan-first vocabulary defers its rows.
     void initialUpdate() override;
+    void viewActivated() override;
     bool answersCommand(int command) const override;
     void runCommand(int command) override;
 
@@ -48,9 +57,19 @@ protected:
 
     void drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    // Puts the filter field above the list, in the window that holds it.
+    void placeFilterField();
+    // "23 de 3.523" in the status bar while a filter narrows the list.
+    void showFilterCount();
+    void clearFilterCount();
+
     const reflist::ReferenceList &m_list;
     ReportModel *m_model;
+    ListFilterModel *m_filter;
+    QLineEdit *m_filterField;
+    QString m_countShown; // the count last put in the status bar
     reflist::HeaderSort m_sort;
 };

@@ -1,6 +1,5 @@
 #include "reference/ui/CTracView.h"
 
-#include "app/Commands.h"
 #include "reference/Treatments.h"
 #include "text/ui/QtText.h"
 
@@ -23,15 +22,4 @@ void CTracView::initialUpdate()
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     moveCursor(QTextCursor::Start);
-}
-
-bool CTracView::answersCommand(int command) const
-{
-    return command == cmd::EditCopy;
-}
-
-void CTracView::runCommand(int command)
-{
-    if (command == cmd::EditCopy)
-        copy();
 }

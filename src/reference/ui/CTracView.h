@@ -1,9 +1,9 @@
 #pragma once
-#include "app/ui/ChildView.h"
+#include "shell/ui/ChildView.h"
 
 #include <QTextEdit>
 
-// "Tractaments protocol.laris": the forms of address and the offices that take them, a fixed
+// "Tractaments protocol·laris": the forms of address and the offices that take them, a fixed
 // text shown read-only; it can be selected and copied.
 class CTracView : public QTextEdit, public ChildView
 {
@@ -12,6 +12,4 @@ public:
     explicit CTracView(QWidget *parent = nullptr);
 
     void initialUpdate() override;
-    bool answersCommand(int command) const override;
-    void runCommand(int command) override;
 };

@@ -1,6 +1,6 @@
 #include "reference/ui/CVocView2.h"
 
-#include "app/ui/WaitNotice.h"
+#include "shell/ui/WaitNotice.h"
 
 CVocView2::CVocView2(QWidget *parent) : CVocView(reflist::VocabularyDirection::CatalaCastella, parent) {}
 
@@ -9,14 +9,13 @@ void CVocView2::initialUpdate()
     insertColumns();
 }
 
-void CVocView2::viewFocused()
+void CVocView2::viewActivated()
 {
-    if (m_focusCount > 0 && !m_filled) {
-        m_filled = true;
-        WaitNotice notice(window());
-        notice.showNow();
-        FillVocabularyList();
-        notice.close();
-    }
-    ++m_focusCount;
+    if (m_filled)
+        return;
+    m_filled = true;
+    WaitNotice notice(window());
+    notice.showNow();
+    FillVocabularyList();
+    notice.close();
 }

@@ -11,14 +11,11 @@ public:
     explicit CVocView2(QWidget *parent = nullptr);
 
     void initialUpdate() override;
-    // The first notice arrives while the windows are being built and is only counted; the next
-    // one fills the list, once.
-    void viewFocused() override;
+    // The first time the window comes forward, its rows are filled, once.
+    void viewActivated() override;
 
-    int focusCount() const { return m_focusCount; }
     bool filled() const { return m_filled; }
 
 private:
-    int m_focusCount = 0;
     bool m_filled = false;
 };

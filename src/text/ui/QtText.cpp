@@ -14,11 +14,6 @@ namespace {
 
 void (*g_reporter)(const QString &) = nullptr;
 
-bool representable(char32_t codePoint)
-{
-    return cp1252::fromUnicode(codePoint).has_value();
-}
-
 // Validator that passes typed and pasted text through the gate.
 class GateValidator : public QValidator
 {
@@ -29,7 +24,7 @@ public:
     {
         const GateResult result = gateInput(input);
         if (!result.accepted()) {
-            showStatusMessage(refusalMessage(result.refused));
+            showStatusMessage(refusalMessage(result.refused, result.reason));
             return Invalid;
         }
         if (result.text != input) {
@@ -63,26 +58,28 @@ std::string toCp1252(const QString &text)
     return out;
 }
 
-GateResult gateInput(const QString &text)
+GateResult gateInput(const QString &text, textgate::FieldRules rules)
 {
     GateResult result;
-    QString normalized = text.normalized(QString::NormalizationForm_C);
-    normalized.replace(QChar(0x0140), QStringLiteral(u"l·"));
-    normalized.replace(QChar(0x013F), QStringLiteral(u"L·"));
-    // Whole code points: a character beyond the BMP (an emoji) is named as itself, not as half of
-    // its surrogate pair.
-    for (const char32_t c : normalized.toUcs4()) {
-        if (!representable(c)) {
-            result.refused = c;
-            return result;
-        }
+    const textgate::Result passed = textgate::pass(text.toStdString(), rules);
+    if (passed.refusal) {
+        result.refusedInput = true;
+        result.refused = passed.refusal->character;
+        result.reason = passed.refusal->reason;
+        return result;
     }
-    result.text = normalized;
+    result.text = toQString(passed.text);
     return result;
 }
 
-QString refusalMessage(char32_t refused)
+QString refusalMessage(char32_t refused, textgate::Reason reason)
 {
+    if (reason != textgate::Reason::NotRepresentable || textgate::isUnprintable(refused)) {
+        QString why = QString::fromStdString(std::string(textgate::reasonText(reason)));
+        why.remove(QStringLiteral(u"no hi cap: "));
+        return QStringLiteral(u"No es pot escriure %1: %2.")
+            .arg(QString::fromStdString(textgate::describe(refused, reason)), why);
+    }
     const QString code = QString::number(refused, 16).toUpper().rightJustified(4, u'0');
     return QStringLiteral(u"No es pot escriure el caràcter «%1» (U+%2): el document no el pot contenir.")
         .arg(QString::fromUcs4(&refused, 1), code);

@@ -117,9 +117,51 @@ std::optional<WindowId> PlectaRun::waitForMainWindow(Milliseconds timeout)
 {
     if (!m_app)
         return std::nullopt;
-    m_mainWindow = m_x->waitForWindow(
-        pid(), [](const std::string &name) { return name == "Plecta" || name.rfind("Plecta - [", 0) == 0; }, timeout);
+    waitUntil(
+        [&] {
+            for (WindowId window : m_x->windowsOf(pid())) {
+                const std::string name = m_x->name(window);
+                if ((name == "Plecta" || name.rfind("Plecta - [", 0) == 0) && !isSplash(window)) {
+                    m_mainWindow = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout, 50ms);
     return m_mainWindow;
+}
+
+bool PlectaRun::isSplash(WindowId window) const
+{
+    const Rect place = m_x->geometry(window);
+    return m_x->name(window) == "Plecta" && place.width == 260 && place.height == 261;
+}
+
+std::optional<WindowId> PlectaRun::findSplash() const
+{
+    for (WindowId window : m_x->windowsOf(pid())) {
+        if (isSplash(window))
+            return window;
+    }
+    return std::nullopt;
+}
+
+std::optional<WindowId> PlectaRun::waitForOtherWindow(Milliseconds timeout)
+{
+    std::optional<WindowId> found;
+    waitUntil(
+        [&] {
+            for (WindowId window : m_x->windowsOf(pid())) {
+                if (window != m_mainWindow && m_x->isViewable(window) && !isSplash(window)) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeout, 50ms);
+    return found;
 }
 
 MainWindowLayout PlectaRun::layout()

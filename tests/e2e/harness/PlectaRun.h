@@ -61,8 +61,13 @@ public:
     // Where the test may put its own files (the program's leftovers are looked for elsewhere).
     std::filesystem::path outbox() const { return m_root.path() / "outbox"; }
 
-    // The main window, once it is shown and named "Plecta" or "Plecta - [...]".
+    // The main window, once it is shown and named "Plecta" or "Plecta - [...]" (the splash, also
+    // named "Plecta", is told apart by its size).
     std::optional<WindowId> waitForMainWindow(Milliseconds timeout = 20000ms);
+    bool isSplash(WindowId window) const;
+    std::optional<WindowId> findSplash() const;
+    // A window of the program other than the main window and the splash, waited for.
+    std::optional<WindowId> waitForOtherWindow(Milliseconds timeout = 10000ms);
     MainWindowLayout layout();
 
     // Another top-level window of the program (a dialog or message box), waited for.

@@ -3,16 +3,22 @@
 // advance and still run the real code path without blocking on a modal window.
 
 #include <QMessageBox>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
 namespace dialogs {
 
-// Message box titled "Quelt", the application name.
+// Message box titled "Plecta", the program's name.
 QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// Asks before something the user typed is thrown away: "Descarta" or "Cancel·la". Escape and
+// closing the box cancel. True when the user chose to discard.
+bool confirmDiscard(QWidget *parent, const QString &text);
 
 // The save-file dialog: asks before it replaces an existing file. Returns the chosen path with
 // the default suffix added when the name has none, or an empty string when cancelled.
@@ -21,6 +27,23 @@ QString saveFileName(QWidget *parent, const QString &filter, const QString &defa
 // *chosen tells which type the user chose.
 QString saveFileName(QWidget *parent, const QStringList &filters, const QStringList &suffixes, int *chosen);
 QString openFileName(QWidget *parent);
+
+// The answers a test presets, kept by the application object (which owns one Answers object)
+// rather than in globals; with nothing preset, the real dialogs are shown.
+class Answers : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Answers(QObject *application);
+    // The application's, or nullptr when it has none.
+    static Answers *of(QObject *application);
+
+    std::optional<QString> nextFileName;
+    std::optional<int> nextFileType;
+    std::optional<QMessageBox::StandardButton> nextAnswer;
+    QString lastMessage;
+    bool unattended = false;
+};
 
 // Test seam: the next dialog of that kind returns this answer at once instead of showing.
 void setNextFileName(const QString &path); // an empty path answers "cancel"

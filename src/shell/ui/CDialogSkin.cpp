@@ -1,4 +1,4 @@
-#include "app/ui/CDialogSkin.h"
+#include "shell/ui/CDialogSkin.h"
 
 #include <QPalette>
 

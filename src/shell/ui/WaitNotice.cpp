@@ -1,4 +1,4 @@
-#include "app/ui/WaitNotice.h"
+#include "shell/ui/WaitNotice.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,19 +1,18 @@
 #pragma once
 #include "app/FunctionRegistry.h"
-#include "app/ui/CommandTarget.h"
 
 #include <QWidget>
 
 class ChildView;
 
 // A sheet of the main window's workbook: one window of a function (or the start window), always
-// maximised, holding its view as its only pane. The frame class name of its window kind is its
-// objectName ("CTCChildFrame", "CPVFrame", ...).
-class ChildFrame : public QWidget, public CommandTarget
+// maximised, holding its view as its only pane.
+class ChildFrame : public QWidget
 {
     Q_OBJECT
 public:
-    ChildFrame(const WindowKind &kind, QWidget *parent = nullptr);
+    // Takes the view (a widget deriving from ChildView) as its only pane.
+    ChildFrame(const WindowKind &kind, QWidget *view, QWidget *parent = nullptr);
 
     const WindowKind &kind() const { return m_kind; }
     QWidget *viewWidget() const { return m_view; }
@@ -24,12 +23,13 @@ public:
     // The window's own title (empty for the windows of the functions).
     QString title() const { return m_title; }
     void setTitle(const QString &title) { m_title = title; }
-
-    bool answersCommand(int) const override { return false; }
-    void runCommand(int) override {}
+    // The label of its tab: the tab set's label for a window of the open function, else empty.
+    QString tabLabel() const { return m_tabLabel; }
+    void setTabLabel(const QString &label) { m_tabLabel = label; }
 
 private:
     WindowKind m_kind;
-    QWidget *m_view = nullptr;
+    QWidget *m_view;
     QString m_title;
+    QString m_tabLabel;
 };

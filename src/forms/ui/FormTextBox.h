@@ -1,0 +1,30 @@
+#pragma once
+#include <QPlainTextEdit>
+
+#include <string>
+
+// A large text box of a form: several lines high, word-wrapped, and able to hold line breaks.
+// Every line typed or pasted passes the same input gate as the one-line fields; the document
+// receives the lines joined with CR LF.
+class FormTextBox : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit FormTextBox(int lines, QWidget *parent = nullptr);
+
+    // The text as the document takes it: Windows-1252, CR LF between the lines.
+    std::string documentText() const;
+    // The text as the user sees it (line breaks as '\n').
+    QString text() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    // Inserts a text at the cursor when every line of it passes the gate; otherwise inserts
+    // nothing and reports the refused character.
+    bool insertGated(QString text);
+};

@@ -1,0 +1,21 @@
+#include "shell/ui/ChildFrame.h"
+
+#include "shell/ui/ChildView.h"
+
+#include <QVBoxLayout>
+
+ChildFrame::ChildFrame(const WindowKind &kind, QWidget *view, QWidget *parent)
+    : QWidget(parent), m_kind(kind), m_view(view)
+{
+    setObjectName(QStringLiteral("childFrame"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_view->setParent(this);
+    layout->addWidget(m_view);
+    setFocusProxy(m_view);
+}
+
+ChildView *ChildFrame::view() const
+{
+    return dynamic_cast<ChildView *>(m_view);
+}

@@ -1,0 +1,185 @@
+#include "shell/ui/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+namespace dialogs {
+Answers::Answers(QObject *application) : QObject(application)
+{
+    setObjectName(QStringLiteral("dialogAnswers"));
+}
+
+Answers *Answers::of(QObject *application)
+{
+    return application ? application->findChild<Answers *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+namespace {
+
+// The application's answers, or nullptr: then every dialog is shown.
+Answers *answers()
+{
+    return Answers::of(QCoreApplication::instance());
+}
+
+bool refuseUnattended(const char *what, const QString &text)
+{
+    const bool unattended = answers() && answers()->unattended;
+    if (unattended)
+        std::fprintf(stderr, "unattended %s answered with cancel: %s\n", what, text.toLocal8Bit().constData());
+    return unattended;
+}
+
+// Takes the preset answer, if there is one.
+template <class T> std::optional<T> take(std::optional<T> Answers::*which)
+{
+    Answers *preset = answers();
+    return preset ? std::exchange(preset->*which, std::nullopt) : std::nullopt;
+}
+
+void remember(const QString &text)
+{
+    if (Answers *preset = answers())
+        preset->lastMessage = text;
+}
+
+QString withSuffix(const QString &path, const QString &defaultSuffix)
+{
+    if (path.isEmpty() || defaultSuffix.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + u'.' + defaultSuffix;
+}
+
+} // namespace
+
+QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                    QMessageBox::StandardButtons buttons)
+{
+    remember(text);
+    if (const auto preset = take(&Answers::nextAnswer)) {
+        const auto answer = *preset;
+        return answer;
+    }
+    if (refuseUnattended("message box", text))
+        return QMessageBox::Cancel;
+    QMessageBox box(icon, QStringLiteral("Plecta"), text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+bool confirmDiscard(QWidget *parent, const QString &text)
+{
+    remember(text);
+    if (const auto preset = take(&Answers::nextAnswer)) {
+        const auto answer = *preset;
+        return answer == QMessageBox::Discard;
+    }
+    if (refuseUnattended("question", text))
+        return false;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Plecta"), text, QMessageBox::Discard | QMessageBox::Cancel,
+                    parent);
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Descarta"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel·la"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Discard);
+}
+
+QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix)
+{
+    if (const auto preset = take(&Answers::nextFileName))
+        return withSuffix(*preset, defaultSuffix);
+    if (refuseUnattended("save dialog", filter))
+        return {};
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // The dialog asks before it replaces an existing file (Qt's default, kept on purpose).
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString saveFileName(QWidget *parent, const QStringList &filters, const QStringList &suffixes, int *chosen)
+{
+    *chosen = 0;
+    if (const auto preset = take(&Answers::nextFileName)) {
+        *chosen = std::clamp(take(&Answers::nextFileType).value_or(0), 0, int(suffixes.size()) - 1);
+        return withSuffix(*preset, suffixes.value(*chosen));
+    }
+    if (refuseUnattended("save dialog", filters.join(u';')))
+        return {};
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixes.value(0));
+    // The suffix follows the type, so the question before replacing a file names the right one.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        dialog.setDefaultSuffix(suffixes.value(int(filters.indexOf(filter))));
+    });
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    *chosen = std::max(0, int(filters.indexOf(dialog.selectedNameFilter())));
+    return dialog.selectedFiles().constFirst();
+}
+
+QString openFileName(QWidget *parent)
+{
+    if (const auto preset = take(&Answers::nextFileName))
+        return *preset;
+    if (refuseUnattended("open dialog", {}))
+        return {};
+    return QFileDialog::getOpenFileName(parent);
+}
+
+void setNextFileName(const QString &path)
+{
+    if (Answers *preset = answers())
+        preset->nextFileName = path;
+}
+
+void setNextFileType(int filter)
+{
+    if (Answers *preset = answers())
+        preset->nextFileType = filter;
+}
+
+void setNextAnswer(QMessageBox::StandardButton answer)
+{
+    if (Answers *preset = answers())
+        preset->nextAnswer = answer;
+}
+
+QString lastMessage()
+{
+    return answers() ? answers()->lastMessage : QString();
+}
+
+void setUnattended(bool unattended)
+{
+    if (Answers *preset = answers())
+        preset->unattended = unattended;
+}
+
+void clearTestAnswers()
+{
+    if (Answers *preset = answers()) {
+        preset->nextFileName.reset();
+        preset->nextFileType.reset();
+        preset->nextAnswer.reset();
+        preset->lastMessage.clear();
+    }
+}
+
+} // namespace dialogs

@@ -1,0 +1,79 @@
+// The first administration form under X: "moia" typed in the applicant's municipality, the first
+// proposal taken with Enter, and the saved document holds the municipality, its comarca and its
+// postcode.
+
+#include "E2eTest.h"
+
+#include "forms/FormDescription.h"
+#include "forms/FormFields.h"
+#include "models/DateText.h"
+#include "reference/Places.h"
+#include "text/Cp1252.h"
+
+#include <filesystem>
+
+namespace e2e {
+namespace {
+
+using MunicipalityCompletion = E2eTest;
+
+// The application as it starts, with the applicant's municipality block filled with Moià's
+// data as the index of municipalities gives it.
+std::string expectedApplication()
+{
+    const forms::FormDef *application = forms::formByLayoutId(165);
+    if (!application)
+        return {};
+    plecta::MemoryFieldSource fields = forms::initialFields(*application, plecta::localToday());
+    const std::vector<std::size_t> moia = plecta::municipalityProposals("moia", 1);
+    if (moia.empty())
+        return {};
+    fields.setEdit(1047, "Moi\xE0");
+    fields.setEdit(1048, plecta::municipalityComarca(moia.front()));
+    fields.setEdit(1049, "08180");
+    std::string document;
+    forms::generateFormText(*application, fields, document);
+    return document;
+}
+
+TEST_F(MunicipalityCompletion, MoiaFillsItsComarcaAndPostcode)
+{
+    start();
+    XSession &x = run->x();
+    const Image startWindow = settledWorkbook();
+    ASSERT_TRUE(x.click(layout.functionsX, layout.functionY(1)));
+    ASSERT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta"; }, 10000ms));
+    changedWorkbook(startWindow);
+
+    // F6 goes to the form's first field (the applicant's name); Tab to the municipality selects
+    // its placeholder, which the typing replaces.
+    ASSERT_TRUE(x.key("F6"));
+    ASSERT_TRUE(x.key("Tab"));
+    ASSERT_TRUE(x.type("moia"));
+    settledWorkbook(); // the proposals are up
+    ASSERT_TRUE(x.key("Return"));
+
+    const Image form = settledWorkbook();
+    ASSERT_TRUE(x.click(layout.tabX(1), layout.tabY)); // "Document"
+    changedWorkbook(form);
+    ASSERT_TRUE(x.key("ctrl+s"));
+    const auto dialog = x.waitForWindow(
+        run->pid(), [](const std::string &title) { return !title.empty() && title.rfind("Plecta", 0) != 0; }, 10000ms);
+    ASSERT_TRUE(dialog) << "no save dialog";
+    ASSERT_TRUE(x.type((run->outbox() / "sollicitud").string()));
+    ASSERT_TRUE(x.key("Return"));
+    const auto saved = run->outbox() / "sollicitud.txt";
+    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(saved) && !x.isViewable(*dialog); }, 10000ms))
+        << "nothing saved; the folder holds " << ::testing::PrintToString(listTree(run->outbox()));
+
+    const std::string bytes = readFile(saved);
+    const std::string expected = expectedApplication();
+    ASSERT_FALSE(expected.empty());
+    EXPECT_NE(bytes.find("que visc Moi\xE0 (comarca\r\n"), std::string::npos) << cp1252::toUtf8(bytes);
+    EXPECT_NE(bytes.find(", 08180 ,"), std::string::npos) << cp1252::toUtf8(bytes);
+    EXPECT_TRUE(bytes == expected) << cp1252::toUtf8(bytes);
+    closeAndExpectCleanExit({"home/.config", "home/.config/QtProject.conf"});
+}
+
+} // namespace
+} // namespace e2e
