@@ -37,12 +37,12 @@ TEST_F(CliTest, SearchFindsWhatAPersonMeans)
     const Case cases[] = {
         {{"l'hospitalet"}, "municipalities\tHospitalet de Llobregat, l'\tBarcelonès\t08901\t93"},
         {{"hospitalet llobregat"}, "municipalities\tHospitalet de Llobregat, l'\tBarcelonès\t08901\t93"},
-        {{"moia", "--in", "municipalities"}, "municipalities\tMoià\tBages\t08180\t93"},
+        {{"moianes", "--in", "municipalities"}, "municipalities\tMoià\tMoianès\t08180\t93"},
         {{"Ŀlobregat"}, "comarques\tBaix Llobregat"},
         {{"credit"}, "vocabulary\tcrédito\tcrèdit m"},
-        {{"sol·licitud"}, "vocabulary\tsolicitud\tsol.licitud f"},
-        {{"sol.licitud"}, "vocabulary\tsolicitud\tsol.licitud f"},
-        {{"SOLLICITUD"}, "vocabulary\tsolicitud\tsol.licitud f"},
+        {{"sol·licitud"}, "vocabulary\tsolicitud\tsol·licitud f"},
+        {{"sol.licitud"}, "vocabulary\tsolicitud\tsol·licitud f"},
+        {{"SOLLICITUD"}, "vocabulary\tsolicitud\tsol·licitud f"},
         {{"xec", "--in", "abbreviations"}, "abbreviations\tx\txec"},
         {{"watt"}, "symbols\tW\twatt"},
     };

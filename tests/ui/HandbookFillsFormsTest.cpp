@@ -85,16 +85,16 @@ TEST(HandbookFillsForms, TakingAMunicipalityFillsItsBlockAndOneUndoTakesItBack)
     typeOver(town, u"moia"_qs);
     QAbstractItemView *popup = completer->municipalityCompleter()->popup();
     ASSERT_TRUE(popup->isVisible());
-    EXPECT_EQ(popupRow(completer->municipalityCompleter(), 0), (QStringList{u"Moià"_qs, u"Bages"_qs}));
+    EXPECT_EQ(popupRow(completer->municipalityCompleter(), 0), (QStringList{u"Moià"_qs, u"Moianès"_qs}));
     QTest::keyClick(popup, Qt::Key_Return); // the first proposal is the current one
     EXPECT_FALSE(popup->isVisible());
 
     EXPECT_EQ(town->text(), u"Moià"_qs);
-    EXPECT_EQ(comarca->text(), u"Bages"_qs);
+    EXPECT_EQ(comarca->text(), u"Moianès"_qs);
     EXPECT_EQ(postcode->text(), u"08180"_qs);
     EXPECT_EQ(postcode->selectedText(), u"08180"_qs);
     const std::string document = form.document();
-    EXPECT_NE(document.find(formtest::cp("que visc Moià (comarca\r\nBages), <ADREÇA>, 08180 ,")), std::string::npos)
+    EXPECT_NE(document.find(formtest::cp("que visc Moià (comarca\r\nMoianès), <ADREÇA>, 08180,")), std::string::npos)
         << document;
 
     QTest::keyClick(town, Qt::Key_Z, Qt::ControlModifier);
@@ -108,7 +108,7 @@ TEST(HandbookFillsForms, TakingAMunicipalityFillsItsBlockAndOneUndoTakesItBack)
 
     // Undone from another field of the fill, as the Edit menu or the field's own menu does it.
     completer->take(plecta::municipalityProposals("moia", 1).front());
-    EXPECT_EQ(comarca->text(), u"Bages"_qs);
+    EXPECT_EQ(comarca->text(), u"Moianès"_qs);
     postcode->undo();
     EXPECT_EQ(town->text(), u"<MUNICIPI>"_qs);
     EXPECT_EQ(comarca->text(), u"<COMARCA>"_qs);
@@ -170,8 +170,9 @@ TEST(HandbookFillsForms, WhatTheUserTypedStaysAndFurtherPostcodesAreOffered)
 TEST(HandbookFillsForms, AmountInWordsFromTheContextMenu)
 {
     OpenForm form(173);
-    QLineEdit *facts = form.edit(1045);
-    ASSERT_TRUE(facts);
+    QLineEdit *facts = form.edit(1042);
+    auto *factsBox = qobject_cast<QPlainTextEdit *>(form.view->fieldWidget(1045));
+    ASSERT_TRUE(facts && factsBox);
     const auto menuHasAction = [&](QWidget *field) {
         std::unique_ptr<QMenu> menu(AmountMenu::createMenu(field, {}));
         for (QAction *action : menu->actions()) {
@@ -180,7 +181,10 @@ TEST(HandbookFillsForms, AmountInWordsFromTheContextMenu)
         }
         return false;
     };
-    EXPECT_FALSE(menuHasAction(facts)) << "<FETS> is no amount";
+    EXPECT_FALSE(menuHasAction(facts)) << "a placeholder is no amount";
+    EXPECT_FALSE(menuHasAction(factsBox)) << "<FETS> is no amount";
+    factsBox->setPlainText(u"1.200"_qs);
+    EXPECT_TRUE(menuHasAction(factsBox)) << "the form's own multi-line box offers it too";
 
     facts->setText(u"Reclamo 1.200 de la factura"_qs);
     EXPECT_FALSE(menuHasAction(facts)) << "the whole field is no amount";
