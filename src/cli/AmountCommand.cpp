@@ -20,7 +20,8 @@ Expected<int> run(const ParsedArgs &args)
     const auto amount = numerals::parseAmount(text, &whyNot);
     if (!amount)
         return Failure{"«" + text + "» " + cp1252::toUtf8(whyNot)};
-    writeOut(encode(numerals::amountInWords(*amount), *encoding) + "\n");
+    if (Problem problem = writeOut(encode(numerals::amountInWords(*amount), *encoding) + "\n"))
+        return *problem;
     return kExitOk;
 }
 

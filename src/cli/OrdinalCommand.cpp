@@ -22,8 +22,10 @@ Expected<int> run(const ParsedArgs &args)
     const auto texts = tooLong ? std::nullopt : numerals::ordinal(unsigned(std::stoul(number)));
     if (!texts)
         return Failure{"«" + number + "» no té ordinal aquí: els ordinals van d'1 a 999999"};
-    writeOut(encode(texts->feminine, *encoding) + "\n" + encode(texts->masculine, *encoding) + "\n" +
-             encode(texts->feminineShort, *encoding) + "\n" + encode(texts->masculineShort, *encoding) + "\n");
+    if (Problem problem =
+            writeOut(encode(texts->feminine, *encoding) + "\n" + encode(texts->masculine, *encoding) + "\n" +
+                     encode(texts->feminineShort, *encoding) + "\n" + encode(texts->masculineShort, *encoding) + "\n"))
+        return *problem;
     return kExitOk;
 }
 

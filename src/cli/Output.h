@@ -24,7 +24,7 @@ Expected<Encoding> parseEncoding(std::string_view name);
 std::string encode(std::string_view cp1252Text, Encoding encoding);
 
 // Writes bytes to standard output as they are; a failed write is an input/output failure.
-Problem writeOut(std::string_view bytes);
+[[nodiscard]] Problem writeOut(std::string_view bytes);
 // Flushes standard output; main() calls it last, so that a write that failed late is reported.
 Problem flushOut();
 

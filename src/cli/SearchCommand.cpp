@@ -86,7 +86,8 @@ Expected<int> run(const ParsedArgs &args)
         std::fputs("No trobat\n", stderr);
         return kExitNotFound;
     }
-    writeOut(out);
+    if (Problem problem = writeOut(out))
+        return *problem;
     return kExitOk;
 }
 

@@ -101,8 +101,16 @@ TEST_F(CliTest, AFailedWriteToStandardOutputIsAFailure)
 {
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full here";
-    for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
-             {"list", "vocabulary"}, {"numeral", "21"}, {"kinds"}, {"document", "carta"}, {"--help"}}) {
+    for (const std::vector<std::string> &args :
+         std::vector<std::vector<std::string>>{{"list", "vocabulary"},
+                                               {"numeral", "21"},
+                                               {"kinds"},
+                                               {"document", "carta"},
+                                               {"--help"},
+                                               {"ordinal", "21"},
+                                               {"amount", "1.234,56"},
+                                               {"search", "credit"},
+                                               {"document", "carta", "--format", "pdf"}}) {
         EXPECT_TRUE(ioFailed(run(args, {}, "/dev/full"), "sortida estàndard")) << args.front();
     }
 }
