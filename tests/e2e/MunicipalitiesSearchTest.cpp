@@ -1,6 +1,6 @@
 // Ctrl+F in "Municipis": the search dialog, typed text, Enter, and the list's answer. The rows are
 // painted without a selection highlight, so what the user can tell from outside is the message
-// "No trobat" (a box titled "Quelt") and where the next search starts.
+// "No trobat" (a box titled "Plecta") and where the next search starts.
 
 #include "E2eTest.h"
 

@@ -37,11 +37,11 @@ TEST_F(StartAndClose, SplashGoesAndTheMainWindowOpensMaximisedOnTheStartWindow)
     const auto shown = std::chrono::duration_cast<Milliseconds>(Clock::now() - seen);
     EXPECT_GE(shown.count(), 1500) << "the splash went before its time";
 
-    // The main window, maximised, with the start window "Quelt1" active in it.
+    // The main window, maximised, with the start window "Plecta1" active in it.
     main = run->waitForMainWindow();
     ASSERT_TRUE(main);
     layout = run->layout();
-    EXPECT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta - [Quelt1]"; }, 5000ms)) << x.name(*main);
+    EXPECT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta - [Plecta1]"; }, 5000ms)) << x.name(*main);
     const auto states = x.states(*main);
     EXPECT_TRUE(has(states, "_NET_WM_STATE_MAXIMIZED_VERT") && has(states, "_NET_WM_STATE_MAXIMIZED_HORZ"));
     const Rect area = x.workArea(), client = x.geometry(*main);

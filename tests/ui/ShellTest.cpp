@@ -267,7 +267,7 @@ TEST_F(Shell, CtrlSInTheStartWindowWritesAnEmptyFile)
 TEST_F(Shell, StartWindowTitleFollowsTheMainTitle)
 {
     frame->openStartWindow();
-    EXPECT_TRUE(frame->windowTitle().startsWith(u"Plecta - [Quelt"_qs));
+    EXPECT_TRUE(frame->windowTitle().startsWith(u"Plecta - [Plecta"_qs));
     frame->openFunction(0);
     EXPECT_EQ(frame->windowTitle(), u"Plecta"_qs);
 }
@@ -356,7 +356,7 @@ TEST_F(Shell, CommandLineOpensAStartWindowTitledWithTheFileWithoutReadingIt)
     EXPECT_EQ(frame->workbook()->frames().size(), 1) << "a file that cannot be opened opens no window";
 
     ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, u"-style"_qs}));
-    EXPECT_TRUE(frame->activeFrame()->title().startsWith(u"Quelt"_qs));
+    EXPECT_TRUE(frame->activeFrame()->title().startsWith(u"Plecta"_qs));
 }
 
 TEST(DialogSkin, EditBoxesKeepTheOrdinaryColoursOnTheCreamDialog)

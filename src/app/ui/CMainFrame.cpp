@@ -371,7 +371,7 @@ bool CMainFrame::openFunction(int position)
 ChildFrame *CMainFrame::openStartWindow(const QString &title)
 {
     ChildFrame *frame = createWindow(kStartWindowKind);
-    frame->setTitle(title.isEmpty() ? QStringLiteral("Quelt%1").arg(++m_startWindows) : title);
+    frame->setTitle(title.isEmpty() ? QStringLiteral("Plecta%1").arg(++m_startWindows) : title);
     m_workbook->refreshLabels();
     m_workbook->activateFrame(frame);
     updateTitle();

@@ -29,7 +29,7 @@ public:
     // Runs the opening procedure of a function (positions 0 to 5; others do nothing). When the
     // open windows hold something the user typed, asks first; false when the user kept them.
     bool openFunction(int position);
-    // Opens one more start window, titled "Quelt<n>" or with the given title.
+    // Opens one more start window, titled "Plecta<n>" or with the given title.
     ChildFrame *openStartWindow(const QString &title = {});
 
     Workbook *workbook() const { return m_workbook; }
