@@ -414,10 +414,10 @@ TEST_F(DocumentView, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
         const char *starts; // the first bytes of the file, or nullptr for text
         bool utf8;
     } cases[] = {
-        {"a", 0, "a.txt", nullptr, false},       {"b", 1, "b.txt", nullptr, true},
-        {"c", 2, "c.odt", "PK\x03\x04", false},  {"d", 3, "d.pdf", "%PDF-", false},
-        {"e.pdf", 0, "e.pdf", "%PDF-", false},   {"f.odt", 1, "f.odt", "PK\x03\x04", false},
-        {"g.PDF", 2, "g.PDF", "%PDF-", false},   {"h.txt", 3, "h.txt", nullptr, false},
+        {"a", 0, "a.txt", nullptr, false},      {"b", 1, "b.txt", nullptr, true},
+        {"c", 2, "c.odt", "PK\x03\x04", false}, {"d", 3, "d.pdf", "%PDF-", false},
+        {"e.pdf", 0, "e.pdf", "%PDF-", false},  {"f.odt", 1, "f.odt", "PK\x03\x04", false},
+        {"g.PDF", 2, "g.PDF", "%PDF-", false},  {"h.txt", 3, "h.txt", nullptr, false},
         {"i.txt", 1, "i.txt", nullptr, true},
     };
     for (const auto &c : cases) {
@@ -429,8 +429,9 @@ TEST_F(DocumentView, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
         const QByteArray bytes = readFile(dir.filePath(QString::fromLatin1(c.written)));
         if (c.starts) {
             EXPECT_TRUE(bytes.startsWith(c.starts)) << bytes.left(16).toStdString();
-            if (bytes.startsWith("PK"))
+            if (bytes.startsWith("PK")) {
                 EXPECT_EQ(bytes.mid(30, 8), "mimetype");
+            }
             continue;
         }
         if (c.utf8) {

@@ -33,10 +33,7 @@ std::string output(const std::string &command)
 class Archive
 {
 public:
-    explicit Archive(const std::string &bytes)
-    {
-        std::ofstream(path(), std::ios::binary) << bytes;
-    }
+    explicit Archive(const std::string &bytes) { std::ofstream(path(), std::ios::binary) << bytes; }
     std::string path() const { return m_dir.filePath(QStringLiteral("a.zip")).toStdString(); }
     std::string entry(const std::string &name) const { return output("unzip -p " + path() + " '" + name + "'"); }
     std::string listing() const { return output("unzip -Z -v " + path()); }
@@ -119,9 +116,18 @@ TEST(PageLayout, FontSizeIsTheLargestStepAtWhichTheLinesFit)
         std::size_t widest;
         double size;
     } cases[] = {
-        {0, 10.0}, {75, 10.0}, {76, 9.5}, {79, 9.5}, {80, 9.0}, {84, 8.5}, {88, 8.5}, {89, 8.0}, {94, 8.0},
+        {0, 10.0},
+        {75, 10.0},
+        {76, 9.5},
+        {79, 9.5},
+        {80, 9.0},
+        {84, 8.5},
+        {88, 8.5},
+        {89, 8.0},
+        {94, 8.0},
         // Too wide even at the smallest size: it wraps and leaves the size to the other lines.
-        {95, 10.0}, {400, 10.0},
+        {95, 10.0},
+        {400, 10.0},
     };
     for (const auto &c : cases) {
         const Lines lines = {"short", std::string(c.widest, 'x')};
@@ -229,8 +235,9 @@ TEST(OdtDocument, PackageHoldsOneParagraphPerLineAndEveryDocumentFromANewPage)
     // The second document, and only it, starts on a new page: its first paragraph takes a style
     // with a page break before.
     std::vector<std::string> styles;
-    for (std::size_t at = 0; (at = content.find("<text:p text:style-name=\"", at)) != std::string::npos; ++at) {
-        const std::size_t start = at + 24;
+    const std::string opening = "<text:p text:style-name=\"";
+    for (std::size_t at = 0; (at = content.find(opening, at)) != std::string::npos; ++at) {
+        const std::size_t start = at + opening.size();
         styles.push_back(content.substr(start, content.find('"', start) - start));
     }
     ASSERT_EQ(styles.size(), 4u);
@@ -239,6 +246,7 @@ TEST(OdtDocument, PackageHoldsOneParagraphPerLineAndEveryDocumentFromANewPage)
     EXPECT_NE(styles[3], styles[0]);
     const std::size_t breakStyle = content.find("<style:style style:name=\"" + styles[3] + "\"");
     ASSERT_NE(breakStyle, std::string::npos);
-    EXPECT_NE(content.substr(breakStyle, content.find("</style:style>", breakStyle) - breakStyle).find("fo:break-before=\"page\""),
+    EXPECT_NE(content.substr(breakStyle, content.find("</style:style>", breakStyle) - breakStyle)
+                  .find("fo:break-before=\"page\""),
               std::string::npos);
 }
