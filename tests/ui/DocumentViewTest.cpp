@@ -13,6 +13,7 @@
 #include "forms/ui/CPVView.h"
 #include "forms/ui/CTCView.h"
 #include "forms/ui/CTCViewLstDoc.h"
+#include "text/Cp1252.h"
 #include "text/ui/QtText.h"
 
 #include <QApplication>
@@ -393,4 +394,54 @@ TEST_F(DocumentView, PreviewShowsThePages)
     });
     ASSERT_TRUE(frame->runCommand(cmd::PrintPreview));
     EXPECT_EQ(pages, 1);
+}
+
+TEST_F(DocumentView, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
+{
+    edit(1077)->setText(u"Cambra de Comerç"_qs);
+    showDocument();
+    const QByteArray cp1252 = QByteArray::fromStdString(generated());
+    ASSERT_TRUE(cp1252.contains("Comer\xE7"));
+    const QByteArray utf8 = u"Comerç"_qs.toUtf8();
+
+    // The name typed without an extension takes the type's; one typed with an extension wins
+    // over the type, except that ".txt" keeps the text encoding chosen.
+    const struct
+    {
+        const char *typed;
+        int type;
+        const char *written;
+        const char *starts; // the first bytes of the file, or nullptr for text
+        bool utf8;
+    } cases[] = {
+        {"a", 0, "a.txt", nullptr, false},      {"b", 1, "b.txt", nullptr, true},
+        {"c", 2, "c.odt", "PK\x03\x04", false}, {"d", 3, "d.pdf", "%PDF-", false},
+        {"e.pdf", 0, "e.pdf", "%PDF-", false},  {"f.odt", 1, "f.odt", "PK\x03\x04", false},
+        {"g.PDF", 2, "g.PDF", "%PDF-", false},  {"h.txt", 3, "h.txt", nullptr, false},
+        {"i.txt", 1, "i.txt", nullptr, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " as type " + std::to_string(c.type));
+        dialogs::clearTestAnswers();
+        dialogs::setNextFileType(c.type);
+        EXPECT_TRUE(save(dir.filePath(QString::fromLatin1(c.typed))));
+        EXPECT_TRUE(dialogs::lastMessage().isEmpty()) << dialogs::lastMessage().toStdString();
+        const QByteArray bytes = readFile(dir.filePath(QString::fromLatin1(c.written)));
+        if (c.starts) {
+            EXPECT_TRUE(bytes.startsWith(c.starts)) << bytes.left(16).toStdString();
+            if (bytes.startsWith("PK")) {
+                EXPECT_EQ(bytes.mid(30, 8), "mimetype");
+            }
+            continue;
+        }
+        if (c.utf8) {
+            EXPECT_TRUE(bytes.contains(utf8));
+            EXPECT_FALSE(bytes.contains("Comer\xE7"));
+            EXPECT_EQ(bytes, QByteArray::fromStdString(cp1252::toUtf8(cp1252.toStdString())));
+        } else {
+            EXPECT_EQ(bytes, cp1252);
+        }
+    }
+    // Nothing else was written: every save went to the name expected.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), qsizetype(std::size(cases)));
 }
