@@ -57,19 +57,8 @@ TEST_F(DiscardQuestion, CancelKeepsTheTypedTextAndEditCopyCopiesTheSelectedField
     ASSERT_TRUE(x.key("ctrl+v"));
 
     // The saved document holds the typed text, and the copy of it.
-    const Image form = settledWorkbook();
-    ASSERT_TRUE(x.click(layout.tabX(1), layout.tabY)); // "Document"
-    changedWorkbook(form);
-    ASSERT_TRUE(x.key("ctrl+s"));
-    const auto dialog = x.waitForWindow(
-        run->pid(), [](const std::string &title) { return !title.empty() && title.rfind("Plecta", 0) != 0; }, 10000ms);
-    ASSERT_TRUE(dialog) << "no save dialog";
-    ASSERT_TRUE(x.type((run->outbox() / "acta").string()));
-    ASSERT_TRUE(x.key("Return"));
-    const auto saved = run->outbox() / "acta.txt";
-    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(saved) && !x.isViewable(*dialog); }, 10000ms))
-        << "nothing saved";
-    const std::string bytes = readFile(saved);
+    std::string bytes;
+    ASSERT_NO_FATAL_FAILURE(saveFromDocumentTab("acta", bytes));
     EXPECT_EQ(bytes.rfind("Acta de la reuni\xf3: Junta de Govern\r\n", 0), 0u) << bytes.substr(0, 80);
     EXPECT_GE(occurrences(bytes, name), 2u) << "the copied text was not pasted";
 

@@ -4,6 +4,7 @@
 
 #include "harness/PlectaRun.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -50,6 +51,27 @@ protected:
         EXPECT_EQ(*status, 0) << run->output();
         EXPECT_EQ(run->leftovers(), allowedLeftovers) << "files left behind";
         expectQuietOutput();
+    }
+
+    // Turns to the "Document" tab, saves with Ctrl+S under `base` in the outbox (the dialog adds
+    // ".txt") and reads the saved file into `bytes`; the test stops when any step fails.
+    void saveFromDocumentTab(const std::string &base, std::string &bytes)
+    {
+        XSession &x = run->x();
+        const Image form = settledWorkbook();
+        ASSERT_TRUE(x.click(layout.tabX(1), layout.tabY));
+        changedWorkbook(form);
+        ASSERT_TRUE(x.key("ctrl+s"));
+        const auto dialog = x.waitForWindow(
+            run->pid(), [](const std::string &title) { return !title.empty() && title.rfind("Plecta", 0) != 0; },
+            10000ms);
+        ASSERT_TRUE(dialog) << "no save dialog";
+        ASSERT_TRUE(x.type((run->outbox() / base).string()));
+        ASSERT_TRUE(x.key("Return"));
+        const auto saved = run->outbox() / (base + ".txt");
+        ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(saved) && !x.isViewable(*dialog); }, 10000ms))
+            << "nothing saved; the folder holds " << ::testing::PrintToString(listTree(run->outbox()));
+        bytes = readFile(saved);
     }
 
     // The program prints nothing when all is well: no Qt warnings, no sanitizer reports.

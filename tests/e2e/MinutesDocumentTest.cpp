@@ -47,22 +47,8 @@ TEST_F(MinutesDocument, TypedNameReachesTheSavedFile)
     ASSERT_TRUE(x.key("ctrl+a"));
     ASSERT_TRUE(x.type(name));
 
-    const Image form = settledWorkbook();
-    ASSERT_TRUE(x.click(layout.tabX(1), layout.tabY)); // "Document"
-    changedWorkbook(form);
-    ASSERT_TRUE(x.key("ctrl+s"));
-    const auto dialog = x.waitForWindow(
-        run->pid(), [](const std::string &title) { return !title.empty() && title.rfind("Plecta", 0) != 0; }, 10000ms);
-    ASSERT_TRUE(dialog) << "no save dialog";
-    const std::filesystem::path target = run->outbox() / "acta";
-    ASSERT_TRUE(x.type(target.string()));
-    ASSERT_TRUE(x.key("Return"));
-    // The dialog adds the extension "txt".
-    const auto saved = run->outbox() / "acta.txt";
-    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(saved) && !x.isViewable(*dialog); }, 10000ms))
-        << "nothing saved; the folder holds " << ::testing::PrintToString(listTree(run->outbox()));
-
-    const std::string bytes = readFile(saved);
+    std::string bytes;
+    ASSERT_NO_FATAL_FAILURE(saveFromDocumentTab("acta", bytes));
     const std::string expected = expectedMinutes(name);
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(bytes.size(), expected.size());

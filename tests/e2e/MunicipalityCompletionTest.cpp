@@ -53,20 +53,8 @@ TEST_F(MunicipalityCompletion, MoiaFillsItsComarcaAndPostcode)
     settledWorkbook(); // the proposals are up
     ASSERT_TRUE(x.key("Return"));
 
-    const Image form = settledWorkbook();
-    ASSERT_TRUE(x.click(layout.tabX(1), layout.tabY)); // "Document"
-    changedWorkbook(form);
-    ASSERT_TRUE(x.key("ctrl+s"));
-    const auto dialog = x.waitForWindow(
-        run->pid(), [](const std::string &title) { return !title.empty() && title.rfind("Plecta", 0) != 0; }, 10000ms);
-    ASSERT_TRUE(dialog) << "no save dialog";
-    ASSERT_TRUE(x.type((run->outbox() / "sollicitud").string()));
-    ASSERT_TRUE(x.key("Return"));
-    const auto saved = run->outbox() / "sollicitud.txt";
-    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(saved) && !x.isViewable(*dialog); }, 10000ms))
-        << "nothing saved; the folder holds " << ::testing::PrintToString(listTree(run->outbox()));
-
-    const std::string bytes = readFile(saved);
+    std::string bytes;
+    ASSERT_NO_FATAL_FAILURE(saveFromDocumentTab("sollicitud", bytes));
     const std::string expected = expectedApplication();
     ASSERT_FALSE(expected.empty());
     EXPECT_NE(bytes.find("que visc Moi\xE0 (comarca\r\n"), std::string::npos) << cp1252::toUtf8(bytes);
