@@ -3,15 +3,14 @@
 // inputs in reading order.
 
 #include "MainWindowFixture.h"
-#include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
-#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 #include "forms/FormDescription.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/FormFactory.h"
 #include "reference/ui/CDlgSearch.h"
 #include "reference/ui/CNumView.h"
+#include "shell/ui/ChildFrame.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -3,16 +3,16 @@
 // hold, saves to folders that cannot take a file. The program must hold up, lose nothing and say
 // what it refused.
 
-#include "app/Commands.h"
+#include "MainWindowFixture.h"
+#include "QtPrinters.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
-#include "shell/ui/ChildFrame.h"
-#include "shell/ui/Dialogs.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
-#include "QtPrinters.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -66,8 +66,8 @@ protected:
         auto *tree = frame->workbook()->frames().value(0)->findChild<QTreeView *>();
         if (!tree)
             return nullptr;
-        const QModelIndexList found =
-            tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly | Qt::MatchRecursive);
+        const QModelIndexList found = tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, name, 1,
+                                                           Qt::MatchExactly | Qt::MatchRecursive);
         if (found.isEmpty())
             return nullptr;
         tree->setCurrentIndex(found.first());
@@ -112,7 +112,8 @@ TEST_F(BadInput, CommandLineFileThatCannotBeOpenedEndsStartUpAndSaysWhich)
     for (const QString &name : {dir.path(), dir.filePath(u"no/such/acta.txt"_qs)}) {
         dialogs::setNextAnswer(QMessageBox::Ok);
         EXPECT_FALSE(app->openFromCommandLine({u"plecta"_qs, name})) << name.toStdString();
-        EXPECT_TRUE(dialogs::lastMessage().contains(QDir::toNativeSeparators(name))) << dialogs::lastMessage().toStdString();
+        EXPECT_TRUE(dialogs::lastMessage().contains(QDir::toNativeSeparators(name)))
+            << dialogs::lastMessage().toStdString();
         EXPECT_TRUE(frame->workbook()->frames().isEmpty()) << "a start window opened";
     }
 }
@@ -203,8 +204,8 @@ TEST_F(OrderLines, TenThousandLinesAllReachTheDocument)
     ASSERT_EQ(list->topLevelItemCount(), 1);
     QList<QTreeWidgetItem *> rows;
     for (int i = 1; i < 10000; ++i)
-        rows.append(new QTreeWidgetItem(QStringList{QString::number(i), QStringLiteral("article %1").arg(i),
-                                                    u"1,00"_qs, u"1"_qs, u"1,00"_qs}));
+        rows.append(new QTreeWidgetItem(
+            QStringList{QString::number(i), QStringLiteral("article %1").arg(i), u"1,00"_qs, u"1"_qs, u"1,00"_qs}));
     list->insertTopLevelItems(0, rows);
     ASSERT_EQ(list->topLevelItemCount(), 10000);
 
@@ -258,7 +259,8 @@ TEST_F(BadInput, PastesOutsideWindows1252AreRefusedInEveryFieldAndNothingIsLost)
                     for (const auto &paste : pastes) {
                         frame->statusBar()->clearMessage();
                         pasteInto(field, paste.text);
-                        EXPECT_EQ(field->text(), before) << kindName.toStdString() << ": " << field->objectName().toStdString();
+                        EXPECT_EQ(field->text(), before)
+                            << kindName.toStdString() << ": " << field->objectName().toStdString();
                         EXPECT_TRUE(statusMessage().contains(paste.named))
                             << kindName.toStdString() << ": " << statusMessage().toStdString();
                     }
@@ -309,7 +311,7 @@ TEST_F(BadInput, SaveToAFolderThatCannotTakeTheFileChangesNothing)
         dialogs::clearTestAnswers();
         dialogs::setNextFileName(target);
         dialogs::setNextAnswer(QMessageBox::Ok);
-        frame->runCommand(cmd::SaveAsText);
+        runAction(frame, frame->mainActions().saveAs);
         EXPECT_FALSE(QFile::exists(target)) << target.toStdString();
         EXPECT_TRUE(dialogs::lastMessage().contains(QDir::toNativeSeparators(target)))
             << target.toStdString() << ": " << dialogs::lastMessage().toStdString();

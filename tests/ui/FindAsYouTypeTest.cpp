@@ -206,7 +206,7 @@ TEST_F(FindAsYouType, CtrlKFromAFormFindsAMunicipalityAndEnterShowsIt)
     EXPECT_EQ(results->hit(0), nullptr);
     EXPECT_TRUE(results->index(0).data().toString().startsWith(u"Municipis — "_qs))
         << results->index(0).data().toString().toStdString();
-    EXPECT_EQ(results->index(1).data().toString(), u"Hospitalet de Llobregat, l' — Barcelonès — 08901 — 93"_qs);
+    EXPECT_EQ(results->index(1).data().toString(), u"l'Hospitalet de Llobregat — Barcelonès — 08901 — 93"_qs);
 
     QTest::keyClick(dialog->queryField(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());

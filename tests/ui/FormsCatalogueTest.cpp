@@ -3,10 +3,8 @@
 
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
-#include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/CDlgListAskItems.h"
@@ -17,6 +15,7 @@
 #include "forms/ui/CTCViewLstDoc.h"
 #include "forms/ui/LineItemFormViews.h"
 #include "models/DateText.h"
+#include "shell/ui/ChildFrame.h"
 #include "text/ui/QtText.h"
 
 #include <QApplication>
@@ -338,12 +337,12 @@ TEST_F(CommercialDocuments, FormsScrollWhenThePaneIsSmaller)
 TEST_F(CommercialDocuments, PaneKeysMoveBetweenTreeAndForm)
 {
     catalogue->tree()->setFocus();
-    ASSERT_TRUE(frame->runCommand(cmd::NextPane));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().nextPane));
     QWidget *focused = QApplication::focusWidget();
     ASSERT_TRUE(focused);
     EXPECT_TRUE(catalogue->shownForm()->isAncestorOf(focused));
     EXPECT_EQ(focused, catalogue->shownForm()->fieldWidget(1077));
-    ASSERT_TRUE(frame->runCommand(cmd::PrevPane));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().previousPane));
     EXPECT_TRUE(catalogue->tree()->hasFocus());
 }
 

@@ -5,15 +5,18 @@
 
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "shell/ui/ChildFrame.h"
-#include "shell/ui/Dialogs.h"
+#include "app/ui/MainActions.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
 #include "forms/ui/CTCView.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
 #include <QSize>
 #include <QTest>
@@ -77,6 +80,39 @@ protected:
     CTCView *catalogue = nullptr;
     CPVView *document = nullptr;
 };
+
+// Whether an action can run now, as its menu item or key would find it: shown and enabled.
+inline bool enabledNow(CMainFrame *frame, QAction *action)
+{
+    frame->updateActions();
+    return action->isVisible() && action->isEnabled();
+}
+
+// Runs an action as its menu item or key would; false when it could not run now.
+inline bool runAction(CMainFrame *frame, QAction *action)
+{
+    if (!enabledNow(frame, action))
+        return false;
+    action->trigger();
+    return true;
+}
+
+// The window's action that a key sequence ("Ctrl+F") triggers, or nullptr.
+inline QAction *keyAction(CMainFrame *frame, const QString &keys)
+{
+    const QKeySequence wanted(keys);
+    for (QAction *action : frame->QWidget::actions()) {
+        if (action->shortcuts().contains(wanted))
+            return action;
+    }
+    return nullptr;
+}
+
+// Whether the menu bar shows the menus of open windows ("Editar", "Funcions").
+inline bool showsWindowMenus(CMainFrame *frame)
+{
+    return frame->mainActions().editMenu->menuAction()->isVisible();
+}
 
 // Files as the tests prepare them and read back what the program saved.
 inline QByteArray readFile(const QString &path)

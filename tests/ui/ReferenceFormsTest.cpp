@@ -1,13 +1,12 @@
 // The "Numerals" form and the protocol treatments window, driven as a user drives them.
 
 #include "MainWindowFixture.h"
-#include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
 #include "reference/ui/CNumView.h"
 #include "reference/ui/CTracView.h"
+#include "shell/ui/ChildFrame.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -111,12 +110,12 @@ TEST_F(ReferenceForms, TreatmentsAreShownReadOnlyFromTheHeading)
     // Selecting and copying work; copy comes through the command chain as from Ctrl+C.
     QTest::keyClick(text, Qt::Key_End, Qt::ShiftModifier);
     frame->updateActions();
-    ASSERT_TRUE(frame->commandEnabled(cmd::EditCopy));
+    ASSERT_TRUE(enabledNow(frame, frame->mainActions().copy));
     QApplication::clipboard()->clear();
-    frame->runCommand(cmd::EditCopy);
+    runAction(frame, frame->mainActions().copy);
     EXPECT_EQ(QApplication::clipboard()->text(), u" TRACTAMENTS\t\t\t     CÀRRECS"_qs);
-    EXPECT_FALSE(frame->commandEnabled(cmd::SaveAsText));
-    EXPECT_FALSE(frame->commandEnabled(cmd::Print));
+    EXPECT_FALSE(enabledNow(frame, frame->mainActions().saveAs));
+    EXPECT_FALSE(enabledNow(frame, frame->mainActions().print));
 }
 
 TEST_F(ReferenceForms, ReopeningTheTreatmentsShowsTheTopAgain)

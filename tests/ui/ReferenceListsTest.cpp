@@ -2,11 +2,8 @@
 // search command and its dialog, the deferred fill of "Català - Castellà" and the row painting.
 
 #include "MainWindowFixture.h"
-#include "app/Commands.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
-#include "shell/ui/ChildFrame.h"
-#include "shell/ui/Dialogs.h"
 #include "app/ui/Workbook.h"
 #include "reference/ui/CComView.h"
 #include "reference/ui/CDlgSearch.h"
@@ -14,6 +11,8 @@
 #include "reference/ui/CVocView.h"
 #include "reference/ui/CVocView2.h"
 #include "reference/ui/ReportModel.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -97,7 +96,7 @@ protected:
             QTest::keyClick(field, Qt::Key_Return);
         });
         frame->updateActions();
-        QAction *key = frame->keyAction(keys);
+        QAction *key = keyAction(frame, keys);
         if (key && key->isEnabled())
             key->trigger();
         QApplication::processEvents(); // a dialog that never came up leaves the timer pending
@@ -165,7 +164,7 @@ TEST_F(ReferenceLists, LeavingTheVocabularyFillsNothingOnTheWayOut)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(backward.isNull());
     EXPECT_EQ(frame->activeView(), view<CMuniView>(0));
-    EXPECT_TRUE(frame->showsMenu129());
+    EXPECT_TRUE(showsWindowMenus(frame));
 }
 
 TEST_F(ReferenceLists, HeadingClicksSortAndOnlyTheLeftButtonCounts)
@@ -262,8 +261,8 @@ TEST_F(ReferenceLists, SearchIsOfferedOnlyByTheThreeSearchableLists)
         frame->activateTab(c.tab);
         frame->updateActions();
         const QString where = QStringLiteral("function %1 tab %2").arg(c.function).arg(c.tab);
-        EXPECT_EQ(frame->keyAction(u"Ctrl+F"_qs)->isEnabled(), c.searchable) << where.toStdString();
-        EXPECT_EQ(frame->keyAction(u"F3"_qs)->isEnabled(), c.searchable) << where.toStdString();
+        EXPECT_EQ(keyAction(frame, u"Ctrl+F"_qs)->isEnabled(), c.searchable) << where.toStdString();
+        EXPECT_EQ(keyAction(frame, u"F3"_qs)->isEnabled(), c.searchable) << where.toStdString();
         EXPECT_EQ(search(QString()), c.searchable) << where.toStdString();
         EXPECT_EQ(search(QString(), u"F3"_qs), c.searchable) << where.toStdString();
     }
@@ -335,8 +334,8 @@ TEST_F(ReferenceLists, CopyingARowPutsNothingOnTheClipboard)
                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     QApplication::clipboard()->setText(u"abans"_qs);
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_FALSE(frame->runCommand(cmd::EditCopy)) << "a list is no text field";
-    EXPECT_FALSE(frame->action(cmd::EditCopy)->isEnabled());
+    EXPECT_FALSE(runAction(frame, frame->mainActions().copy)) << "a list is no text field";
+    EXPECT_FALSE(frame->mainActions().copy->isEnabled());
     EXPECT_EQ(QApplication::clipboard()->text(), u"abans"_qs);
 }
 

@@ -1,25 +1,25 @@
 // The shell as a user meets it: menus, keys, the Functions bar, the opening of functions, tabs.
 
-#include "app/Commands.h"
+#include "MainWindowFixture.h"
+#include "QtPrinters.h"
 #include "app/FunctionRegistry.h"
 #include "app/ui/CAboutDlg.h"
-#include "shell/ui/CDialogSkin.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
 #include "app/ui/CStaticLink.h"
-#include "shell/ui/ChildFrame.h"
-#include "shell/ui/Dialogs.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
-#include "MainWindowFixture.h"
-#include "QtPrinters.h"
+#include "shell/ui/CDialogSkin.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -35,9 +35,26 @@ protected:
     QStringList menuTitles() const
     {
         QStringList titles;
-        for (QAction *menu : frame->menuBar()->actions())
-            titles << menu->text();
+        for (QAction *menu : frame->menuBar()->actions()) {
+            if (menu->isVisible())
+                titles << menu->text();
+        }
         return titles;
+    }
+
+    // A menu's shown items as the menu draws them: text, a tab and the key; separators empty.
+    static QStringList visibleItems(const QMenu *menu)
+    {
+        QStringList items;
+        for (QAction *action : menu->actions()) {
+            if (!action->isVisible())
+                continue;
+            const QString keys = action->shortcut().toString(QKeySequence::PortableText);
+            items << (action->isSeparator() ? QString()
+                      : keys.isEmpty()      ? action->text()
+                                            : action->text() + u'\t' + keys);
+        }
+        return items;
     }
 
     QStringList tabLabels() const
@@ -56,59 +73,57 @@ protected:
     }
 };
 
-TEST_F(Shell, MenuBarsCarryEveryItemAndSwapWithTheChildWindows)
+TEST_F(Shell, MenuBarCarriesEveryItemAndShowsTheWindowMenusWithTheChildWindows)
 {
+    const MainActions &actions = frame->mainActions();
     EXPECT_EQ(menuTitles(), (QStringList{u"&Fitxer"_qs, u"&Ajuda"_qs}));
-    ASSERT_NE(frame->action(cmd::Exit), nullptr);
-    EXPECT_EQ(frame->action(cmd::Exit)->text(), u"&Surt"_qs);
-    EXPECT_EQ(frame->action(cmd::About)->text(), u"&Quant a Plecta"_qs);
-    EXPECT_EQ(frame->action(cmd::SaveAsText), nullptr) << "menu 128 has no save item";
+    EXPECT_EQ(actions.exit->text(), u"&Surt"_qs);
+    EXPECT_EQ(actions.about->text(), u"&Quant a Plecta"_qs);
+    EXPECT_EQ(visibleItems(actions.fileMenu), (QStringList{u"&Surt"_qs})) << "no save item without a window";
 
     frame->openStartWindow();
-    EXPECT_TRUE(frame->showsMenu129());
+    EXPECT_TRUE(showsWindowMenus(frame));
     EXPECT_EQ(menuTitles(), (QStringList{u"&Fitxer"_qs, u"&Editar"_qs, u"F&uncions"_qs, u"&Ajuda"_qs}));
-    const std::pair<int, QString> items[] = {
-        {cmd::SaveAsText, u"&Anomena i desa\tCtrl+S"_qs}, {cmd::Print, u"&Imprimeix\tCtrl+P"_qs},
-        {cmd::PrintPreview, u"&Previsualitza la impressió"_qs}, {cmd::EditUndo, u"&Desfés\tCtrl+Z"_qs},
-        {cmd::EditCut, u"&Retalla\tCtrl+X"_qs}, {cmd::EditCopy, u"&Copia\tCtrl+C"_qs},
-        {cmd::EditPaste, u"&Enganxa\tCtrl+V"_qs}, {cmd::Search, u"C&ercar\tF3"_qs},
-        {cmd::OpenCommercial, u"Textos comercials"_qs}, {cmd::OpenAdministration, u"&Administració pública"_qs},
-        {cmd::OpenVocabulary, u"&Vocabulari"_qs}, {cmd::OpenAbbreviations, u"A&breviacions"_qs},
-        {cmd::OpenTreatments, u"&Tractaments protocol·laris"_qs},
-        {cmd::OpenMunicipalities, u"&Índex de municipis i comarques"_qs},
+    // Each item with the key its menu shows beside it.
+    EXPECT_EQ(visibleItems(actions.fileMenu), (QStringList{u"&Anomena i desa\tCtrl+S"_qs, u"&Imprimeix\tCtrl+P"_qs,
+                                                           u"&Previsualitza la impressió"_qs, u"&Surt"_qs}));
+    EXPECT_EQ(visibleItems(actions.editMenu),
+              (QStringList{u"&Desfés\tCtrl+Z"_qs, QString(), u"&Retalla\tCtrl+X"_qs, u"&Copia\tCtrl+C"_qs,
+                           u"&Enganxa\tCtrl+V"_qs, QString(), u"C&ercar\tF3"_qs}));
+    EXPECT_EQ(
+        visibleItems(actions.functionsMenu),
+        (QStringList{u"Textos comercials"_qs, u"&Administració pública"_qs, u"&Vocabulari"_qs, u"A&breviacions"_qs,
+                     u"&Tractaments protocol·laris"_qs, u"&Índex de municipis i comarques"_qs}));
+    // The old alternative keys reach the same actions.
+    const std::pair<QString, QAction *> keys[] = {
+        {u"Ctrl+Ins"_qs, actions.copy},         {u"Shift+Del"_qs, actions.cut},    {u"Shift+Ins"_qs, actions.paste},
+        {u"Alt+Backspace"_qs, actions.undo},    {u"Ctrl+F"_qs, actions.find},      {u"F6"_qs, actions.nextPane},
+        {u"Shift+F6"_qs, actions.previousPane}, {u"Ctrl+N"_qs, actions.newWindow}, {u"Ctrl+O"_qs, actions.open},
     };
-    for (const auto &[command, text] : items) {
-        ASSERT_NE(frame->action(command), nullptr) << command;
-        EXPECT_EQ(frame->action(command)->text(), text);
-    }
-    const QList<QAction *> edit = frame->menuBar()->actions().at(1)->menu()->actions();
-    ASSERT_EQ(edit.size(), 7);
-    EXPECT_TRUE(edit.at(1)->isSeparator());
-    EXPECT_TRUE(edit.at(5)->isSeparator());
+    for (const auto &[sequence, action] : keys)
+        EXPECT_EQ(keyAction(frame, sequence), action) << sequence.toStdString();
 
     frame->closeAllChildren();
-    EXPECT_FALSE(frame->showsMenu129());
+    EXPECT_FALSE(showsWindowMenus(frame));
     EXPECT_EQ(menuTitles(), (QStringList{u"&Fitxer"_qs, u"&Ajuda"_qs}));
 }
 
 TEST_F(Shell, CommandsNobodyAnswersAreGreyedAndTheirKeysDoNothing)
 {
     frame->openStartWindow();
+    const MainActions &actions = frame->mainActions();
     // The start window has no text field: the edit commands have nothing to act on.
-    for (int command : {cmd::Search, cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::EditPaste, cmd::EditUndo,
-                        cmd::EditCopy, cmd::EditCut})
-        EXPECT_FALSE(frame->action(command)->isEnabled()) << command;
-    for (int command : {cmd::Exit, cmd::About, cmd::OpenVocabulary})
-        EXPECT_TRUE(frame->action(command)->isEnabled()) << command;
-    EXPECT_FALSE(frame->keyAction(u"Ctrl+F"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"F3"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Ctrl+P"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"F6"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Ctrl+Ins"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Shift+Del"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Shift+Ins"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Alt+Backspace"_qs)->isEnabled());
-    EXPECT_TRUE(frame->keyAction(u"Ctrl+S"_qs)->isEnabled()) << "the start window answers the framework's save";
+    for (QAction *action : {actions.find, actions.print, actions.printPreview, actions.paste, actions.undo,
+                            actions.copy, actions.cut, actions.nextPane})
+        EXPECT_FALSE(enabledNow(frame, action)) << action->objectName().toStdString();
+    for (QAction *action : {actions.exit, actions.about, actions.functions[2], actions.newWindow})
+        EXPECT_TRUE(enabledNow(frame, action)) << action->objectName().toStdString();
+    EXPECT_TRUE(enabledNow(frame, actions.saveAs)) << "the start window's document saves as an empty file";
+    const QList<QAction *> before = frame->findChildren<QAction *>();
+    for (const char *keys : {"Ctrl+F", "F3", "Ctrl+P", "F6", "Ctrl+Ins", "Shift+Del", "Shift+Ins", "Alt+Backspace"})
+        QTest::keySequence(frame, QKeySequence(QString::fromLatin1(keys)));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a greyed command's key opened something";
+    EXPECT_EQ(frame->workbook()->frames().size(), 1);
 }
 
 TEST_F(Shell, EveryFunctionOpensItsWindowsByMenuAndByTheFunctionsBar)
@@ -131,7 +146,7 @@ TEST_F(Shell, EveryFunctionOpensItsWindowsByMenuAndByTheFunctionsBar)
     for (bool byMenu : {true, false}) {
         for (const Expected &function : expected) {
             if (byMenu)
-                frame->action(functionAt(function.position)->menuCommand)->trigger();
+                frame->mainActions().functions[std::size_t(function.position)]->trigger();
             else
                 clickFunction(function.position);
             SCOPED_TRACE(function.position);
@@ -212,17 +227,17 @@ TEST_F(Shell, TabsAreAtMost130PixelsAndShareTheClientWidth)
     EXPECT_EQ(tabs->tabRect(1).width(), 85);
 }
 
-TEST_F(Shell, ClosingTheLastChildBringsBackMenu128)
+TEST_F(Shell, ClosingTheLastChildHidesTheWindowMenus)
 {
     frame->openFunction(5);
-    EXPECT_TRUE(frame->showsMenu129());
+    EXPECT_TRUE(showsWindowMenus(frame));
     WorkbookTabBar *tabs = frame->workbook()->tabBar();
     // The municipalities' frames have caption buttons: their tabs can close them.
     ASSERT_NE(tabs->tabButton(0, QTabBar::RightSide), nullptr);
     QTest::mouseClick(tabs->tabButton(1, QTabBar::RightSide), Qt::LeftButton);
     QTest::mouseClick(tabs->tabButton(0, QTabBar::RightSide), Qt::LeftButton);
     EXPECT_TRUE(frame->workbook()->frames().isEmpty());
-    EXPECT_FALSE(frame->showsMenu129());
+    EXPECT_FALSE(showsWindowMenus(frame));
 }
 
 TEST_F(Shell, FunctionsBarDocksOnlyLeftOrRightAndSwitchesIconSize)
@@ -246,7 +261,7 @@ TEST_F(Shell, FunctionsBarDocksOnlyLeftOrRightAndSwitchesIconSize)
 TEST_F(Shell, StatusBarShowsPreparatAndTheMenuPrompts)
 {
     EXPECT_EQ(frame->messagePane()->text(), u"Preparat"_qs);
-    frame->action(cmd::Exit)->showStatusText(frame);
+    frame->mainActions().exit->showStatusText(frame);
     EXPECT_EQ(frame->messagePane()->text(), u"Surt del programa; abans pregunta si es descarta el text escrit"_qs);
     QStatusTipEvent idle{QString()};
     QApplication::sendEvent(frame, &idle);

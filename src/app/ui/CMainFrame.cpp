@@ -1,26 +1,25 @@
 #include "app/ui/CMainFrame.h"
 
-#include "app/Commands.h"
 #include "app/FunctionRegistry.h"
-#include "app/Menus.h"
 #include "app/ui/CAboutDlg.h"
 #include "app/ui/CShortcutListDockBar.h"
+#include "app/ui/HandbookSearchLauncher.h"
+#include "app/ui/LockKeyIndicators.h"
+#include "app/ui/MainActions.h"
+#include "app/ui/ViewFactory.h"
+#include "app/ui/Workbook.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/ChildView.h"
 #include "shell/ui/Dialogs.h"
 #include "shell/ui/EditCommands.h"
-#include "app/ui/HandbookSearchLauncher.h"
-#include "app/ui/LockKeyIndicators.h"
-#include "app/ui/ViewFactory.h"
 #include "shell/ui/WaitNotice.h"
-#include "app/ui/Workbook.h"
 #include "text/ui/QtText.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <memory>
@@ -71,12 +70,22 @@ CMainFrame::CMainFrame() : m_workbook(new Workbook(this)), m_edit(new EditComman
             updateActions();
     });
 
-    buildActions();
+    m_actions = new MainActions(this);
+    connect(m_actions, &MainActions::menuAboutToShow, this, &CMainFrame::updateActions);
+    connect(m_actions, &MainActions::viewActionTriggered, this, &CMainFrame::performViewAction);
+    connect(m_actions, &MainActions::editActionTriggered, this, [this](EditAction command) {
+        m_edit->run(command);
+        updateActions();
+    });
+    connect(m_actions, &MainActions::functionTriggered, this, &CMainFrame::openFunction);
+    connect(m_actions->newWindow, &QAction::triggered, this, [this] { openStartWindow(); });
+    connect(m_actions->open, &QAction::triggered, this, &CMainFrame::openFile);
+    connect(m_actions->exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_actions->about, &QAction::triggered, this, &CMainFrame::openAbout);
     buildStatusBar();
     setDockOptions(QMainWindow::AnimatedDocks);
     buildFunctionsBar();
     installHandbookSearch(this);
-    showMenuBar(false);
     m_workbook->setTabStripVisible(true);
 
     qttext::setStatusReporter(reportToStatusBar);
@@ -89,62 +98,6 @@ CMainFrame::~CMainFrame()
     m_rebuilding = true;
     disconnect(m_edit, nullptr, this, nullptr);
     disconnect(m_workbook, nullptr, this, nullptr);
-}
-
-void CMainFrame::buildActions()
-{
-    const auto makeMenus = [this](std::span<const Menu> bar, QList<QMenu *> &menus) {
-        for (const Menu &menu : bar) {
-            auto *qmenu = new QMenu(utf8(menu.title), this);
-            connect(qmenu, &QMenu::aboutToShow, this, &CMainFrame::updateActions);
-            for (const MenuItem &item : menu.items) {
-                if (item.text.empty()) {
-                    qmenu->addSeparator();
-                    continue;
-                }
-                QAction *&action = m_actions[item.command];
-                if (!action) {
-                    action = new QAction(utf8(item.text), this);
-                    action->setObjectName(QStringLiteral("cmd%1").arg(item.command));
-                    action->setProperty("command", item.command);
-                    const std::string_view prompt = menuPrompt(item.command);
-                    // A single space keeps the message pane empty while the item is highlighted.
-                    action->setStatusTip(prompt.empty() ? QStringLiteral(" ") : utf8(prompt));
-                    const int command = item.command;
-                    connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
-                }
-                qmenu->addAction(action);
-            }
-            menus.append(qmenu);
-        }
-    };
-    makeMenus(menuBar128(), m_menus128);
-    makeMenus(menuBar129(), m_menus129);
-
-    // One key action per key sequence, carrying its commands in binding order.
-    QHash<QString, QList<int>> commandsByKeys;
-    QStringList order;
-    const auto collect = [&](std::span<const KeyBinding> bindings) {
-        for (const KeyBinding &binding : bindings) {
-            const QString keys = QKeySequence(utf8(binding.keys)).toString(QKeySequence::PortableText);
-            if (!commandsByKeys.contains(keys))
-                order.append(keys);
-            commandsByKeys[keys].append(binding.command);
-        }
-    };
-    collect(keyTable());
-    collect(extraKeys());
-    for (const QString &keys : std::as_const(order)) {
-        auto *action = new QAction(this);
-        action->setObjectName(QStringLiteral("key ") + keys);
-        action->setShortcut(QKeySequence(keys));
-        action->setShortcutContext(Qt::WindowShortcut);
-        const QList<int> commands = commandsByKeys.value(keys);
-        action->setProperty("commands", QVariant::fromValue(commands));
-        connect(action, &QAction::triggered, this, [this, commands] { runKey(commands); });
-        addAction(action);
-        m_keyActions.append(action);
-    }
 }
 
 void CMainFrame::buildStatusBar()
@@ -167,38 +120,6 @@ void CMainFrame::buildFunctionsBar()
     connect(m_functionsBar, &CShortcutListDockBar::itemClicked, this, &CMainFrame::openFunction);
 }
 
-void CMainFrame::showMenuBar(bool with129)
-{
-    if (m_showing129 == with129 && !menuBar()->actions().isEmpty())
-        return;
-    m_showing129 = with129;
-    menuBar()->clear();
-    for (QMenu *menu : with129 ? m_menus129 : m_menus128)
-        menuBar()->addMenu(menu);
-}
-
-QAction *CMainFrame::action(int command) const
-{
-    QAction *found = m_actions.value(command);
-    if (!found)
-        return nullptr;
-    for (QMenu *menu : m_showing129 ? m_menus129 : m_menus128) {
-        if (menu->actions().contains(found))
-            return found;
-    }
-    return nullptr;
-}
-
-QAction *CMainFrame::keyAction(const QString &keys) const
-{
-    const QString wanted = QKeySequence(keys).toString(QKeySequence::PortableText);
-    for (QAction *key : m_keyActions) {
-        if (key->shortcut().toString(QKeySequence::PortableText) == wanted)
-            return key;
-    }
-    return nullptr;
-}
-
 ChildFrame *CMainFrame::activeFrame() const
 {
     return m_workbook->activeFrame();
@@ -217,89 +138,40 @@ void CMainFrame::activateTab(int index)
         m_workbook->activateFrame(frames.at(index));
 }
 
-bool CMainFrame::ownsCommand(int command) const
+void CMainFrame::performViewAction(ViewAction command)
 {
-    return command == cmd::About || command == cmd::Exit || command == cmd::FileNew || command == cmd::FileOpen ||
-           functionForCommand(command) != nullptr;
-}
-
-bool CMainFrame::commandEnabled(int command) const
-{
-    if (ownsCommand(command))
-        return true;
-    if (EditCommands::isEditCommand(command))
-        return m_edit->canRun(command);
     ChildFrame *frame = activeFrame();
     ChildView *view = frame ? frame->view() : nullptr;
-    return view && view->answersCommand(command);
-}
-
-bool CMainFrame::runCommand(int command)
-{
-    if (!commandEnabled(command))
-        return false;
-    if (ownsCommand(command))
-        runOwnCommand(command);
-    else if (EditCommands::isEditCommand(command))
-        m_edit->run(command);
-    else if (ChildView *view = activeFrame()->view())
-        view->runCommand(command);
+    if (view && view->offeredActions().testFlag(command))
+        view->perform(command);
     updateActions();
-    return true;
 }
 
-void CMainFrame::runOwnCommand(int command)
+void CMainFrame::openAbout()
 {
-    if (const FunctionDef *function = functionForCommand(command)) {
-        openFunction(function->position);
-        return;
-    }
-    switch (command) {
-    case cmd::About: {
-        // Modal, but opened without a nested event loop.
-        auto *about = new CAboutDlg(this);
-        about->setAttribute(Qt::WA_DeleteOnClose);
-        about->open();
-        break;
-    }
-    case cmd::Exit: close(); break;
-    case cmd::FileNew: openStartWindow(); break;
-    case cmd::FileOpen: {
-        // The file is never read: its name becomes the title of a new start window.
-        const QString path = dialogs::openFileName(this);
-        if (!path.isEmpty())
-            openStartWindow(QFileInfo(path).fileName());
-        break;
-    }
-    default: break;
-    }
+    // Modal, but opened without a nested event loop.
+    auto *about = new CAboutDlg(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
 }
 
-void CMainFrame::runKey(const QList<int> &commands)
+void CMainFrame::openFile()
 {
-    for (int command : commands) {
-        if (commandEnabled(command)) {
-            runCommand(command);
-            return;
-        }
-    }
+    // The file is never read: its name becomes the title of a new start window.
+    const QString path = dialogs::openFileName(this);
+    if (!path.isEmpty())
+        openStartWindow(QFileInfo(path).fileName());
 }
 
 void CMainFrame::updateActions()
 {
-    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it)
-        it.value()->setEnabled(commandEnabled(it.key()));
-    for (QAction *key : std::as_const(m_keyActions)) {
-        bool enabled = false;
-        for (int command : key->property("commands").value<QList<int>>())
-            enabled = enabled || commandEnabled(command);
-        key->setEnabled(enabled);
-    }
+    ChildFrame *frame = activeFrame();
+    ChildView *view = frame ? frame->view() : nullptr;
+    m_actions->update(!m_workbook->frames().isEmpty(), view ? view->offeredActions() : ViewActions{}, *m_edit);
 }
 
 void CMainFrame::updateShell()
 {
-    showMenuBar(!m_workbook->frames().isEmpty());
     updateTitle();
     updateActions();
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include <QHash>
-#include <QList>
+#include "shell/ui/ChildView.h"
+
 #include <QMainWindow>
 
 class ChildFrame;
@@ -8,15 +8,15 @@ class ChildView;
 class CShortcutListDockBar;
 class EditCommands;
 class LockKeyIndicators;
+class MainActions;
 class QLabel;
-class QMenu;
 class Workbook;
 struct WindowKind;
 
 // The program's only top-level window: menus, the workbook of child windows with its tab strip,
 // the status bar and the Functions bar. It owns every command's action and decides, in
 // updateActions(), which are enabled: its own commands always, the edit commands on the focused
-// text field, the rest when the active view answers them.
+// text field, the rest when the active view offers them.
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT
@@ -39,16 +39,10 @@ public:
     // Closes every child window without asking.
     void closeAllChildren();
 
-    // The menu action of a command (the one in the menu bar now shown), or nullptr.
-    QAction *action(int command) const;
-    // The key action bound to a key sequence ("Ctrl+F"), or nullptr.
-    QAction *keyAction(const QString &keys) const;
-    // Whether a command can run now, and running it (false when it cannot).
-    bool commandEnabled(int command) const;
-    bool runCommand(int command);
+    // Every command of the window as a named action.
+    const MainActions &mainActions() const { return *m_actions; }
     void updateActions();
 
-    bool showsMenu129() const { return m_showing129; }
     QLabel *messagePane() const { return m_messagePane; }
     CShortcutListDockBar *functionsBar() const { return m_functionsBar; }
     EditCommands *editCommands() const { return m_edit; }
@@ -61,26 +55,22 @@ private:
     void buildActions();
     void buildStatusBar();
     void buildFunctionsBar();
-    void showMenuBar(bool with129);
     void updateTitle();
     // Everything that follows the set of windows and the active one, recomputed once.
     void updateShell();
     ChildFrame *createWindow(const WindowKind &kind);
     // Asks before the open windows and what was typed in them are thrown away; true to go on.
     bool mayDiscardChildren();
-    bool ownsCommand(int command) const;
-    void runOwnCommand(int command);
-    void runKey(const QList<int> &commands);
+    void performViewAction(ViewAction command);
+    void openAbout();
+    void openFile();
 
     Workbook *m_workbook;
     EditCommands *m_edit;
     CShortcutListDockBar *m_functionsBar = nullptr;
     QLabel *m_messagePane = nullptr;
     LockKeyIndicators *m_locks = nullptr;
-    QHash<int, QAction *> m_actions;        // menu actions by command
-    QList<QAction *> m_keyActions;          // key table, one action per key sequence
-    QList<QMenu *> m_menus128, m_menus129;
-    bool m_showing129 = false;
+    MainActions *m_actions = nullptr;
     bool m_rebuilding = false; // windows are being closed and opened: no updates until the end
     int m_startWindows = 0;
 };

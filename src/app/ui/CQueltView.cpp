@@ -1,8 +1,7 @@
 #include "app/ui/CQueltView.h"
 
-#include "app/Commands.h"
-#include "shell/ui/Dialogs.h"
 #include "app/ui/Pictures.h"
+#include "shell/ui/Dialogs.h"
 
 #include <QDir>
 #include <QPainter>
@@ -36,8 +35,7 @@ const pictures::Picture &CQueltView::startPicture()
     return picture;
 }
 
-CQueltView::CQueltView(QWidget *parent)
-    : QWidget(parent)
+CQueltView::CQueltView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("startView"));
 }
@@ -56,14 +54,14 @@ void CQueltView::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, picture());
 }
 
-bool CQueltView::answersCommand(int command) const
+ViewActions CQueltView::offeredActions() const
 {
-    return command == cmd::FileSave;
+    return ViewAction::SaveAs;
 }
 
-void CQueltView::runCommand(int command)
+void CQueltView::perform(ViewAction command)
 {
-    if (command != cmd::FileSave)
+    if (command != ViewAction::SaveAs)
         return;
     const QString path = dialogs::saveFileName(this, QStringLiteral("Tots els fitxers (*)"), {});
     if (path.isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/ui/ChildView.h"
 #include "app/ui/Pictures.h"
+#include "shell/ui/ChildView.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -18,10 +18,9 @@ public:
     explicit CQueltView(QWidget *parent = nullptr);
     const QPixmap &picture() const;
 
-    // The start window's document answers the framework's save: it holds no data, so the file
-    // written is empty.
-    bool answersCommand(int command) const override;
-    void runCommand(int command) override;
+    // The start window's document can be saved: it holds no data, so the file written is empty.
+    ViewActions offeredActions() const override;
+    void perform(ViewAction command) override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

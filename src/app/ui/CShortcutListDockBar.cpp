@@ -17,7 +17,7 @@ namespace {
 
 // The picture of each item: positions 3 and 5 share the pictures of 2 and 4.
 constexpr std::array<const char16_t *, kFunctionCount> kPictures = {
-    u":/icons/letters.svg", u":/icons/archive.svg", u":/icons/clipboard.svg",
+    u":/icons/letters.svg",   u":/icons/archive.svg", u":/icons/clipboard.svg",
     u":/icons/clipboard.svg", u":/icons/notepad.svg", u":/icons/notepad.svg",
 };
 
@@ -45,6 +45,7 @@ CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
     layout->addWidget(m_group);
 
     m_list->setObjectName(QStringLiteral("functionsList"));
+    m_list->setAccessibleName(QStringLiteral("Funcions"));
     m_list->setFrameShape(QFrame::StyledPanel);
     m_list->setFrameShadow(QFrame::Sunken);
     m_list->setMovement(QListView::Static);
@@ -60,8 +61,8 @@ CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
         const char16_t *picture = kPictures[std::size_t(function.position)];
         if (!icons.contains(picture))
             icons.insert(picture, pictures::icon(QString::fromUtf16(picture), {16, 32}));
-        auto *item = new QListWidgetItem(icons.value(picture),
-                                         QString::fromUtf8(function.barText.data(), qsizetype(function.barText.size())));
+        auto *item = new QListWidgetItem(
+            icons.value(picture), QString::fromUtf8(function.barText.data(), qsizetype(function.barText.size())));
         item->setTextAlignment(Qt::AlignCenter);
         item->setToolTip(item->text());
         m_list->addItem(item);

@@ -1,14 +1,13 @@
 #include "forms/ui/CPVView.h"
 
-#include "app/Commands.h"
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
 #include "export/PdfDocument.h"
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/COurFormView.h"
-#include "text/Cp1252.h"
 #include "forms/ui/CTCView.h"
 #include "shell/ui/Dialogs.h"
+#include "text/Cp1252.h"
 #include "text/ui/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -77,24 +76,17 @@ std::string CPVView::documentBytes() const
     return qttext::toCp1252(text);
 }
 
-bool CPVView::answersCommand(int command) const
+ViewActions CPVView::offeredActions() const
 {
-    switch (command) {
-    case cmd::SaveAsText:
-    case cmd::Print:
-    case cmd::FilePrint:
-    case cmd::PrintPreview: return true;
-    default: return false;
-    }
+    return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview;
 }
 
-void CPVView::runCommand(int command)
+void CPVView::perform(ViewAction command)
 {
     switch (command) {
-    case cmd::SaveAsText: saveAs(); break;
-    case cmd::Print:
-    case cmd::FilePrint: print(); break;
-    case cmd::PrintPreview: printPreview(); break;
+    case ViewAction::SaveAs: saveAs(); break;
+    case ViewAction::Print: print(); break;
+    case ViewAction::PrintPreview: printPreview(); break;
     default: break;
     }
 }

@@ -1,6 +1,5 @@
 #include "forms/ui/CTCView.h"
 
-#include "app/Commands.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CTCViewForm.h"
 #include "forms/ui/CTCViewLstDoc.h"
@@ -80,15 +79,15 @@ bool CTCView::holdsUserInput() const
     return false;
 }
 
-bool CTCView::answersCommand(int command) const
+ViewActions CTCView::offeredActions() const
 {
-    return command == cmd::NextPane || command == cmd::PrevPane;
+    return ViewAction::NextPane | ViewAction::PreviousPane;
 }
 
-void CTCView::runCommand(int command)
+void CTCView::perform(ViewAction command)
 {
     // Two panes: next and previous both move the focus to the other one.
-    if (command != cmd::NextPane && command != cmd::PrevPane)
+    if (command != ViewAction::NextPane && command != ViewAction::PreviousPane)
         return;
     COurFormView *form = shownForm();
     if (!form || !m_tree->hasFocus()) {

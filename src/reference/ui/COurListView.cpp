@@ -1,12 +1,11 @@
 #include "reference/ui/COurListView.h"
 
-#include "app/Commands.h"
-#include "shell/ui/Dialogs.h"
 #include "reference/ReferenceLists.h"
 #include "reference/ReportRows.h"
 #include "reference/ui/CDlgSearch.h"
 #include "reference/ui/ListFilterModel.h"
 #include "reference/ui/ReportModel.h"
+#include "shell/ui/Dialogs.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -84,7 +83,7 @@ COurListView::COurListView(const reflist::ReferenceList &list, QWidget *parent)
     setPalette(stripes);
     setAlternatingRowColors(true);
     setAllColumnsShowFocus(true);
-        m_filterField->setObjectName(QStringLiteral("listFilter"));
+    m_filterField->setObjectName(QStringLiteral("listFilter"));
     m_filterField->setPlaceholderText(QStringLiteral("Filtra la llista: escriviu una paraula de qualsevol columna"));
     m_filterField->setAccessibleName(QStringLiteral("Filtra la llista"));
     m_filterField->setClearButtonEnabled(true);
@@ -242,14 +241,14 @@ void COurListView::hideEvent(QHideEvent *event)
     QTreeView::hideEvent(event);
 }
 
-bool COurListView::answersCommand(int command) const
+ViewActions COurListView::offeredActions() const
 {
-    return command == cmd::Search && m_list.searchable;
+    return m_list.searchable ? ViewActions(ViewAction::Find) : ViewActions();
 }
 
-void COurListView::runCommand(int command)
+void COurListView::perform(ViewAction command)
 {
-    if (command == cmd::Search && m_list.searchable)
+    if (command == ViewAction::Find && m_list.searchable)
         FindInList();
 }
 

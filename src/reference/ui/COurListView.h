@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/ui/ChildView.h"
 #include "reference/ListSort.h"
+#include "shell/ui/ChildView.h"
 
 #include <QColor>
 #include <QTreeView>
@@ -46,8 +46,8 @@ public:
     // The headings and every row at once; the Catalan-first vocabulary defers its rows.
     void initialUpdate() override;
     void viewActivated() override;
-    bool answersCommand(int command) const override;
-    void runCommand(int command) override;
+    ViewActions offeredActions() const override;
+    void perform(ViewAction command) override;
 
 protected:
     // Sets the list's headings and column widths; drops any rows.

@@ -1,14 +1,11 @@
-#include "export/OffscreenGui.h"
+#include "cli/GuiApplication.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <memory>
 
-namespace docexport {
+namespace cli {
 namespace {
-
-std::unique_ptr<QGuiApplication> g_application;
 
 // A command-line tool's output is its own: Qt's warnings about the session it runs in (no
 // runtime folder, and the like) stay out of it. Critical messages still show.
@@ -24,18 +21,19 @@ void ensureGuiApplication()
 {
     if (QCoreApplication::instance())
         return;
-    // The platform named on the command line wins over QT_QPA_PLATFORM, so no display is
-    // looked for whatever the environment says.
+    // Qt keeps the arguments for the application's life. The platform named on the command line
+    // wins over QT_QPA_PLATFORM, so no display is looked for whatever the environment says.
     static int argc = 3;
     static char name[] = "plecta-cli", option[] = "-platform", platform[] = "offscreen";
     static char *argv[] = {name, option, platform, nullptr};
     qInstallMessageHandler(quietMessages);
-    g_application = std::make_unique<QGuiApplication>(argc, argv);
+    new QGuiApplication(argc, argv);
 }
 
 GuiApplicationScope::~GuiApplicationScope()
 {
-    g_application.reset();
+    // plecta-cli makes no other application object than the one above.
+    delete QCoreApplication::instance();
 }
 
-} // namespace docexport
+} // namespace cli

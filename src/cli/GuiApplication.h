@@ -2,7 +2,7 @@
 // Painting text needs a QGuiApplication; plecta-cli has none and may run where there is no
 // display at all. It makes one on demand, always on Qt's offscreen platform.
 
-namespace docexport {
+namespace cli {
 
 // Makes the application object the first time it is needed, unless the program has one.
 void ensureGuiApplication();
@@ -18,4 +18,4 @@ public:
     ~GuiApplicationScope();
 };
 
-} // namespace docexport
+} // namespace cli
