@@ -1,9 +1,9 @@
-#include "app/ui/CQueltApp.h"
+#include "app/ui/PlectaApplication.h"
 
 int main(int argc, char **argv)
 {
-    CQueltApp app(argc, argv);
-    if (!app.initInstance())
+    PlectaApplication app(argc, argv);
+    if (!app.start())
         return 1;
     return app.exec();
 }

@@ -4,7 +4,7 @@
 #include "forms/AdministrationForms.h"
 #include "../core/FormTestSupport.h"
 #include "MainWindowFixture.h"
-#include "app/ui/CShortcutListDockBar.h"
+#include "app/ui/FunctionsBar.h"
 #include "forms/ui/CDatePicker.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"

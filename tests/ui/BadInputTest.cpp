@@ -5,9 +5,9 @@
 
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
-#include "app/ui/CShortcutListDockBar.h"
+#include "app/ui/FunctionsBar.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
@@ -40,7 +40,7 @@ protected:
     void SetUp() override
     {
         dialogs::clearTestAnswers();
-        frame = CQueltApp::instance()->createMainFrame();
+        frame = PlectaApplication::instance()->createMainWindow();
         frame->resize(1100, 800);
         frame->show();
         frame->activateWindow();
@@ -101,13 +101,13 @@ protected:
 
     QString statusMessage() const { return frame->statusBar()->currentMessage(); }
 
-    CMainFrame *frame = nullptr;
+    MainWindow *frame = nullptr;
 };
 
 TEST_F(BadInput, CommandLineFileThatCannotBeOpenedEndsStartUpAndSaysWhich)
 {
     QTemporaryDir dir;
-    CQueltApp *app = CQueltApp::instance();
+    PlectaApplication *app = PlectaApplication::instance();
     // A folder is not a file to open, and neither is a name in a folder that does not exist.
     for (const QString &name : {dir.path(), dir.filePath(u"no/such/acta.txt"_qs)}) {
         dialogs::setNextAnswer(QMessageBox::Ok);
@@ -195,6 +195,14 @@ TEST_F(OrderLines, HundredThousandCharactersInALineItemReachTheDocument)
     CPVView *view = document();
     ASSERT_NE(view, nullptr);
     EXPECT_NE(view->documentBytes().find(held.toStdString()), std::string::npos) << "the long text is not whole";
+}
+
+// The line dialog is a window of its own: a refusal there still reaches the main window's status bar.
+TEST_F(OrderLines, ARefusalInTheLineDialogIsToldInTheMainWindow)
+{
+    frame->statusBar()->clearMessage();
+    addLine({u"1"_qs, u"Ω"_qs});
+    EXPECT_TRUE(statusMessage().contains(u"U+03A9"_qs)) << statusMessage().toStdString();
 }
 
 TEST_F(OrderLines, TenThousandLinesAllReachTheDocument)

@@ -3,8 +3,8 @@
 
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"

@@ -8,8 +8,8 @@
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/MunicipalityCompleter.h"
 #include "reference/Places.h"
-#include "reference/ui/CNumView.h"
 #include "reference/ui/NumeralExtras.h"
+#include "reference/ui/NumeralsView.h"
 #include "text/ui/QtText.h"
 
 #include <QAbstractItemView>
@@ -232,17 +232,17 @@ TEST(HandbookFillsForms, AmountInWordsFromTheContextMenu)
 class NumeralsTab : public MainWindowTest
 {
 protected:
-    CNumView *openNumerals()
+    NumeralsView *openNumerals()
     {
         frame->openFunction(2);
         frame->activateTab(2);
-        return qobject_cast<CNumView *>(frame->activeView());
+        return qobject_cast<NumeralsView *>(frame->activeView());
     }
 };
 
 TEST_F(NumeralsTab, OrdinalsAndAmountsWithCopyButtons)
 {
-    CNumView *form = openNumerals();
+    NumeralsView *form = openNumerals();
     ASSERT_TRUE(form);
     NumeralExtras *extras = form->extras();
     QTest::keyClicks(form->numberField(), u"21"_qs);

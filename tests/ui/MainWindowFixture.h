@@ -3,9 +3,9 @@
 // makes it; the same window with the commercial documents function open; and the few helpers
 // those tests share (files, modal dialogs).
 
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
 #include "app/ui/MainActions.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
@@ -35,7 +35,7 @@ protected:
     void SetUp() override
     {
         dialogs::clearTestAnswers();
-        frame = CQueltApp::instance()->createMainFrame();
+        frame = PlectaApplication::instance()->createMainWindow();
         frame->resize(m_size);
         frame->show();
         frame->activateWindow();
@@ -43,7 +43,7 @@ protected:
     }
     void TearDown() override { dialogs::clearTestAnswers(); }
 
-    CMainFrame *frame = nullptr;
+    MainWindow *frame = nullptr;
 
 private:
     QSize m_size;
@@ -82,14 +82,14 @@ protected:
 };
 
 // Whether an action can run now, as its menu item or key would find it: shown and enabled.
-inline bool enabledNow(CMainFrame *frame, QAction *action)
+inline bool enabledNow(MainWindow *frame, QAction *action)
 {
     frame->updateActions();
     return action->isVisible() && action->isEnabled();
 }
 
 // Runs an action as its menu item or key would; false when it could not run now.
-inline bool runAction(CMainFrame *frame, QAction *action)
+inline bool runAction(MainWindow *frame, QAction *action)
 {
     if (!enabledNow(frame, action))
         return false;
@@ -98,7 +98,7 @@ inline bool runAction(CMainFrame *frame, QAction *action)
 }
 
 // The window's action that a key sequence ("Ctrl+F") triggers, or nullptr.
-inline QAction *keyAction(CMainFrame *frame, const QString &keys)
+inline QAction *keyAction(MainWindow *frame, const QString &keys)
 {
     const QKeySequence wanted(keys);
     for (QAction *action : frame->QWidget::actions()) {
@@ -109,7 +109,7 @@ inline QAction *keyAction(CMainFrame *frame, const QString &keys)
 }
 
 // Whether the menu bar shows the menus of open windows ("Editar", "Funcions").
-inline bool showsWindowMenus(CMainFrame *frame)
+inline bool showsWindowMenus(MainWindow *frame)
 {
     return frame->mainActions().editMenu->menuAction()->isVisible();
 }

@@ -3,15 +3,15 @@
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
 #include "app/FunctionRegistry.h"
-#include "app/ui/CAboutDlg.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
-#include "app/ui/CShortcutListDockBar.h"
-#include "app/ui/CStaticLink.h"
+#include "app/ui/AboutDialog.h"
+#include "app/ui/FunctionsBar.h"
+#include "app/ui/LinkLabel.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
-#include "shell/ui/CDialogSkin.h"
 #include "shell/ui/ChildFrame.h"
+#include "shell/ui/DialogSkin.h"
 #include "shell/ui/Dialogs.h"
 
 #include <QDockWidget>
@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,6 +125,15 @@ TEST_F(Shell, CommandsNobodyAnswersAreGreyedAndTheirKeysDoNothing)
         QTest::keySequence(frame, QKeySequence(QString::fromLatin1(keys)));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a greyed command's key opened something";
     EXPECT_EQ(frame->workbook()->frames().size(), 1);
+}
+
+// Without a window manager that maximises it, the window still opens at a usable size.
+TEST(MainWindowSize, NotMaximisedItTakesTwoThirdsOfTheScreen)
+{
+    const MainWindow window;
+    const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+    EXPECT_EQ(window.size(), screen * 2 / 3);
+    EXPECT_GT(window.width(), 400);
 }
 
 TEST_F(Shell, EveryFunctionOpensItsWindowsByMenuAndByTheFunctionsBar)
@@ -242,13 +252,13 @@ TEST_F(Shell, ClosingTheLastChildHidesTheWindowMenus)
 
 TEST_F(Shell, FunctionsBarDocksOnlyLeftOrRightAndSwitchesIconSize)
 {
-    CShortcutListDockBar *bar = frame->functionsBar();
+    FunctionsBar *bar = frame->functionsBar();
     EXPECT_EQ(bar->windowTitle(), u"Barra de funcions"_qs);
     EXPECT_EQ(frame->dockWidgetArea(bar), Qt::LeftDockWidgetArea);
     EXPECT_TRUE(bar->isAreaAllowed(Qt::RightDockWidgetArea));
     EXPECT_FALSE(bar->isAreaAllowed(Qt::TopDockWidgetArea));
     EXPECT_FALSE(bar->isAreaAllowed(Qt::BottomDockWidgetArea));
-    EXPECT_NEAR(bar->width(), CMainFrame::kFunctionsBarWidth, 4);
+    EXPECT_NEAR(bar->width(), MainWindow::kFunctionsBarWidth, 4);
     EXPECT_EQ(bar->groupButton()->text(), u"Funcions"_qs);
     ASSERT_EQ(bar->list()->count(), 6);
     EXPECT_EQ(bar->list()->item(4)->text(), u"Tractaments protocol·laris"_qs);
@@ -317,12 +327,12 @@ TEST(AboutBox, LinksOpenByClickOrKeyboardAndTurnVisitedOnlyWhenTheDesktopOpensTh
         return succeed;
     };
     {
-        CAboutDlg about;
+        AboutDialog about;
         about.setOpener(opener);
         about.show();
         about.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-        CStaticLink *link = about.links()[0];
+        LinkLabel *link = about.links()[0];
         EXPECT_EQ(link->target(), u"https://optimot.gencat.cat"_qs);
         EXPECT_EQ(link->currentColour(), link->palette().color(QPalette::Link));
         EXPECT_TRUE(link->text().contains(link->palette().color(QPalette::Link).name()));
@@ -341,11 +351,11 @@ TEST(AboutBox, LinksOpenByClickOrKeyboardAndTurnVisitedOnlyWhenTheDesktopOpensTh
         EXPECT_EQ(opened.last(), u"https://www.termcat.cat"_qs);
         EXPECT_FALSE(about.links()[1]->visited()) << "a refused link stays unvisited";
     }
-    CAboutDlg fresh;
+    AboutDialog fresh;
     EXPECT_FALSE(fresh.links()[0]->visited());
 
     succeed = true;
-    CStaticLink own(u"https://www.softcatala.org"_qs);
+    LinkLabel own(u"https://www.softcatala.org"_qs);
     own.setOpener(opener);
     emit own.linkActivated(QString());
     EXPECT_EQ(opened.last(), u"https://www.softcatala.org"_qs) << "an empty target opens the link's own text";
@@ -360,7 +370,7 @@ TEST_F(Shell, CommandLineOpensAStartWindowTitledWithTheFileWithoutReadingIt)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"carta.txt"_qs);
     ASSERT_NO_FATAL_FAILURE(writeFile(path, "contingut"));
-    CQueltApp *app = CQueltApp::instance();
+    PlectaApplication *app = PlectaApplication::instance();
     ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, path}));
     EXPECT_EQ(frame->activeFrame()->title(), u"carta.txt"_qs);
     EXPECT_EQ(frame->windowTitle(), u"Plecta - [carta.txt]"_qs);
@@ -376,7 +386,7 @@ TEST_F(Shell, CommandLineOpensAStartWindowTitledWithTheFileWithoutReadingIt)
 
 TEST(DialogSkin, EditBoxesKeepTheOrdinaryColoursOnTheCreamDialog)
 {
-    CDialogSkin dialog;
+    DialogSkin dialog;
     auto *edit = new QLineEdit(&dialog);
     auto *label = new QLabel(u"Nom"_qs, &dialog);
     EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 255, 242));

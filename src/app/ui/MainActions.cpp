@@ -1,18 +1,11 @@
 #include "app/ui/MainActions.h"
 
+#include "text/ui/QtText.h"
+
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-
-namespace {
-
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 MainActions::MainActions(QMainWindow *window) : QObject(window)
 {
@@ -49,7 +42,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     about->setStatusTip(QStringLiteral("Mostra la informació del programa, la versió i la llicència"));
 
     for (const FunctionDef &function : functionRegistry()) {
-        QAction *item = makeAction(utf8(function.menuText), utf8(function.name), window);
+        QAction *item = makeAction(qttext::fromUtf8(function.menuText), qttext::fromUtf8(function.name), window);
         const int position = function.position;
         connect(item, &QAction::triggered, this, [this, position] { emit functionTriggered(position); });
         functions[std::size_t(position)] = item;

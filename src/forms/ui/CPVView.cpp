@@ -238,7 +238,7 @@ void CPVView::insertFromMimeData(const QMimeData *source)
     // The document's text holds several lines and the models' TABs.
     qttext::GateResult gated = qttext::gateInput(text, {.lineBreaks = true, .tab = true});
     if (!gated.accepted()) {
-        qttext::showStatusMessage(qttext::refusalMessage(gated.refused, gated.reason));
+        qttext::showStatusMessage(this, qttext::refusalMessage(gated.refused, gated.reason));
         return;
     }
     gated.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -1,7 +1,8 @@
-#include "app/ui/CShortcutListDockBar.h"
+#include "app/ui/FunctionsBar.h"
 
 #include "app/FunctionRegistry.h"
 #include "app/ui/Pictures.h"
+#include "text/ui/QtText.h"
 
 #include <QAction>
 #include <QHash>
@@ -11,7 +12,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-const QColor CShortcutListDockBar::kCream(255, 255, 242);
+const QColor FunctionsBar::kCream(255, 255, 242);
 
 namespace {
 
@@ -23,7 +24,7 @@ constexpr std::array<const char16_t *, kFunctionCount> kPictures = {
 
 } // namespace
 
-CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
+FunctionsBar::FunctionsBar(QWidget *parent)
     : QDockWidget(QStringLiteral("Barra de funcions"), parent), m_group(new QToolButton), m_list(new QListWidget)
 {
     setObjectName(QStringLiteral("functionsBar"));
@@ -61,15 +62,14 @@ CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
         const char16_t *picture = kPictures[std::size_t(function.position)];
         if (!icons.contains(picture))
             icons.insert(picture, pictures::icon(QString::fromUtf16(picture), {16, 32}));
-        auto *item = new QListWidgetItem(
-            icons.value(picture), QString::fromUtf8(function.barText.data(), qsizetype(function.barText.size())));
+        auto *item = new QListWidgetItem(icons.value(picture), qttext::fromUtf8(function.barText));
         item->setTextAlignment(Qt::AlignCenter);
         item->setToolTip(item->text());
         m_list->addItem(item);
     }
     connect(m_list, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { emit itemClicked(m_list->row(item)); });
-    connect(m_list, &QWidget::customContextMenuRequested, this, &CShortcutListDockBar::showContextMenu);
+    connect(m_list, &QWidget::customContextMenuRequested, this, &FunctionsBar::showContextMenu);
     // From the keyboard: the arrows choose a function, Enter opens it.
     auto *open = new QAction(m_list);
     open->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
@@ -84,7 +84,7 @@ CShortcutListDockBar::CShortcutListDockBar(QWidget *parent)
     setLargeIcons(true);
 }
 
-void CShortcutListDockBar::setLargeIcons(bool large)
+void FunctionsBar::setLargeIcons(bool large)
 {
     m_large = large;
     if (large) {
@@ -104,7 +104,7 @@ void CShortcutListDockBar::setLargeIcons(bool large)
         m_list->item(i)->setTextAlignment(large ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void CShortcutListDockBar::showContextMenu(const QPoint &pos)
+void FunctionsBar::showContextMenu(const QPoint &pos)
 {
     QMenu menu(this);
     QAction *large = menu.addAction(QStringLiteral("Icones grans"));

@@ -1,4 +1,4 @@
-#include "reference/ui/CTracView.h"
+#include "reference/ui/TreatmentsView.h"
 
 #include "reference/Treatments.h"
 #include "text/ui/QtText.h"
@@ -6,7 +6,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 
-CTracView::CTracView(QWidget *parent) : QTextEdit(parent)
+TreatmentsView::TreatmentsView(QWidget *parent) : QTextEdit(parent)
 {
     setObjectName(QStringLiteral("treatmentsText"));
     setAcceptRichText(false);
@@ -16,7 +16,7 @@ CTracView::CTracView(QWidget *parent) : QTextEdit(parent)
     setTabStopDistance(8 * QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')));
 }
 
-void CTracView::initialUpdate()
+void TreatmentsView::initialUpdate()
 {
     setPlainText(qttext::toQString(treatments::treatmentsText()));
     setReadOnly(true);

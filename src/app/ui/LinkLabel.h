@@ -7,13 +7,13 @@
 // once followed. A click, or Enter when it has the keyboard focus (Tab reaches it), opens its
 // target (its own text when the target is empty) in the desktop's default program, and beeps
 // when that fails.
-class CStaticLink : public QLabel
+class LinkLabel : public QLabel
 {
     Q_OBJECT
 public:
     using Opener = std::function<bool(const QString &target)>;
 
-    explicit CStaticLink(const QString &text, QWidget *parent = nullptr);
+    explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
 
     void setTarget(const QString &target);
     QString target() const { return m_target; }

@@ -3,10 +3,10 @@
 
 // Base of the program's own modal dialogs: every control but the edit boxes sits on pale cream
 // (RGB 255, 255, 242); edit boxes keep the ordinary colours.
-class CDialogSkin : public QDialog
+class DialogSkin : public QDialog
 {
     Q_OBJECT
 public:
     static const QColor kCream;
-    explicit CDialogSkin(QWidget *parent = nullptr);
+    explicit DialogSkin(QWidget *parent = nullptr);
 };

@@ -6,13 +6,13 @@ class QToolButton;
 
 // The Functions bar: a docking bar ("Barra de funcions", left or right edge only) holding the shortcut
 // list with its one group, "Funcions", and the six functions with large or small pictures.
-class CShortcutListDockBar : public QDockWidget
+class FunctionsBar : public QDockWidget
 {
     Q_OBJECT
 public:
     static const QColor kCream;
 
-    explicit CShortcutListDockBar(QWidget *parent = nullptr);
+    explicit FunctionsBar(QWidget *parent = nullptr);
 
     QListWidget *list() const { return m_list; }
     QToolButton *groupButton() const { return m_group; }

@@ -1,4 +1,4 @@
-#include "reference/ui/CNumView.h"
+#include "reference/ui/NumeralsView.h"
 
 #include "reference/Numerals.h"
 #include "reference/ui/NumeralExtras.h"
@@ -23,7 +23,7 @@ QLabel *label(const QString &text, QWidget *parent)
 
 } // namespace
 
-CNumView::CNumView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(this))
+NumeralsView::NumeralsView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("numeralsForm"));
     // The whole form, its labels and its field on the system's window colour.
@@ -89,11 +89,11 @@ CNumView::CNumView(QWidget *parent) : QWidget(parent), m_number(new QLineEdit(th
 
     // Whoever gives the form the focus gives it to the number field, its only input.
     setFocusProxy(m_number);
-    connect(m_number, &QLineEdit::textChanged, this, &CNumView::NumberToWords);
+    connect(m_number, &QLineEdit::textChanged, this, &NumeralsView::updateWords);
     connect(m_number, &QLineEdit::textChanged, m_extras, &NumeralExtras::showOrdinals);
 }
 
-void CNumView::NumberToWords()
+void NumeralsView::updateWords()
 {
     const auto words = numerals::NumberToWords(qttext::toCp1252(m_number->text()));
     if (!words)

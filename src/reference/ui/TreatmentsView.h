@@ -5,11 +5,11 @@
 
 // "Tractaments protocol·laris": the forms of address and the offices that take them, a fixed
 // text shown read-only; it can be selected and copied.
-class CTracView : public QTextEdit, public ChildView
+class TreatmentsView : public QTextEdit, public ChildView
 {
     Q_OBJECT
 public:
-    explicit CTracView(QWidget *parent = nullptr);
+    explicit TreatmentsView(QWidget *parent = nullptr);
 
     void initialUpdate() override;
 };

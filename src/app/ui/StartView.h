@@ -7,7 +7,7 @@
 
 // The start window: the title picture, unscaled, at the top-left corner; no scrolling, so a
 // smaller window shows the picture clipped at the right and bottom.
-class CQueltView : public QWidget, public ChildView
+class StartView : public QWidget, public ChildView
 {
     Q_OBJECT
 public:
@@ -15,7 +15,7 @@ public:
 
     static const pictures::Picture &startPicture();
 
-    explicit CQueltView(QWidget *parent = nullptr);
+    explicit StartView(QWidget *parent = nullptr);
     const QPixmap &picture() const;
 
     // The start window's document can be saved: it holds no data, so the file written is empty.

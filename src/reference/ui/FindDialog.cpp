@@ -1,4 +1,4 @@
-#include "reference/ui/CDlgSearch.h"
+#include "reference/ui/FindDialog.h"
 
 #include "text/ui/QtText.h"
 
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CDlgSearch::CDlgSearch(QWidget *parent) : CDialogSkin(parent), m_field(new QLineEdit(this))
+FindDialog::FindDialog(QWidget *parent) : DialogSkin(parent), m_field(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("searchDialog"));
     setWindowTitle(QStringLiteral("Cercar"));
@@ -40,8 +40,8 @@ CDlgSearch::CDlgSearch(QWidget *parent) : CDialogSkin(parent), m_field(new QLine
     m_field->setFocus();
 }
 
-void CDlgSearch::accept()
+void FindDialog::accept()
 {
     m_searchText = qttext::toCp1252(m_field->text());
-    CDialogSkin::accept();
+    DialogSkin::accept();
 }

@@ -1,17 +1,17 @@
 #pragma once
-#include "shell/ui/CDialogSkin.h"
+#include "shell/ui/DialogSkin.h"
 
 #include <string>
 
 class QLineEdit;
 
-// "Cercar" (dialog 183): asks for the text a list's first column should begin with. A new
+// "Cercar": asks for the text a list's first column should begin with. A new
 // dialog is made for every search, so its field always opens empty.
-class CDlgSearch : public CDialogSkin
+class FindDialog : public DialogSkin
 {
     Q_OBJECT
 public:
-    explicit CDlgSearch(QWidget *parent = nullptr);
+    explicit FindDialog(QWidget *parent = nullptr);
 
     // The search text, Windows-1252; set when the dialog is closed with "D'acord".
     const std::string &searchText() const { return m_searchText; }

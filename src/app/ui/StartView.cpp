@@ -1,4 +1,4 @@
-#include "app/ui/CQueltView.h"
+#include "app/ui/StartView.h"
 
 #include "app/ui/Pictures.h"
 #include "shell/ui/Dialogs.h"
@@ -29,18 +29,18 @@ constexpr Caption kStartCaptions[] = {
 
 } // namespace
 
-const pictures::Picture &CQueltView::startPicture()
+const pictures::Picture &StartView::startPicture()
 {
     static constexpr pictures::Picture picture{u":/pictures/start.svg", kPictureSize, kStartCaptions, true};
     return picture;
 }
 
-CQueltView::CQueltView(QWidget *parent) : QWidget(parent)
+StartView::StartView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("startView"));
 }
 
-const QPixmap &CQueltView::picture() const
+const QPixmap &StartView::picture() const
 {
     // Drawn on first use rather than at construction, so that the main window shows sooner.
     if (m_picture.isNull())
@@ -48,18 +48,18 @@ const QPixmap &CQueltView::picture() const
     return m_picture;
 }
 
-void CQueltView::paintEvent(QPaintEvent *)
+void StartView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, picture());
 }
 
-ViewActions CQueltView::offeredActions() const
+ViewActions StartView::offeredActions() const
 {
     return ViewAction::SaveAs;
 }
 
-void CQueltView::perform(ViewAction command)
+void StartView::perform(ViewAction command)
 {
     if (command != ViewAction::SaveAs)
         return;

@@ -5,8 +5,9 @@
 
 class ChildFrame;
 class ChildView;
-class CShortcutListDockBar;
+class FunctionsBar;
 class EditCommands;
+class HandbookSearchLauncher;
 class LockKeyIndicators;
 class MainActions;
 class QLabel;
@@ -17,14 +18,14 @@ struct WindowKind;
 // the status bar and the Functions bar. It owns every command's action and decides, in
 // updateActions(), which are enabled: its own commands always, the edit commands on the focused
 // text field, the rest when the active view offers them.
-class CMainFrame : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     static constexpr int kFunctionsBarWidth = 150;
 
-    CMainFrame();
-    ~CMainFrame() override;
+    MainWindow();
+    ~MainWindow() override;
 
     // Runs the opening procedure of a function (positions 0 to 5; others do nothing). When the
     // open windows hold something the user typed, asks first; false when the user kept them.
@@ -44,8 +45,9 @@ public:
     void updateActions();
 
     QLabel *messagePane() const { return m_messagePane; }
-    CShortcutListDockBar *functionsBar() const { return m_functionsBar; }
+    FunctionsBar *functionsBar() const { return m_functionsBar; }
     EditCommands *editCommands() const { return m_edit; }
+    HandbookSearchLauncher *handbookSearch() const { return m_handbookSearch; }
 
 protected:
     bool event(QEvent *event) override;
@@ -67,10 +69,11 @@ private:
 
     Workbook *m_workbook;
     EditCommands *m_edit;
-    CShortcutListDockBar *m_functionsBar = nullptr;
+    FunctionsBar *m_functionsBar = nullptr;
     QLabel *m_messagePane = nullptr;
     LockKeyIndicators *m_locks = nullptr;
     MainActions *m_actions = nullptr;
+    HandbookSearchLauncher *m_handbookSearch = nullptr;
     bool m_rebuilding = false; // windows are being closed and opened: no updates until the end
     int m_startWindows = 0;
 };

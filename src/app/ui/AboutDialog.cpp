@@ -1,6 +1,6 @@
-#include "app/ui/CAboutDlg.h"
+#include "app/ui/AboutDialog.h"
 
-#include "app/ui/CStaticLink.h"
+#include "app/ui/LinkLabel.h"
 #include "app/ui/Pictures.h"
 
 #include <QDialogButtonBox>
@@ -27,7 +27,7 @@ constexpr std::array<LinkDef, 4> kLinks = {{
 
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("Quant a Plecta"));
@@ -38,12 +38,12 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     auto *icon = new QLabel(this);
     icon->setPixmap(pictures::render(QStringLiteral(":/icons/plecta.svg"), {64, 64}, this));
     header->addWidget(icon, 0, Qt::AlignTop);
-    auto *about = new QLabel(
-        QStringLiteral(u"<b>Plecta</b> %1<br>Manual de redacció administrativa i comercial en català."
-                       u"<br><br>Programari lliure, distribuït sota la Llicència Pública General de GNU,"
-                       u" versió 3 o posterior (GPL-3.0-or-later), sense cap garantia.")
-            .arg(QStringLiteral(PLECTA_VERSION)),
-        this);
+    auto *about =
+        new QLabel(QStringLiteral(u"<b>Plecta</b> %1<br>Manual de redacció administrativa i comercial en català."
+                                  u"<br><br>Programari lliure, distribuït sota la Llicència Pública General de GNU,"
+                                  u" versió 3 o posterior (GPL-3.0-or-later), sense cap garantia.")
+                       .arg(QStringLiteral(PLECTA_VERSION)),
+                   this);
     about->setWordWrap(true);
     about->setMinimumWidth(340);
     header->addWidget(about, 1);
@@ -52,7 +52,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     auto *grid = new QGridLayout;
     for (std::size_t i = 0; i < kLinks.size(); ++i) {
         grid->addWidget(new QLabel(QString::fromUtf16(kLinks[i].caption), this), int(i), 0);
-        m_links[i] = new CStaticLink(QString::fromUtf16(kLinks[i].text), this);
+        m_links[i] = new LinkLabel(QString::fromUtf16(kLinks[i].text), this);
         m_links[i]->setObjectName(QStringLiteral("link%1").arg(1125 + i));
         grid->addWidget(m_links[i], int(i), 1);
     }
@@ -68,8 +68,8 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
         m_links[i]->setTarget(QString::fromUtf16(kLinks[i].target));
 }
 
-void CAboutDlg::setOpener(const std::function<bool(const QString &)> &opener)
+void AboutDialog::setOpener(const std::function<bool(const QString &)> &opener)
 {
-    for (CStaticLink *link : m_links)
+    for (LinkLabel *link : m_links)
         link->setOpener(opener);
 }

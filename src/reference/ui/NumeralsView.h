@@ -7,13 +7,13 @@ class QLabel;
 class QLineEdit;
 class NumeralExtras;
 
-// "Numerals" (dialog 172): a number field and its value in words, feminine and masculine,
+// "Numerals": a number field and its value in words, feminine and masculine,
 // recomputed on every change of the field.
-class CNumView : public QWidget, public ChildView
+class NumeralsView : public QWidget, public ChildView
 {
     Q_OBJECT
 public:
-    explicit CNumView(QWidget *parent = nullptr);
+    explicit NumeralsView(QWidget *parent = nullptr);
 
     QLineEdit *numberField() const { return m_number; }
     QLabel *feminineResult() const { return m_feminine; }
@@ -21,7 +21,7 @@ public:
     NumeralExtras *extras() const { return m_extras; }
 
     // Sets both results from the field's current text.
-    void NumberToWords();
+    void updateWords();
 
 private:
     QLineEdit *m_number;

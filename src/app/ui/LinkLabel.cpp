@@ -1,4 +1,4 @@
-#include "app/ui/CStaticLink.h"
+#include "app/ui/LinkLabel.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -14,35 +14,35 @@ bool openWithDesktop(const QString &target)
 
 } // namespace
 
-CStaticLink::CStaticLink(const QString &text, QWidget *parent) : QLabel(parent), m_text(text), m_opener(openWithDesktop)
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(parent), m_text(text), m_opener(openWithDesktop)
 {
     setTextFormat(Qt::RichText);
     setOpenExternalLinks(false);
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(text);
-    connect(this, &QLabel::linkActivated, this, &CStaticLink::follow);
+    connect(this, &QLabel::linkActivated, this, &LinkLabel::follow);
     render();
 }
 
-void CStaticLink::setTarget(const QString &target)
+void LinkLabel::setTarget(const QString &target)
 {
     m_target = target;
     setToolTip(target);
     render();
 }
 
-void CStaticLink::setOpener(Opener opener)
+void LinkLabel::setOpener(Opener opener)
 {
     m_opener = opener ? std::move(opener) : Opener(openWithDesktop);
 }
 
-QColor CStaticLink::currentColour() const
+QColor LinkLabel::currentColour() const
 {
     return palette().color(m_visited ? QPalette::LinkVisited : QPalette::Link);
 }
 
-void CStaticLink::keyPressEvent(QKeyEvent *event)
+void LinkLabel::keyPressEvent(QKeyEvent *event)
 {
     // Reached with Tab, the link follows on Enter or Space, like a button.
     const int key = event->key();
@@ -54,7 +54,7 @@ void CStaticLink::keyPressEvent(QKeyEvent *event)
     QLabel::keyPressEvent(event);
 }
 
-void CStaticLink::follow()
+void LinkLabel::follow()
 {
     const QString target = m_target.isEmpty() ? m_text : m_target;
     if (!m_opener(target)) {
@@ -65,7 +65,7 @@ void CStaticLink::follow()
     render();
 }
 
-void CStaticLink::render()
+void LinkLabel::render()
 {
     const QString href = (m_target.isEmpty() ? m_text : m_target).toHtmlEscaped();
     setText(QStringLiteral("<a href=\"%1\" style=\"color:%2\">%3</a>")

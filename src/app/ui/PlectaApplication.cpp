@@ -1,11 +1,11 @@
-#include "app/ui/CQueltApp.h"
+#include "app/ui/PlectaApplication.h"
 
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltView.h"
-#include "shell/ui/Dialogs.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/Pictures.h"
 #include "app/ui/SplashScreen.h"
+#include "app/ui/StartView.h"
 #include "app/ui/Workbook.h"
+#include "shell/ui/Dialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +21,7 @@ static void initResources()
     Q_INIT_RESOURCE(plecta);
 }
 
-CQueltApp::CQueltApp(int &argc, char **argv) : QApplication(argc, argv)
+PlectaApplication::PlectaApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     initResources();
     setApplicationName(QStringLiteral("Plecta"));
@@ -35,46 +35,46 @@ CQueltApp::CQueltApp(int &argc, char **argv) : QApplication(argc, argv)
     m_translationProblem = loadTranslations();
 }
 
-CQueltApp::~CQueltApp()
+PlectaApplication::~PlectaApplication()
 {
     pictures::discardPrepared();
-    delete m_mainFrame;
+    delete m_mainWindow;
 }
 
-CQueltApp *CQueltApp::instance()
+PlectaApplication *PlectaApplication::instance()
 {
-    return qobject_cast<CQueltApp *>(QCoreApplication::instance());
+    return qobject_cast<PlectaApplication *>(QCoreApplication::instance());
 }
 
-CMainFrame *CQueltApp::createMainFrame()
+MainWindow *PlectaApplication::createMainWindow()
 {
-    delete m_mainFrame;
-    m_mainFrame = new CMainFrame;
+    delete m_mainWindow;
+    m_mainWindow = new MainWindow;
     if (!m_translationProblem.isEmpty())
-        m_mainFrame->statusBar()->showMessage(m_translationProblem, 10000);
-    return m_mainFrame;
+        m_mainWindow->statusBar()->showMessage(m_translationProblem, 10000);
+    return m_mainWindow;
 }
 
-bool CQueltApp::initInstance()
+bool PlectaApplication::start()
 {
     // The splash and the start window's pictures are drawn on another thread while the main
     // window is built.
-    const pictures::Picture *startUp[] = {&SplashScreen::picture(), &CQueltView::startPicture()};
+    const pictures::Picture *startUp[] = {&SplashScreen::picture(), &StartView::startPicture()};
     pictures::prepare(startUp);
-    createMainFrame();
+    createMainWindow();
     showSplash();
     if (!openFromCommandLine(arguments())) {
         m_exitStatus = 1;
         return false;
     }
-    m_mainFrame->workbook()->setTabStripVisible(false);
-    m_mainFrame->showMaximized();
+    m_mainWindow->workbook()->setTabStripVisible(false);
+    m_mainWindow->showMaximized();
     if (m_splash)
         m_splash->raise();
     return true;
 }
 
-QString CQueltApp::loadTranslations()
+QString PlectaApplication::loadTranslations()
 {
     // Qt's own Catalan, so the file, print and message dialogs speak like the rest.
     auto *translator = new QTranslator(this);
@@ -87,14 +87,14 @@ QString CQueltApp::loadTranslations()
     return QStringLiteral("No s'han trobat les traduccions catalanes de Qt a %1.").arg(QDir::toNativeSeparators(dir));
 }
 
-void CQueltApp::showSplash()
+void PlectaApplication::showSplash()
 {
-    m_splash = new SplashScreen(m_mainFrame, kSplashMilliseconds);
+    m_splash = new SplashScreen(m_mainWindow, kSplashMilliseconds);
     m_splash->show();
     m_splash->repaint();
 }
 
-bool CQueltApp::openFromCommandLine(const QStringList &args)
+bool PlectaApplication::openFromCommandLine(const QStringList &args)
 {
     // Arguments that begin with "-" are switches (Qt's own); the program has none of its own.
     QString fileName;
@@ -103,7 +103,7 @@ bool CQueltApp::openFromCommandLine(const QStringList &args)
             fileName = args[i];
     }
     if (fileName.isEmpty()) {
-        m_mainFrame->openStartWindow();
+        m_mainWindow->openStartWindow();
         return true;
     }
     // The file is opened to prove it can be, and never read.
@@ -115,6 +115,6 @@ bool CQueltApp::openFromCommandLine(const QStringList &args)
         dialogs::message(nullptr, QMessageBox::Critical, message);
         return false;
     }
-    m_mainFrame->openStartWindow(QFileInfo(fileName).fileName());
+    m_mainWindow->openStartWindow(QFileInfo(fileName).fileName());
     return true;
 }

@@ -1,8 +1,8 @@
-#include "app/ui/CMainFrame.h"
+#include "app/ui/MainWindow.h"
 
 #include "app/FunctionRegistry.h"
-#include "app/ui/CAboutDlg.h"
-#include "app/ui/CShortcutListDockBar.h"
+#include "app/ui/AboutDialog.h"
+#include "app/ui/FunctionsBar.h"
 #include "app/ui/HandbookSearchLauncher.h"
 #include "app/ui/LockKeyIndicators.h"
 #include "app/ui/MainActions.h"
@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <memory>
@@ -28,33 +29,11 @@ namespace {
 
 const QString kReady = QStringLiteral("Preparat");
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// Refusals of the input gate go to the status bar of the main window they happened in.
-void reportToStatusBar(const QString &message)
-{
-    QWidget *active = QApplication::activeWindow();
-    auto *main = qobject_cast<CMainFrame *>(active ? active->window() : nullptr);
-    if (!main && active && active->parentWidget())
-        main = qobject_cast<CMainFrame *>(active->parentWidget()->window());
-    if (!main) {
-        for (QWidget *top : QApplication::topLevelWidgets()) {
-            if ((main = qobject_cast<CMainFrame *>(top)))
-                break;
-        }
-    }
-    if (main)
-        main->statusBar()->showMessage(message, 8000);
-}
-
 } // namespace
 
-CMainFrame::CMainFrame() : m_workbook(new Workbook(this)), m_edit(new EditCommands(this))
+MainWindow::MainWindow() : m_workbook(new Workbook(this)), m_edit(new EditCommands(this))
 {
-    setObjectName(QStringLiteral("mainFrame"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Plecta"));
     setCentralWidget(m_workbook);
     connect(m_workbook, &Workbook::activeFrameChanged, this, [this] {
@@ -71,28 +50,31 @@ CMainFrame::CMainFrame() : m_workbook(new Workbook(this)), m_edit(new EditComman
     });
 
     m_actions = new MainActions(this);
-    connect(m_actions, &MainActions::menuAboutToShow, this, &CMainFrame::updateActions);
-    connect(m_actions, &MainActions::viewActionTriggered, this, &CMainFrame::performViewAction);
+    connect(m_actions, &MainActions::menuAboutToShow, this, &MainWindow::updateActions);
+    connect(m_actions, &MainActions::viewActionTriggered, this, &MainWindow::performViewAction);
     connect(m_actions, &MainActions::editActionTriggered, this, [this](EditAction command) {
         m_edit->run(command);
         updateActions();
     });
-    connect(m_actions, &MainActions::functionTriggered, this, &CMainFrame::openFunction);
+    connect(m_actions, &MainActions::functionTriggered, this, &MainWindow::openFunction);
     connect(m_actions->newWindow, &QAction::triggered, this, [this] { openStartWindow(); });
-    connect(m_actions->open, &QAction::triggered, this, &CMainFrame::openFile);
+    connect(m_actions->open, &QAction::triggered, this, &MainWindow::openFile);
     connect(m_actions->exit, &QAction::triggered, this, &QWidget::close);
-    connect(m_actions->about, &QAction::triggered, this, &CMainFrame::openAbout);
+    connect(m_actions->about, &QAction::triggered, this, &MainWindow::openAbout);
     buildStatusBar();
     setDockOptions(QMainWindow::AnimatedDocks);
     buildFunctionsBar();
-    installHandbookSearch(this);
+    m_handbookSearch = new HandbookSearchLauncher(this, m_workbook, m_functionsBar,
+                                                  [this](int position) { return openFunction(position); });
     m_workbook->setTabStripVisible(true);
+    // The size it has when it is not maximised (without a window manager that maximises it).
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        resize(screen->availableSize() * 2 / 3);
 
-    qttext::setStatusReporter(reportToStatusBar);
     updateActions();
 }
 
-CMainFrame::~CMainFrame()
+MainWindow::~MainWindow()
 {
     // Hiding the window moves the focus; this half-destroyed frame must not hear of it.
     m_rebuilding = true;
@@ -100,7 +82,7 @@ CMainFrame::~CMainFrame()
     disconnect(m_workbook, nullptr, this, nullptr);
 }
 
-void CMainFrame::buildStatusBar()
+void MainWindow::buildStatusBar()
 {
     auto *bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("statusBar"));
@@ -112,33 +94,33 @@ void CMainFrame::buildStatusBar()
     setStatusBar(bar);
 }
 
-void CMainFrame::buildFunctionsBar()
+void MainWindow::buildFunctionsBar()
 {
-    m_functionsBar = new CShortcutListDockBar(this);
+    m_functionsBar = new FunctionsBar(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_functionsBar, Qt::Vertical);
     resizeDocks({m_functionsBar}, {kFunctionsBarWidth}, Qt::Horizontal);
-    connect(m_functionsBar, &CShortcutListDockBar::itemClicked, this, &CMainFrame::openFunction);
+    connect(m_functionsBar, &FunctionsBar::itemClicked, this, &MainWindow::openFunction);
 }
 
-ChildFrame *CMainFrame::activeFrame() const
+ChildFrame *MainWindow::activeFrame() const
 {
     return m_workbook->activeFrame();
 }
 
-QWidget *CMainFrame::activeView() const
+QWidget *MainWindow::activeView() const
 {
     ChildFrame *frame = activeFrame();
     return frame ? frame->viewWidget() : nullptr;
 }
 
-void CMainFrame::activateTab(int index)
+void MainWindow::activateTab(int index)
 {
     const auto frames = m_workbook->frames();
     if (index >= 0 && index < frames.size())
         m_workbook->activateFrame(frames.at(index));
 }
 
-void CMainFrame::performViewAction(ViewAction command)
+void MainWindow::performViewAction(ViewAction command)
 {
     ChildFrame *frame = activeFrame();
     ChildView *view = frame ? frame->view() : nullptr;
@@ -147,15 +129,15 @@ void CMainFrame::performViewAction(ViewAction command)
     updateActions();
 }
 
-void CMainFrame::openAbout()
+void MainWindow::openAbout()
 {
     // Modal, but opened without a nested event loop.
-    auto *about = new CAboutDlg(this);
+    auto *about = new AboutDialog(this);
     about->setAttribute(Qt::WA_DeleteOnClose);
     about->open();
 }
 
-void CMainFrame::openFile()
+void MainWindow::openFile()
 {
     // The file is never read: its name becomes the title of a new start window.
     const QString path = dialogs::openFileName(this);
@@ -163,34 +145,34 @@ void CMainFrame::openFile()
         openStartWindow(QFileInfo(path).fileName());
 }
 
-void CMainFrame::updateActions()
+void MainWindow::updateActions()
 {
     ChildFrame *frame = activeFrame();
     ChildView *view = frame ? frame->view() : nullptr;
     m_actions->update(!m_workbook->frames().isEmpty(), view ? view->offeredActions() : ViewActions{}, *m_edit);
 }
 
-void CMainFrame::updateShell()
+void MainWindow::updateShell()
 {
     updateTitle();
     updateActions();
 }
 
-ChildFrame *CMainFrame::createWindow(const WindowKind &kind)
+ChildFrame *MainWindow::createWindow(const WindowKind &kind)
 {
-    auto *frame = new ChildFrame(kind, createView(kind.view), m_workbook);
+    auto *frame = new ChildFrame(createView(kind.view), kind.captionButtons, m_workbook);
     m_workbook->addFrame(frame);
     if (ChildView *view = frame->view())
         view->initialUpdate();
     return frame;
 }
 
-void CMainFrame::closeAllChildren()
+void MainWindow::closeAllChildren()
 {
     m_workbook->closeAll();
 }
 
-bool CMainFrame::mayDiscardChildren()
+bool MainWindow::mayDiscardChildren()
 {
     bool typed = false;
     for (ChildFrame *frame : m_workbook->frames()) {
@@ -201,7 +183,7 @@ bool CMainFrame::mayDiscardChildren()
                                                                   "Voleu descartar-lo?"));
 }
 
-bool CMainFrame::openFunction(int position)
+bool MainWindow::openFunction(int position)
 {
     const FunctionDef *function = functionAt(position);
     if (!function || !mayDiscardChildren())
@@ -219,11 +201,11 @@ bool CMainFrame::openFunction(int position)
     for (const WindowKind &kind : function->windowKinds()) {
         ChildFrame *frame = createWindow(kind);
         // Windows outside the tab set (a function without tabs) have an empty label.
-        const QString label = utf8(function->tabLabels[std::size_t(opened.size())]);
+        const QString label = qttext::fromUtf8(function->tabLabels[std::size_t(opened.size())]);
         if (function->showTabs)
             frame->setTabLabel(label);
         // Named for assistive technology as its tab, or as the function when it has none.
-        frame->viewWidget()->setAccessibleName(label.isEmpty() ? utf8(function->barText) : label);
+        frame->viewWidget()->setAccessibleName(label.isEmpty() ? qttext::fromUtf8(function->barText) : label);
         opened.append(frame);
     }
     QList<QWidget *> views;
@@ -240,7 +222,7 @@ bool CMainFrame::openFunction(int position)
     return true;
 }
 
-ChildFrame *CMainFrame::openStartWindow(const QString &title)
+ChildFrame *MainWindow::openStartWindow(const QString &title)
 {
     ChildFrame *frame = createWindow(kStartWindowKind);
     frame->setTitle(title.isEmpty() ? QStringLiteral("Plecta%1").arg(++m_startWindows) : title);
@@ -250,7 +232,7 @@ ChildFrame *CMainFrame::openStartWindow(const QString &title)
     return frame;
 }
 
-void CMainFrame::updateTitle()
+void MainWindow::updateTitle()
 {
     // As with a maximised child window: the active window's own title follows the main title.
     ChildFrame *frame = activeFrame();
@@ -259,8 +241,14 @@ void CMainFrame::updateTitle()
     setWindowTitle(title);
 }
 
-bool CMainFrame::event(QEvent *event)
+bool MainWindow::event(QEvent *event)
 {
+    if (event->type() == qttext::StatusMessageEvent::eventType()) {
+        // A refusal of the input gate, from a field of this window or of one of its dialogs.
+        statusBar()->showMessage(static_cast<qttext::StatusMessageEvent *>(event)->message(), 8000);
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::StatusTip) {
         // Menu prompts go to the message pane; "Preparat" comes back when no item is highlighted.
         const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
@@ -270,7 +258,7 @@ bool CMainFrame::event(QEvent *event)
     return QMainWindow::event(event);
 }
 
-void CMainFrame::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Nothing is saved, not even the docking layout; what was typed is given up only when the
     // user says so.

@@ -1,11 +1,13 @@
-#include "reference/ui/COurListView.h"
+#include "reference/ui/ReferenceListView.h"
 
 #include "reference/ReferenceLists.h"
 #include "reference/ReportRows.h"
-#include "reference/ui/CDlgSearch.h"
+#include "reference/ui/FindDialog.h"
 #include "reference/ui/ListFilterModel.h"
 #include "reference/ui/ReportModel.h"
 #include "shell/ui/Dialogs.h"
+#include "shell/ui/WaitNotice.h"
+#include "text/ui/QtText.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -46,8 +48,8 @@ private:
 
 } // namespace
 
-const QColor COurListView::kEvenRowColour(236, 228, 220);
-const QColor COurListView::kOddRowColour(216, 208, 200);
+const QColor ReferenceListView::kEvenRowColour(236, 228, 220);
+const QColor ReferenceListView::kOddRowColour(216, 208, 200);
 
 namespace {
 
@@ -67,10 +69,9 @@ protected:
 
 } // namespace
 
-COurListView::COurListView(const reflist::ReferenceList &list, QWidget *parent)
-    : QTreeView(parent), m_list(list), m_model(new ReportModel(this)),
-      m_filter(new ListFilterModel(m_model, list.name == reflist::referenceList(reflist::ListId::Municipalities).name,
-                                   this)),
+ReferenceListView::ReferenceListView(reflist::ListId list, QWidget *parent)
+    : QTreeView(parent), m_id(list), m_list(reflist::referenceList(list)), m_model(new ReportModel(this)),
+      m_filter(new ListFilterModel(m_model, list == reflist::ListId::Municipalities, this)),
       m_filterField(new ListFilterField(this, this))
 {
     setModel(m_filter);
@@ -96,7 +97,7 @@ COurListView::COurListView(const reflist::ReferenceList &list, QWidget *parent)
         if (currentIndex().isValid())
             scrollTo(currentIndex(), EnsureVisible);
     });
-    connect(m_filter, &ListFilterModel::shownRowsChanged, this, &COurListView::showFilterCount);
+    connect(m_filter, &ListFilterModel::shownRowsChanged, this, &ReferenceListView::showFilterCount);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setIndentation(0);
@@ -104,7 +105,10 @@ COurListView::COurListView(const reflist::ReferenceList &list, QWidget *parent)
     setSortingEnabled(false);
     setEditTriggers(NoEditTriggers);
     setDragEnabled(false);
-    setSelectionMode(SingleSelection);
+    // The vocabularies and the municipalities select one row at a time, the other lists several.
+    const bool oneRow = list == reflist::ListId::Vocabulary || list == reflist::ListId::VocabularyCatalan ||
+                        list == reflist::ListId::Municipalities;
+    setSelectionMode(oneRow ? SingleSelection : ExtendedSelection);
     setSelectionBehavior(SelectItems);
     setHorizontalScrollMode(ScrollPerPixel);
     header()->setStretchLastSection(false);
@@ -114,29 +118,32 @@ COurListView::COurListView(const reflist::ReferenceList &list, QWidget *parent)
     if (m_list.sortable) {
         // The header reports clicks of the left button only; other buttons never sort.
         connect(header(), &QHeaderView::sectionClicked, this,
-                [this](int section) { OnHeaderClick(section, Qt::LeftButton); });
+                [this](int section) { onHeaderClick(section, Qt::LeftButton); });
     }
 }
 
-void COurListView::insertColumns()
+void ReferenceListView::insertColumns()
 {
     placeFilterField();
     QStringList headings;
     for (const reflist::ListColumn &column : m_list.columns)
-        headings.append(QString::fromUtf8(column.heading.data(), qsizetype(column.heading.size())));
+        headings.append(qttext::fromUtf8(column.heading));
     m_model->setHeadings(headings);
     int section = 0;
     for (const reflist::ListColumn &column : m_list.columns)
         header()->resizeSection(section++, column.width);
 }
 
-void COurListView::initialUpdate()
+void ReferenceListView::initialUpdate()
 {
     insertColumns();
-    fillRows();
+    // The Catalan-first vocabulary opens behind the Castilian-first one: it fills when first
+    // brought forward, under the wait notice.
+    if (m_id != reflist::ListId::VocabularyCatalan)
+        fillRows();
 }
 
-void COurListView::fillRows()
+void ReferenceListView::fillRows()
 {
     setUpdatesEnabled(false);
     m_model->fill([this](reflist::ReportRows &rows) {
@@ -145,9 +152,10 @@ void COurListView::fillRows()
     });
     setSelectionBehavior(SelectRows);
     setUpdatesEnabled(true);
+    m_filled = true;
 }
 
-void COurListView::OnHeaderClick(int column, Qt::MouseButton button)
+void ReferenceListView::onHeaderClick(int column, Qt::MouseButton button)
 {
     const auto which = button == Qt::LeftButton    ? reflist::MouseButton::Left
                        : button == Qt::RightButton ? reflist::MouseButton::Right
@@ -155,14 +163,14 @@ void COurListView::OnHeaderClick(int column, Qt::MouseButton button)
     m_model->headerClick(m_sort, column, which);
 }
 
-bool COurListView::SortListByColumn(int column, bool ascending, int low, int high)
+bool ReferenceListView::sortByColumn(int column, bool ascending, int low, int high)
 {
     return m_model->sortByColumn(column, ascending, low, high);
 }
 
-void COurListView::FindInList()
+void ReferenceListView::findInList()
 {
-    CDlgSearch dialog(this);
+    FindDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
 
@@ -183,7 +191,7 @@ void COurListView::FindInList()
     scrollTo(index, PositionAtCenter);
 }
 
-void COurListView::placeFilterField()
+void ReferenceListView::placeFilterField()
 {
     if (m_filterField->parentWidget() != this || !parentWidget())
         return;
@@ -194,7 +202,7 @@ void COurListView::placeFilterField()
     }
 }
 
-void COurListView::showTableRow(int origin)
+void ReferenceListView::showTableRow(int origin)
 {
     if (m_filter->rowOfOrigin(origin) < 0)
         m_filterField->clear();
@@ -207,7 +215,7 @@ void COurListView::showTableRow(int origin)
     setFocus(Qt::OtherFocusReason);
 }
 
-void COurListView::showFilterCount()
+void ReferenceListView::showFilterCount()
 {
     auto *main = qobject_cast<QMainWindow *>(window());
     if (!main || !isVisible())
@@ -220,7 +228,7 @@ void COurListView::showFilterCount()
     }
 }
 
-void COurListView::clearFilterCount()
+void ReferenceListView::clearFilterCount()
 {
     // Only the count this list put there: other messages stay.
     auto *main = qobject_cast<QMainWindow *>(window());
@@ -229,30 +237,36 @@ void COurListView::clearFilterCount()
     m_countShown.clear();
 }
 
-void COurListView::viewActivated()
+void ReferenceListView::viewActivated()
 {
+    if (!m_filled) {
+        WaitNotice notice(window());
+        notice.showNow();
+        fillRows();
+        notice.close();
+    }
     showFilterCount();
 }
 
-void COurListView::hideEvent(QHideEvent *event)
+void ReferenceListView::hideEvent(QHideEvent *event)
 {
     // The count speaks of this list only.
     clearFilterCount();
     QTreeView::hideEvent(event);
 }
 
-ViewActions COurListView::offeredActions() const
+ViewActions ReferenceListView::offeredActions() const
 {
     return m_list.searchable ? ViewActions(ViewAction::Find) : ViewActions();
 }
 
-void COurListView::perform(ViewAction command)
+void ReferenceListView::perform(ViewAction command)
 {
     if (command == ViewAction::Find && m_list.searchable)
-        FindInList();
+        findInList();
 }
 
-void COurListView::drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+void ReferenceListView::drawRow(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     // The style draws the stripes, the selection and the focus; the cells draw no text of their
     // own (see TextlessDelegate), so that each text can start at its column's left edge and run
@@ -292,7 +306,7 @@ void COurListView::drawRow(QPainter *painter, const QStyleOptionViewItem &option
     painter->restore();
 }
 
-void COurListView::keyPressEvent(QKeyEvent *event)
+void ReferenceListView::keyPressEvent(QKeyEvent *event)
 {
     // The lists copy nothing: Ctrl+C goes on to the window, whose copy does nothing here.
     if (event->matches(QKeySequence::Copy)) {

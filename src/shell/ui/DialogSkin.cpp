@@ -1,10 +1,10 @@
-#include "shell/ui/CDialogSkin.h"
+#include "shell/ui/DialogSkin.h"
 
 #include <QPalette>
 
-const QColor CDialogSkin::kCream(255, 255, 242);
+const QColor DialogSkin::kCream(255, 255, 242);
 
-CDialogSkin::CDialogSkin(QWidget *parent) : QDialog(parent)
+DialogSkin::DialogSkin(QWidget *parent) : QDialog(parent)
 {
     // Window and Button roles carry the dialog, labels, buttons, check boxes and lists; Base,
     // the role of edit boxes, stays as the platform has it.
