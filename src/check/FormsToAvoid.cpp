@@ -18,8 +18,9 @@ bool isApostrophe(unsigned char byte)
     return byte == '\'' || byte == 0x92;
 }
 
-// Whether a word part ends at pos: no letter follows, and no apostrophe or middle dot that would
-// carry the word on.
+// Whether a word part ends at pos: no letter follows, and no middle dot or elided article or
+// preposition ("l'", "d'") that would carry the word on. An apostrophe after a longer word begins
+// a weak pronoun ("enterar-se'n"), which stands apart.
 bool endsPart(std::string_view text, std::size_t pos)
 {
     if (pos == text.size())
@@ -27,8 +28,14 @@ bool endsPart(std::string_view text, std::size_t pos)
     const auto byte = static_cast<unsigned char>(text[pos]);
     if (isWordCharacter(byte))
         return false;
-    const bool joins = isApostrophe(byte) || byte == 0xB7;
-    return !(joins && pos + 1 < text.size() && isWordCharacter(static_cast<unsigned char>(text[pos + 1])));
+    if (pos + 1 == text.size() || !isWordCharacter(static_cast<unsigned char>(text[pos + 1])))
+        return true;
+    if (byte == 0xB7)
+        return false;
+    if (!isApostrophe(byte))
+        return true;
+    const bool elided = pos == 1 || (pos >= 2 && !isWordCharacter(static_cast<unsigned char>(text[pos - 2])));
+    return !elided;
 }
 
 // The end of the form when the text holds it at start, or npos.

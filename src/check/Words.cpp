@@ -71,10 +71,17 @@ bool isWordLetter(unsigned char byte)
     if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z'))
         return true;
     switch (byte) {
-    case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E: case 0x9F: case 0xAA: case 0xB5: case 0xBA:
-        return true;
-    default:
-        return byte >= 0xC0 && byte != 0xD7 && byte != 0xF7;
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+    case 0x9A:
+    case 0x9C:
+    case 0x9E:
+    case 0x9F:
+    case 0xAA:
+    case 0xB5:
+    case 0xBA: return true;
+    default: return byte >= 0xC0 && byte != 0xD7 && byte != 0xF7;
     }
 }
 

@@ -33,6 +33,20 @@ Expected<std::string> checkedText(std::string_view utf8)
     return text;
 }
 
+// A found phrase on one line: a line end or a run of spaces inside it is written as one space.
+std::string oneLine(std::string_view found)
+{
+    std::string out;
+    for (const char c : found) {
+        const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\xA0';
+        if (!space)
+            out += c;
+        else if (out.empty() || out.back() != ' ')
+            out += ' ';
+    }
+    return cp1252::toUtf8(out);
+}
+
 std::string joined(const std::vector<std::string> &forms)
 {
     std::string out;
@@ -64,9 +78,8 @@ Expected<int> run(const ParsedArgs &args)
             }
         }
         const std::string_view found = std::string_view(*text).substr(finding.begin, finding.end - finding.begin);
-        out += std::to_string(line) + ':' + std::to_string(finding.begin - lineStart + 1) + '\t' +
-               cp1252::toUtf8(found) + '\t' +
-               (finding.kind == check::FindingKind::Spelling ? "ortografia" : "castellanisme") + '\t' +
+        out += std::to_string(line) + ':' + std::to_string(finding.begin - lineStart + 1) + '\t' + oneLine(found) +
+               '\t' + (finding.kind == check::FindingKind::Spelling ? "ortografia" : "castellanisme") + '\t' +
                joined(checker.suggestions(*text, finding)) + '\n';
     }
     if (Problem problem = writeOut(out))

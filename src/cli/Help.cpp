@@ -145,8 +145,8 @@ No es revisen els camps per emplenar («<NOM i COGNOMS>»), els números, els DN
 postals, les adreces electròniques i web, ni els noms de municipis i comarques. Sense el
 diccionari català instal·lat (hunspell-ca) només es revisen els castellanismes.
 
-Estat de sortida: 0 si no troba res, 1 si troba alguna cosa, 2 si el text no és UTF-8 vàlid o
-els arguments no ho són, 3 si no es pot llegir o escriure.
+Estat de sortida: 0 si no troba res, 1 si troba alguna cosa, 2 si el text no és UTF-8 vàlid, el
+fitxer no existeix o els arguments no ho són, 3 si no es pot llegir o escriure.
 
 Exemples:
   plecta-cli check carta.txt

@@ -65,8 +65,8 @@ void writeFormsToAvoid(std::ostream &out, const std::filesystem::path &file, con
         std::string correct = r.fields[1];
         if (correct == "=") {
             if (known == catalan.end()) {
-                faults.add(r.where, "no vocabulary record has the Castilian text " + quoted(form) +
-                                        "; write its correct forms");
+                faults.add(r.where,
+                           "no vocabulary record has the Castilian text " + quoted(form) + "; write its correct forms");
                 continue;
             }
             correct = joined(known->second);
