@@ -18,8 +18,9 @@ Ordres:
   document TIPUS   escriu un document acabat
   merge TIPUS      escriu un document per cada fila d'un fitxer CSV
 
-Opcions de totes les ordres:
-  -h, --help       mostra l'ajuda de l'ordre
+Opcions:
+  --version        mostra la versió del programa («Plecta X.Y.Z») i acaba
+  -h, --help       mostra aquesta ajuda o, després d'una ordre, l'ajuda de l'ordre
 
 Estat de sortida:
   0  tot ha anat bé
