@@ -35,6 +35,7 @@ offers() { # offers REPLY WORD...: REPLY is among the replies
 # Commands and the program's options.
 expect "document" do
 expect "merge" me
+expect "check" ch
 expect "--version" --v
 offers "kinds" ""
 expect "merge" help me
@@ -74,6 +75,7 @@ cd "$work"
 expect "carta.csv|carta.pdf|cartes" merge carta --csv car
 expect "cartes" merge carta --out car
 expect "carta.csv|carta.pdf|cartes" document carta -o car
+expect "carta.csv|carta.pdf|cartes" check car
 # After "--", everything is an argument.
 expect "" numeral -- --g
 exit $failed
