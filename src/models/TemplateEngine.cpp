@@ -1,6 +1,8 @@
 #include "models/TemplateEngine.h"
 
+#include "models/Contraction.h"
 #include "models/DocumentModels.h"
+#include "models/OptionalSegments.h"
 #include "text/Cp1252.h"
 
 #include <algorithm>
@@ -77,6 +79,27 @@ void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTem
         appendRow(fields, *rowTemplate, r, output);
 }
 
+// The content of the field that the placeholder "%name%" stands for, or nothing.
+std::optional<std::string> namedContent(const FieldSource &fields, std::span<const PlaceholderEntry> table,
+                                        std::string_view name)
+{
+    for (const PlaceholderEntry &entry : table) {
+        if (entry.placeholder.empty())
+            break;
+        const std::string_view placeholder = entry.placeholder;
+        if (placeholder.size() == name.size() + 2 && equalsNoCase(placeholder.substr(1, name.size()), name))
+            if (std::optional<std::string> content = fieldContent(fields, entry.fieldId))
+                return content;
+    }
+    return std::nullopt;
+}
+
+bool hasValue(const FieldSource &fields, std::span<const PlaceholderEntry> table, std::string_view name)
+{
+    const std::optional<std::string> content = namedContent(fields, table, name);
+    return content && content->find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
 } // namespace
 
 void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
@@ -89,8 +112,11 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
                    std::string &output, std::optional<RowTemplate> rowTemplate)
 {
     output.clear();
-    model = model.substr(0, model.find('\0'));
+    const std::string resolved = resolveOptionalSegments(
+        model.substr(0, model.find('\0')), [&](std::string_view name) { return hasValue(fields, table, name); });
+    model = resolved;
     output.reserve(model.size() * 2);
+    std::size_t modelTextStart = 0; // where the model's text after the last value begins
 
     std::size_t p = 0;
     while (p < model.size()) {
@@ -104,6 +130,7 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
         }
         if (startsWithNoCase(rest, kListPlaceholder)) {
             appendLineList(fields, rowTemplate, output);
+            modelTextStart = output.size();
             p += kListPlaceholder.size();
             continue;
         }
@@ -114,8 +141,9 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
             if (!startsWithNoCase(rest, entry.placeholder))
                 continue;
             if (std::optional<std::string> content = fieldContent(fields, entry.fieldId)) {
-                // Appended as is: what the user typed is never scanned for placeholders.
-                output += *content;
+                // What the user typed is never scanned for placeholders.
+                appendFieldValue(output, modelTextStart, *content);
+                modelTextStart = output.size();
                 p += entry.placeholder.size();
                 taken = true;
                 break;
