@@ -143,8 +143,12 @@ bool elidesBefore(std::string_view text)
     return !word.empty() && isVowel(word.front()) && !beginsWithSemivowel(word);
 }
 
-void appendFieldValue(std::string &output, std::size_t modelTextStart, std::string_view value)
+void appendFieldValue(std::string &output, std::size_t modelTextStart, std::string_view value,
+                      std::string_view modelAfter)
 {
+    if (!value.empty() && !modelAfter.empty() && (modelAfter.front() == ',' || modelAfter.front() == '.') &&
+        value.back() == modelAfter.front())
+        value.remove_suffix(1);
     if (const std::optional<ModelWord> word = modelWordBefore(output, modelTextStart)) {
         const std::string_view article = value.starts_with("els ")  ? "els"
                                          : value.starts_with("el ") ? "el"

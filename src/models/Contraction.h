@@ -10,6 +10,8 @@
 //   without h ("de iode", "de Huelva", "de Iolanda"), and not before a figure read with a
 //   consonant ("el 10", "de 1.000").
 // - A value that begins a line with an article starts it with a capital ("El Masnou, ...").
+// - A value that ends with the comma or full stop the model puts after it gives it once
+//   ("Benvolguda senyora," before the model's "," stays "Benvolguda senyora,").
 // The model's word keeps its letter case ("De" gives "D'", "A" gives "Al"). Only the model's own
 // text before the value is rewritten, never an earlier value.
 
@@ -19,8 +21,10 @@
 
 namespace plecta {
 
-// Appends `value` to `output`; the model's text before it starts at `modelTextStart`.
-void appendFieldValue(std::string &output, std::size_t modelTextStart, std::string_view value);
+// Appends `value` to `output`; the model's text before it starts at `modelTextStart`, and
+// `modelAfter` is the model's text that follows it.
+void appendFieldValue(std::string &output, std::size_t modelTextStart, std::string_view value,
+                      std::string_view modelAfter);
 
 // Whether "de" and "el" elide before this text, by the rule above.
 bool elidesBefore(std::string_view text);

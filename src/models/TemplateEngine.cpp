@@ -94,12 +94,6 @@ std::optional<std::string> namedContent(const FieldSource &fields, std::span<con
     return std::nullopt;
 }
 
-bool hasValue(const FieldSource &fields, std::span<const PlaceholderEntry> table, std::string_view name)
-{
-    const std::optional<std::string> content = namedContent(fields, table, name);
-    return content && content->find_first_not_of(" \t\r\n") != std::string::npos;
-}
-
 } // namespace
 
 void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
@@ -113,7 +107,7 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
 {
     output.clear();
     const std::string resolved = resolveOptionalSegments(
-        model.substr(0, model.find('\0')), [&](std::string_view name) { return hasValue(fields, table, name); });
+        model.substr(0, model.find('\0')), [&](std::string_view name) { return namedContent(fields, table, name); });
     model = resolved;
     output.reserve(model.size() * 2);
     std::size_t modelTextStart = 0; // where the model's text after the last value begins
@@ -142,7 +136,7 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
                 continue;
             if (std::optional<std::string> content = fieldContent(fields, entry.fieldId)) {
                 // What the user typed is never scanned for placeholders.
-                appendFieldValue(output, modelTextStart, *content);
+                appendFieldValue(output, modelTextStart, *content, rest.substr(entry.placeholder.size()));
                 modelTextStart = output.size();
                 p += entry.placeholder.size();
                 taken = true;

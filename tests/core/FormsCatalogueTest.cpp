@@ -141,9 +141,11 @@ TEST(FormsCatalogue, DescriptionsAreSharedFromOneTable)
         EXPECT_EQ(text.find("administrat "), std::string_view::npos) << name << ": la persona interessada";
     // Headings are names, with no hyphen standing for a dash.
     for (const DocListEntry *catalogue : {g_tcDocList, g_apDocList})
-        for (const DocListEntry &row : catalogueRows(catalogue))
-            if (row.nLevel == 0)
+        for (const DocListEntry &row : catalogueRows(catalogue)) {
+            if (row.nLevel == 0) {
                 EXPECT_EQ(std::string_view(row.pszName).find(" - "), std::string_view::npos) << row.pszName;
+            }
+        }
 }
 
 // Every text a form or a catalogue shows: labels, initial texts, choice items, column headings,

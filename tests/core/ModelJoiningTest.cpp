@@ -49,8 +49,8 @@ TEST(OptionalSegments, KeptWithAValueDroppedWhenEmpty)
 
 TEST(OptionalSegments, WholeLinesGoWithTheirLineEnds)
 {
-    const auto keepNone = [](std::string_view) { return false; };
-    const auto keepAll = [](std::string_view) { return true; };
+    const auto keepNone = [](std::string_view) { return std::optional<std::string>(); };
+    const auto keepAll = [](std::string_view) { return std::optional<std::string>("x"); };
     // Closing marker at the end of the line, or at the start of the next one.
     EXPECT_EQ(resolveOptionalSegments("a\r\n{?x}b %x%{/?}\r\nc\r\n", keepNone), "a\r\nc\r\n");
     EXPECT_EQ(resolveOptionalSegments("a\r\n{?x}b\r\nb2\r\n{/?}c", keepNone), "a\r\nc");
@@ -64,7 +64,13 @@ TEST(OptionalSegments, WholeLinesGoWithTheirLineEnds)
 
 TEST(OptionalSegments, NestingAndStrayMarkers)
 {
-    const auto only = [](std::string_view kept) { return [kept](std::string_view name) { return name == kept; }; };
+    const auto only = [](std::string_view kept) -> FieldValue {
+        return [kept](std::string_view name) -> std::optional<std::string> {
+            if (name == kept)
+                return "x";
+            return std::nullopt;
+        };
+    };
     const std::string_view nested = "[{?a}A{?b}B{/?}a{/?}]";
     EXPECT_EQ(resolveOptionalSegments(nested, only("a")), "[Aa]");
     EXPECT_EQ(resolveOptionalSegments(nested, only("b")), "[]");
@@ -72,6 +78,22 @@ TEST(OptionalSegments, NestingAndStrayMarkers)
     EXPECT_EQ(resolveOptionalSegments("x{?a}y", only("b")), "x");
     EXPECT_EQ(resolveOptionalSegments("x{/?}y", only("b")), "xy");
     EXPECT_EQ(resolveOptionalSegments("{?}{?A}{body}", only("b")), "{?}{?A}{body}");
+}
+
+TEST(OptionalSegments, KeptByTheTextAFieldHolds)
+{
+    const std::string_view model = "convidar-{?t=Senyora}la{/?}{?t!=senyora}lo{/?} a l'acte";
+    EXPECT_EQ(merge(model, {{"t", "Senyora"}}), "convidar-la a l'acte");
+    EXPECT_EQ(merge(model, {{"t", " SENYORA "}}), "convidar-la a l'acte");
+    EXPECT_EQ(merge(model, {{"t", "Senyor"}}), "convidar-lo a l'acte");
+    EXPECT_EQ(merge(model, {{"t", ""}}), "convidar-lo a l'acte");
+    // A condition with an accented text, and markers that are not conditions.
+    EXPECT_EQ(
+        merge("{?c=secret\xE0ria}La secret\xE0ria{/?}{?c!=secret\xE0ria}El secretari{/?}", {{"c", "secret\xE0ria"}}),
+        "La secret\xE0ria");
+    EXPECT_EQ(resolveOptionalSegments("{?a!b}{?a=x{/?}",
+                                      [](std::string_view) -> std::optional<std::string> { return std::nullopt; }),
+              "{?a!b}{?a=x");
 }
 
 TEST(OptionalSegments, ValuesAreNeverReadAsMarkup)
@@ -141,6 +163,15 @@ TEST(Contraction, NeverRewritesAnEarlierValue)
     // The "de " before the second value was typed by the user, not written by the model.
     EXPECT_EQ(merge("%a%%b%", {{"a", "carrer de "}, {"b", "el Pi"}}), "carrer de el Pi");
     EXPECT_EQ(merge("%a% %b%", {{"a", "de"}, {"b", "Anna"}}), "de Anna");
+}
+
+TEST(Contraction, APunctuationMarkTheModelAddsIsNotDoubled)
+{
+    EXPECT_EQ(merge("%s%,\r\n", {{"s", "Benvolguda senyora,"}}), "Benvolguda senyora,\r\n");
+    EXPECT_EQ(merge("%s%,\r\n", {{"s", "Benvolguda senyora"}}), "Benvolguda senyora,\r\n");
+    EXPECT_EQ(merge("Fets: %s%.", {{"s", "ho va veure tot."}}), "Fets: ho va veure tot.");
+    EXPECT_EQ(merge("%s%, i", {{"s", "etc."}}), "etc., i");
+    EXPECT_EQ(merge("%s%,", {{"s", ","}}), ",");
 }
 
 TEST(Contraction, AnArticleAtALineStartTakesACapital)
