@@ -109,8 +109,10 @@ std::string contracted(std::string_view preposition, std::string_view article)
     return word;
 }
 
-// A line's start, past the paragraph-kind markers ("{body}") that may open it.
-bool atLineStart(const std::string &output)
+// A paragraph's start: the document's start or a line after an empty one, past the
+// paragraph-kind markers ("{body}") that may open it. A line that goes on with the sentence of
+// the line before ("amb el vistiplau" / "%vistiplau% i el segell") is no paragraph start.
+bool atParagraphStart(const std::string &output)
 {
     std::size_t end = output.size();
     while (end > 0 && output[end - 1] == '}') {
@@ -119,7 +121,14 @@ bool atLineStart(const std::string &output)
             break;
         end = open;
     }
-    return end == 0 || output[end - 1] == '\n';
+    if (end == 0)
+        return true;
+    if (output[end - 1] != '\n')
+        return false;
+    std::size_t lineEnd = end - 1; // the line before: its "\n", and its "\r" when there is one
+    if (lineEnd > 0 && output[lineEnd - 1] == '\r')
+        --lineEnd;
+    return lineEnd == 0 || output[lineEnd - 1] == '\n';
 }
 
 bool beginsWithArticle(std::string_view value)
@@ -168,7 +177,7 @@ void appendFieldValue(std::string &output, std::size_t modelTextStart, std::stri
             return;
         }
     }
-    if (beginsWithArticle(value) && atLineStart(output)) {
+    if (beginsWithArticle(value) && atParagraphStart(output)) {
         output += static_cast<char>(cp1252::toUpper(static_cast<unsigned char>(value.front())));
         value.remove_prefix(1);
     }

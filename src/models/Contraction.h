@@ -9,7 +9,7 @@
 //   "d'Horta", "l'1 de març", "l'11 de març". Not before i or u that are semivowels, with or
 //   without h ("de iode", "de Huelva", "de Iolanda"), and not before a figure read with a
 //   consonant ("el 10", "de 1.000").
-// - A value that begins a line with an article starts it with a capital ("El Masnou, ...").
+// - A value that begins a paragraph with an article starts it with a capital ("El Masnou, ...").
 // - A value that ends with the comma or full stop the model puts after it gives it once
 //   ("Benvolguda senyora," before the model's "," stays "Benvolguda senyora,").
 // The model's word keeps its letter case ("De" gives "D'", "A" gives "Al"). Only the model's own

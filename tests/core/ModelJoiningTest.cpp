@@ -174,12 +174,17 @@ TEST(Contraction, APunctuationMarkTheModelAddsIsNotDoubled)
     EXPECT_EQ(merge("%s%,", {{"s", ","}}), ",");
 }
 
-TEST(Contraction, AnArticleAtALineStartTakesACapital)
+TEST(Contraction, AnArticleAtAParagraphStartTakesACapital)
 {
-    const std::string_view model = "%lloc%, 8 de desembre de 2026\r\n%lloc%\r\n{place}%lloc% i %lloc%";
+    const std::string_view model =
+        "%lloc%, 8 de desembre de 2026\r\n\r\n%lloc%\r\n\r\n{place}%lloc% i %lloc%\r\n%lloc%";
     EXPECT_EQ(merge(model, {{"lloc", "el Masnou"}}),
-              "El Masnou, 8 de desembre de 2026\r\nEl Masnou\r\n{place}El Masnou i el Masnou");
+              "El Masnou, 8 de desembre de 2026\r\n\r\nEl Masnou\r\n\r\n{place}El Masnou i el Masnou\r\nel Masnou");
     EXPECT_EQ(merge(model, {{"lloc", "l'Hospitalet"}}),
-              "L'Hospitalet, 8 de desembre de 2026\r\nL'Hospitalet\r\n{place}L'Hospitalet i l'Hospitalet");
+              "L'Hospitalet, 8 de desembre de 2026\r\n\r\nL'Hospitalet\r\n\r\n{place}L'Hospitalet i "
+              "l'Hospitalet\r\nl'Hospitalet");
     EXPECT_EQ(merge("%lloc%", {{"lloc", "elx"}}), "elx");
+    // A line that goes on with the sentence of the line before keeps the value as written.
+    EXPECT_EQ(merge("amb el vistiplau\r\n%v% i el segell", {{"v", "la presidenta"}}),
+              "amb el vistiplau\r\nla presidenta i el segell");
 }
