@@ -126,8 +126,8 @@ int FormsToAvoid::vocabularyRow(const AvoidEntry &entry)
         if (unpadded(g_vocabulary[row].pszCastella) == entry.pszForm)
             return row;
         const std::string_view catalan = unpadded(g_vocabulary[row].pszCatala);
-        const bool sameWord = catalan.starts_with(first) &&
-                              (catalan.size() == first.size() || catalan[first.size()] == ' ');
+        const bool sameWord =
+            catalan.starts_with(first) && (catalan.size() == first.size() || catalan[first.size()] == ' ');
         if (byCatalan < 0 && sameWord)
             byCatalan = row;
     }

@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include <algorithm>
+
 const QColor CheckedBox::kSpellingColour(220, 0, 0);
 const QColor CheckedBox::kCastilianismColour(0, 90, 220);
 
@@ -80,7 +82,7 @@ void CheckedBox::showMarks()
         selection.cursor.setPosition(int(finding.end), QTextCursor::KeepAnchor);
         selection.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
         selection.format.setUnderlineColor(finding.kind == check::FindingKind::Spelling ? kSpellingColour
-                                                                                       : kCastilianismColour);
+                                                                                        : kCastilianismColour);
         selections.append(selection);
     }
     m_plain->setExtraSelections(selections);

@@ -7,6 +7,7 @@
 
 #include "check/TextChecker.h"
 
+#include <QColor>
 #include <QObject>
 #include <QPointer>
 

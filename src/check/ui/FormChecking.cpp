@@ -29,13 +29,14 @@ FormChecking::FormChecking(QWidget *root)
 
 FormChecking *FormChecking::of(QWidget *root)
 {
-    return root ? root->findChild<FormChecking *>(QStringLiteral("FormChecking"), Qt::FindDirectChildrenOnly)
-                : nullptr;
+    return root ? root->findChild<FormChecking *>(QStringLiteral("FormChecking"), Qt::FindDirectChildrenOnly) : nullptr;
 }
 
 void FormChecking::attachNewBoxes()
 {
-    const auto taken = [](QObject *box) { return box->findChild<CheckedBox *>() != nullptr; };
+    const auto taken = [](QObject *box) {
+        return box->findChild<CheckedBox *>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
+    };
     std::vector<CheckedBox *> added;
     if (auto *plain = qobject_cast<QPlainTextEdit *>(m_root); plain && !taken(plain))
         added.push_back(new CheckedBox(plain, m_ignored));

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 class CheckedBox;
+class QColor;
+class QPainter;
 class QLineEdit;
 
 class LineMarks : public QWidget

@@ -28,8 +28,8 @@ ReviewDialog::ReviewDialog(const std::vector<CheckedBox *> &boxes, QWidget *pare
 {
     setWindowTitle(QStringLiteral("Revisa el text"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Camp"), QStringLiteral("Paraula"), QStringLiteral("Tipus"),
-                             QStringLiteral("Suggeriments")});
+    m_list->setHeaderLabels(
+        {QStringLiteral("Camp"), QStringLiteral("Paraula"), QStringLiteral("Tipus"), QStringLiteral("Suggeriments")});
     m_list->setAccessibleName(QStringLiteral("Coses a revisar"));
     for (CheckedBox *box : boxes) {
         box->recheck();
