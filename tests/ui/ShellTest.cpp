@@ -90,7 +90,7 @@ TEST_F(Shell, MenuBarCarriesEveryItemAndShowsTheWindowMenusWithTheChildWindows)
                                                            u"&Previsualitza la impressió"_qs, u"&Surt"_qs}));
     EXPECT_EQ(visibleItems(actions.editMenu),
               (QStringList{u"&Desfés\tCtrl+Z"_qs, QString(), u"&Retalla\tCtrl+X"_qs, u"&Copia\tCtrl+C"_qs,
-                           u"&Enganxa\tCtrl+V"_qs, QString(), u"C&ercar\tF3"_qs}));
+                           u"&Enganxa\tCtrl+V"_qs, QString(), u"C&ercar\tF3"_qs, u"Re&visa el text\tF7"_qs}));
     EXPECT_EQ(
         visibleItems(actions.functionsMenu),
         (QStringList{u"Textos comercials"_qs, u"&Administració pública"_qs, u"&Vocabulari"_qs, u"A&breviacions"_qs,

@@ -29,6 +29,8 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     find = makeAction(QStringLiteral("C&ercar"), QStringLiteral("find"), window);
     find->setShortcuts({QKeySequence(Qt::Key_F3), QKeySequence(QKeySequence::Find)});
 
+    review = makeAction(QStringLiteral("Re&visa el text"), QStringLiteral("review"), window);
+    review->setShortcut(QKeySequence(Qt::Key_F7));
     nextPane = makeAction(QStringLiteral("Subfinestra següent"), QStringLiteral("nextPane"), window);
     nextPane->setShortcut(QKeySequence(Qt::Key_F6));
     previousPane = makeAction(QStringLiteral("Subfinestra anterior"), QStringLiteral("previousPane"), window);
@@ -51,6 +53,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     const std::pair<QAction *, ViewAction> viewCommands[] = {
         {saveAs, ViewAction::SaveAs}, {print, ViewAction::Print},       {printPreview, ViewAction::PrintPreview},
         {find, ViewAction::Find},     {nextPane, ViewAction::NextPane}, {previousPane, ViewAction::PreviousPane},
+        {review, ViewAction::Review},
     };
     for (const auto &[item, command] : viewCommands)
         connect(item, &QAction::triggered, this, [this, command] { emit viewActionTriggered(command); });
@@ -66,7 +69,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     editMenu->addSeparator();
     editMenu->addActions({cut, copy, paste});
     editMenu->addSeparator();
-    editMenu->addAction(find);
+    editMenu->addActions({find, review});
     functionsMenu = makeMenu(QStringLiteral("F&uncions"), window);
     for (QAction *item : functions)
         functionsMenu->addAction(item);
@@ -102,6 +105,7 @@ QAction *MainActions::action(ViewAction command) const
     case ViewAction::Find: return find;
     case ViewAction::NextPane: return nextPane;
     case ViewAction::PreviousPane: return previousPane;
+    case ViewAction::Review: return review;
     }
     return nullptr;
 }
@@ -125,7 +129,7 @@ void MainActions::update(bool windowsOpen, ViewActions offered, const EditComman
     functionsMenu->menuAction()->setVisible(windowsOpen);
 
     for (ViewAction command : {ViewAction::SaveAs, ViewAction::Print, ViewAction::PrintPreview, ViewAction::Find,
-                               ViewAction::NextPane, ViewAction::PreviousPane})
+                               ViewAction::NextPane, ViewAction::PreviousPane, ViewAction::Review})
         action(command)->setEnabled(offered.testFlag(command));
     for (EditAction command : {EditAction::Undo, EditAction::Cut, EditAction::Copy, EditAction::Paste})
         action(command)->setEnabled(edit.canRun(command));

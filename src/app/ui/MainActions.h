@@ -28,6 +28,7 @@ public:
     QAction *find = nullptr;
     QAction *nextPane = nullptr;
     QAction *previousPane = nullptr;
+    QAction *review = nullptr;
     // The commands of the focused text widget.
     QAction *undo = nullptr;
     QAction *cut = nullptr;

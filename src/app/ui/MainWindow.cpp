@@ -8,6 +8,7 @@
 #include "app/ui/MainActions.h"
 #include "app/ui/ViewFactory.h"
 #include "app/ui/Workbook.h"
+#include "check/ui/CheckerService.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/ChildView.h"
 #include "shell/ui/Dialogs.h"
@@ -66,6 +67,8 @@ MainWindow::MainWindow() : m_workbook(new Workbook(this)), m_edit(new EditComman
     buildFunctionsBar();
     m_handbookSearch = new HandbookSearchLauncher(this, m_workbook, m_functionsBar,
                                                   [this](int position) { return openFunction(position); });
+    CheckerService::instance().setVocabularyOpener(
+        [this](int row) { m_handbookSearch->showHit(reflist::HandbookPart::Vocabulary, row); });
     m_workbook->setTabStripVisible(true);
     // The size it has when it is not maximised (without a window manager that maximises it).
     if (const QScreen *screen = QGuiApplication::primaryScreen())

@@ -1,5 +1,6 @@
 #include "forms/ui/CPVView.h"
 
+#include "check/ui/FormChecking.h"
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
 #include "export/PdfDocument.h"
@@ -28,6 +29,7 @@ CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setUndoRedoEnabled(true);
+    new FormChecking(this);
 }
 
 void CPVView::initialUpdate()
@@ -78,7 +80,7 @@ std::string CPVView::documentBytes() const
 
 ViewActions CPVView::offeredActions() const
 {
-    return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview;
+    return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
 }
 
 void CPVView::perform(ViewAction command)
@@ -87,6 +89,7 @@ void CPVView::perform(ViewAction command)
     case ViewAction::SaveAs: saveAs(); break;
     case ViewAction::Print: print(); break;
     case ViewAction::PrintPreview: printPreview(); break;
+    case ViewAction::Review: FormChecking::of(this)->review(this); break;
     default: break;
     }
 }

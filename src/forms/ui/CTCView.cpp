@@ -1,5 +1,6 @@
 #include "forms/ui/CTCView.h"
 
+#include "check/ui/FormChecking.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CTCViewForm.h"
 #include "forms/ui/CTCViewLstDoc.h"
@@ -65,6 +66,7 @@ void CTCView::showKind(int row)
         form->Create(m_pane, QRect(0, 0, m_pane->recordedWidth(), m_pane->recordedHeight()), 100 + entry.nPosition);
         m_pane->setCurrentForm(form);
         form->setGeometry(m_pane->rect());
+        new FormChecking(form);
     }
     form->show();
     emit shownFormChanged(form);
@@ -81,11 +83,17 @@ bool CTCView::holdsUserInput() const
 
 ViewActions CTCView::offeredActions() const
 {
-    return ViewAction::NextPane | ViewAction::PreviousPane;
+    const ViewActions panes = ViewAction::NextPane | ViewAction::PreviousPane;
+    return shownForm() ? panes | ViewAction::Review : panes;
 }
 
 void CTCView::perform(ViewAction command)
 {
+    if (command == ViewAction::Review) {
+        if (FormChecking *checking = FormChecking::of(shownForm()))
+            checking->review(this);
+        return;
+    }
     // Two panes: next and previous both move the focus to the other one.
     if (command != ViewAction::NextPane && command != ViewAction::PreviousPane)
         return;

@@ -10,6 +10,7 @@ enum class ViewAction : unsigned {
     Find = 1u << 3,         // "Cercar" (F3, Ctrl+F)
     NextPane = 1u << 4,     // F6
     PreviousPane = 1u << 5, // Shift+F6
+    Review = 1u << 6,       // "Revisa el text" (F7)
 };
 Q_DECLARE_FLAGS(ViewActions, ViewAction)
 Q_DECLARE_OPERATORS_FOR_FLAGS(ViewActions)
