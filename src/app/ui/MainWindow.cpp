@@ -67,6 +67,8 @@ MainWindow::MainWindow() : m_workbook(new Workbook(this)), m_edit(new EditComman
     buildFunctionsBar();
     m_handbookSearch = new HandbookSearchLauncher(this, m_workbook, m_functionsBar,
                                                   [this](int position) { return openFunction(position); });
+    connect(&CheckerService::instance(), &CheckerService::statusMessage, this,
+            [this](const QString &message) { statusBar()->showMessage(message, 8000); });
     CheckerService::instance().setVocabularyOpener(
         [this](int row) { m_handbookSearch->showHit(reflist::HandbookPart::Vocabulary, row); });
     m_workbook->setTabStripVisible(true);
