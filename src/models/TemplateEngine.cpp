@@ -39,6 +39,35 @@ std::optional<std::string> fieldContent(const FieldSource &fields, int id)
     return std::nullopt;
 }
 
+bool isNameCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The length of the placeholder that starts the text, both "%" included; 0 when the text does not
+// start with one.
+std::size_t placeholderLength(std::string_view text)
+{
+    std::size_t end = 1;
+    while (end < text.size() && isNameCharacter(text[end]))
+        ++end;
+    return end > 1 && end < text.size() && text[end] == '%' ? end + 1 : 0;
+}
+
+// The field the placeholder that starts the text names, if any.
+std::optional<int> fieldNamed(std::span<const FieldName> names, std::string_view text)
+{
+    const std::size_t length = placeholderLength(text);
+    if (length == 0)
+        return std::nullopt;
+    const std::string_view name = text.substr(1, length - 2);
+    for (const FieldName &field : names) {
+        if (equalsNoCase(field.name, name))
+            return field.fieldId;
+    }
+    return std::nullopt;
+}
+
 bool isMarkerAt(std::string_view row, std::size_t i)
 {
     return i + kMarkerWidth <= row.size() && row[i] == '%' && row[i + 1] >= '0' && row[i + 1] <= '9' &&
@@ -79,13 +108,13 @@ void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTem
 
 } // namespace
 
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
+void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, int modelId, std::string &output,
                    std::optional<RowTemplate> rowTemplate)
 {
-    MergeTemplate(fields, table, findDocumentModel(modelId).value_or(std::string_view()), output, rowTemplate);
+    MergeTemplate(fields, names, findDocumentModel(modelId).value_or(std::string_view()), output, rowTemplate);
 }
 
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, std::string_view model,
+void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, std::string_view model,
                    std::string &output, std::optional<RowTemplate> rowTemplate)
 {
     output.clear();
@@ -108,17 +137,12 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
             continue;
         }
         bool taken = false;
-        for (const PlaceholderEntry &entry : table) {
-            if (entry.placeholder.empty())
-                break;
-            if (!startsWithNoCase(rest, entry.placeholder))
-                continue;
-            if (std::optional<std::string> content = fieldContent(fields, entry.fieldId)) {
+        if (const std::optional<int> id = fieldNamed(names, rest)) {
+            if (std::optional<std::string> content = fieldContent(fields, *id)) {
                 // Appended as is: what the user typed is never scanned for placeholders.
                 output += *content;
-                p += entry.placeholder.size();
+                p += placeholderLength(rest);
                 taken = true;
-                break;
             }
         }
         if (!taken) {
