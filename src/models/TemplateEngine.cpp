@@ -1,6 +1,8 @@
 #include "models/TemplateEngine.h"
 
+#include "models/Contraction.h"
 #include "models/DocumentModels.h"
+#include "models/OptionalSegments.h"
 #include "text/Cp1252.h"
 
 #include <algorithm>
@@ -54,20 +56,6 @@ std::size_t placeholderLength(std::string_view text)
     return end > 1 && end < text.size() && text[end] == '%' ? end + 1 : 0;
 }
 
-// The field the placeholder that starts the text names, if any.
-std::optional<int> fieldNamed(std::span<const FieldName> names, std::string_view text)
-{
-    const std::size_t length = placeholderLength(text);
-    if (length == 0)
-        return std::nullopt;
-    const std::string_view name = text.substr(1, length - 2);
-    for (const FieldName &field : names) {
-        if (equalsNoCase(field.name, name))
-            return field.fieldId;
-    }
-    return std::nullopt;
-}
-
 bool isMarkerAt(std::string_view row, std::size_t i)
 {
     return i + kMarkerWidth <= row.size() && row[i] == '%' && row[i + 1] >= '0' && row[i + 1] <= '9' &&
@@ -106,6 +94,17 @@ void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTem
         appendRow(fields, *rowTemplate, r, output);
 }
 
+// The content of the field that the placeholder "%name%" stands for, or nothing.
+std::optional<std::string> namedContent(const FieldSource &fields, std::span<const FieldName> names,
+                                        std::string_view name)
+{
+    for (const FieldName &field : names) {
+        if (equalsNoCase(field.name, name))
+            return fieldContent(fields, field.fieldId);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, int modelId, std::string &output,
@@ -118,8 +117,11 @@ void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, 
                    std::string &output, std::optional<RowTemplate> rowTemplate)
 {
     output.clear();
-    model = model.substr(0, model.find('\0'));
+    const std::string resolved = resolveOptionalSegments(
+        model.substr(0, model.find('\0')), [&](std::string_view name) { return namedContent(fields, names, name); });
+    model = resolved;
     output.reserve(model.size() * 2);
+    std::size_t modelTextStart = 0; // where the model's text after the last value begins
 
     std::size_t p = 0;
     while (p < model.size()) {
@@ -133,15 +135,17 @@ void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, 
         }
         if (startsWithNoCase(rest, kListPlaceholder)) {
             appendLineList(fields, rowTemplate, output);
+            modelTextStart = output.size();
             p += kListPlaceholder.size();
             continue;
         }
         bool taken = false;
-        if (const std::optional<int> id = fieldNamed(names, rest)) {
-            if (std::optional<std::string> content = fieldContent(fields, *id)) {
-                // Appended as is: what the user typed is never scanned for placeholders.
-                output += *content;
-                p += placeholderLength(rest);
+        if (const std::size_t length = placeholderLength(rest); length > 0) {
+            if (std::optional<std::string> content = namedContent(fields, names, rest.substr(1, length - 2))) {
+                // What the user typed is never scanned for placeholders.
+                appendFieldValue(output, modelTextStart, *content, rest.substr(length));
+                modelTextStart = output.size();
+                p += length;
                 taken = true;
             }
         }
