@@ -41,6 +41,35 @@ std::optional<std::string> fieldContent(const FieldSource &fields, int id)
     return std::nullopt;
 }
 
+bool isNameCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The length of the placeholder that starts the text, both "%" included; 0 when the text does not
+// start with one.
+std::size_t placeholderLength(std::string_view text)
+{
+    std::size_t end = 1;
+    while (end < text.size() && isNameCharacter(text[end]))
+        ++end;
+    return end > 1 && end < text.size() && text[end] == '%' ? end + 1 : 0;
+}
+
+// The field the placeholder that starts the text names, if any.
+std::optional<int> fieldNamed(std::span<const FieldName> names, std::string_view text)
+{
+    const std::size_t length = placeholderLength(text);
+    if (length == 0)
+        return std::nullopt;
+    const std::string_view name = text.substr(1, length - 2);
+    for (const FieldName &field : names) {
+        if (equalsNoCase(field.name, name))
+            return field.fieldId;
+    }
+    return std::nullopt;
+}
+
 bool isMarkerAt(std::string_view row, std::size_t i)
 {
     return i + kMarkerWidth <= row.size() && row[i] == '%' && row[i + 1] >= '0' && row[i + 1] <= '9' &&
@@ -79,35 +108,31 @@ void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTem
         appendRow(fields, *rowTemplate, r, output);
 }
 
-// The content of the field that the placeholder "%name%" stands for, or nothing.
-std::optional<std::string> namedContent(const FieldSource &fields, std::span<const PlaceholderEntry> table,
+// The content of the field of that name, or nothing.
+std::optional<std::string> namedContent(const FieldSource &fields, std::span<const FieldName> names,
                                         std::string_view name)
 {
-    for (const PlaceholderEntry &entry : table) {
-        if (entry.placeholder.empty())
-            break;
-        const std::string_view placeholder = entry.placeholder;
-        if (placeholder.size() == name.size() + 2 && equalsNoCase(placeholder.substr(1, name.size()), name))
-            if (std::optional<std::string> content = fieldContent(fields, entry.fieldId))
-                return content;
+    for (const FieldName &field : names) {
+        if (equalsNoCase(field.name, name))
+            return fieldContent(fields, field.fieldId);
     }
     return std::nullopt;
 }
 
 } // namespace
 
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
+void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, int modelId, std::string &output,
                    std::optional<RowTemplate> rowTemplate)
 {
-    MergeTemplate(fields, table, findDocumentModel(modelId).value_or(std::string_view()), output, rowTemplate);
+    MergeTemplate(fields, names, findDocumentModel(modelId).value_or(std::string_view()), output, rowTemplate);
 }
 
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, std::string_view model,
+void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, std::string_view model,
                    std::string &output, std::optional<RowTemplate> rowTemplate)
 {
     output.clear();
     const std::string resolved = resolveOptionalSegments(
-        model.substr(0, model.find('\0')), [&](std::string_view name) { return namedContent(fields, table, name); });
+        model.substr(0, model.find('\0')), [&](std::string_view name) { return namedContent(fields, names, name); });
     model = resolved;
     output.reserve(model.size() * 2);
     std::size_t modelTextStart = 0; // where the model's text after the last value begins
@@ -129,18 +154,14 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
             continue;
         }
         bool taken = false;
-        for (const PlaceholderEntry &entry : table) {
-            if (entry.placeholder.empty())
-                break;
-            if (!startsWithNoCase(rest, entry.placeholder))
-                continue;
-            if (std::optional<std::string> content = fieldContent(fields, entry.fieldId)) {
+        if (const std::optional<int> id = fieldNamed(names, rest)) {
+            if (std::optional<std::string> content = fieldContent(fields, *id)) {
                 // What the user typed is never scanned for placeholders.
-                appendFieldValue(output, modelTextStart, *content, rest.substr(entry.placeholder.size()));
+                const std::size_t length = placeholderLength(rest);
+                appendFieldValue(output, modelTextStart, *content, rest.substr(length));
                 modelTextStart = output.size();
-                p += entry.placeholder.size();
+                p += length;
                 taken = true;
-                break;
             }
         }
         if (!taken) {
