@@ -59,20 +59,6 @@ std::size_t placeholderLength(std::string_view text)
     return end > 1 && end < text.size() && text[end] == '%' ? end + 1 : 0;
 }
 
-// The field the placeholder that starts the text names, if any.
-std::optional<int> fieldNamed(std::span<const FieldName> names, std::string_view text)
-{
-    const std::size_t length = placeholderLength(text);
-    if (length == 0)
-        return std::nullopt;
-    const std::string_view name = text.substr(1, length - 2);
-    for (const FieldName &field : names) {
-        if (equalsNoCase(field.name, name))
-            return field.fieldId;
-    }
-    return std::nullopt;
-}
-
 bool isMarkerAt(std::string_view row, std::size_t i)
 {
     return i + kMarkerWidth <= row.size() && row[i] == '%' && row[i + 1] >= '0' && row[i + 1] <= '9' &&
@@ -111,7 +97,7 @@ void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTem
         appendRow(fields, *rowTemplate, r, output);
 }
 
-// The content of the field of that name, or nothing.
+// The content of the field that the placeholder "%name%" stands for, or nothing.
 std::optional<std::string> namedContent(const FieldSource &fields, std::span<const FieldName> names,
                                         std::string_view name)
 {
@@ -157,10 +143,9 @@ void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, 
             continue;
         }
         bool taken = false;
-        if (const std::optional<int> id = fieldNamed(names, rest)) {
-            if (std::optional<std::string> content = fieldContent(fields, *id)) {
+        if (const std::size_t length = placeholderLength(rest); length > 0) {
+            if (std::optional<std::string> content = namedContent(fields, names, rest.substr(1, length - 2))) {
                 // What the user typed is never scanned for placeholders.
-                const std::size_t length = placeholderLength(rest);
                 appendFieldValue(output, modelTextStart, *content, rest.substr(length));
                 modelTextStart = output.size();
                 p += length;
