@@ -124,7 +124,7 @@ TEST_F(CommercialDocuments, DocumentShowsTheMergedFormAndFollowsItsChanges)
     QStringList lines = documentLines();
     ASSERT_EQ(lines.size(), 35);
     EXPECT_EQ(lines[0], u"Acta de la reunió: <NOM DE L'ORGANISME>"_qs);
-    EXPECT_EQ(lines[33], u"El secretari\tVist i plau"_qs);
+    EXPECT_EQ(lines[32], u"El secretari\tVist i plau"_qs);
     EXPECT_EQ(lines[3], u"Data: "_qs + dateText());
     EXPECT_EQ(lines[8], u"<NOM i COGNOMS>\tCàrrec"_qs);
 
