@@ -1,14 +1,15 @@
 #include "forms/ui/CPVView.h"
 
 #include "app/Commands.h"
+#include "check/ui/FormChecking.h"
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
 #include "export/PdfDocument.h"
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/COurFormView.h"
-#include "text/Cp1252.h"
 #include "forms/ui/CTCView.h"
 #include "shell/ui/Dialogs.h"
+#include "text/Cp1252.h"
 #include "text/ui/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -29,6 +30,7 @@ CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setUndoRedoEnabled(true);
+    new FormChecking(this);
 }
 
 void CPVView::initialUpdate()
@@ -83,7 +85,8 @@ bool CPVView::answersCommand(int command) const
     case cmd::SaveAsText:
     case cmd::Print:
     case cmd::FilePrint:
-    case cmd::PrintPreview: return true;
+    case cmd::PrintPreview:
+    case cmd::ReviewText: return true;
     default: return false;
     }
 }
@@ -95,6 +98,7 @@ void CPVView::runCommand(int command)
     case cmd::Print:
     case cmd::FilePrint: print(); break;
     case cmd::PrintPreview: printPreview(); break;
+    case cmd::ReviewText: FormChecking::of(this)->review(this); break;
     default: break;
     }
 }
