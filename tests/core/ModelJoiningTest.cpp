@@ -15,7 +15,7 @@ using namespace plecta;
 
 namespace {
 
-// Merges a model over one-line fields named by their placeholders: {"municipi", "el Masnou"}.
+// Merges a model over one-line fields by name: {"municipi", "el Masnou"}.
 std::string merge(std::string_view model, const std::map<std::string, std::string> &values)
 {
     MemoryFieldSource fields;
@@ -23,8 +23,7 @@ std::string merge(std::string_view model, const std::map<std::string, std::strin
     int id = 1;
     for (const auto &[name, value] : values) {
         fields.setEdit(id, value);
-        names.push_back({name, id});
-        ++id;
+        names.push_back({name, id++});
     }
     std::string out;
     MergeTemplate(fields, names, model, out);
