@@ -141,7 +141,7 @@ TEST_F(BadInput, HundredThousandCharactersInAFieldReachTheDocumentAsTheFieldHold
     EXPECT_EQ(bytes.compare(0, expectedStart.size(), expectedStart), 0);
 }
 
-// The order's line list: the "Afegir concepte" button runs the line dialog; the test answers it
+// The order's line list: the "Afegeix un concepte" button runs the line dialog; the test answers it
 // as a user would, typing into its fields and pressing Enter.
 class OrderLines : public BadInput
 {
@@ -155,13 +155,13 @@ protected:
         list = order->findChild<QTreeWidget *>();
         ASSERT_NE(list, nullptr);
         for (QPushButton *button : order->findChildren<QPushButton *>()) {
-            if (button->text() == u"Afegir concepte"_qs)
+            if (button->text() == u"Afegeix un concepte"_qs)
                 add = button;
         }
         ASSERT_NE(add, nullptr);
     }
 
-    // Clicks "Afegir concepte" and fills the dialog's fields with these texts (pasted).
+    // Clicks "Afegeix un concepte" and fills the dialog's fields with these texts (pasted).
     void addLine(const QStringList &values)
     {
         bool answered = false;

@@ -94,8 +94,11 @@ TEST(HandbookFillsForms, TakingAMunicipalityFillsItsBlockAndOneUndoTakesItBack)
     EXPECT_EQ(postcode->text(), u"08180"_qs);
     EXPECT_EQ(postcode->selectedText(), u"08180"_qs);
     const std::string document = form.document();
-    EXPECT_NE(document.find(formtest::cp("que visc Moià (comarca\r\nMoianès), <ADREÇA>, 08180,")), std::string::npos)
+    EXPECT_NE(document.find(formtest::cp("<NOM i COGNOMS>, major d'edat, amb DNI/NIE núm. <DNI/NIE>,\r\n"
+                                         "amb domicili a Moià (Moianès), <ADREÇA>,\r\nCP 08180,")),
+              std::string::npos)
         << document;
+    EXPECT_EQ(document.find("major d'edat"), document.rfind("major d'edat"));
 
     QTest::keyClick(town, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(town->text(), u"moia"_qs);
