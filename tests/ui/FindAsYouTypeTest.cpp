@@ -4,6 +4,8 @@
 #include "MainWindowFixture.h"
 #include "app/ui/CShortcutListDockBar.h"
 #include "app/ui/HandbookSearchLauncher.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/CTCViewLstDoc.h"
 #include "reference/ui/CAbrView.h"
 #include "reference/ui/CComView.h"
 #include "reference/ui/CDlgSearch.h"
@@ -262,7 +264,8 @@ TEST_F(FindAsYouType, AHitOpensItsWindowWithTheRowInSight)
         {reflist::HandbookPart::Abbreviations, u"xec"_qs, u"x"_qs},
         {reflist::HandbookPart::Comarques, u"valles oriental"_qs, u"Vallès Oriental"_qs},
         {reflist::HandbookPart::Municipalities, u"xerta"_qs, u"Xerta"_qs},
-        {reflist::HandbookPart::Treatments, u"honorable senyor"_qs, u" Honorable Senyor -a"_qs},
+        {reflist::HandbookPart::Treatments, u"president generalitat"_qs, u" Molt Honorable Senyor -a"_qs},
+        {reflist::HandbookPart::Documents, u"reposicio"_qs, u"recurs potestatiu de reposició"_qs},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.query.toStdString());
@@ -271,7 +274,10 @@ TEST_F(FindAsYouType, AHitOpensItsWindowWithTheRowInSight)
         QWidget *shown = showHandbookHit(frame, c.part, hits.front().row);
         ASSERT_TRUE(shown);
         EXPECT_EQ(frame->workbook()->activeFrame()->viewWidget(), shown);
-        if (auto *list = qobject_cast<COurListView *>(shown)) {
+        if (auto *catalogue = qobject_cast<CTCView *>(shown)) {
+            ASSERT_TRUE(catalogue->tree()->currentItem());
+            EXPECT_EQ(catalogue->tree()->currentItem()->text(0), c.line);
+        } else if (auto *list = qobject_cast<COurListView *>(shown)) {
             ASSERT_TRUE(list->currentIndex().isValid());
             EXPECT_TRUE(cell(list, list->currentIndex().row(), 0).startsWith(c.line));
             EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));

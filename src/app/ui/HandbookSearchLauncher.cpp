@@ -2,8 +2,10 @@
 
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CShortcutListDockBar.h"
-#include "shell/ui/ChildFrame.h"
 #include "app/ui/Workbook.h"
+#include "forms/DocumentCatalogue.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/CTCViewLstDoc.h"
 #include "reference/ui/CAbrView.h"
 #include "reference/ui/CComView.h"
 #include "reference/ui/CMuniView.h"
@@ -11,6 +13,7 @@
 #include "reference/ui/CTracView.h"
 #include "reference/ui/CVocView2.h"
 #include "reference/ui/HandbookSearchDialog.h"
+#include "shell/ui/ChildFrame.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -38,6 +41,11 @@ bool isCastellaCatala(QWidget *view)
     return is<CVocView>(view) && !is<CVocView2>(view);
 }
 
+bool isCommercialCatalogue(QWidget *view)
+{
+    return is<CTCView>(view) && !is<CAPCatalogueView>(view);
+}
+
 PartWindow partWindow(reflist::HandbookPart part)
 {
     switch (part) {
@@ -47,6 +55,7 @@ PartWindow partWindow(reflist::HandbookPart part)
     case reflist::HandbookPart::Municipalities: return {5, is<CMuniView>};
     case reflist::HandbookPart::Comarques: return {5, is<CComView>};
     case reflist::HandbookPart::Treatments: return {4, is<CTracView>};
+    case reflist::HandbookPart::Documents: return {0, isCommercialCatalogue}; // or the other, by the kind
     }
     return {-1, nullptr};
 }
@@ -77,7 +86,11 @@ void showLine(CTracView *view, int line)
 
 QWidget *showHandbookHit(CMainFrame *mainFrame, reflist::HandbookPart part, int row)
 {
-    const PartWindow where = partWindow(part);
+    static const std::vector<reflist::DocumentKindPlace> kinds = reflist::documentKinds();
+    PartWindow where = partWindow(part);
+    const bool isKind = part == reflist::HandbookPart::Documents && row >= 0 && std::size_t(row) < kinds.size();
+    if (isKind && kinds[std::size_t(row)].catalogue == 1)
+        where = {1, is<CAPCatalogueView>};
     ChildFrame *frame = findWindow(mainFrame, where);
     if (!frame) {
         mainFrame->openFunction(where.function);
@@ -88,7 +101,10 @@ QWidget *showHandbookHit(CMainFrame *mainFrame, reflist::HandbookPart part, int 
         return nullptr;
     mainFrame->workbook()->activateFrame(frame);
     QWidget *view = frame->viewWidget();
-    if (auto *list = qobject_cast<COurListView *>(view)) {
+    if (auto *catalogue = qobject_cast<CTCView *>(view); catalogue && isKind) {
+        if (QTreeWidgetItem *item = catalogue->tree()->itemOf(kinds[std::size_t(row)].entry->pszName))
+            catalogue->tree()->setCurrentItem(item);
+    } else if (auto *list = qobject_cast<COurListView *>(view)) {
         list->showTableRow(row);
     } else if (auto *text = qobject_cast<CTracView *>(view)) {
         // The index reads the same text the window shows, line for line.
@@ -124,8 +140,9 @@ void installHandbookSearch(CMainFrame *mainFrame)
         if (auto *box = bar->widget() ? qobject_cast<QBoxLayout *>(bar->widget()->layout()) : nullptr) {
             auto *button = new QPushButton(QStringLiteral("Cerca al manual"), bar->widget());
             button->setObjectName(QStringLiteral("handbookSearchButton"));
-            button->setToolTip(QStringLiteral("Cerca al vocabulari, les abreviatures, els símbols, els municipis, "
-                                              "les comarques i els tractaments alhora (Ctrl+K)"));
+            button->setToolTip(
+                QStringLiteral("Cerca al vocabulari, les abreviatures, els símbols, els municipis, "
+                               "les comarques, els tractaments i els tipus de document alhora (Ctrl+K)"));
             // The bar keeps its width; the button takes what it is given.
             button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
             QObject::connect(button, &QPushButton::clicked, mainFrame, open);
