@@ -193,6 +193,9 @@ Opcions:
   --format txt|odt|pdf el format del document, si no el dona l'extensió de FITXER
   --encoding CODI      només per al text: cp1252 o utf-8; per defecte, utf-8 a un terminal i
                        cp1252 en un fitxer (-o) o una canonada
+  --strict             no escriu el document si encara hi queda un camp per omplir (un text
+                       entre «<» i «>» o una llista que encara diu «Càrrec»): els anomena i
+                       acaba amb l'estat 2; sense --strict, el document s'escriu igualment
 
 Els textos es donen en UTF-8; «ŀ» s'escriu «l·» i un caràcter que Windows-1252 no pot
 representar s'informa amb la seva posició, sense escriure res.

@@ -65,8 +65,10 @@ std::vector<UnfilledField> unfilledFields(std::string_view document)
         if (close == std::string_view::npos || document[close] != '>')
             continue;
         const std::string_view inside = document.substr(open + 1, close - open - 1);
+        // "<NOM i COGNOMS, (Càrrec)>" is named by what comes before its comma, so that the list of
+        // names, joined by commas, reads right.
         if (looksLikePlaceholder(inside))
-            note(fields, std::string(inside), open);
+            note(fields, std::string(inside.substr(0, inside.find(','))), open);
     }
     for (std::string_view label : kChoiceLabels) {
         for (std::size_t at = document.find(label); at != std::string_view::npos; at = document.find(label, at + 1)) {

@@ -23,7 +23,8 @@ inline constexpr std::string_view kChoiceLabels[] = {"C\xE0rrec"};
 // Each placeholder and each choice label left in a Windows-1252 document, once, in the order of
 // their first place in it. A placeholder is "<" and ">" around text on one line whose first word
 // is in capitals ("<NOM i COGNOMS>", "<DIA>"), so that an address such as "<maria@puig.cat>" or
-// a "<" in the user's own text is not taken for one; a choice label counts as a whole word.
+// a "<" in the user's own text is not taken for one; it is named by its text up to a comma
+// ("<NOM i COGNOMS, (Càrrec)>" is "NOM i COGNOMS"). A choice label counts as a whole word.
 std::vector<UnfilledField> unfilledFields(std::string_view cp1252Document);
 
 // The sentence that names them (Windows-1252): "Queda 1 camp per omplir: HORARI", "Queden 3 camps

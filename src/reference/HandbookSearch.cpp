@@ -146,17 +146,14 @@ HandbookIndex::HandbookIndex()
     }
 }
 
-int HandbookIndex::rank(HandbookPart part, int row, const plecta::SearchQuery &query) const
+int HandbookIndex::rank(HandbookPart part, int row, const plecta::SearchQuery &query, const std::string &key) const
 {
     const Part &where = m_parts[index(part)];
     const int found = where.search.rank(row, query);
     if (found < 0)
         return -1;
-    // A query with marks is compared with its marks ("c/" is the abbreviation "c/", not "c."); one
-    // without compares the words alone ("sr" is "Sr.").
-    const std::string plain = query.marked.empty() ? plecta::foldForSearch(query.whole) : std::string();
-    for (const Key &key : where.keys[std::size_t(row)]) {
-        if (query.marked.empty() ? key.plain == plain : key.marked == query.whole)
+    for (const Key &rowKey : where.keys[std::size_t(row)]) {
+        if ((query.marked.empty() ? rowKey.plain : rowKey.marked) == key)
             return ExactKey;
     }
     return found + 1;
@@ -168,13 +165,16 @@ std::vector<HandbookHit> HandbookIndex::search(const plecta::SearchQuery &query,
     std::vector<std::vector<HandbookHit>> groups;
     if (query.empty())
         return {};
+    // A query with marks is compared with a key's marks ("c/" is the abbreviation "c/", not "c."); one
+    // without, by its words alone ("sr" is "Sr.").
+    const std::string key = query.marked.empty() ? plecta::foldForSearch(query.whole) : query.whole;
     for (HandbookPart part : kHandbookParts) {
         if (std::find(parts.begin(), parts.end(), part) == parts.end())
             continue;
         const Part &where = m_parts[index(part)];
         std::vector<HandbookHit> hits;
         for (int row = 0; row < where.rows.rowCount(); ++row) {
-            const int found = rank(part, row, query);
+            const int found = rank(part, row, query, key);
             if (found >= 0)
                 hits.push_back({part, row, found});
         }

@@ -91,7 +91,8 @@ public:
 
 private:
     static std::size_t index(HandbookPart part) { return static_cast<std::size_t>(part); }
-    int rank(HandbookPart part, int row, const plecta::SearchQuery &query) const;
+    // How a row answers the query; `key` is the query as a row's keys are compared with it.
+    int rank(HandbookPart part, int row, const plecta::SearchQuery &query, const std::string &key) const;
 
     // A row's keys: the texts that, typed whole, make it an exact hit, folded both ways.
     struct Key

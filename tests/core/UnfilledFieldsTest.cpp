@@ -29,7 +29,8 @@ TEST(UnfilledFields, NamesWhatIsLeftOnceInDocumentOrder)
         {"Horari: <HORARI>\r\nSignat: <NOM i COGNOMS>\r\nCàrrec\r\n<NOM i COGNOMS>\r\n",
          {"HORARI", "NOM i COGNOMS", "CÀRREC"}},
         {"Càrrec: ningú ha triat; <DIA>", {"CÀRREC", "DIA"}},
-        {"<NOM i COGNOMS, (Càrrec)>", {"NOM i COGNOMS, (Càrrec)"}}, // the label is that placeholder's word
+        // Named up to its comma; the label inside is that placeholder's word, not a choice left.
+        {"<NOM i COGNOMS, (Càrrec)> <NOM i COGNOMS>", {"NOM i COGNOMS"}},
         {"<ÒRGAN> i <CÀRREC/EMPRESA DEL DESTINATARI>", {"ÒRGAN", "CÀRREC/EMPRESA DEL DESTINATARI"}},
         // Not placeholders: an address, a comparison, a user's own angle brackets, a broken line.
         {"Escriviu a <maria@puig.cat> si 3 < 4 i 5 > 2; <Maria>; <NOM\r\nCOGNOMS>; <A>", {}},
@@ -68,8 +69,7 @@ TEST(UnfilledFields, EveryUntouchedFormHasFieldsLeft)
         const auto fields = plecta::unfilledFields(document);
         EXPECT_FALSE(fields.empty()) << id;
         for (const plecta::UnfilledField &field : fields) {
-            const bool placeholder =
-                document.compare(field.position, field.name.size() + 2, "<" + field.name + ">") == 0;
+            const bool placeholder = document.compare(field.position, field.name.size() + 1, "<" + field.name) == 0;
             const bool label = field.name == cp("CÀRREC") && document.compare(field.position, 6, cp("Càrrec")) == 0;
             EXPECT_TRUE(placeholder || label) << id << " " << cp1252::toUtf8(field.name);
         }
