@@ -174,8 +174,8 @@ constexpr std::string_view kDocument = R"(Ús: plecta-cli document TIPUS [OPCION
 
 Escriu el document acabat tal com el mostra la pestanya «Document» per a un formulari que té
 els textos inicials a tots els camps llevat dels que es donen. Per defecte el document surt en
-Windows-1252 amb salts de línia CR LF, com el desa «Anomena i desa» (en UTF-8 si surt en un
-terminal).
+Windows-1252 amb salts de línia CR LF, com el desa «Anomena i desa» amb el tipus «Text
+Windows-1252» (en UTF-8 si surt en un terminal).
 
 Amb -o, el format el dona l'extensió del fitxer: .pdf escriu un PDF/A (A4, amb les fonts
 incloses), .odt un document OpenDocument per editar-lo amb un processador de textos, i qualsevol
