@@ -1,6 +1,8 @@
 #include "models/TemplateEngine.h"
 
+#include "models/Contraction.h"
 #include "models/DocumentModels.h"
+#include "models/OptionalSegments.h"
 #include "text/Cp1252.h"
 
 #include <algorithm>
@@ -77,6 +79,21 @@ void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTem
         appendRow(fields, *rowTemplate, r, output);
 }
 
+// The content of the field that the placeholder "%name%" stands for, or nothing.
+std::optional<std::string> namedContent(const FieldSource &fields, std::span<const PlaceholderEntry> table,
+                                        std::string_view name)
+{
+    for (const PlaceholderEntry &entry : table) {
+        if (entry.placeholder.empty())
+            break;
+        const std::string_view placeholder = entry.placeholder;
+        if (placeholder.size() == name.size() + 2 && equalsNoCase(placeholder.substr(1, name.size()), name))
+            if (std::optional<std::string> content = fieldContent(fields, entry.fieldId))
+                return content;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
@@ -89,8 +106,11 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
                    std::string &output, std::optional<RowTemplate> rowTemplate)
 {
     output.clear();
-    model = model.substr(0, model.find('\0'));
+    const std::string resolved = resolveOptionalSegments(
+        model.substr(0, model.find('\0')), [&](std::string_view name) { return namedContent(fields, table, name); });
+    model = resolved;
     output.reserve(model.size() * 2);
+    std::size_t modelTextStart = 0; // where the model's text after the last value begins
 
     std::size_t p = 0;
     while (p < model.size()) {
@@ -104,6 +124,7 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
         }
         if (startsWithNoCase(rest, kListPlaceholder)) {
             appendLineList(fields, rowTemplate, output);
+            modelTextStart = output.size();
             p += kListPlaceholder.size();
             continue;
         }
@@ -114,8 +135,9 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
             if (!startsWithNoCase(rest, entry.placeholder))
                 continue;
             if (std::optional<std::string> content = fieldContent(fields, entry.fieldId)) {
-                // Appended as is: what the user typed is never scanned for placeholders.
-                output += *content;
+                // What the user typed is never scanned for placeholders.
+                appendFieldValue(output, modelTextStart, *content, rest.substr(entry.placeholder.size()));
+                modelTextStart = output.size();
                 p += entry.placeholder.size();
                 taken = true;
                 break;
