@@ -45,10 +45,6 @@ TEST_F(CliTest, SearchFindsWhatAPersonMeans)
         {{"SOLLICITUD"}, "vocabulary\tsolicitud\tsol·licitud f"},
         {{"xec", "--in", "abbreviations"}, "abbreviations\tx\txec"},
         {{"watt"}, "symbols\tW\twatt"},
-        {{"reposicio"},
-         "documents\trecurs potestatiu de reposició\tÉs un document mitjançant el qual la persona "
-         "interessada recorre contra els actes de l'Administració que esgoten la via administrativa o "
-         "contra aquells que no han estat objecte de recurs administratiu dins el termini d'un mes."},
         {{"conseller", "--in", "treatments"},
          "treatments\tHonorable Senyor -a\t(Hble. Sr./a. / H. Sr./a.)\tConseller -a de la Generalitat"},
         {{"c/"}, "abbreviations\tc/\tcarrer; compte"},
@@ -126,6 +122,11 @@ TEST_F(CliTest, SearchSaysNotFoundAndRefusesAnEmptyQuery)
     EXPECT_TRUE(refused(run({"search", ""}), "buit"));
     EXPECT_TRUE(refused(run({"search", " ·'- "}), "buit"));
     EXPECT_TRUE(refused(run({"search", "a", "--in", "tractaments"}), "--in"));
+    // The appeal by a word of its name, with its description.
+    const std::vector<std::string> appeal = lines(run({"search", "reposicio", "--in", "documents"}).out);
+    ASSERT_EQ(appeal.size(), 1u);
+    EXPECT_TRUE(appeal[0].starts_with("documents\trecurs potestatiu de reposició\tÉs un document ")) << appeal[0];
+    EXPECT_EQ(appeal[0].find("  "), std::string::npos) << appeal[0];
     // A slash is kept: only the rows that hold "c/" come out, not every "c".
     const std::vector<std::string> slash = lines(run({"search", "c/"}).out);
     EXPECT_EQ(slash,
