@@ -114,6 +114,26 @@ const AvoidEntry *FormsToAvoid::entry(std::string_view form) const
     return nullptr;
 }
 
+int FormsToAvoid::vocabularyRow(const AvoidEntry &entry)
+{
+    const auto unpadded = [](const char *cell) {
+        std::string_view text(cell);
+        return text.substr(0, text.find_last_not_of(' ') + 1);
+    };
+    const std::string first = correctForms(entry).front();
+    int byCatalan = -1;
+    for (int row = 0; g_vocabulary[row].pszCastella; ++row) {
+        if (unpadded(g_vocabulary[row].pszCastella) == entry.pszForm)
+            return row;
+        const std::string_view catalan = unpadded(g_vocabulary[row].pszCatala);
+        const bool sameWord =
+            catalan.starts_with(first) && (catalan.size() == first.size() || catalan[first.size()] == ' ');
+        if (byCatalan < 0 && sameWord)
+            byCatalan = row;
+    }
+    return byCatalan;
+}
+
 std::vector<std::string> FormsToAvoid::correctForms(const AvoidEntry &entry)
 {
     std::vector<std::string> forms;

@@ -32,6 +32,11 @@ public:
     // The entry of a form ("en base a"), or null.
     const AvoidEntry *entry(std::string_view form) const;
 
+    // The vocabulary record (its index in g_vocabulary) for an entry: the one whose Castilian
+    // text is the form to avoid, or else the first whose Catalan is the first correct form;
+    // -1 when there is none.
+    static int vocabularyRow(const AvoidEntry &entry);
+
     // The correct forms of an entry, one by one.
     static std::vector<std::string> correctForms(const AvoidEntry &entry);
 
