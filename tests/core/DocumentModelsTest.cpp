@@ -67,7 +67,15 @@ TEST(DocumentModels, SizesAndLastBytes)
         {187, {424, "\r\n\r\n%field13%"}},
         {188, {417, "\r\n\r\n%field11%\0\0"s}},
         {189, {648, "%field18%\r\n%field19%\r\n"}},
-        {190, {667, "\r\n%field19%\r\n\r\n\r\n"}}};
+        {190, {667, "\r\n%field19%\r\n\r\n\r\n"}},
+        {191, {1575, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
+        {192, {749, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
+        {193, {1177, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
+        {194, {763, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
+        {195, {1054, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
+        {196, {841, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
+        {197, {880, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
+        {198, {706, "PAGAMENT\r\n%condicions%\r\n"}}};
     for (const auto &[id, expected] : models) {
         const std::string bytes = model(id);
         EXPECT_EQ(bytes.size(), expected.first) << "model " << id;
@@ -78,13 +86,13 @@ TEST(DocumentModels, SizesAndLastBytes)
 
 TEST(DocumentModels, UnknownIdGivesNothing)
 {
-    for (int id : {0, -1, 162, 168, 172, 180, 181, 191, 1001})
+    for (int id : {0, -1, 162, 168, 172, 180, 181, 199, 1001})
         EXPECT_FALSE(findDocumentModel(id).has_value()) << id;
 }
 
 TEST(DocumentModels, EveryModelIsWellFormed)
 {
-    const std::regex placeholder("%(field([1-9]|1[0-9]|2[0-5])|list)%");
+    const std::regex placeholder("%(field([1-9]|1[0-9]|2[0-5])|list|[a-z][a-z0-9_]*)%");
     for (const DocumentModel &m : documentModels()) {
         SCOPED_TRACE("model " + std::to_string(m.id));
         const std::string bytes(m.bytes);

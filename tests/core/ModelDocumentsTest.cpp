@@ -316,8 +316,9 @@ bool hasLines(const std::string &document, const std::vector<std::string> &run)
 
 TEST(ModelDocuments, EveryUntouchedFormGivesItsDocument)
 {
-    // 173's whole text is checked with its form, in the public-administration form tests.
-    EXPECT_EQ(kForms.size() + 1, documentModels().size());
+    // 173's whole text is checked with its form, in the public-administration form tests; the eight
+    // models of today's procedures (191 to 198) come with their forms.
+    EXPECT_EQ(kForms.size() + 1 + 8, documentModels().size());
     for (const Form &form : kForms) {
         SCOPED_TRACE("model " + std::to_string(form.model));
         const std::string document = generate(form);
