@@ -2,6 +2,9 @@
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
 
+#include "models/UnfilledFields.h"
+#include "text/Cp1252.h"
+
 #include <filesystem>
 #include <unistd.h>
 
@@ -9,9 +12,10 @@ namespace cli {
 namespace {
 
 constexpr OptionSpec kOptions[] = {
-    {"--set", "", true, true},     {"--choose", "", true, true},    {"--line", "", true, true},
-    {"--model", "", true, false},  {"--date", "", true, false},     {"--output", "-o", true, false},
-    {"--force", "", false, false}, {"--encoding", "", true, false}, {"--format", "", true, false},
+    {"--set", "", true, true},      {"--choose", "", true, true},    {"--line", "", true, true},
+    {"--model", "", true, false},   {"--date", "", true, false},     {"--output", "-o", true, false},
+    {"--force", "", false, false},  {"--encoding", "", true, false}, {"--format", "", true, false},
+    {"--strict", "", false, false},
 };
 
 Expected<int> run(const ParsedArgs &args)
@@ -33,6 +37,11 @@ Expected<int> run(const ParsedArgs &args)
     if (!format)
         return format.failure();
     const std::string text = fill.text();
+    // Scripts that must not send a half-filled document ask for --strict; others get it silently.
+    if (args.has("--strict")) {
+        if (const auto left = plecta::unfilledFields(text); !left.empty())
+            return Failure{cp1252::toUtf8(plecta::unfilledFieldsMessage(left))};
+    }
     const auto document =
         formatDocuments(*format, std::span(&text, 1), request->kind.entry->pszName, request->encoding);
     if (!document)
