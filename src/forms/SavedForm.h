@@ -7,13 +7,13 @@
 //       "versio": 1,
 //       "document": {"nom": "certificat", "numero": 161},
 //       "model": "A",
-//       "camps": {"1045": "Maria Puig i Soler", "1046": "la presidenta"},
-//       "linies": [["2", "Cadira", "45,00"]]
+//       "camps": {"1045": "Maria Puig i Soler", "1046": "la presidenta"}
 //     }
 //
-// "model" (the certificate's A or B) and "linies" (top to bottom) are there only when the form
-// has them. Nothing else is kept: no window state, no paths. Reading checks the file's shape
-// only; whether the kind exists and its fields take the values is for whoever fills the form.
+// "model" (the certificate's A or B) and "linies" (the line items top to bottom, one text per
+// column) are there only when the form has them. Nothing else is kept: no window state, no
+// paths. Reading checks the file's shape only; whether the kind exists and its fields take the
+// values is for whoever fills the form.
 
 #include <optional>
 #include <string>
