@@ -12,7 +12,7 @@ namespace {
 // The name a saved form keeps a field under.
 std::string fieldKey(const forms::Item &item)
 {
-    return std::to_string(item.id);
+    return std::string(item.name);
 }
 
 std::string isoDate(std::chrono::year_month_day date)
@@ -77,12 +77,9 @@ Problem DocumentFill::restore(const forms::SavedForm &saved, std::string_view wh
         m_modelA = saved.model == "A";
     }
     for (const auto &[name, value] : saved.values) {
-        const forms::Item *item = nullptr;
-        for (const forms::Item &candidate : m_kind.form->items) {
-            if (forms::isField(candidate) && candidate.kind != forms::ItemKind::LineList && fieldKey(candidate) == name)
-                item = &candidate;
-        }
-        if (!item) {
+        // By name; a file another program wrote may give the field's number instead.
+        const forms::Item *item = forms::findField(*m_kind.form, name);
+        if (!item || item->kind == forms::ItemKind::LineList) {
             warnings.push_back(std::string(where) + ": el document " + kindLabel(m_kind) + " ja no té el camp «" +
                                name + "»; se'n deixa el valor");
             continue;

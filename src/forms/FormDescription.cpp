@@ -58,4 +58,23 @@ bool isField(const Item &item)
     }
 }
 
+const Item *findField(const FormDef &form, std::string_view key)
+{
+    for (const Item &item : form.items) {
+        if (isField(item) && (item.name == key || std::to_string(item.id) == key))
+            return &item;
+    }
+    return nullptr;
+}
+
+std::vector<plecta::FieldName> fieldNames(const FormDef &form)
+{
+    std::vector<plecta::FieldName> names;
+    for (const Item &item : form.items) {
+        if (isField(item))
+            names.push_back({item.name, item.id});
+    }
+    return names;
+}
+
 } // namespace forms

@@ -37,7 +37,7 @@ void generateFormText(const FormDef &form, const plecta::FieldSource &fields, st
     std::optional<plecta::RowTemplate> rowTemplate;
     if (form.lineItems)
         rowTemplate = form.lineItems->rowTemplate;
-    plecta::MergeTemplate(fields, form.placeholders, form.modelId, output, rowTemplate);
+    plecta::MergeTemplate(fields, fieldNames(form), form.modelId, output, rowTemplate);
 }
 
 } // namespace forms

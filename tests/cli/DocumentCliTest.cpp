@@ -53,8 +53,9 @@ std::string document(const forms::FormDef &form, const plecta::FieldSource &fiel
 } // namespace
 
 // Every field of every kind given a value of its own (accents and "ŀ" included), each choice
-// list its last item, the date pickers another date and the line lists two lines: the program
-// writes byte for byte what the form merges for the same values.
+// list its last item, the date pickers another date and the line lists two lines, the fields taken
+// by name and by number in turn: the program writes byte for byte what the form merges for the
+// same values.
 TEST_F(CliTest, EveryKindWritesWhatItsFormMerges)
 {
     const std::vector<int> ids = allKindIds();
@@ -66,8 +67,10 @@ TEST_F(CliTest, EveryKindWritesWhatItsFormMerges)
 
         std::vector<std::string> args = {"document", std::to_string(id), "--date", "2001-09-06"};
         plecta::MemoryFieldSource expected = forms::initialFields(*form, kDay);
+        bool byName = id % 2 == 0;
         for (const forms::Item &item : form->items) {
-            const std::string field = std::to_string(item.id);
+            byName = !byName;
+            const std::string field = byName ? std::string(item.name) : std::to_string(item.id);
             if (item.group != 0)
                 continue; // the certificate's closing sentences, tested on their own
             switch (item.kind) {
@@ -128,6 +131,24 @@ TEST_F(CliTest, UntouchedFormsKeepTheirInitialTexts)
     const forms::FormDef &letter = *forms::formByLayoutId(177);
     const std::string today = document(letter, forms::initialFields(letter, plecta::localToday()));
     EXPECT_EQ(run({"document", "carta"}).out, today);
+}
+
+// A field by its name is the field by its number; a name the form lacks is refused.
+TEST_F(CliTest, FieldsByNameOrNumber)
+{
+    const CliRun named = run({"document", "165", "--set", "nom=Maria Puig i Soler", "--set", "municipi=Moià", "--date",
+                              "2024-03-15", "--encoding", "utf-8"});
+    ASSERT_EQ(named.status, 0) << named.err;
+    EXPECT_TRUE(named.out.starts_with("Maria Puig i Soler, major  d'edat, que visc Moià (comarca\r\n")) << named.out;
+    EXPECT_EQ(run({"document", "165", "--set", "1042=Maria Puig i Soler", "--set", "1047=Moià", "--date", "2024-03-15",
+                   "--encoding", "utf-8"})
+                  .out,
+              named.out);
+    EXPECT_EQ(run({"document", "desistiment", "--choose", "document=Queixa"}).out,
+              run({"document", "desistiment", "--choose", "1000=Queixa"}).out);
+    EXPECT_TRUE(refused(run({"document", "165", "--set", "Nom=Maria"}), "Nom"));
+    EXPECT_TRUE(refused(run({"document", "carta", "--set", "dni=1"}), "dni"));
+    EXPECT_TRUE(refused(run({"document", "carta", "--choose", "1042=A"}), "1042"));
 }
 
 TEST_F(CliTest, CertificateModelsAndTheirClosingSentences)
@@ -229,7 +250,7 @@ TEST_F(CliTest, DocumentRefusesBadInputAndWritesNothing)
     EXPECT_TRUE(refused(run({"document", "telegrama"}), "telegrama"));
     EXPECT_TRUE(refused(run({"document", "159"}), "159"));
     EXPECT_TRUE(refused(run({"document", "carta", "--set", "9999=x"}), "9999"));
-    EXPECT_TRUE(refused(run({"document", "carta", "--set", "1043"}), "ID=VALOR"));
+    EXPECT_TRUE(refused(run({"document", "carta", "--set", "1043"}), "CAMP=VALOR"));
     EXPECT_TRUE(refused(run({"document", "carta", "--line", "1|Taula|1|1"}), "línies"));
     EXPECT_TRUE(refused(run({"document", "albarà", "--line", "1|Taula|1"}), "4"));
     EXPECT_TRUE(refused(run({"document", "carta", "--choose", "1043=x"}), "1043"));

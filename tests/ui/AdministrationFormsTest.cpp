@@ -207,9 +207,9 @@ TEST(AdministrationFormsUi, EveryFormScrollsInASmallPaneAndGivesTheSameTextTwice
         EXPECT_TRUE(form.view->horizontalScrollBar()->isVisible());
         // Every field lies on the page, so scrolling reaches it.
         const QRect page = form.view->page()->rect();
-        for (const forms::PlaceholderEntry &entry : def->placeholders) {
-            if (QWidget *widget = form.view->fieldWidget(entry.fieldId)) {
-                EXPECT_TRUE(page.contains(form.onPage(widget))) << entry.fieldId;
+        for (const forms::Item &item : def->items) {
+            if (QWidget *widget = forms::isField(item) ? form.view->fieldWidget(item.id) : nullptr) {
+                EXPECT_TRUE(page.contains(form.onPage(widget))) << item.name;
             }
         }
         const std::string first = form.document();
@@ -261,16 +261,14 @@ TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
             }
         }
 
-        std::map<std::string, int> fieldOf;
-        for (const forms::PlaceholderEntry &entry : def->placeholders)
-            fieldOf[std::string(entry.placeholder)] = entry.fieldId;
         const std::string model = formtest::modelText(def->modelId);
         std::string expected;
         std::size_t copied = 0;
-        const std::regex placeholder("%field[0-9]+%");
+        const std::regex placeholder("%([a-z0-9_]+)%");
         for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator();
              ++it) {
-            expected += model.substr(copied, it->position() - copied) + values.at(fieldOf.at(it->str()));
+            expected +=
+                model.substr(copied, it->position() - copied) + values.at(forms::findField(*def, (*it)[1].str())->id);
             copied = it->position() + it->length();
         }
         expected += model.substr(copied);

@@ -164,12 +164,6 @@ void COurFormView::GenerateText(std::string &output) const
         forms::generateFormText(*m_form, *this, output);
 }
 
-void COurFormView::MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
-                                 std::optional<plecta::RowTemplate> rowTemplate) const
-{
-    plecta::MergeTemplate(*this, table, modelId, output, rowTemplate);
-}
-
 QWidget *COurFormView::fieldWidget(int id) const
 {
     return id == 0 ? nullptr : m_fields.value(id).data();

@@ -41,9 +41,6 @@ public:
     // The finished document built from the fields as they are now. Changes nothing in the form.
     virtual void GenerateText(std::string &output) const;
 
-    void MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
-                       std::optional<plecta::RowTemplate> rowTemplate = std::nullopt) const;
-
     // The widget of a field (or of a label, radio button or button that has an id).
     QWidget *fieldWidget(int id) const;
     // The page: the form at its own size, inside the scroll area.
