@@ -225,7 +225,7 @@ Exemples:
   plecta-cli document albarà --line "3|Cadira|25|75" --line "1|Taula|120|120" --encoding utf-8
   plecta-cli document certificat --model B --set vistiplau="la presidenta"
   plecta-cli document "recurs d'alçada" --date 2024-03-15 -o recurs.pdf
-  plecta-cli document --values certificat.plecta --set 1046="el secretari" -o certificat.pdf
+  plecta-cli document --values certificat.plecta --set expedidor="Joan Mas" -o certificat.pdf
 )";
 
 constexpr std::string_view kMerge = R"(Ús: plecta-cli merge TIPUS --csv FITXER --out CARPETA [--name COLUMNA] [OPCIONS]
@@ -280,8 +280,8 @@ Opcions:
   --force              substitueix FITXER si ja existeix
 
 Exemples:
-  plecta-cli save carta --set 1042="Pere Mas" -o remitent.plecta
-  plecta-cli document --values remitent.plecta --set 1043="Anna Vidal"
+  plecta-cli save carta --set remitent="Pere Mas" -o remitent.plecta
+  plecta-cli document --values remitent.plecta --set destinatari="Anna Vidal"
 )";
 
 } // namespace

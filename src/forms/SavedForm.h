@@ -7,7 +7,7 @@
 //       "versio": 1,
 //       "document": {"nom": "certificat", "numero": 161},
 //       "model": "A",
-//       "camps": {"1045": "Maria Puig i Soler", "1046": "la presidenta"}
+//       "camps": {"expedidor": "Maria Puig i Soler", "vistiplau": "la presidenta"}
 //     }
 //
 // "model" (the certificate's A or B) and "linies" (the line items top to bottom, one text per
