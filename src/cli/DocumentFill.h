@@ -55,7 +55,7 @@ public:
     // and setText(), an empty cell leaving the field as it starts; an editable list takes a text
     // that is none of its items as typed.
     Problem setCell(std::string_view id, std::string_view utf8, std::string_view where);
-    // "A|B|C": one line item, one value per column, added as the "Afegir concepte" button adds it
+    // "A|B|C": one line item, one value per column, added as the "Afegeix un concepte" button adds it
     // (at the top of the list).
     Problem addLine(std::string_view valuesUtf8, std::string_view where);
     // One line item given value by value, added at the top of the list as addLine() adds it.

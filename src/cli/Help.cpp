@@ -208,7 +208,7 @@ Opcions:
   --choose CAMP=ELEMENT
                        tria ELEMENT a la llista CAMP; es pot repetir
   --line A|B|C...      afegeix una línia a l'albarà o a la comanda, un valor per columna; es pot
-                       repetir, i cada línia nova va a dalt de tot, com amb «Afegir concepte»
+                       repetir, i cada línia nova va a dalt de tot, com amb «Afegeix un concepte»
   --model A|B          el model del certificat (A, si no es dona)
   --date AAAA-MM-DD    la data dels camps de data i dels selectors (avui, si no es dóna)
   -o, --output FITXER  escriu el document a FITXER i no a la sortida estàndard

@@ -1,5 +1,7 @@
 #include "forms/AdministrationForms.h"
 
+#include "forms/Notifications.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -10,32 +12,38 @@ namespace {
 // The layouts below are written one form line to a source line, as the form reads.
 // clang-format off
 
-// The applicant block: the opening sentence of the document, "<name>, major d'edat, que visc
-// <municipality> (comarca <comarca>), <address>, CP <postcode>, tel. <phone>, i que tinc el DNI
-// núm. <number>". The name box already holds ", major d'edat", which the models repeat.
+// The applicant block: the opening sentence of the document, "<name>, major d'edat, amb DNI/NIE
+// núm. <number>, amb domicili a <municipality> (<comarca>), <address>, CP <postcode>, telèfon
+// <phone>," and, when someone is represented, "en representació de <name>, amb DNI/NIE/NIF núm.
+// <number>,". The boxes of the represented party start empty: the models leave the clause out.
 constexpr int kName = 1042, kMunicipality = 1047, kComarca = 1048, kAddress = 1044, kPostcode = 1049,
-              kPhone = 1001, kIdCard = 1050;
+              kPhone = 1001, kIdCard = 1050, kRepresented = 1140, kRepresentedNif = 1141;
 
 constexpr std::array kApplicantItems = {
-    edit(kName, "nom", "<NOM i COGNOMS>,  major d'edat"), label(", que visc"), br(),
-    edit(kMunicipality, "municipi", "<MUNICIPI>", Size::Long), label("(comarca "), edit(kComarca, "comarca", "<COMARCA>"), label("), "), br(),
-    edit(kAddress, "adreca", "<ADREÇA>"), label(", CP"), edit(kPostcode, "codi_postal", "<CODI>", Size::Short), br(),
-    edit(kPhone, "telefon", "<TELÈFON>", Size::Medium), label(", i que tinc el DNI núm."), edit(kIdCard, "dni", "<DNI>"), br(),
+    edit(kName, "nom", "<NOM i COGNOMS>", Size::Long), label(", major d'edat, amb DNI/NIE núm."), edit(kIdCard, "dni", "<DNI/NIE>"), br(),
+    label("amb domicili a"), edit(kMunicipality, "municipi", "<MUNICIPI>", Size::Long), label("("), edit(kComarca, "comarca", "<COMARCA>"), label("),"), br(),
+    edit(kAddress, "adreca", "<ADREÇA>"), label(", CP"), edit(kPostcode, "codi_postal", "<CODI>", Size::Short), label(", telèfon"), edit(kPhone, "telefon", "<TELÈFON>", Size::Medium), label(","), br(),
+    label("en representació de"), edit(kRepresented, "representat", ""), label(", amb DNI/NIE/NIF núm."), edit(kRepresentedNif, "nif_representat", "", Size::Medium), label(","), br(),
     gap(),
 };
 
-// The closing block: place and date of signing on one line, the signature, the addressee.
-constexpr int kPlace = 1052, kSigningDate = 1083, kAddressee = 1054;
+// The closing block: how to be notified, place and date of signing on one line, the signature,
+// the addressee with its code in the common directory of units (DIR3), which may be left out.
+constexpr int kPlace = 1052, kSigningDate = 1083, kAddressee = 1054, kNotification = 1142, kEmail = 1143,
+              kDir3 = 1144;
 
 constexpr auto closingItems(int addresseeId)
 {
     return std::array{
         gap(),
+        label("Vull rebre les notificacions"), choice(kNotification, "mitja_notificacio", kNotificationChoices, false, kElectronicNotification), stretch(), br(),
+        label(", i l'avís de cada notificació a l'adreça electrònica"), edit(kEmail, "correu", ""), label("."), br(),
+        gap(),
         edit(kPlace, "lloc", "<MUNICIPI>", Size::Medium), datePicker(kSigningDate, "data"), stretch(), br(),
         gap(),
         label("(signatura)"), br(),
         gap(),
-        edit(addresseeId, "destinacio", "<DESTINACIÓ>", Size::Long), stretch(), br(),
+        edit(addresseeId, "destinacio", "<DESTINACIÓ>", Size::Long), label("(codi DIR3:"), edit(kDir3, "dir3", "", Size::Short), label(")"), br(),
     };
 }
 
@@ -52,7 +60,7 @@ constexpr std::array kSolAOwn = {
     label("EXPOSO"), br(),
     box(1046, "raonament", "<RAONAMENT>", kLarge), br(),
     gap(),
-    label("Per això, SOL·LICITO que:"), br(),
+    label("Per això, SOL·LICITO:"), br(),
     box(1051, "peticio", "<PETICIÓ>", kLarge), br(),
 };
 constexpr auto kSolAItems = join(kApplicantItems, kSolAOwn, kClosingItems);
@@ -63,10 +71,11 @@ constexpr auto kSolAItems = join(kApplicantItems, kSolAOwn, kClosingItems);
 // column of its own that is empty on the other lines, so the boxes of each side line up.
 constexpr std::array kSolBOwn = {
     grid(), label("Nom:"), edit(1042, "nom", "<NOM>"), label(""), label("Cognoms:"), edit(1049, "cognoms", "<COGNOMS>"), br(),
-    grid(), label("Edat:"), edit(1043, "edat", "0"), label("anys"), label("DNI:"), edit(1050, "dni", "<DNI>"), br(),
+    grid(), label("DNI/NIE:"), edit(1050, "dni", "<DNI/NIE>"), br(),
     grid(), label("Domicili:"), edit(1044, "adreca", "<ADREÇA>"), label(""), label("Municipi:"), edit(1047, "municipi", "<MUNICIPI>"), br(),
     grid(), label("CP:"), edit(1045, "codi_postal", "<CODI>", Size::Short), label(""), label("Comarca:"), edit(1048, "comarca", "<COMARCA>"), br(),
     grid(), label("Telèfon:"), edit(1001, "telefon", "<TELÈFON>"), br(),
+    grid(), label("En representació de:"), edit(kRepresented, "representat", ""), label(""), label("DNI/NIE/NIF:"), edit(kRepresentedNif, "nif_representat", "", Size::Medium), br(),
     gap(),
     label("EXPOSICIÓ DE FETS:"), br(),
     box(1046, "fets", "<RAONAMENT>", kMedium), br(),
@@ -108,15 +117,17 @@ constexpr auto kAllegacioItems = join(kApplicantItems, kAllegacioOwn, kClosingIt
 
 // Desistiment ---------------------------------------------------------------------------------
 
-// Added in this order; the list shows them sorted, "Denúncia" first and selected.
-constexpr std::string_view kWithdrawnKinds[] = {"Sol·licitud", "Petició", "Denúncia", "Queixa"};
+// What a person may withdraw (article 94): a report is no request of an interested party, and
+// withdrawn allegations end no procedure. Written as they stand in the sentence.
+constexpr std::string_view kWithdrawnKinds[] = {"sol·licitud", "petició", "queixa"};
 
 constexpr std::array kDesistimentOwn = {
     label("DESISTEIXO, d'acord amb l'article 94 de la Llei 39/2015, d'1 d'octubre, del procediment"), br(),
-    label("administratiu comú de les administracions públiques, de la meva"), br(),
-    choice(1000, "document", kWithdrawnKinds, true), label("presentada en"), datePicker(1084, "data_presentacio"), stretch(), br(),
+    label("administratiu comú de les administracions públiques, de la"), br(),
+    choice(1000, "document", kWithdrawnKinds, true, "sol·licitud"), label("presentada el"), datePicker(1084, "data_presentacio"), stretch(), br(),
+    label(", relativa a"), br(),
     box(1045, "assumpte", "<ASSUMPTE>", kMedium), br(),
-    label(", demano que es declari conclòs el procediment."), br(),
+    label(", i demano que es declari conclòs el procediment."), br(),
 };
 constexpr auto kDesistimentItems = join(kApplicantItems, kDesistimentOwn, kClosingItems);
 

@@ -7,10 +7,13 @@ namespace {
 
 // The layouts are kept one line of the form to a line of source, out of the formatter's reach.
 
-constexpr std::string_view kCarrecs[] = {"Càrrec", "President", "Presidenta", "Secretari", "Secretaria"};
+constexpr std::string_view kCarrecs[] = {"Càrrec", "President", "Presidenta", "Secretari", "Secretària"};
 constexpr std::string_view kSenyors[] = {"Senyor", "Senyora"};
 
 // Acta de reunió ------------------------------------------------------------------------------
+
+// The minutes' closing sentence names the secretary's office; its signature line follows it.
+constexpr std::string_view kSecretaryTitles[] = {"secretari", "secretària"};
 
 // clang-format off
 constexpr Item kActaItems[] = {
@@ -26,22 +29,23 @@ constexpr Item kActaItems[] = {
     edit(1048, "assistent_2", "<NOM i COGNOMS>", Size::Long), choice(1001, "carrec_2", kCarrecs, false), br(),
     gap(),
     label("S'han excusat d'assistir-hi:"), br(),
-    edit(1050, "excusats", "<LLISTA D'ESCUSATS>"), br(),
+    edit(1050, "excusats", "<LLISTA D'EXCUSATS>"), br(),
     gap(),
     label("Ordre del dia"), br(),
     label("1. Lectura i aprovació de l'acta de la reunió anterior"), br(),
     box(1051, "punts", "<PUNTS>", 3), br(),
-    label("2. Torn obert de paraules"), br(),
+    label("Precs i preguntes"), br(),
     gap(),
     label("Desenvolupament de la sessió"), br(),
     box(1052, "desenvolupament", "<DESENVOLUPAMENT DE LA SESSIÓ>", 4), br(),
-    label("Torn obert de paraules"), br(),
-    box(1054, "torn_paraules", "TORN DE PARAULES", 3), br(),
+    label("Precs i preguntes"), br(),
+    box(1054, "torn_paraules", "<PRECS I PREGUNTES>", 3), br(),
     label("Acords:"), br(),
     box(1055, "acords", "<ACORDS>", 3), br(),
     gap(),
-    label("aixeca la sessió, de la qual, com a secretari, estenc aquesta acta."), br(),
-    grid(), label("Signatura"), label("Signatura"), br(),
+    label("I, sense més assumptes per tractar, s'aixeca la sessió, de la qual, com a"),
+    choice(1090, "secretari", kSecretaryTitles, false, "secretari"), label(", estenc aquesta acta."), stretch(), br(),
+    grid(), label("El secretari / La secretària"), label("Vist i plau"), br(),
     grid(), edit(1086, "signant_1", "<NOM i COGNOMS>", Size::Long), edit(1087, "signant_2", "<NOM i COGNOMS>", Size::Long), br(),
 };
 // clang-format on
@@ -50,7 +54,7 @@ constexpr Item kActaItems[] = {
 
 // clang-format off
 constexpr Item kCertItems[] = {
-    edit(1042, "nom", "<NOM i COGNOMS>", Size::Long), label("com a,"), edit(1043, "carrec", "<CÀRREC>"), br(),
+    edit(1042, "nom", "<NOM i COGNOMS>", Size::Long), label(", com a"), edit(1043, "carrec", "<CÀRREC>"), br(),
     gap(),
     label("CERTIFICO"), br(),
     label("Que"), edit(1044, "certificacio", "<CERTIFICACIÓ>"), br(),
@@ -75,7 +79,7 @@ constexpr Item kCertItems[] = {
 // Convocatòria de reunió ----------------------------------------------------------------------
 
 constexpr std::string_view kSecretaris[] = {"El secretari", "La secretària"};
-constexpr std::string_view kPresidents[] = {"De la presidenta", "Del president"};
+constexpr std::string_view kPresidents[] = {"del president", "de la presidenta"};
 
 // clang-format off
 constexpr Item kConvItems[] = {
@@ -92,16 +96,15 @@ constexpr Item kConvItems[] = {
     gap(),
     edit(1054, "salutacio", "<SALUTACIÓ>", Size::Long), br(),
     gap(),
-    // The list beside "Per encàrrec" has no placeholder in the model: its choice never shows.
-    label("Per encàrrec"), choice(1001, "encarrec", kPresidents, false), edit(1055, "organisme_encarrec", "<NOM DE L'ORGANISME CONVOCANT>"), br(),
-    label("us convoco a la reunió"), edit(1098, "caracter", "<CARÀCTER>", Size::Medium), label("que tindrà lloc"), br(),
+    label("Per encàrrec"), choice(1001, "encarrec", kPresidents, false, "del president"), label(", us convoco a la reunió"),
+    edit(1098, "caracter", "<CARÀCTER>", Size::Medium), label("que tindrà lloc a"), br(),
     edit(1099, "local", "<LOCAL>", Size::Long), label(", el dia"), edit(1100, "dia", "<DIA>", Size::Medium),
     label("a les"), edit(1101, "hora", "HH.MM", Size::Short), label(" hores."), stretch(), br(),
     gap(),
     label("ORDRE DEL DIA"), br(),
     label("1. Lectura i aprovació de l'acta de la reunió anterior"), br(),
     box(1102, "punts", "<PUNTS>", 3), br(),
-    label("2. Torn obert de paraules"), br(),
+    label("Precs i preguntes"), br(),
     gap(),
     edit(1103, "comiat", "<COMIAT>", Size::Long), br(),
     gap(),
@@ -113,8 +116,6 @@ constexpr Item kConvItems[] = {
 // clang-format on
 
 // Invitació -----------------------------------------------------------------------------------
-
-constexpr std::string_view kContactes[] = {"Fax", "Telèfon"};
 
 // clang-format off
 constexpr Item kInvitacioItems[] = {
@@ -130,8 +131,8 @@ constexpr Item kInvitacioItems[] = {
     gap(),
     choice(1000, "tractament", kSenyors, true), edit(1049, "destinatari", "<NOM i COGNOMS>"), br(),
     gap(),
-    label("Preguem confirmació al"), choice(1001, "contacte", kContactes, true), edit(1050, "numero_contacte", "<NÚMERO>", Size::Medium),
-    stretch(), br(),
+    label("Es prega confirmació al telèfon"), edit(1050, "telefon", "<TELÈFON>", Size::Medium),
+    label("o a l'adreça electrònica"), edit(1051, "correu", "<ADREÇA ELECTRÒNICA>", Size::Medium), label("."), br(),
 };
 // clang-format on
 
@@ -177,13 +178,13 @@ constexpr auto kIntColItems = join(
 constexpr Item kCartaItems[] = {
     edit(1042, "remitent", "<NOM i COGNOMS>", Size::Long), br(),
     edit(1109, "carrec_remitent", "<CÀRREC/EMPRESA>", Size::Long), br(),
-    edit(1046, "adreca_remitent", "<ADREÇA>", Size::Long), edit(1049, "codi_postal_remitent", "<CODI>", Size::Short), stretch(), br(),
-    edit(1113, "municipi_remitent", "<MUNICIPI>", Size::Medium), edit(1048, "comarca_remitent", "<COMARCA>", Size::Medium), stretch(), br(),
+    edit(1046, "adreca_remitent", "<ADREÇA>", Size::Long), stretch(), br(),
+    edit(1049, "codi_postal_remitent", "<CODI>", Size::Short), edit(1113, "municipi_remitent", "<MUNICIPI>", Size::Medium), stretch(), br(),
     gap(),
     stretch(), edit(1043, "destinatari", "<NOM i COGNOMS>", Size::Long), br(),
     stretch(), edit(1110, "carrec_destinatari", "<CÀRREC/EMPRESA DEL DESTINATARI>", Size::Long), br(),
-    stretch(), edit(1047, "adreca_destinatari", "<ADREÇA DEL DESTINATARI>", Size::Long), edit(1050, "codi_postal_destinatari", "<CODI>", Size::Short), br(),
-    stretch(), edit(1045, "municipi_destinatari", "<MUNICIPI>", Size::Medium), edit(1051, "comarca_destinatari", "<COMARCA>", Size::Medium), br(),
+    stretch(), edit(1047, "adreca_destinatari", "<ADREÇA DEL DESTINATARI>", Size::Long), br(),
+    stretch(), edit(1050, "codi_postal_destinatari", "<CODI>", Size::Short), edit(1045, "municipi_destinatari", "<MUNICIPI>", Size::Medium), br(),
     gap(),
     edit(1054, "salutacio", "<SALUTACIÓ>", Size::Long), br(),
     box(1055, "cos", "<COS>", 8), br(),
@@ -210,7 +211,7 @@ constexpr Item kSaludaItems[] = {
     gap(),
     choice(1000, "tractament", kSenyors, true), edit(1049, "destinatari", "<NOM I COGNOMS>"), br(),
     gap(),
-    label("i es plau convidar-lo"), edit(1042, "acte", "<ACTE>"), br(),
+    label("i es complau a convidar-lo a"), edit(1042, "acte", "<ACTE>"), br(),
     gap(),
     edit(1043, "signant", "<NOM I COGNOMS>", Size::Long), br(),
     gap(),

@@ -45,6 +45,15 @@ std::vector<std::string_view> sortedChoices(std::span<const std::string_view> it
     return sorted;
 }
 
+int initialChoice(const Item &item)
+{
+    const std::vector<std::string_view> sorted = sortedChoices(item.items);
+    const auto chosen = std::find(sorted.begin(), sorted.end(), item.text);
+    if (chosen != sorted.end())
+        return static_cast<int>(chosen - sorted.begin());
+    return sorted.empty() ? -1 : 0;
+}
+
 bool isField(const Item &item)
 {
     switch (item.kind) {

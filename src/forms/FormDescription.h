@@ -25,7 +25,7 @@
 // - radio(id, name, text, checked): a radio button; the radio buttons of one form form one group.
 // - lineList(): the line-item list (id kLineListId, name "linies"); its columns are the form's
 //   LineItems.
-// - addButton(id): the "Afegir concepte" button that adds a line to the line list.
+// - addButton(id): the "Afegeix un concepte" button that adds a line to the line list.
 // - rule(): a horizontal rule across the page; gap(): a little vertical space.
 // - stretch(): empty space that pushes the rest of the line to the right.
 // - A line that starts with grid() has its cells aligned in columns with the grid() lines next
@@ -124,11 +124,14 @@ constexpr Item datePicker(int id, std::string_view name)
 {
     return {.kind = ItemKind::DatePicker, .id = fieldId(id), .name = name, .size = Size::Long};
 }
-constexpr Item choice(int id, std::string_view name, std::span<const std::string_view> items, bool editable)
+// `selected` is the item chosen at start; without one, the first in alphabetical order.
+constexpr Item choice(int id, std::string_view name, std::span<const std::string_view> items, bool editable,
+                      std::string_view selected = {})
 {
     return {.kind = ItemKind::Choice,
             .id = fieldId(id),
             .name = name,
+            .text = selected,
             .size = Size::Medium,
             .items = items,
             .editable = editable};
@@ -143,7 +146,7 @@ constexpr Item lineList()
 }
 constexpr Item addButton(int id)
 {
-    return {.kind = ItemKind::AddButton, .id = fieldId(id), .text = "Afegir concepte"};
+    return {.kind = ItemKind::AddButton, .id = fieldId(id), .text = "Afegeix un concepte"};
 }
 constexpr Item rule()
 {
@@ -218,6 +221,9 @@ std::string initialText(const Item &item, std::string_view todayText);
 // A choice list's items in the order the list shows them: alphabetical, ignoring case and
 // accents, as a sorted drop-down list orders them.
 std::vector<std::string_view> sortedChoices(std::span<const std::string_view> items);
+
+// The position, in that order, of the item a choice list selects at start (-1: it has none).
+int initialChoice(const Item &item);
 
 // The field that an item is, when it is one (text boxes, date pickers, choice lists, the line
 // list); labels, rules and layout markers are not.

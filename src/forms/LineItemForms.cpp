@@ -10,7 +10,7 @@ namespace {
 // Albarà --------------------------------------------------------------------------------------
 
 constexpr ListColumn kAlbaraColumns[] = {{"Quantitat", 90}, {"Concepte", 130}, {"Preu unitari", 70}, {"Total", 50}};
-constexpr std::string_view kAlbaraLabels[] = {"Quantitat", "Concepte", "Preu Unitari", "Total"};
+constexpr std::string_view kAlbaraLabels[] = {"Quantitat", "Concepte", "Preu unitari", "Total"};
 constexpr LineItems kAlbaraLines{kAlbaraColumns, kAlbaraLabels, plecta::kDeliveryNoteRowTemplate};
 
 // clang-format off
@@ -38,6 +38,9 @@ constexpr ListColumn kComandaColumns[] = {
 constexpr std::string_view kComandaLabels[] = {"Referència", "Descripció", "Quant.", "Preu unit.", "Import"};
 constexpr LineItems kComandaLines{kComandaColumns, kComandaLabels, plecta::kOrderRowTemplate};
 
+// The rates in force (the general one since 2012), with the space Catalan puts before "%".
+constexpr std::string_view kVatRates[] = {"21 %", "10 %", "4 %", "exempt"};
+
 // clang-format off
 constexpr Item kComandaItems[] = {
     frameBegin(),
@@ -49,7 +52,7 @@ constexpr Item kComandaItems[] = {
     grid(), label("Adreça"), edit(1046, "adreca", "<ADREÇA DEL CLIENT>"), br(),
     grid(), label("Municipi"), edit(1047, "municipi", "<MUNICIPI DEL CLIENT>"), br(),
     grid(), label("Telèfon:"), edit(1123, "telefon", "<TELÈFON>", Size::Medium), br(),
-    grid(), label("Règim d'IVA"), edit(1124, "iva", "16%", Size::Short), br(),
+    grid(), label("Tipus d'IVA"), choice(1124, "iva", kVatRates, true, "21 %"), br(),
     grid(), label("NIF"), edit(1116, "nif", "<NIF>", Size::Medium), br(),
     gap(),
     lineList(), br(),

@@ -1,6 +1,7 @@
 #include "models/TemplateEngine.h"
 
 #include "models/Contraction.h"
+#include "models/DateText.h"
 #include "models/DocumentModels.h"
 #include "models/OptionalSegments.h"
 #include "text/Cp1252.h"
@@ -32,8 +33,10 @@ std::optional<std::string> fieldContent(const FieldSource &fields, int id)
     if (!fields.hasField(id) || !fields.isLive(id))
         return std::nullopt;
     const std::string kind = fields.className(id);
-    if (equalsNoCase(kind, "edit") || equalsNoCase(kind, "static") || equalsNoCase(kind, "SysDateTimePick32"))
+    if (equalsNoCase(kind, "edit") || equalsNoCase(kind, "static"))
         return fields.text(id);
+    if (equalsNoCase(kind, "SysDateTimePick32")) // the picker may show the weekday; documents do not
+        return std::string(withoutWeekday(fields.text(id)));
     if (equalsNoCase(kind, "combobox")) {
         const std::optional<int> selected = fields.selectedItem(id);
         return selected ? fields.itemText(id, *selected) : std::string();

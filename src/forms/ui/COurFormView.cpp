@@ -131,7 +131,7 @@ void COurFormView::OnInitialUpdate()
                 combo->clear();
                 for (std::string_view choice : forms::sortedChoices(item.items))
                     combo->addItem(utf8(choice));
-                combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+                combo->setCurrentIndex(forms::initialChoice(item));
             }
             break;
         case forms::ItemKind::Radio:

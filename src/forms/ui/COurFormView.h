@@ -61,7 +61,7 @@ protected:
     virtual void OnInitialUpdate();
     // The widgets of every item of a group (the certificate's closing sentences).
     void setGroupEnabled(int group, bool enabled);
-    // The "Afegir concepte" button and a double click on the line list call this.
+    // The "Afegeix un concepte" button and a double click on the line list call this.
     virtual void AddLine() {}
 
     bool eventFilter(QObject *watched, QEvent *event) override;
