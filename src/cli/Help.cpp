@@ -17,6 +17,7 @@ Ordres:
   fields TIPUS     mostra els camps del formulari d'un tipus de document
   document TIPUS   escriu un document acabat
   merge TIPUS      escriu un document per cada fila d'un fitxer CSV
+  save TIPUS       desa un formulari omplert en un fitxer .plecta
   check [FITXER]   revisa l'ortografia i els castellanismes d'un text
 
 Opcions:
@@ -198,6 +199,7 @@ Opcions:
 )";
 
 constexpr std::string_view kDocument = R"(Ús: plecta-cli document TIPUS [OPCIONS]
+     plecta-cli document --values FITXER.plecta [OPCIONS]
 
 Escriu el document acabat tal com el mostra la pestanya «Document» per a un formulari que té
 els textos inicials a tots els camps llevat dels que es donen. Per defecte el document surt en
@@ -208,7 +210,12 @@ Amb -o, el format el dona l'extensió del fitxer: .pdf escriu un PDF/A (A4, amb 
 incloses), .odt un document OpenDocument per editar-lo amb un processador de textos, i qualsevol
 altra extensió, text. --format ho tria explícitament.
 
+Amb --values, el formulari comença com es va desar (vegeu plecta-cli save --help) i les opcions
+--set, --choose, --line i --model el canvien o hi afegeixen. Un camp desat que el formulari ja no
+té s'avisa a la sortida d'error i la resta s'obre.
+
 Opcions:
+  --values FITXER      omple el formulari desat a FITXER (.plecta)
   --set CAMP=TEXT      posa TEXT al CAMP, pel nom o pel número (vegeu plecta-cli fields
                        TIPUS); es pot repetir
   --choose CAMP=ELEMENT
@@ -234,12 +241,15 @@ Exemples:
   plecta-cli document albarà --line "3|Cadira|25|75" --line "1|Taula|120|120" --encoding utf-8
   plecta-cli document certificat --model B --set vistiplau="la presidenta"
   plecta-cli document "recurs d'alçada" --date 2024-03-15 -o recurs.pdf
+  plecta-cli document --values certificat.plecta --set expedidor="Joan Mas" -o certificat.pdf
 )";
 
 constexpr std::string_view kMerge = R"(Ús: plecta-cli merge TIPUS --csv FITXER --out CARPETA [--name COLUMNA] [OPCIONS]
      plecta-cli merge TIPUS --csv FITXER --single FITXER.pdf|FITXER.odt [OPCIONS]
+     plecta-cli merge --values FITXER.plecta --csv FITXER ... [OPCIONS]
 
 Escriu un document per cada fila d'un fitxer CSV (RFC 4180, UTF-8). La primera fila nomena els
+  --values FITXER      omple el formulari desat a FITXER (.plecta)
 camps: cada columna és el nom o el número d'un camp del formulari (vegeu plecta-cli fields
 TIPUS).
 Per a cada fila, el formulari comença amb els textos inicials i les opcions comunes, i cada
@@ -255,6 +265,7 @@ no s'escriu cap document.
 
 Opcions:
   --csv FITXER         el fitxer CSV («-»: l'entrada estàndard)
+  --values FITXER      la part comuna, un formulari desat (.plecta)
   --out CARPETA        la carpeta dels documents (es crea si no existeix)
   --name COLUMNA       la columna que dona el nom de cada fitxer
   --format txt|odt|pdf el format dels documents (txt, si no es dona)
@@ -266,6 +277,27 @@ Opcions:
 Exemple:
   plecta-cli merge carta --csv destinataris.csv --out cartes --name destinatari --date 2024-03-15
   plecta-cli merge carta --csv destinataris.csv --single cartes.pdf
+  plecta-cli merge --values remitent.plecta --csv destinataris.csv --out cartes
+)";
+
+constexpr std::string_view kSave = R"(Ús: plecta-cli save TIPUS [OPCIONS] [-o FITXER.plecta]
+     plecta-cli save --values FITXER.plecta [OPCIONS] -o NOU.plecta
+
+Desa el formulari omplert com a plecta-cli document l'ompliria: el tipus de document, el valor
+de cada camp, el model i les línies, en un fitxer .plecta (JSON en UTF-8, vegeu el README). Els
+camps que no es donen es desen amb el text inicial, i els selectors de data amb la data de --date.
+Sense -o, el fitxer surt a la sortida estàndard.
+
+Opcions:
+  --set, --choose, --line, --model, --date
+                       com a plecta-cli document
+  --values FITXER      comença des d'un altre formulari desat
+  -o, --output FITXER  escriu el formulari a FITXER
+  --force              substitueix FITXER si ja existeix
+
+Exemples:
+  plecta-cli save carta --set remitent="Pere Mas" -o remitent.plecta
+  plecta-cli document --values remitent.plecta --set destinatari="Anna Vidal"
 )";
 
 } // namespace
@@ -297,6 +329,8 @@ std::string_view commandHelp(std::string_view command)
         return kDocument;
     if (command == "merge")
         return kMerge;
+    if (command == "save")
+        return kSave;
     return {};
 }
 

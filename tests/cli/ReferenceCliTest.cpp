@@ -190,7 +190,7 @@ TEST_F(CliTest, KindsAndFieldsDescribeTheCatalogues)
 
 TEST_F(CliTest, EveryCommandAnswersHelpInCatalan)
 {
-    for (const std::string command : {"numeral", "list", "kinds", "fields", "document", "merge"}) {
+    for (const std::string command : {"numeral", "list", "kinds", "fields", "document", "merge", "save"}) {
         SCOPED_TRACE(command);
         const CliRun help = run({command, "--help"});
         EXPECT_EQ(help.status, 0);
