@@ -6,6 +6,13 @@
 
 namespace json {
 
+Value::Value() = default;
+Value::~Value() = default;
+Value::Value(const Value &) = default;
+Value::Value(Value &&) noexcept = default;
+Value &Value::operator=(const Value &) = default;
+Value &Value::operator=(Value &&) noexcept = default;
+
 const Value *Value::member(std::string_view key) const
 {
     for (const auto &[name, value] : members) {
