@@ -33,13 +33,18 @@ Expected<KindRequest> kindRequest(const ParsedArgs &args, Encoding fallback)
     const auto kind = findKind(args.positional.front());
     if (!kind)
         return kind.failure();
+    return kindRequest(*kind, args, fallback);
+}
+
+Expected<KindRequest> kindRequest(const Kind &kind, const ParsedArgs &args, Encoding fallback)
+{
     const auto date = dateOption(args);
     if (!date)
         return date.failure();
     const auto encoding = encodingOption(args, fallback);
     if (!encoding)
         return encoding.failure();
-    return KindRequest{*kind, *date, *encoding};
+    return KindRequest{kind, *date, *encoding};
 }
 
 Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where)

@@ -27,6 +27,8 @@ struct KindRequest
     Encoding encoding;
 };
 Expected<KindRequest> kindRequest(const ParsedArgs &args, Encoding fallback);
+// The same for a kind already found (a saved form names its own).
+Expected<KindRequest> kindRequest(const Kind &kind, const ParsedArgs &args, Encoding fallback);
 
 // "YYYY-MM-DD", a real calendar date.
 Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where);

@@ -145,13 +145,10 @@ Expected<FillStart> startFill(const ParsedArgs &args, Encoding fallback)
         if (named->entry != kind->entry)
             return Failure{*path + " és un formulari de " + kindLabel(*kind) + ", no de " + kindLabel(*named)};
     }
-    const auto date = dateOption(args);
-    if (!date)
-        return date.failure();
-    const auto encoding = encodingOption(args, fallback);
-    if (!encoding)
-        return encoding.failure();
-    FillStart start{KindRequest{*kind, *date, *encoding}, DocumentFill(*kind, *date)};
+    const auto request = kindRequest(*kind, args, fallback);
+    if (!request)
+        return request.failure();
+    FillStart start{*request, DocumentFill(request->kind, request->date)};
     std::vector<std::string> warnings;
     if (Problem problem = start.fill.restore(*saved, *path, warnings))
         return *problem;
