@@ -3,7 +3,6 @@
 #include "E2eTest.h"
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 
 namespace e2e {
@@ -32,8 +31,7 @@ TEST_F(StartAndClose, SplashGoesAndTheMainWindowOpensMaximisedOnTheStartWindow)
     EXPECT_EQ(splashPlace.height, 261);
     EXPECT_NEAR(splashPlace.centreX(), x.screen().centreX(), 2);
     EXPECT_NEAR(splashPlace.centreY(), x.screen().centreY(), 2);
-    ASSERT_TRUE(waitUntil([&] { return !run->findSplash(); }, 10000ms))
-        << "the splash stayed";
+    ASSERT_TRUE(waitUntil([&] { return !run->findSplash(); }, 10000ms)) << "the splash stayed";
     const auto shown = std::chrono::duration_cast<Milliseconds>(Clock::now() - seen);
     EXPECT_GE(shown.count(), 1500) << "the splash went before its time";
 
@@ -66,18 +64,6 @@ TEST_F(StartAndClose, ClosingTheMainWindowWithAFunctionOpenAsksNothing)
     ASSERT_TRUE(waitUntil([&] { return run->x().name(*main) == "Plecta"; }, 10000ms));
     changedWorkbook(startWindow);
     closeAndExpectCleanExit();
-}
-
-TEST_F(StartAndClose, AFileNameOnTheCommandLineNamesTheStartWindow)
-{
-    TempDir folder;
-    const auto file = folder.path() / "pressupost 2027.txt";
-    std::ofstream(file) << "not read";
-    start({file.string()});
-    EXPECT_TRUE(waitUntil([&] { return run->x().name(*main) == "Plecta - [pressupost 2027.txt]"; }, 5000ms))
-        << run->x().name(*main);
-    closeAndExpectCleanExit();
-    EXPECT_EQ(readFile(file), "not read");
 }
 
 TEST_F(StartAndClose, AFileThatCannotBeOpenedIsToldAndEndsTheProgram)

@@ -10,6 +10,9 @@
 #include "app/ui/PlectaApplication.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
+#include "forms/DocumentCatalogue.h"
+#include "forms/FormDescription.h"
+#include "forms/SavedForm.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/DialogSkin.h"
 #include "shell/ui/Dialogs.h"
@@ -80,14 +83,18 @@ TEST_F(Shell, MenuBarCarriesEveryItemAndShowsTheWindowMenusWithTheChildWindows)
     EXPECT_EQ(menuTitles(), (QStringList{u"&Fitxer"_qs, u"&Ajuda"_qs}));
     EXPECT_EQ(actions.exit->text(), u"&Surt"_qs);
     EXPECT_EQ(actions.about->text(), u"&Quant a Plecta"_qs);
-    EXPECT_EQ(visibleItems(actions.fileMenu), (QStringList{u"&Surt"_qs})) << "no save item without a window";
+    EXPECT_EQ(visibleItems(actions.fileMenu),
+              (QStringList{u"&Obre un formulari...\tCtrl+O"_qs, QString(), u"&Surt"_qs}))
+        << "no save item without a window";
 
     frame->openStartWindow();
     EXPECT_TRUE(showsWindowMenus(frame));
     EXPECT_EQ(menuTitles(), (QStringList{u"&Fitxer"_qs, u"&Editar"_qs, u"F&uncions"_qs, u"&Ajuda"_qs}));
     // Each item with the key its menu shows beside it.
-    EXPECT_EQ(visibleItems(actions.fileMenu), (QStringList{u"&Anomena i desa\tCtrl+S"_qs, u"&Imprimeix\tCtrl+P"_qs,
-                                                           u"&Previsualitza la impressió"_qs, u"&Surt"_qs}));
+    EXPECT_EQ(visibleItems(actions.fileMenu),
+              (QStringList{u"&Obre un formulari...\tCtrl+O"_qs, u"&Desa el formulari...\tCtrl+Alt+S"_qs, QString(),
+                           u"&Anomena i desa\tCtrl+S"_qs, u"&Imprimeix\tCtrl+P"_qs, u"&Previsualitza la impressió"_qs,
+                           u"&Surt"_qs}));
     EXPECT_EQ(visibleItems(actions.editMenu),
               (QStringList{u"&Desfés\tCtrl+Z"_qs, QString(), u"&Retalla\tCtrl+X"_qs, u"&Copia\tCtrl+C"_qs,
                            u"&Enganxa\tCtrl+V"_qs, QString(), u"C&ercar\tF3"_qs, u"Re&visa el text\tF7"_qs}));
@@ -99,7 +106,7 @@ TEST_F(Shell, MenuBarCarriesEveryItemAndShowsTheWindowMenusWithTheChildWindows)
     const std::pair<QString, QAction *> keys[] = {
         {u"Ctrl+Ins"_qs, actions.copy},         {u"Shift+Del"_qs, actions.cut},    {u"Shift+Ins"_qs, actions.paste},
         {u"Alt+Backspace"_qs, actions.undo},    {u"Ctrl+F"_qs, actions.find},      {u"F6"_qs, actions.nextPane},
-        {u"Shift+F6"_qs, actions.previousPane}, {u"Ctrl+N"_qs, actions.newWindow}, {u"Ctrl+O"_qs, actions.open},
+        {u"Shift+F6"_qs, actions.previousPane}, {u"Ctrl+N"_qs, actions.newWindow}, {u"Ctrl+O"_qs, actions.openForm},
     };
     for (const auto &[sequence, action] : keys)
         EXPECT_EQ(keyAction(frame, sequence), action) << sequence.toStdString();
@@ -365,20 +372,39 @@ TEST(AboutBox, LinksOpenByClickOrKeyboardAndTurnVisitedOnlyWhenTheDesktopOpensTh
 
 namespace {
 
-TEST_F(Shell, CommandLineOpensAStartWindowTitledWithTheFileWithoutReadingIt)
+TEST_F(Shell, CommandLineOpensASavedFormInItsCatalogue)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(u"carta.txt"_qs);
-    ASSERT_NO_FATAL_FAILURE(writeFile(path, "contingut"));
+    const QString path = dir.filePath(u"carta.plecta"_qs);
+    // The first kind of the administration's catalogue, as another program could write it.
+    const auto rows = forms::catalogueRows(forms::g_apDocList);
+    const forms::DocListEntry &kind = *std::find_if(rows.begin(), rows.end(), [](const forms::DocListEntry &row) {
+        return row.nLevel == 1 && forms::formByLayoutId(row.nFormID);
+    });
+    forms::SavedForm saved{.kindName = std::string(kind.pszName), .kindNumber = kind.nFormID};
+    ASSERT_NO_FATAL_FAILURE(writeFile(path, QByteArray::fromStdString(forms::writeSavedForm(saved))));
     PlectaApplication *app = PlectaApplication::instance();
-    ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, path}));
-    EXPECT_EQ(frame->activeFrame()->title(), u"carta.txt"_qs);
-    EXPECT_EQ(frame->windowTitle(), u"Plecta - [carta.txt]"_qs);
+    ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, path})) << dialogs::lastMessage().toStdString();
+    auto *catalogue = qobject_cast<CTCView *>(frame->activeView());
+    ASSERT_TRUE(catalogue);
+    ASSERT_TRUE(catalogue->shownForm());
+    EXPECT_EQ(catalogue->shownForm()->templateId(), kind.nFormID);
+    EXPECT_EQ(frame->windowTitle(), u"Plecta - carta.plecta[*]"_qs);
+    EXPECT_TRUE(frame->workbook()->isTabStripVisible());
 
+    // Not a saved form: said, and nothing opens in its place.
+    ASSERT_NO_FATAL_FAILURE(writeFile(path, "contingut"));
     dialogs::setNextAnswer(QMessageBox::Ok);
-    EXPECT_FALSE(app->openFromCommandLine({u"plecta"_qs, dir.filePath(u"no-hi-és.txt"_qs)}));
-    EXPECT_TRUE(dialogs::lastMessage().contains(u"no-hi-és.txt"_qs));
-    EXPECT_EQ(frame->workbook()->frames().size(), 1) << "a file that cannot be opened opens no window";
+    EXPECT_FALSE(app->openFromCommandLine({u"plecta"_qs, path}));
+    EXPECT_TRUE(dialogs::lastMessage().contains(u"carta.plecta"_qs));
+    EXPECT_TRUE(dialogs::lastMessage().contains(u"octet 0"_qs)) << dialogs::lastMessage().toStdString();
+    EXPECT_EQ(frame->activeView(), catalogue);
+
+    frame->closeAllChildren();
+    dialogs::setNextAnswer(QMessageBox::Ok);
+    EXPECT_FALSE(app->openFromCommandLine({u"plecta"_qs, dir.filePath(u"no-hi-és.plecta"_qs)}));
+    EXPECT_TRUE(dialogs::lastMessage().contains(u"no-hi-és.plecta"_qs));
+    EXPECT_TRUE(frame->workbook()->frames().isEmpty()) << "a file that cannot be opened opens no window";
 
     ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, u"-style"_qs}));
     EXPECT_TRUE(frame->activeFrame()->title().startsWith(u"Plecta"_qs));

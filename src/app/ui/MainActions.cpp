@@ -37,8 +37,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     previousPane->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     newWindow = makeAction(QStringLiteral("&Nou"), QStringLiteral("newWindow"), window);
     newWindow->setShortcut(QKeySequence::New);
-    open = makeAction(QStringLiteral("&Obre…"), QStringLiteral("open"), window);
-    open->setShortcut(QKeySequence::Open);
+    makeFormFileActions(window);
 
     about = makeAction(QStringLiteral("&Quant a Plecta"), QStringLiteral("about"), window);
     about->setStatusTip(QStringLiteral("Mostra la informació del programa, la versió i la llicència"));
@@ -53,7 +52,7 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
     const std::pair<QAction *, ViewAction> viewCommands[] = {
         {saveAs, ViewAction::SaveAs}, {print, ViewAction::Print},       {printPreview, ViewAction::PrintPreview},
         {find, ViewAction::Find},     {nextPane, ViewAction::NextPane}, {previousPane, ViewAction::PreviousPane},
-        {review, ViewAction::Review},
+        {review, ViewAction::Review}, {saveForm, ViewAction::SaveForm},
     };
     for (const auto &[item, command] : viewCommands)
         connect(item, &QAction::triggered, this, [this, command] { emit viewActionTriggered(command); });
@@ -63,6 +62,8 @@ MainActions::MainActions(QMainWindow *window) : QObject(window)
         connect(item, &QAction::triggered, this, [this, command] { emit editActionTriggered(command); });
 
     fileMenu = makeMenu(QStringLiteral("&Fitxer"), window);
+    fileMenu->addActions({openForm, saveForm});
+    fileMenu->addSeparator();
     fileMenu->addActions({saveAs, print, printPreview, exit});
     editMenu = makeMenu(QStringLiteral("&Editar"), window);
     editMenu->addAction(undo);
@@ -89,6 +90,18 @@ QAction *MainActions::makeAction(const QString &text, const QString &name, QMain
     return action;
 }
 
+void MainActions::makeFormFileActions(QMainWindow *window)
+{
+    openForm = makeAction(QStringLiteral("&Obre un formulari..."), QStringLiteral("openForm"), window);
+    openForm->setShortcut(QKeySequence::Open);
+    openForm->setStatusTip(QStringLiteral("Obre un formulari desat amb les dades tal com es van desar"));
+    // Ctrl+S is "Anomena i desa" and Ctrl+Shift+S the standard Save As; Ctrl+Alt+S is in neither
+    // Qt's key table for KDE and GNOME nor their desktops' own shortcuts.
+    saveForm = makeAction(QStringLiteral("&Desa el formulari..."), QStringLiteral("saveForm"), window);
+    saveForm->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    saveForm->setStatusTip(QStringLiteral("Desa les dades del formulari en un fitxer per a reprendre'l més endavant"));
+}
+
 QMenu *MainActions::makeMenu(const QString &title, QMainWindow *window)
 {
     QMenu *menu = window->menuBar()->addMenu(title);
@@ -106,6 +119,7 @@ QAction *MainActions::action(ViewAction command) const
     case ViewAction::NextPane: return nextPane;
     case ViewAction::PreviousPane: return previousPane;
     case ViewAction::Review: return review;
+    case ViewAction::SaveForm: return saveForm;
     }
     return nullptr;
 }
@@ -123,13 +137,14 @@ QAction *MainActions::action(EditAction command) const
 
 void MainActions::update(bool windowsOpen, ViewActions offered, const EditCommands &edit)
 {
-    for (QAction *item : {saveAs, print, printPreview})
+    for (QAction *item : {saveAs, print, printPreview, saveForm})
         item->setVisible(windowsOpen);
     editMenu->menuAction()->setVisible(windowsOpen);
     functionsMenu->menuAction()->setVisible(windowsOpen);
 
-    for (ViewAction command : {ViewAction::SaveAs, ViewAction::Print, ViewAction::PrintPreview, ViewAction::Find,
-                               ViewAction::NextPane, ViewAction::PreviousPane, ViewAction::Review})
+    for (ViewAction command :
+         {ViewAction::SaveAs, ViewAction::Print, ViewAction::PrintPreview, ViewAction::Find, ViewAction::NextPane,
+          ViewAction::PreviousPane, ViewAction::Review, ViewAction::SaveForm})
         action(command)->setEnabled(offered.testFlag(command));
     for (EditAction command : {EditAction::Undo, EditAction::Cut, EditAction::Copy, EditAction::Paste})
         action(command)->setEnabled(edit.canRun(command));

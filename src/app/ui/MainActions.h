@@ -29,6 +29,7 @@ public:
     QAction *nextPane = nullptr;
     QAction *previousPane = nullptr;
     QAction *review = nullptr;
+    QAction *saveForm = nullptr;
     // The commands of the focused text widget.
     QAction *undo = nullptr;
     QAction *cut = nullptr;
@@ -36,7 +37,7 @@ public:
     QAction *paste = nullptr;
     // The main window's own commands.
     QAction *newWindow = nullptr;
-    QAction *open = nullptr;
+    QAction *openForm = nullptr;
     QAction *exit = nullptr;
     QAction *about = nullptr;
     std::array<QAction *, kFunctionCount> functions{};
@@ -64,4 +65,6 @@ signals:
 private:
     QAction *makeAction(const QString &text, const QString &name, QMainWindow *window);
     QMenu *makeMenu(const QString &title, QMainWindow *window);
+    // "Desa el formulari..." and "Obre un formulari...".
+    void makeFormFileActions(QMainWindow *window);
 };

@@ -2,6 +2,7 @@
 
 #include "app/FunctionRegistry.h"
 #include "app/ui/AboutDialog.h"
+#include "app/ui/FormFileCommands.h"
 #include "app/ui/FunctionsBar.h"
 #include "app/ui/HandbookSearchLauncher.h"
 #include "app/ui/LockKeyIndicators.h"
@@ -59,7 +60,6 @@ MainWindow::MainWindow() : m_workbook(new Workbook(this)), m_edit(new EditComman
     });
     connect(m_actions, &MainActions::functionTriggered, this, &MainWindow::openFunction);
     connect(m_actions->newWindow, &QAction::triggered, this, [this] { openStartWindow(); });
-    connect(m_actions->open, &QAction::triggered, this, &MainWindow::openFile);
     connect(m_actions->exit, &QAction::triggered, this, &QWidget::close);
     connect(m_actions->about, &QAction::triggered, this, &MainWindow::openAbout);
     buildStatusBar();
@@ -67,6 +67,7 @@ MainWindow::MainWindow() : m_workbook(new Workbook(this)), m_edit(new EditComman
     buildFunctionsBar();
     m_handbookSearch = new HandbookSearchLauncher(this, m_workbook, m_functionsBar,
                                                   [this](int position) { return openFunction(position); });
+    buildFormFiles();
     connect(&CheckerService::instance(), &CheckerService::statusMessage, this,
             [this](const QString &message) { statusBar()->showMessage(message, 8000); });
     CheckerService::instance().setVocabularyOpener(
@@ -129,8 +130,12 @@ void MainWindow::performViewAction(ViewAction command)
 {
     ChildFrame *frame = activeFrame();
     ChildView *view = frame ? frame->view() : nullptr;
-    if (view && view->offeredActions().testFlag(command))
-        view->perform(command);
+    if (view && view->offeredActions().testFlag(command)) {
+        if (command == ViewAction::SaveForm)
+            m_formFiles->saveForm(m_formFiles->activeForm());
+        else
+            view->perform(command);
+    }
     updateActions();
 }
 
@@ -142,12 +147,11 @@ void MainWindow::openAbout()
     about->open();
 }
 
-void MainWindow::openFile()
+void MainWindow::buildFormFiles()
 {
-    // The file is never read: its name becomes the title of a new start window.
-    const QString path = dialogs::openFileName(this);
-    if (!path.isEmpty())
-        openStartWindow(QFileInfo(path).fileName());
+    m_formFiles = new FormFileCommands(this, m_workbook, [this](int position) { return openFunction(position); });
+    connect(m_actions->openForm, &QAction::triggered, m_formFiles, &FormFileCommands::openForm);
+    connect(m_formFiles, &FormFileCommands::fileStateChanged, this, &MainWindow::updateTitle);
 }
 
 void MainWindow::updateActions()
@@ -179,13 +183,28 @@ void MainWindow::closeAllChildren()
 
 bool MainWindow::mayDiscardChildren()
 {
-    bool typed = false;
-    for (ChildFrame *frame : m_workbook->frames()) {
-        if (ChildView *view = frame->view())
-            typed = typed || view->holdsUserInput();
+    // Asked again after a form is saved, as long as another one holds something typed.
+    for (;;) {
+        bool typed = false;
+        for (ChildFrame *frame : m_workbook->frames()) {
+            if (ChildView *view = frame->view())
+                typed = typed || view->holdsUserInput();
+        }
+        if (!typed)
+            return true;
+        COurFormView *unsaved = m_formFiles->unsavedForm();
+        switch (dialogs::askDiscard(this,
+                                    QStringLiteral("Es perdrà el text que heu escrit als formularis. "
+                                                   "Voleu descartar-lo?"),
+                                    unsaved != nullptr)) {
+        case dialogs::DiscardAnswer::Discard: return true;
+        case dialogs::DiscardAnswer::Cancel: return false;
+        case dialogs::DiscardAnswer::SaveForm:
+            if (!m_formFiles->saveForm(unsaved))
+                return false;
+            break;
+        }
     }
-    return !typed || dialogs::confirmDiscard(this, QStringLiteral("Es perdrà el text que heu escrit als formularis. "
-                                                                  "Voleu descartar-lo?"));
 }
 
 bool MainWindow::openFunction(int position)
@@ -242,8 +261,12 @@ void MainWindow::updateTitle()
     // As with a maximised child window: the active window's own title follows the main title.
     ChildFrame *frame = activeFrame();
     const QString child = frame ? frame->title() : QString();
-    const QString title = child.isEmpty() ? QStringLiteral("Plecta") : QStringLiteral("Plecta - [%1]").arg(child);
+    QString title = child.isEmpty() ? QStringLiteral("Plecta") : QStringLiteral("Plecta - [%1]").arg(child);
+    // The file of the form last saved or opened, marked while it differs from the file.
+    if (const QString file = m_formFiles->fileName(); !file.isEmpty())
+        title += QStringLiteral(" - %1[*]").arg(file);
     setWindowTitle(title);
+    setWindowModified(m_formFiles->isModified());
 }
 
 bool MainWindow::event(QEvent *event)

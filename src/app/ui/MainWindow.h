@@ -5,6 +5,7 @@
 
 class ChildFrame;
 class ChildView;
+class FormFileCommands;
 class FunctionsBar;
 class EditCommands;
 class HandbookSearchLauncher;
@@ -48,6 +49,8 @@ public:
     FunctionsBar *functionsBar() const { return m_functionsBar; }
     EditCommands *editCommands() const { return m_edit; }
     HandbookSearchLauncher *handbookSearch() const { return m_handbookSearch; }
+    // "Desa el formulari..." and "Obre un formulari...", and the file the title names.
+    FormFileCommands *formFiles() const { return m_formFiles; }
 
 protected:
     bool event(QEvent *event) override;
@@ -65,7 +68,7 @@ private:
     bool mayDiscardChildren();
     void performViewAction(ViewAction command);
     void openAbout();
-    void openFile();
+    void buildFormFiles();
 
     Workbook *m_workbook;
     EditCommands *m_edit;
@@ -74,6 +77,7 @@ private:
     LockKeyIndicators *m_locks = nullptr;
     MainActions *m_actions = nullptr;
     HandbookSearchLauncher *m_handbookSearch = nullptr;
+    FormFileCommands *m_formFiles = nullptr;
     bool m_rebuilding = false; // windows are being closed and opened: no updates until the end
     int m_startWindows = 0;
 };

@@ -1,5 +1,6 @@
 #include "app/ui/PlectaApplication.h"
 
+#include "app/ui/FormFileCommands.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/Pictures.h"
 #include "app/ui/SplashScreen.h"
@@ -67,7 +68,6 @@ bool PlectaApplication::start()
         m_exitStatus = 1;
         return false;
     }
-    m_mainWindow->workbook()->setTabStripVisible(false);
     m_mainWindow->showMaximized();
     if (m_splash)
         m_splash->raise();
@@ -104,17 +104,14 @@ bool PlectaApplication::openFromCommandLine(const QStringList &args)
     }
     if (fileName.isEmpty()) {
         m_mainWindow->openStartWindow();
+        m_mainWindow->workbook()->setTabStripVisible(false);
         return true;
     }
-    // The file is opened to prove it can be, and never read.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const QString message = QStringLiteral("No es pot obrir el fitxer «%1»: %2.")
-                                    .arg(QDir::toNativeSeparators(fileName), file.errorString());
-        std::fprintf(stderr, "plecta: %s\n", message.toLocal8Bit().constData());
-        dialogs::message(nullptr, QMessageBox::Critical, message);
-        return false;
-    }
-    m_mainWindow->openStartWindow(QFileInfo(fileName).fileName());
-    return true;
+    // A saved form: its catalogue opens with the form filled in.
+    QString problem;
+    if (m_mainWindow->formFiles()->openFile(fileName, &problem))
+        return true;
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "plecta: %s\n", problem.toLocal8Bit().constData());
+    return false;
 }

@@ -25,8 +25,8 @@ public:
     MainWindow *mainWindow() const { return m_mainWindow; }
     QSplashScreen *splash() const { return m_splash; }
 
-    // The command line: no file name opens a start window; a file name opens one titled with
-    // the name, without reading the file. False when the file cannot be opened (after telling).
+    // The command line: no file name opens a start window; a file name is a saved form, opened
+    // in its catalogue. False when it cannot be opened (after telling, on screen and on stderr).
     bool openFromCommandLine(const QStringList &args);
 
     // Makes the main window (for tests and for start-up); it is not shown.

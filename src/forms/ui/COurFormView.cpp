@@ -69,6 +69,7 @@ bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
     }
     OnInitialUpdate();
     m_initialState = fieldState();
+    watchEdits();
     // The handbook where the user writes: municipalities complete, amounts turn into words.
     MunicipalityCompleter::attach(this);
     AmountMenu::attach(m_page);
@@ -78,6 +79,35 @@ bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
 bool COurFormView::isModified() const
 {
     return isCreated() && fieldState() != m_initialState;
+}
+
+void COurFormView::markUnmodified()
+{
+    m_initialState = fieldState();
+    emit edited();
+}
+
+void COurFormView::watchEdits()
+{
+    const auto tell = [this] { emit edited(); };
+    for (const QPointer<QWidget> &widget : std::as_const(m_fields)) {
+        if (auto *picker = qobject_cast<CDatePicker *>(widget))
+            connect(picker, &QDateEdit::dateChanged, this, tell);
+        else if (auto *edit = qobject_cast<QLineEdit *>(widget))
+            connect(edit, &QLineEdit::textChanged, this, tell);
+        else if (auto *box = qobject_cast<FormTextBox *>(widget))
+            connect(box, &QPlainTextEdit::textChanged, this, tell);
+        else if (auto *combo = qobject_cast<QComboBox *>(widget))
+            connect(combo, &QComboBox::currentTextChanged, this, tell);
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            connect(button, &QAbstractButton::toggled, this, tell);
+        else if (auto *list = qobject_cast<QTreeWidget *>(widget)) {
+            connect(list->model(), &QAbstractItemModel::rowsInserted, this, tell);
+            connect(list->model(), &QAbstractItemModel::rowsRemoved, this, tell);
+            connect(list->model(), &QAbstractItemModel::rowsMoved, this, tell);
+            connect(list->model(), &QAbstractItemModel::dataChanged, this, tell);
+        }
+    }
 }
 
 QString COurFormView::fieldState() const
@@ -98,8 +128,13 @@ QString COurFormView::fieldState() const
             state += QString::number(combo->currentIndex()) + u':' + combo->currentText();
         else if (auto *button = qobject_cast<QAbstractButton *>(widget))
             state += button->isChecked() ? u'1' : u'0';
-        else if (auto *list = qobject_cast<QTreeWidget *>(widget))
-            state += QString::number(list->topLevelItemCount());
+        else if (auto *list = qobject_cast<QTreeWidget *>(widget)) {
+            // Every cell: a line edited or moved is a change as much as a line added.
+            for (int row = 0; row < list->topLevelItemCount(); ++row) {
+                for (int column = 0; column < list->columnCount(); ++column)
+                    state += list->topLevelItem(row)->text(column) + QChar(1);
+            }
+        }
         state += QChar(0); // no field holds a NUL, so the fields never run into each other
     }
     return state;

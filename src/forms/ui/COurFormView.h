@@ -35,6 +35,8 @@ public:
     // chosen, a date or a model picked, a line added. A form whose window was never made holds
     // nothing.
     bool isModified() const;
+    // From now on the fields as they are count as unchanged (the form was saved or opened).
+    void markUnmodified();
     int childId() const { return m_childId; }
     const forms::FormDef *description() const { return m_form; }
 
@@ -56,6 +58,10 @@ public:
     int rowCount(int id) const override;
     std::string cellText(int id, int row, int column) const override;
 
+signals:
+    // A field changed: a text, a choice, a date, the model or the lines.
+    void edited();
+
 protected:
     // Runs once, right after the page is built: the initial texts, choice lists and defaults.
     virtual void OnInitialUpdate();
@@ -69,6 +75,8 @@ protected:
 private:
     // Every field's value in one comparable text.
     QString fieldState() const;
+    // Makes every field's change signal tell edited().
+    void watchEdits();
 
     QString m_initialState;
     int m_templateId = 0;

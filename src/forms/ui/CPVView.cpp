@@ -8,6 +8,7 @@
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CTCView.h"
 #include "shell/ui/Dialogs.h"
+#include "shell/ui/SafeSave.h"
 #include "text/Cp1252.h"
 #include "text/ui/QtText.h"
 
@@ -21,7 +22,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <iterator>
@@ -83,7 +83,8 @@ std::string CPVView::documentBytes() const
 
 ViewActions CPVView::offeredActions() const
 {
-    return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
+    const ViewActions actions = ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
+    return m_form ? actions | ViewAction::SaveForm : actions;
 }
 
 void CPVView::perform(ViewAction command)
@@ -143,24 +144,10 @@ bool CPVView::saveTo(const QString &path, SaveFormat format)
 {
     // Written beside the target and renamed into place, so a failed save never damages a file.
     const QByteArray bytes = fileBytes(format);
-    QSaveFile file(path);
-    QString reason;
-    if (format == SaveFormat::Pdf && bytes.isEmpty()) {
-        reason = QStringLiteral("No s'han pogut dibuixar les pàgines del PDF.");
-    } else if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-    } else if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !file.flush()) {
-        // The explicit flush matters: a short write while the file is closed (a full disk)
-        // would otherwise go unnoticed and the truncated file would replace the old one.
-        const bool known = file.error() != QFileDevice::NoError && file.error() != QFileDevice::UnspecifiedError;
-        reason = known ? file.errorString()
-                       : QStringLiteral("No s'ha pogut escriure el fitxer sencer: potser el disc és ple.");
-        file.cancelWriting();
-        file.commit();
-    } else if (!file.commit()) {
-        reason = file.errorString();
-    }
-    if (reason.isNull())
+    const QString reason = format == SaveFormat::Pdf && bytes.isEmpty()
+                               ? QStringLiteral("No s'han pogut dibuixar les pàgines del PDF.")
+                               : safesave::writeFile(path, bytes);
+    if (reason.isEmpty())
         return true;
     dialogs::message(
         this, QMessageBox::Warning,

@@ -81,10 +81,29 @@ bool CTCView::holdsUserInput() const
     return false;
 }
 
+QList<COurFormView *> CTCView::modifiedForms() const
+{
+    QList<COurFormView *> modified;
+    for (const QPointer<COurFormView> &form : m_forms) {
+        if (form && form->isModified())
+            modified.insert(form == shownForm() ? 0 : modified.size(), form);
+    }
+    return modified;
+}
+
+bool CTCView::selectKind(std::string_view name)
+{
+    QTreeWidgetItem *item = m_tree->itemOf(name);
+    if (!item)
+        return false;
+    m_tree->setCurrentItem(item);
+    return true;
+}
+
 ViewActions CTCView::offeredActions() const
 {
     const ViewActions panes = ViewAction::NextPane | ViewAction::PreviousPane;
-    return shownForm() ? panes | ViewAction::Review : panes;
+    return shownForm() ? panes | ViewAction::Review | ViewAction::SaveForm : panes;
 }
 
 void CTCView::perform(ViewAction command)

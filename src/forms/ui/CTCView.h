@@ -34,6 +34,10 @@ public:
     void perform(ViewAction command) override;
     // Whether any form of the catalogue holds something the user typed or chose.
     bool holdsUserInput() const override;
+    // The forms that do, the one shown first.
+    QList<COurFormView *> modifiedForms() const;
+    // Selects a kind in the tree, which shows its form; false when the catalogue has no such kind.
+    bool selectKind(std::string_view name);
 
 signals:
     // The form shown below the tree changed; nullptr for a kind whose form is not written.

@@ -11,6 +11,7 @@ enum class ViewAction : unsigned {
     NextPane = 1u << 4,     // F6
     PreviousPane = 1u << 5, // Shift+F6
     Review = 1u << 6,       // "Revisa el text" (F7)
+    SaveForm = 1u << 7,     // "Desa el formulari..." (Ctrl+Alt+S): the view shows or follows a form
 };
 Q_DECLARE_FLAGS(ViewActions, ViewAction)
 Q_DECLARE_OPERATORS_FOR_FLAGS(ViewActions)

@@ -74,24 +74,36 @@ QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, con
 
 bool confirmDiscard(QWidget *parent, const QString &text)
 {
+    return askDiscard(parent, text, false) == DiscardAnswer::Discard;
+}
+
+DiscardAnswer askDiscard(QWidget *parent, const QString &text, bool offerSaveForm)
+{
     remember(text);
     if (const auto preset = take(&Answers::nextAnswer)) {
-        const auto answer = *preset;
-        return answer == QMessageBox::Discard;
+        if (*preset == QMessageBox::Save && offerSaveForm)
+            return DiscardAnswer::SaveForm;
+        return *preset == QMessageBox::Discard ? DiscardAnswer::Discard : DiscardAnswer::Cancel;
     }
     if (refuseUnattended("question", text))
-        return false;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Plecta"), text, QMessageBox::Discard | QMessageBox::Cancel,
-                    parent);
+        return DiscardAnswer::Cancel;
+    QMessageBox::StandardButtons buttons = QMessageBox::Discard | QMessageBox::Cancel;
+    if (offerSaveForm)
+        buttons |= QMessageBox::Save;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Plecta"), text, buttons, parent);
+    if (offerSaveForm)
+        box.button(QMessageBox::Save)->setText(QStringLiteral("Desa el &formulari"));
     box.button(QMessageBox::Discard)->setText(QStringLiteral("&Descarta"));
     box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel·la"));
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
-    return box.clickedButton() == box.button(QMessageBox::Discard);
+    if (offerSaveForm && box.clickedButton() == box.button(QMessageBox::Save))
+        return DiscardAnswer::SaveForm;
+    return box.clickedButton() == box.button(QMessageBox::Discard) ? DiscardAnswer::Discard : DiscardAnswer::Cancel;
 }
 
-QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix)
+QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix, const QString &proposed)
 {
     if (const auto preset = take(&Answers::nextFileName))
         return withSuffix(*preset, defaultSuffix);
@@ -102,6 +114,8 @@ QString saveFileName(QWidget *parent, const QString &filter, const QString &defa
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(defaultSuffix);
+    if (!proposed.isEmpty())
+        dialog.selectFile(proposed);
     // The dialog asks before it replaces an existing file (Qt's default, kept on purpose).
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -134,13 +148,13 @@ QString saveFileName(QWidget *parent, const QStringList &filters, const QStringL
     return dialog.selectedFiles().constFirst();
 }
 
-QString openFileName(QWidget *parent)
+QString openFileName(QWidget *parent, const QString &filter)
 {
     if (const auto preset = take(&Answers::nextFileName))
         return *preset;
     if (refuseUnattended("open dialog", {}))
         return {};
-    return QFileDialog::getOpenFileName(parent);
+    return QFileDialog::getOpenFileName(parent, {}, {}, filter);
 }
 
 void setNextFileName(const QString &path)

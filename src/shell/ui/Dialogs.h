@@ -19,14 +19,19 @@ QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, con
 // Asks before something the user typed is thrown away: "Descarta" or "Cancel·la". Escape and
 // closing the box cancel. True when the user chose to discard.
 bool confirmDiscard(QWidget *parent, const QString &text);
+// The same question with a third way out, when there is a form to keep: "Desa el formulari".
+enum class DiscardAnswer { SaveForm, Discard, Cancel };
+DiscardAnswer askDiscard(QWidget *parent, const QString &text, bool offerSaveForm);
 
 // The save-file dialog: asks before it replaces an existing file. Returns the chosen path with
 // the default suffix added when the name has none, or an empty string when cancelled.
-QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix);
+QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
+                     const QString &proposed = {});
 // The same with several file types: filters[i] adds suffixes[i] to a name typed without one, and
 // *chosen tells which type the user chose.
 QString saveFileName(QWidget *parent, const QStringList &filters, const QStringList &suffixes, int *chosen);
-QString openFileName(QWidget *parent);
+// The open-file dialog, showing the files the filter names ("Formularis de Plecta (*.plecta)").
+QString openFileName(QWidget *parent, const QString &filter = {});
 
 // The answers a test presets, kept by the application object (which owns one Answers object)
 // rather than in globals; with nothing preset, the real dialogs are shown.
@@ -48,6 +53,7 @@ public:
 // Test seam: the next dialog of that kind returns this answer at once instead of showing.
 void setNextFileName(const QString &path); // an empty path answers "cancel"
 void setNextFileType(int filter);          // the type the next save dialog chose (0 unless told)
+// For askDiscard(): Save chooses "Desa el formulari", Discard "Descarta", anything else cancels.
 void setNextAnswer(QMessageBox::StandardButton answer);
 // The text of the last message box shown (or answered in advance), for tests.
 QString lastMessage();

@@ -1,0 +1,125 @@
+#include "app/ui/FormFileCommands.h"
+
+#include "app/ui/Workbook.h"
+#include "forms/ui/COurFormView.h"
+#include "forms/ui/CPVView.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/FormFile.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
+#include "shell/ui/SafeSave.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+FormFileCommands::FormFileCommands(QWidget *window, Workbook *workbook, FunctionOpener openFunction)
+    : QObject(window), m_window(window), m_workbook(workbook), m_openFunction(std::move(openFunction))
+{}
+
+COurFormView *FormFileCommands::activeForm() const
+{
+    ChildFrame *frame = m_workbook->activeFrame();
+    QWidget *view = frame ? frame->viewWidget() : nullptr;
+    if (auto *catalogue = qobject_cast<CTCView *>(view))
+        return catalogue->shownForm();
+    if (auto *document = qobject_cast<CPVView *>(view))
+        return document->sourceForm();
+    return nullptr;
+}
+
+COurFormView *FormFileCommands::unsavedForm() const
+{
+    if (COurFormView *active = activeForm(); active && active->isModified())
+        return active;
+    for (ChildFrame *frame : m_workbook->frames()) {
+        if (auto *catalogue = qobject_cast<CTCView *>(frame->viewWidget())) {
+            if (const QList<COurFormView *> modified = catalogue->modifiedForms(); !modified.isEmpty())
+                return modified.first();
+        }
+    }
+    return nullptr;
+}
+
+bool FormFileCommands::saveForm(COurFormView *form)
+{
+    if (!form || !form->isCreated())
+        return false;
+    const QString proposed = form == m_form ? m_path : QString();
+    const QString path = dialogs::saveFileName(m_window, formfile::fileFilter(), QStringLiteral("plecta"), proposed);
+    if (path.isEmpty())
+        return false;
+    const QString reason = safesave::writeFile(path, formfile::fileBytes(*form));
+    if (!reason.isEmpty()) {
+        dialogs::message(m_window, QMessageBox::Warning,
+                         QStringLiteral("No s'ha pogut desar el formulari a «%1».\n\n%2")
+                             .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    form->markUnmodified();
+    setCurrent(form, path);
+    return true;
+}
+
+bool FormFileCommands::openForm()
+{
+    const QString path = dialogs::openFileName(m_window, formfile::fileFilter());
+    return !path.isEmpty() && openFile(path);
+}
+
+bool FormFileCommands::openFile(const QString &path, QString *problem)
+{
+    formfile::Loaded loaded = formfile::load(path);
+    if (!loaded.form) {
+        if (problem)
+            *problem = loaded.error;
+        dialogs::message(m_window, QMessageBox::Critical, loaded.error);
+        return false;
+    }
+    // The function of the kind's catalogue opens afresh: every form as it starts.
+    if (!m_openFunction(loaded.catalogue))
+        return false;
+    CTCView *catalogue = nullptr;
+    for (ChildFrame *frame : m_workbook->frames()) {
+        if (auto *found = qobject_cast<CTCView *>(frame->viewWidget())) {
+            catalogue = found;
+            m_workbook->activateFrame(frame);
+        }
+    }
+    if (!catalogue || !catalogue->selectKind(loaded.kind->pszName) || !catalogue->shownForm())
+        return false;
+    COurFormView *form = catalogue->shownForm();
+    QStringList warnings;
+    // The file was tried on a form of the same kind: it goes in whole.
+    formfile::restore(*form, *loaded.form, warnings);
+    form->markUnmodified();
+    setCurrent(form, path);
+    if (!warnings.isEmpty()) {
+        dialogs::message(m_window, QMessageBox::Warning,
+                         QStringLiteral("S'ha obert el formulari «%1», però:\n\n%2.")
+                             .arg(QDir::toNativeSeparators(path), warnings.join(QStringLiteral(";\n"))));
+    }
+    return true;
+}
+
+QString FormFileCommands::fileName() const
+{
+    return m_form ? QFileInfo(m_path).fileName() : QString();
+}
+
+bool FormFileCommands::isModified() const
+{
+    return m_form && m_form->isModified();
+}
+
+void FormFileCommands::setCurrent(COurFormView *form, const QString &path)
+{
+    if (m_form != form) {
+        if (m_form)
+            disconnect(m_form, nullptr, this, nullptr);
+        m_form = form;
+        connect(form, &COurFormView::edited, this, &FormFileCommands::fileStateChanged);
+        connect(form, &QObject::destroyed, this, &FormFileCommands::fileStateChanged, Qt::QueuedConnection);
+    }
+    m_path = path;
+    emit fileStateChanged();
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class COurFormView;
+class QWidget;
+class Workbook;
+
+// "Desa el formulari..." and "Obre un formulari...": a form kept in a ".plecta" file and put
+// back into its catalogue. Remembers the file of the form last saved or opened, which the main
+// window's title names, modified or not.
+class FormFileCommands : public QObject
+{
+    Q_OBJECT
+public:
+    // Opens the function at a place of the Functions bar; false when the user kept the windows.
+    using FunctionOpener = std::function<bool(int position)>;
+
+    FormFileCommands(QWidget *window, Workbook *workbook, FunctionOpener openFunction);
+
+    // The form the active window shows or follows, or nullptr.
+    COurFormView *activeForm() const;
+    // A form holding what the user typed and did not save: the active one first; nullptr when none.
+    COurFormView *unsavedForm() const;
+
+    // Asks for a file name (the form's own file proposed) and writes the form there, atomically.
+    // False when cancelled or when the file could not be written (after telling why).
+    bool saveForm(COurFormView *form);
+    // Asks for a file and opens it.
+    bool openForm();
+    // Reads a saved form, then opens its catalogue (asking first about what was typed) with the
+    // kind selected and the form filled as saved. A file that cannot be opened is reported and
+    // nothing open changes (`problem`, when given, gets the message). Fields the form no longer
+    // has are reported after it opens.
+    bool openFile(const QString &path, QString *problem = nullptr);
+
+    // The name of the file of the form last saved or opened, while that form is open; or empty.
+    QString fileName() const;
+    // Whether that form changed since.
+    bool isModified() const;
+
+signals:
+    // The file's name or its modified state changed.
+    void fileStateChanged();
+
+private:
+    void setCurrent(COurFormView *form, const QString &path);
+
+    QWidget *m_window;
+    Workbook *m_workbook;
+    FunctionOpener m_openFunction;
+    QPointer<COurFormView> m_form;
+    QString m_path;
+};
