@@ -123,10 +123,10 @@ TEST_F(CliTest, ListSortsAndSearchesLikeTheWindow)
 TEST_F(CliTest, KindsAndFieldsDescribeTheCatalogues)
 {
     const std::vector<std::string> kinds = lines(run({"kinds"}).out);
-    ASSERT_EQ(kinds.size(), 21u);
+    ASSERT_EQ(kinds.size(), 29u);
     EXPECT_EQ(kinds.front(), "160\tacta de reunió\tTextos de l'empresa\tActes i certificats");
-    EXPECT_EQ(kinds.back(), "190\trecurs potestatiu de reposició\tAdministració Pública\t"
-                            "Documentació usada amb posterioritat a la resolució");
+    EXPECT_EQ(kinds.back(), "195\treclamació davant la Comissió de Garantia del Dret d'Accés a la Informació "
+                            "Pública\tAdministració Pública\tDocumentació usada amb posterioritat a la resolució");
 
     const std::vector<std::string> fields = lines(run({"fields", "acta de reunió", "--date", "2001-09-06"}).out);
     ASSERT_EQ(fields.size(), 17u);
