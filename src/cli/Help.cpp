@@ -19,8 +19,9 @@ Ordres:
   merge TIPUS      escriu un document per cada fila d'un fitxer CSV
   check [FITXER]   revisa l'ortografia i els castellanismes d'un text
 
-Opcions de totes les ordres:
-  -h, --help       mostra l'ajuda de l'ordre
+Opcions:
+  --version        mostra la versió del programa («Plecta X.Y.Z») i acaba
+  -h, --help       mostra aquesta ajuda o, després d'una ordre, l'ajuda de l'ordre
 
 Estat de sortida:
   0  tot ha anat bé

@@ -46,6 +46,13 @@ int run(const std::vector<std::string> &words)
     if (words.empty())
         return refuse("falta l'ordre (vegeu plecta-cli --help)");
     const std::string &name = words.front();
+    if (name == "--version") {
+        if (words.size() > 1)
+            return refuse("--version no pren cap argument");
+        if (cli::Problem problem = cli::writeOut("Plecta " PLECTA_VERSION "\n"))
+            return refuse(*problem);
+        return cli::kExitOk;
+    }
     if (name == "--help" || name == "-h" || name == "help") {
         const std::string_view help = words.size() > 1 ? cli::commandHelp(words[1]) : std::string_view();
         if (cli::Problem problem = cli::writeOut(help.empty() ? cli::programHelp() : help))
