@@ -1,4 +1,4 @@
-#include "app/ui/CQueltApp.h"
+#include "app/ui/PlectaApplication.h"
 
 #include <cstdio>
 #include <cstring>
@@ -10,8 +10,8 @@ int main(int argc, char **argv)
         const bool written = std::printf("Plecta %s\n", PLECTA_VERSION) > 0 && std::fflush(stdout) == 0;
         return written ? 0 : 1;
     }
-    CQueltApp app(argc, argv);
-    if (!app.initInstance())
+    PlectaApplication app(argc, argv);
+    if (!app.start())
         return 1;
     return app.exec();
 }

@@ -63,7 +63,7 @@ Expected<Assignment> parseAssignment(std::string_view text, std::string_view opt
 {
     const auto equals = text.find('=');
     if (equals == std::string_view::npos || equals == 0)
-        return Failure{std::string(option) + " espera ID=VALOR, no «" + std::string(text) + "»"};
+        return Failure{std::string(option) + " espera CAMP=VALOR, no «" + std::string(text) + "»"};
     return Assignment{std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
 }
 
@@ -84,12 +84,8 @@ bool DocumentFill::isCertificate() const
 Expected<const forms::Item *> DocumentFill::field(std::string_view id, std::string_view where) const
 {
     const std::string help = " (vegeu plecta-cli fields " + std::to_string(m_kind.entry->nFormID) + ")";
-    if (!digits(id))
-        return Failure{std::string(where) + ": «" + std::string(id) + "» no és l'identificador d'un camp" + help};
-    for (const forms::Item &item : m_kind.form->items) {
-        if (forms::isField(item) && std::to_string(item.id) == id)
-            return &item;
-    }
+    if (const forms::Item *item = forms::findField(*m_kind.form, id))
+        return item;
     return Failure{std::string(where) + ": el document " + kindLabel(m_kind) + " no té el camp " + std::string(id) +
                    help};
 }
@@ -262,9 +258,9 @@ Problem DocumentFill::check() const
     const forms::CertificateModel model = forms::certificateModel(m_modelA);
     for (const forms::Item &item : m_kind.form->items) {
         if (forms::isField(item) && item.group == model.disabledGroup && !m_fields.text(item.id).empty())
-            return Failure{"el camp " + std::to_string(item.id) + " és de la frase final del Model " +
-                           (m_modelA ? "B" : "A") + ", que no s'omple amb el Model " + (m_modelA ? "A" : "B") +
-                           " (trieu-lo amb --model)"};
+            return Failure{"el camp " + std::string(item.name) + " (" + std::to_string(item.id) +
+                           ") és de la frase final del Model " + (m_modelA ? "B" : "A") +
+                           ", que no s'omple amb el Model " + (m_modelA ? "A" : "B") + " (trieu-lo amb --model)"};
     }
     return std::nullopt;
 }

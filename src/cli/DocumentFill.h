@@ -28,7 +28,7 @@ Expected<KindRequest> kindRequest(const ParsedArgs &args, Encoding fallback);
 // "YYYY-MM-DD", a real calendar date.
 Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where);
 
-// "ID=TEXT" split at the first "=".
+// "CAMP=TEXT" split at the first "=": a field's name or id, and its value.
 struct Assignment
 {
     std::string id;
@@ -41,10 +41,10 @@ class DocumentFill
 public:
     DocumentFill(const Kind &kind, std::chrono::year_month_day date);
 
-    // A text box gets the text as typed; a date picker takes a date "YYYY-MM-DD"; an editable
-    // choice list selects the item the text names or else holds the text as typed. Only a large
-    // multi-line box takes line breaks; from the command line (`escapes`) "\n" is a line break
-    // there and "\\" a backslash. `where` names the option or the CSV cell in messages.
+    // Each takes a field by its name or its id. A text box gets the text as typed; a date picker takes a date
+    // "YYYY-MM-DD"; an editable choice list selects the item the text names or else holds the text as typed. Only a
+    // large multi-line box takes line breaks; from the command line (`escapes`) "\n" is a line break there and "\\" a
+    // backslash. `where` names the option or the CSV cell in messages.
     Problem setText(std::string_view id, std::string_view utf8, std::string_view where, bool escapes = false);
     // Selects the choice-list item with this text (letter case aside when nothing matches exactly).
     Problem choose(std::string_view id, std::string_view itemUtf8, std::string_view where);
@@ -52,7 +52,7 @@ public:
     // and setText(), an empty cell leaving the field as it starts; an editable list takes a text
     // that is none of its items as typed.
     Problem setCell(std::string_view id, std::string_view utf8, std::string_view where);
-    // "A|B|C": one line item, one value per column, added as the "Afegir concepte" button adds it
+    // "A|B|C": one line item, one value per column, added as the "Afegeix un concepte" button adds it
     // (at the top of the list).
     Problem addLine(std::string_view valuesUtf8, std::string_view where);
     // "A" or "B": the certificate's model.

@@ -1,7 +1,7 @@
 #include "cli/Formats.h"
 
+#include "cli/GuiApplication.h"
 #include "export/OdtDocument.h"
-#include "export/OffscreenGui.h"
 #include "export/PdfDocument.h"
 
 namespace cli {
@@ -69,7 +69,7 @@ Expected<std::string> formatDocuments(Format format, std::span<const std::string
     }
     case Format::Odt: return docexport::odtDocument(documents, title);
     case Format::Pdf: {
-        docexport::ensureGuiApplication();
+        ensureGuiApplication();
         const QByteArray pdf =
             docexport::pdfDocument(documents, QString::fromUtf8(title.data(), qsizetype(title.size())));
         if (pdf.isEmpty())

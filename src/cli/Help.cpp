@@ -164,16 +164,18 @@ es pot nomenar pel seu identificador (de 160 a 190) o pel seu nom, p. ex. 177 o 
 constexpr std::string_view kFields = R"(Ús: plecta-cli fields TIPUS [--date AAAA-MM-DD] [--encoding utf-8|cp1252]
 
 Mostra els camps del formulari d'un tipus de document, en l'ordre del formulari, separats per
-tabuladors: identificador, mena de camp, l'etiqueta que el precedeix, el text inicial i, per a
+tabuladors: nom, número, mena de camp, l'etiqueta que el precedeix, el text inicial i, per a
 les llistes, els elements (separats per «|»).
 
+Les opcions i les columnes del CSV prenen un camp pel nom o pel número.
+
 Menes de camp:
-  text               quadre de text (--set ID=TEXT); els quadres grans de diverses línies
+  text               quadre de text (--set CAMP=TEXT); els quadres grans de diverses línies
                      admeten salts de línia, escrits «\n» a --set
-  data               quadre de text que comença amb la data (--set ID=TEXT o --date)
-  selector de data   selector de data (--date, o --set ID=AAAA-MM-DD)
-  llista             llista d'elements (--choose ID=ELEMENT)
-  llista editable    llista que també admet text: --choose ID=ELEMENT o --set ID=TEXT
+  data               quadre de text que comença amb la data (--set CAMP=TEXT o --date)
+  selector de data   selector de data (--date, o --set CAMP=AAAA-MM-DD)
+  llista             llista d'elements (--choose CAMP=ELEMENT)
+  llista editable    llista que també admet text: --choose CAMP=ELEMENT o --set CAMP=TEXT
   línies             la llista de línies de l'albarà i de la comanda (--line); els «elements»
                      són les columnes
   model              el botó d'opció de cada model del certificat (--model A|B)
@@ -194,10 +196,12 @@ incloses), .odt un document OpenDocument per editar-lo amb un processador de tex
 altra extensió, text. --format ho tria explícitament.
 
 Opcions:
-  --set ID=TEXT        posa TEXT al camp ID (vegeu plecta-cli fields TIPUS); es pot repetir
-  --choose ID=ELEMENT  tria ELEMENT a la llista ID; es pot repetir
+  --set CAMP=TEXT      posa TEXT al CAMP, pel nom o pel número (vegeu plecta-cli fields
+                       TIPUS); es pot repetir
+  --choose CAMP=ELEMENT
+                       tria ELEMENT a la llista CAMP; es pot repetir
   --line A|B|C...      afegeix una línia a l'albarà o a la comanda, un valor per columna; es pot
-                       repetir, i cada línia nova va a dalt de tot, com amb «Afegir concepte»
+                       repetir, i cada línia nova va a dalt de tot, com amb «Afegeix un concepte»
   --model A|B          el model del certificat (A, si no es dona)
   --date AAAA-MM-DD    la data dels camps de data i dels selectors (avui, si no es dóna)
   -o, --output FITXER  escriu el document a FITXER i no a la sortida estàndard
@@ -210,9 +214,9 @@ Els textos es donen en UTF-8; «ŀ» s'escriu «l·» i un caràcter que Windows
 representar s'informa amb la seva posició, sense escriure res.
 
 Exemples:
-  plecta-cli document carta --set 1043="Maria Puig i Soler" --date 2024-03-15 -o carta.txt
+  plecta-cli document carta --set destinatari="Maria Puig i Soler" --date 2024-03-15 -o carta.txt
   plecta-cli document albarà --line "3|Cadira|25|75" --line "1|Taula|120|120" --encoding utf-8
-  plecta-cli document certificat --model B --set 1046="la presidenta"
+  plecta-cli document certificat --model B --set vistiplau="la presidenta"
   plecta-cli document "recurs d'alçada" --date 2024-03-15 -o recurs.pdf
 )";
 
@@ -220,7 +224,8 @@ constexpr std::string_view kMerge = R"(Ús: plecta-cli merge TIPUS --csv FITXER 
      plecta-cli merge TIPUS --csv FITXER --single FITXER.pdf|FITXER.odt [OPCIONS]
 
 Escriu un document per cada fila d'un fitxer CSV (RFC 4180, UTF-8). La primera fila nomena els
-camps: cada columna és l'identificador d'un camp del formulari (vegeu plecta-cli fields TIPUS).
+camps: cada columna és el nom o el número d'un camp del formulari (vegeu plecta-cli fields
+TIPUS).
 Per a cada fila, el formulari comença amb els textos inicials i les opcions comunes, i cada
 cel·la omple el seu camp: un quadre de text pren el text tal qual (una cel·la buida el deixa
 buit); una llista tria l'element i un selector de data pren una data AAAA-MM-DD (una cel·la
@@ -243,7 +248,7 @@ Opcions:
                        com a plecta-cli document, i valen per a totes les files
 
 Exemple:
-  plecta-cli merge carta --csv destinataris.csv --out cartes --name 1043 --date 2024-03-15
+  plecta-cli merge carta --csv destinataris.csv --out cartes --name destinatari --date 2024-03-15
   plecta-cli merge carta --csv destinataris.csv --single cartes.pdf
 )";
 

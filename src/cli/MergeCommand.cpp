@@ -29,6 +29,7 @@ Expected<Columns> readHeader(const Kind &kind, const CsvRecord &header, const st
 {
     Columns columns;
     std::map<std::string, std::size_t> seen;
+    std::map<const forms::Item *, std::string> fieldColumns; // a field may be named or numbered, once
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         const std::string &title = header.fields[i];
         if (!seen.emplace(title, i).second)
@@ -36,11 +37,10 @@ Expected<Columns> readHeader(const Kind &kind, const CsvRecord &header, const st
         const bool isName = nameColumn && title == *nameColumn;
         if (isName)
             columns.name = i;
-        const forms::Item *field = nullptr;
-        for (const forms::Item &item : kind.form->items) {
-            if (forms::isField(item) && std::to_string(item.id) == title)
-                field = &item;
-        }
+        const forms::Item *field = forms::findField(*kind.form, title);
+        if (field && !fieldColumns.emplace(field, title).second)
+            return Failure{"CSV, línia 1: les columnes «" + fieldColumns[field] + "» i «" + title +
+                           "» són el mateix camp"};
         if (field && field->kind == forms::ItemKind::LineList)
             return Failure{"CSV, línia 1: la columna «" + title + "» és la llista de línies, que no es dona al CSV " +
                            "(afegiu-hi línies amb --line)"};

@@ -2,8 +2,8 @@
 // alone; a PDF is painted with QtGui on the offscreen platform, so no display is ever needed.
 
 #include "cli/Commands.h"
+#include "cli/GuiApplication.h"
 #include "cli/Help.h"
-#include "export/OffscreenGui.h"
 #include "text/InputGate.h"
 
 #include <cstdio>
@@ -89,6 +89,6 @@ int run(const std::vector<std::string> &words)
 
 int main(int argc, char **argv)
 {
-    const docexport::GuiApplicationScope gui; // made only if a PDF is painted
+    const cli::GuiApplicationScope gui; // made only if a PDF is painted
     return finish(run(std::vector<std::string>(argv + 1, argv + argc)));
 }

@@ -7,24 +7,13 @@ namespace forms {
 CertificateModel certificateModel(bool modelASelected)
 {
     if (modelASelected)
-        return {kCertModelA, 1045, kCertModelAGroup, kCertModelBGroup};
-    return {kCertModelB, 1046, kCertModelBGroup, kCertModelAGroup};
-}
-
-std::vector<PlaceholderEntry> certificatePlaceholders(bool modelASelected)
-{
-    std::vector<PlaceholderEntry> table(kCertificat.placeholders.begin(), kCertificat.placeholders.end());
-    for (PlaceholderEntry &entry : table) {
-        if (entry.placeholder == "%field4%")
-            entry.fieldId = certificateModel(modelASelected).closingFieldId;
-    }
-    return table;
+        return {kCertModelA, kCertModelAGroup, kCertModelBGroup};
+    return {kCertModelB, kCertModelBGroup, kCertModelAGroup};
 }
 
 void generateCertificateText(const plecta::FieldSource &fields, bool modelASelected, std::string &output)
 {
-    const std::vector<PlaceholderEntry> table = certificatePlaceholders(modelASelected);
-    plecta::MergeTemplate(fields, table, certificateModel(modelASelected).modelId, output);
+    plecta::MergeTemplate(fields, fieldNames(kCertificat), certificateModel(modelASelected).modelId, output);
 }
 
 } // namespace forms

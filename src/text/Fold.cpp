@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <string_view>
 
 namespace plecta {
@@ -160,12 +161,24 @@ std::vector<TextSpan> matchedSpans(std::string_view text, const std::vector<std:
     const std::string folded = fold(text, [&sources](std::size_t begin, std::size_t end) {
         sources.push_back({begin, end});
     });
+    // A one-letter word (an elided article, "l" of "l'hospitalet") would mark letters all over
+    // the text: it marks whole words only.
+    const auto isWordByte = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return std::isalnum(byte) || byte >= 0x80;
+    };
+    const auto wholeWordAt = [&](std::size_t at, std::size_t size) {
+        return (at == 0 || !isWordByte(folded[at - 1])) &&
+               (at + size == folded.size() || !isWordByte(folded[at + size]));
+    };
     std::vector<TextSpan> spans;
     for (const std::string &word : words) {
         if (word.empty())
             continue;
-        for (std::size_t at = folded.find(word); at != std::string::npos; at = folded.find(word, at + 1))
-            spans.push_back({sources[at].begin, sources[at + word.size() - 1].end});
+        for (std::size_t at = folded.find(word); at != std::string::npos; at = folded.find(word, at + 1)) {
+            if (word.size() > 1 || wholeWordAt(at, word.size()))
+                spans.push_back({sources[at].begin, sources[at + word.size() - 1].end});
+        }
     }
     std::sort(spans.begin(), spans.end(), [](const TextSpan &a, const TextSpan &b) {
         return a.begin < b.begin || (a.begin == b.begin && a.end < b.end);

@@ -31,7 +31,8 @@ int matchRank(std::string_view foldedText, const std::vector<std::string> &words
 
 // Where the words are found in an unfolded Windows-1252 text: sorted, disjoint [begin, end)
 // byte ranges of the text itself, so that a window can mark the parts that matched. Every
-// occurrence of every word is marked; a folded "ll" covers the dot of "l·l".
+// occurrence of every word is marked, a one-letter word only where it is a whole word; a folded
+// "ll" covers the dot of "l·l".
 struct TextSpan
 {
     std::size_t begin;

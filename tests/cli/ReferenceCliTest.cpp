@@ -129,20 +129,21 @@ TEST_F(CliTest, KindsAndFieldsDescribeTheCatalogues)
                             "Pública\tAdministració Pública\tDocumentació usada amb posterioritat a la resolució");
 
     const std::vector<std::string> fields = lines(run({"fields", "acta de reunió", "--date", "2001-09-06"}).out);
-    ASSERT_EQ(fields.size(), 17u);
-    EXPECT_EQ(fields[0], "1077\ttext\tActa de la reunió de \t<NOM DE L'ORGANISME>\t");
-    EXPECT_EQ(fields[2], "1083\tdata\tData\t6 de setembre de 2001\t");
-    EXPECT_EQ(fields[6], "1000\tllista\t\tCàrrec\tCàrrec|President|Presidenta|Secretari|Secretaria");
+    ASSERT_EQ(fields.size(), 18u);
+    EXPECT_EQ(fields[0], "organisme\t1077\ttext\tActa de la reunió de \t<NOM DE L'ORGANISME>\t");
+    EXPECT_EQ(fields[2], "data\t1083\tdata\tData\t6 de setembre de 2001\t");
+    EXPECT_EQ(fields[6], "carrec_1\t1000\tllista\t\tCàrrec\tCàrrec|President|Presidenta|Secretari|Secretària");
 
     // Kinds are found by name whatever the letter case, and by id.
     EXPECT_EQ(run({"fields", "ALBARÀ"}).out, run({"fields", "179"}).out);
-    EXPECT_NE(run({"fields", "179"}).out.find("999\tlínies\t\t\tQuantitat|Concepte|Preu Unitari|Total\n"),
+    EXPECT_NE(run({"fields", "179"}).out.find("linies\t999\tlínies\t\t\tQuantitat|Concepte|Preu unitari|Total\n"),
               std::string::npos);
     const std::string certificate = run({"fields", "certificat"}).out;
-    EXPECT_NE(certificate.find("1091\tmodel\tModel A\tsí\t\n"), std::string::npos);
-    EXPECT_NE(run({"fields", "desistiment", "--date", "2024-03-15"})
-                  .out.find("1084\tselector de data\tpresentada en\tdivendres, 15 de març de 2024\t\n"),
-              std::string::npos);
+    EXPECT_NE(certificate.find("model_a\t1091\tmodel\tModel A\tsí\t\n"), std::string::npos);
+    EXPECT_NE(
+        run({"fields", "desistiment", "--date", "2024-03-15"})
+            .out.find("data_presentacio\t1084\tselector de data\tpresentada el\tdivendres, 15 de març de 2024\t\n"),
+        std::string::npos);
     EXPECT_TRUE(refused(run({"fields", "telegrama"}), "telegrama"));
     EXPECT_TRUE(refused(run({"kinds", "extra"}), "kinds"));
 }

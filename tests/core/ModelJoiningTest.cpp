@@ -15,23 +15,18 @@ using namespace plecta;
 
 namespace {
 
-// Merges a model over one-line fields named by their placeholders: {"municipi", "el Masnou"}.
+// Merges a model over one-line fields by name: {"municipi", "el Masnou"}.
 std::string merge(std::string_view model, const std::map<std::string, std::string> &values)
 {
     MemoryFieldSource fields;
-    std::vector<std::string> placeholders;
-    placeholders.reserve(values.size());
-    std::vector<PlaceholderEntry> table;
+    std::vector<FieldName> names;
     int id = 1;
     for (const auto &[name, value] : values) {
         fields.setEdit(id, value);
-        placeholders.push_back('%' + name + '%');
-        ++id;
+        names.push_back({name, id++});
     }
-    for (std::size_t i = 0; i < placeholders.size(); ++i)
-        table.push_back({placeholders[i], static_cast<int>(i) + 1});
     std::string out;
-    MergeTemplate(fields, table, model, out);
+    MergeTemplate(fields, names, model, out);
     return out;
 }
 

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 
 namespace e2e {
@@ -14,9 +15,10 @@ class E2eTest : public ::testing::Test
 {
 protected:
     // Starts the program and waits for its main window; the test stops when that fails.
-    void start(const std::vector<std::string> &arguments = {})
+    void start(const std::vector<std::string> &arguments = {},
+               const std::map<std::string, std::string> &environment = {})
     {
-        run = std::make_unique<PlectaRun>(arguments);
+        run = std::make_unique<PlectaRun>(arguments, environment);
         ASSERT_EQ(run->x().error(), "");
         ASSERT_TRUE(run->process().started());
         main = run->waitForMainWindow();

@@ -40,7 +40,7 @@ void CheckerService::takeChecker(std::unique_ptr<check::TextChecker> checker)
 {
     m_checker = std::move(checker);
     if (!m_checker->checksSpelling())
-        qttext::showStatusMessage(spellingOffMessage());
+        emit statusMessage(spellingOffMessage());
     emit ready();
 }
 

@@ -131,7 +131,7 @@ void COurFormView::OnInitialUpdate()
                 combo->clear();
                 for (std::string_view choice : forms::sortedChoices(item.items))
                     combo->addItem(utf8(choice));
-                combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+                combo->setCurrentIndex(forms::initialChoice(item));
             }
             break;
         case forms::ItemKind::Radio:
@@ -162,12 +162,6 @@ void COurFormView::GenerateText(std::string &output) const
     output.clear();
     if (m_form && m_page)
         forms::generateFormText(*m_form, *this, output);
-}
-
-void COurFormView::MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
-                                 std::optional<plecta::RowTemplate> rowTemplate) const
-{
-    plecta::MergeTemplate(*this, table, modelId, output, rowTemplate);
 }
 
 QWidget *COurFormView::fieldWidget(int id) const

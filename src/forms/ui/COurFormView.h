@@ -41,9 +41,6 @@ public:
     // The finished document built from the fields as they are now. Changes nothing in the form.
     virtual void GenerateText(std::string &output) const;
 
-    void MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
-                       std::optional<plecta::RowTemplate> rowTemplate = std::nullopt) const;
-
     // The widget of a field (or of a label, radio button or button that has an id).
     QWidget *fieldWidget(int id) const;
     // The page: the form at its own size, inside the scroll area.
@@ -64,7 +61,7 @@ protected:
     virtual void OnInitialUpdate();
     // The widgets of every item of a group (the certificate's closing sentences).
     void setGroupEnabled(int group, bool enabled);
-    // The "Afegir concepte" button and a double click on the line list call this.
+    // The "Afegeix un concepte" button and a double click on the line list call this.
     virtual void AddLine() {}
 
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,5 @@
 #include "forms/ui/CPVView.h"
 
-#include "app/Commands.h"
 #include "check/ui/FormChecking.h"
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
@@ -79,26 +78,18 @@ std::string CPVView::documentBytes() const
     return qttext::toCp1252(text);
 }
 
-bool CPVView::answersCommand(int command) const
+ViewActions CPVView::offeredActions() const
 {
-    switch (command) {
-    case cmd::SaveAsText:
-    case cmd::Print:
-    case cmd::FilePrint:
-    case cmd::PrintPreview:
-    case cmd::ReviewText: return true;
-    default: return false;
-    }
+    return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
 }
 
-void CPVView::runCommand(int command)
+void CPVView::perform(ViewAction command)
 {
     switch (command) {
-    case cmd::SaveAsText: saveAs(); break;
-    case cmd::Print:
-    case cmd::FilePrint: print(); break;
-    case cmd::PrintPreview: printPreview(); break;
-    case cmd::ReviewText: FormChecking::of(this)->review(this); break;
+    case ViewAction::SaveAs: saveAs(); break;
+    case ViewAction::Print: print(); break;
+    case ViewAction::PrintPreview: printPreview(); break;
+    case ViewAction::Review: FormChecking::of(this)->review(this); break;
     default: break;
     }
 }
@@ -250,7 +241,7 @@ void CPVView::insertFromMimeData(const QMimeData *source)
     // The document's text holds several lines and the models' TABs.
     qttext::GateResult gated = qttext::gateInput(text, {.lineBreaks = true, .tab = true});
     if (!gated.accepted()) {
-        qttext::showStatusMessage(qttext::refusalMessage(gated.refused, gated.reason));
+        qttext::showStatusMessage(this, qttext::refusalMessage(gated.refused, gated.reason));
         return;
     }
     gated.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -1,5 +1,6 @@
 #include "reference/ui/HandbookSearchDialog.h"
 
+#include "reference/Municipalities.h"
 #include "reference/ui/ListFilterModel.h"
 #include "text/Fold.h"
 #include "text/ui/QtText.h"
@@ -123,7 +124,12 @@ QVariant HandbookResultsModel::data(const QModelIndex &index, int role) const
     const reflist::ReportRows &rows = m_index.rows(found.part);
     QStringList cells;
     for (int column = 0; column < rows.columnCount(); ++column) {
-        const QString cell = unpadded(rows.cellText(found.row, column));
+        // A municipality by the name running text gives it ("l'Hospitalet de Llobregat"), not the
+        // list's sort form.
+        const std::string_view text = rows.cellText(found.row, column);
+        const QString cell = found.part == reflist::HandbookPart::Municipalities && column == 0
+                                 ? qttext::toQString(plecta::runningName(text))
+                                 : unpadded(text);
         if (!cell.isEmpty())
             cells.append(cell);
     }
