@@ -16,37 +16,31 @@ constexpr LineItems kLines{kColumns, kDialogLabels, plecta::kQuoteRowTemplate};
 // clang-format off
 constexpr Item kItems[] = {
     frameBegin(),
-    grid(), label("Empresa o professional"), edit(1240, "<NOM O RAÓ SOCIAL>"), br(),
-    grid(), label("NIF"), edit(1241, "<NIF>", Size::Medium), br(),
-    grid(), label("Adreça"), edit(1242, "<ADREÇA>"), br(),
-    grid(), label("Telèfon"), edit(1243, "", Size::Medium), br(),
+    grid(), label("Empresa o professional"), edit(1240, "emissor", "<NOM O RAÓ SOCIAL>"), br(),
+    grid(), label("NIF"), edit(1241, "nif_emissor", "<NIF>", Size::Medium), br(),
+    grid(), label("Adreça"), edit(1242, "adreca_emissor", "<ADREÇA>"), br(),
+    grid(), label("Telèfon"), edit(1243, "telefon_emissor", "", Size::Medium), br(),
     frameEnd(),
     gap(),
-    grid(), label("Pressupost núm."), edit(1244, "<NÚMERO>", Size::Short), br(),
-    grid(), label("Data"), today(1083, Size::Long), br(),
+    grid(), label("Pressupost núm."), edit(1244, "numero", "<NÚMERO>", Size::Short), br(),
+    grid(), label("Data"), today(1083, "data", Size::Long), br(),
     gap(),
-    grid(), label("Client"), edit(1245, "<NOM DEL CLIENT>"), br(),
-    grid(), label("NIF del client"), edit(1246, "", Size::Medium), br(),
-    grid(), label("Adreça del client"), edit(1247, ""), br(),
+    grid(), label("Client"), edit(1245, "client", "<NOM DEL CLIENT>"), br(),
+    grid(), label("NIF del client"), edit(1246, "nif_client", "", Size::Medium), br(),
+    grid(), label("Adreça del client"), edit(1247, "adreca_client", ""), br(),
     gap(),
     lineList(), br(),
     stretch(), addButton(1119), br(),
     gap(),
-    grid(), label("Tipus d'IVA"), edit(1248, "21 %", Size::Short), br(),
-    grid(), label("Validesa"), edit(1249, "30 dies", Size::Short), br(),
+    grid(), label("Tipus d'IVA"), edit(1248, "tipus_iva", "21 %", Size::Short), br(),
+    grid(), label("Validesa"), edit(1249, "validesa", "30 dies", Size::Short), br(),
     label("Condicions de pagament:"), br(),
-    box(1250, "<CONDICIONS DE PAGAMENT>", 3), br(),
+    box(1250, "condicions", "<CONDICIONS DE PAGAMENT>", 3), br(),
 };
 // clang-format on
 
-constexpr PlaceholderEntry kPlaceholders[] = {
-    {"%emissor%", 1240},       {"%nif_emissor%", 1241}, {"%adreca_emissor%", 1242}, {"%telefon_emissor%", 1243},
-    {"%numero%", 1244},        {"%data%", 1083},        {"%client%", 1245},         {"%nif_client%", 1246},
-    {"%adreca_client%", 1247}, {"%tipus_iva%", 1248},   {"%validesa%", 1249},       {"%condicions%", 1250},
-};
-
 } // namespace
 
-const FormDef kPressupost{"CTCViewPressupost", 198, 198, 340, kItems, kPlaceholders, &kLines};
+const FormDef kPressupost{"CTCViewPressupost", 198, 198, 340, kItems, &kLines};
 
 } // namespace forms
