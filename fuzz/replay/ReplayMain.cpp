@@ -28,7 +28,10 @@ const std::string kTokens[] = {
     std::string("--set\0"
                 "nom=",
                 10),
-    std::string("\0--line\0", 8), "|", "=", "\xCC\x81", "\xC5\x80", "\xE2\x86\x92", "\t", "\x1B"};
+    std::string("\0--line\0", 8), "|", "=", "\xCC\x81", "\xC5\x80", "\xE2\x86\x92", "\t", "\x1B",
+    // Saved forms.
+    R"({"format": "plecta-formulari", "versio": 1, "document": {"nom": "x", "numero": 1}, )", R"("camps": {"nom": ")",
+    R"(", "linies": [[")", R"("]]})", "\"}}", "\\u00e0", "\\ud83d\\ude00", "\\n", "[", "]", "{", "}", ":"};
 
 std::vector<std::uint8_t> randomInput(std::mt19937 &random)
 {

@@ -33,13 +33,18 @@ Expected<KindRequest> kindRequest(const ParsedArgs &args, Encoding fallback)
     const auto kind = findKind(args.positional.front());
     if (!kind)
         return kind.failure();
+    return kindRequest(*kind, args, fallback);
+}
+
+Expected<KindRequest> kindRequest(const Kind &kind, const ParsedArgs &args, Encoding fallback)
+{
     const auto date = dateOption(args);
     if (!date)
         return date.failure();
     const auto encoding = encodingOption(args, fallback);
     if (!encoding)
         return encoding.failure();
-    return KindRequest{*kind, *date, *encoding};
+    return KindRequest{kind, *date, *encoding};
 }
 
 Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where)
@@ -68,7 +73,7 @@ Expected<Assignment> parseAssignment(std::string_view text, std::string_view opt
 }
 
 DocumentFill::DocumentFill(const Kind &kind, std::chrono::year_month_day date)
-    : m_kind(kind), m_fields(forms::initialFields(*kind.form, date))
+    : m_kind(kind), m_fields(forms::initialFields(*kind.form, date)), m_date(date)
 {
     for (const forms::Item &item : kind.form->items) {
         if (item.kind == forms::ItemKind::Radio && item.id == forms::kCertModelBRadio && item.checked)
@@ -131,6 +136,7 @@ Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::s
         if (!date)
             return date.failure();
         plecta::MakeLongDateText(m_fields.field((*item)->id)->text, *date);
+        m_dates[(*item)->id] = *date;
         return std::nullopt;
     }
     case forms::ItemKind::Choice:
@@ -211,22 +217,30 @@ Problem DocumentFill::setCell(std::string_view id, std::string_view utf8, std::s
 
 Problem DocumentFill::addLine(std::string_view valuesUtf8, std::string_view where)
 {
+    std::vector<std::string> values;
+    std::size_t start = 0;
+    for (;;) {
+        const auto bar = valuesUtf8.find('|', start);
+        values.emplace_back(valuesUtf8.substr(start, bar == std::string_view::npos ? bar : bar - start));
+        if (bar == std::string_view::npos)
+            break;
+        start = bar + 1;
+    }
+    return addLineValues(std::move(values), where);
+}
+
+Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::string_view where)
+{
     const forms::LineItems *lines = m_kind.form->lineItems;
     if (!lines)
         return Failure{std::string(where) + ": el document " + kindLabel(m_kind) + " no té línies"};
 
     std::vector<std::string> values;
-    std::size_t start = 0;
-    for (;;) {
-        const auto bar = valuesUtf8.find('|', start);
-        const std::string_view value = valuesUtf8.substr(start, bar == std::string_view::npos ? bar : bar - start);
+    for (const std::string &value : valuesUtf8) {
         auto text = gateText(value, std::string(where) + ", valor " + std::to_string(values.size() + 1));
         if (!text)
             return text.failure();
         values.push_back(std::move(*text));
-        if (bar == std::string_view::npos)
-            break;
-        start = bar + 1;
     }
     const std::size_t columns = lines->dialogLabels.size();
     if (values.size() != columns) {

@@ -7,11 +7,14 @@
 #include "cli/Expected.h"
 #include "cli/Kinds.h"
 #include "cli/Output.h"
+#include "forms/SavedForm.h"
 #include "models/MemoryFieldSource.h"
 
 #include <chrono>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -24,6 +27,8 @@ struct KindRequest
     Encoding encoding;
 };
 Expected<KindRequest> kindRequest(const ParsedArgs &args, Encoding fallback);
+// The same for a kind already found (a saved form names its own).
+Expected<KindRequest> kindRequest(const Kind &kind, const ParsedArgs &args, Encoding fallback);
 
 // "YYYY-MM-DD", a real calendar date.
 Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where);
@@ -55,11 +60,20 @@ public:
     // "A|B|C": one line item, one value per column, added as the "Afegeix un concepte" button adds it
     // (at the top of the list).
     Problem addLine(std::string_view valuesUtf8, std::string_view where);
+    // One line item given value by value, added at the top of the list as addLine() adds it.
+    Problem addLineValues(std::vector<std::string> valuesUtf8, std::string_view where);
     // "A" or "B": the certificate's model.
     Problem setModel(std::string_view letter);
     // What can only be judged once every option is in: a text for the closing sentence of the
     // model not chosen, which the window keeps disabled and the document would silently drop.
     Problem check() const;
+
+    // The form as a saved form keeps it: every field's value, the model, the lines
+    // (SavedValues.cpp).
+    forms::SavedForm saved() const;
+    // A saved form's values, model and lines put into the fields; a field the form no longer has
+    // is left out and named in `warnings` (SavedValues.cpp).
+    Problem restore(const forms::SavedForm &saved, std::string_view where, std::vector<std::string> &warnings);
 
     // The document exactly as the "Document" view shows it (Windows-1252, CR LF).
     std::string text() const;
@@ -72,6 +86,8 @@ private:
     Kind m_kind;
     plecta::MemoryFieldSource m_fields;
     bool m_modelA = true;
+    std::chrono::year_month_day m_date;                 // what the date pickers start with
+    std::map<int, std::chrono::year_month_day> m_dates; // date pickers given another date
 };
 
 } // namespace cli

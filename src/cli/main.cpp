@@ -13,8 +13,9 @@
 namespace {
 
 constexpr const cli::Command *kCommands[] = {
-    &cli::kNumeralCommand, &cli::kListCommand,   &cli::kKindsCommand,   &cli::kFieldsCommand, &cli::kDocumentCommand,
-    &cli::kMergeCommand,   &cli::kSearchCommand, &cli::kOrdinalCommand, &cli::kAmountCommand, &cli::kCheckCommand,
+    &cli::kNumeralCommand,  &cli::kListCommand,  &cli::kKindsCommand,  &cli::kFieldsCommand,
+    &cli::kDocumentCommand, &cli::kMergeCommand, &cli::kSearchCommand, &cli::kOrdinalCommand,
+    &cli::kAmountCommand,   &cli::kCheckCommand, &cli::kSaveCommand,
 };
 
 // One line on standard error. Whatever of the user's input it quotes is shown escaped, so a

@@ -54,7 +54,8 @@ unsigned char lowerAt(std::string_view text, std::size_t i)
 }
 
 // Folds `text`, telling `placed` the source range [begin, end) of every folded byte appended.
-template <class Placed> std::string fold(std::string_view text, Placed placed)
+// With `keepMarks`, "/" and "." stay as they are instead of separating words.
+template <class Placed> std::string fold(std::string_view text, Placed placed, bool keepMarks = false)
 {
     std::string out;
     out.reserve(text.size());
@@ -85,7 +86,10 @@ template <class Placed> std::string fold(std::string_view text, Placed placed)
                 continue;
             }
         }
-        append(kFold[c], i, i + 1);
+        if (keepMarks && (c == '/' || c == '.'))
+            append(text.substr(i, 1), i, i + 1);
+        else
+            append(kFold[c], i, i + 1);
     }
     return out;
 }
@@ -97,10 +101,17 @@ std::string foldForSearch(std::string_view text)
     return fold(text, [](std::size_t, std::size_t) {});
 }
 
-std::vector<std::string> foldedWords(std::string_view query)
+std::string foldKeepingMarks(std::string_view text)
+{
+    return fold(
+        text, [](std::size_t, std::size_t) {}, true);
+}
+
+namespace {
+
+std::vector<std::string> splitWords(const std::string &folded)
 {
     std::vector<std::string> words;
-    const std::string folded = foldForSearch(query);
     std::size_t start = 0;
     while (start < folded.size()) {
         std::size_t end = folded.find(' ', start);
@@ -110,6 +121,35 @@ std::vector<std::string> foldedWords(std::string_view query)
         start = end + 1;
     }
     return words;
+}
+
+} // namespace
+
+std::vector<std::string> foldedWords(std::string_view query)
+{
+    return splitWords(foldForSearch(query));
+}
+
+SearchQuery parseQuery(std::string_view query)
+{
+    SearchQuery parsed{foldedWords(query), {}, foldKeepingMarks(query)};
+    for (std::string &piece : splitWords(parsed.whole)) {
+        // A piece of marks alone ("/", "...") narrows nothing a person means.
+        const bool marked = piece.find_first_of("/.") != std::string::npos;
+        const bool hasWord = piece.find_first_not_of("/.") != std::string::npos;
+        if (marked && hasWord)
+            parsed.marked.push_back(std::move(piece));
+    }
+    return parsed;
+}
+
+bool holdsMarkedPieces(std::string_view markedText, const SearchQuery &query)
+{
+    for (const std::string &piece : query.marked) {
+        if (markedText.find(piece) == std::string_view::npos)
+            return false;
+    }
+    return true;
 }
 
 bool containsAllWords(std::string_view foldedText, const std::vector<std::string> &words)

@@ -9,6 +9,7 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
+#include "check/ui/CheckerService.h"
 #include "shell/ui/ChildFrame.h"
 
 #include <QAbstractItemModel>
@@ -36,6 +37,11 @@ protected:
         // which holds up to 10 MB by default and would count as growth while it fills; a small
         // cache leaves only what the program itself keeps.
         QPixmapCache::setCacheLimit(256);
+        // The Catalan dictionary is loaded once, on a thread, when the first form opens; it is
+        // loaded here first so that it is not counted as growth between two rounds.
+        CheckerService &checker = CheckerService::instance();
+        checker.load();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return checker.checker() != nullptr; }, 60000));
         frame = PlectaApplication::instance()->createMainWindow();
         frame->resize(1200, 800);
         frame->show();

@@ -281,9 +281,10 @@ TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
                         "de Comer\xE7, 5 \x80"),
               std::string::npos);
 
+    // Saved as the first type offers it: the document's text in UTF-8, line ends and tabs kept.
     EXPECT_TRUE(save(dir.filePath(u"carta"_qs)));
     const QString path = dir.filePath(u"carta.txt"_qs);
-    EXPECT_EQ(readFile(path), QByteArray::fromStdString(text));
+    EXPECT_EQ(readFile(path), QByteArray::fromStdString(cp1252::toUtf8(text)));
     EXPECT_TRUE(dialogs::lastMessage().isEmpty());
 
     // Saving again replaces the file; what was deleted in the view is not saved.
@@ -293,7 +294,7 @@ TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
     QTest::keyClick(document, Qt::Key_Delete);
     EXPECT_TRUE(save(path));
     const QByteArray shorter = readFile(path);
-    EXPECT_EQ(shorter, QByteArray::fromStdString(text.substr(text.find("\r\n") + 2)));
+    EXPECT_EQ(shorter, QByteArray::fromStdString(cp1252::toUtf8(text.substr(text.find("\r\n") + 2))));
     EXPECT_FALSE(shorter.contains('\0'));
     EXPECT_FALSE(shorter.startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(shorter.count("\r\n"), shorter.count('\n'));
@@ -407,7 +408,7 @@ TEST_F(DocumentView, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
     const QByteArray utf8 = u"Comerç"_qs.toUtf8();
 
     // The name typed without an extension takes the type's; one typed with an extension wins
-    // over the type, except that ".txt" keeps the text encoding chosen.
+    // over the type, except that ".txt" keeps the text encoding chosen. UTF-8 is the first type.
     const struct
     {
         const char *typed;
@@ -416,11 +417,11 @@ TEST_F(DocumentView, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
         const char *starts; // the first bytes of the file, or nullptr for text
         bool utf8;
     } cases[] = {
-        {"a", 0, "a.txt", nullptr, false},      {"b", 1, "b.txt", nullptr, true},
+        {"a", 0, "a.txt", nullptr, true},       {"b", 1, "b.txt", nullptr, false},
         {"c", 2, "c.odt", "PK\x03\x04", false}, {"d", 3, "d.pdf", "%PDF-", false},
         {"e.pdf", 0, "e.pdf", "%PDF-", false},  {"f.odt", 1, "f.odt", "PK\x03\x04", false},
-        {"g.PDF", 2, "g.PDF", "%PDF-", false},  {"h.txt", 3, "h.txt", nullptr, false},
-        {"i.txt", 1, "i.txt", nullptr, true},
+        {"g.PDF", 2, "g.PDF", "%PDF-", false},  {"h.txt", 3, "h.txt", nullptr, true},
+        {"i.txt", 1, "i.txt", nullptr, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.typed) + " as type " + std::to_string(c.type));

@@ -5,6 +5,8 @@
 #include "app/ui/FunctionsBar.h"
 #include "app/ui/HandbookSearchLauncher.h"
 #include "reference/ui/FindDialog.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/CTCViewLstDoc.h"
 #include "reference/ui/HandbookSearchDialog.h"
 #include "reference/ui/ListFilterModel.h"
 #include "reference/ui/ReferenceListView.h"
@@ -258,7 +260,8 @@ TEST_F(FindAsYouType, AHitOpensItsWindowWithTheRowInSight)
         {reflist::HandbookPart::Abbreviations, u"xec"_qs, u"x"_qs},
         {reflist::HandbookPart::Comarques, u"valles oriental"_qs, u"Vallès Oriental"_qs},
         {reflist::HandbookPart::Municipalities, u"xerta"_qs, u"Xerta"_qs},
-        {reflist::HandbookPart::Treatments, u"honorable senyor"_qs, u" Honorable Senyor -a"_qs},
+        {reflist::HandbookPart::Treatments, u"president generalitat"_qs, u" Molt Honorable Senyor -a"_qs},
+        {reflist::HandbookPart::Documents, u"reposicio"_qs, u"recurs potestatiu de reposició"_qs},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.query.toStdString());
@@ -267,7 +270,10 @@ TEST_F(FindAsYouType, AHitOpensItsWindowWithTheRowInSight)
         QWidget *shown = frame->handbookSearch()->showHit(c.part, hits.front().row);
         ASSERT_TRUE(shown);
         EXPECT_EQ(frame->workbook()->activeFrame()->viewWidget(), shown);
-        if (auto *list = qobject_cast<ReferenceListView *>(shown)) {
+        if (auto *catalogue = qobject_cast<CTCView *>(shown)) {
+            ASSERT_TRUE(catalogue->tree()->currentItem());
+            EXPECT_EQ(catalogue->tree()->currentItem()->text(0), c.line);
+        } else if (auto *list = qobject_cast<ReferenceListView *>(shown)) {
             ASSERT_TRUE(list->currentIndex().isValid());
             EXPECT_TRUE(cell(list, list->currentIndex().row(), 0).startsWith(c.line));
             EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));

@@ -2,6 +2,10 @@
 
 #include "app/ui/FunctionsBar.h"
 #include "app/ui/Workbook.h"
+#include "forms/DocumentCatalogue.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/CTCViewLstDoc.h"
+#include "reference/HandbookSearch.h"
 #include "reference/ReferenceLists.h"
 #include "reference/ui/HandbookSearchDialog.h"
 #include "reference/ui/ReferenceListView.h"
@@ -17,12 +21,28 @@
 
 namespace {
 
+bool isTreatments(QWidget *view)
+{
+    return qobject_cast<TreatmentsView *>(view) != nullptr;
+}
+
+bool isCommercialCatalogue(QWidget *view)
+{
+    return qobject_cast<CTCView *>(view) && !qobject_cast<CAPCatalogueView *>(view);
+}
+
+bool isAdministrationCatalogue(QWidget *view)
+{
+    return qobject_cast<CAPCatalogueView *>(view) != nullptr;
+}
+
 // Where a part of the handbook shows: the function that opens it (its place in the Functions
-// bar) and its list, or none for the treatments' text.
+// bar) and its list, or for a window that is no list, how to recognise it.
 struct PartWindow
 {
     int function;
     std::optional<reflist::ListId> list;
+    bool (*isWindow)(QWidget *view) = nullptr;
 };
 
 PartWindow partWindow(reflist::HandbookPart part)
@@ -33,7 +53,8 @@ PartWindow partWindow(reflist::HandbookPart part)
     case reflist::HandbookPart::Symbols: return {3, reflist::ListId::Symbols};
     case reflist::HandbookPart::Municipalities: return {5, reflist::ListId::Municipalities};
     case reflist::HandbookPart::Comarques: return {5, reflist::ListId::Comarques};
-    case reflist::HandbookPart::Treatments: return {4, std::nullopt};
+    case reflist::HandbookPart::Treatments: return {4, std::nullopt, isTreatments};
+    case reflist::HandbookPart::Documents: return {0, std::nullopt, isCommercialCatalogue};
     }
     return {-1, std::nullopt};
 }
@@ -41,7 +62,7 @@ PartWindow partWindow(reflist::HandbookPart part)
 bool isWindowOf(QWidget *view, const PartWindow &where)
 {
     if (!where.list)
-        return qobject_cast<TreatmentsView *>(view) != nullptr;
+        return where.isWindow && where.isWindow(view);
     auto *list = qobject_cast<ReferenceListView *>(view);
     return list && list->listId() == *where.list;
 }
@@ -88,7 +109,7 @@ HandbookSearchLauncher::HandbookSearchLauncher(QWidget *window, Workbook *workbo
     auto *button = new QPushButton(QStringLiteral("Cerca al manual"), bar->widget());
     button->setObjectName(QStringLiteral("handbookSearchButton"));
     button->setToolTip(QStringLiteral("Cerca al vocabulari, les abreviatures, els símbols, els municipis, "
-                                      "les comarques i els tractaments alhora (Ctrl+K)"));
+                                      "les comarques, els tractaments i els tipus de document alhora (Ctrl+K)"));
     // The bar keeps its width; the button takes what it is given.
     button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     connect(button, &QPushButton::clicked, this, &HandbookSearchLauncher::open);
@@ -112,7 +133,11 @@ HandbookSearchDialog *HandbookSearchLauncher::dialog() const
 
 QWidget *HandbookSearchLauncher::showHit(reflist::HandbookPart part, int row)
 {
-    const PartWindow where = partWindow(part);
+    static const std::vector<reflist::DocumentKindPlace> kinds = reflist::documentKinds();
+    PartWindow where = partWindow(part);
+    const bool isKind = part == reflist::HandbookPart::Documents && row >= 0 && std::size_t(row) < kinds.size();
+    if (isKind && kinds[std::size_t(row)].catalogue == 1)
+        where = {1, std::nullopt, isAdministrationCatalogue};
     ChildFrame *frame = findWindow(m_workbook, where);
     if (!frame) {
         m_openFunction(where.function);
@@ -123,7 +148,10 @@ QWidget *HandbookSearchLauncher::showHit(reflist::HandbookPart part, int row)
         return nullptr;
     m_workbook->activateFrame(frame);
     QWidget *view = frame->viewWidget();
-    if (auto *list = qobject_cast<ReferenceListView *>(view)) {
+    if (auto *catalogue = qobject_cast<CTCView *>(view); catalogue && isKind) {
+        if (QTreeWidgetItem *item = catalogue->tree()->itemOf(kinds[std::size_t(row)].entry->pszName))
+            catalogue->tree()->setCurrentItem(item);
+    } else if (auto *list = qobject_cast<ReferenceListView *>(view)) {
         list->showTableRow(row);
     } else if (auto *text = qobject_cast<TreatmentsView *>(view)) {
         // The index reads the same text the window shows, line for line.

@@ -23,6 +23,9 @@
 #include <QPrinter>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <iterator>
+
 CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -101,23 +104,26 @@ CPVView::SaveFormat CPVView::saveFormatFor(const QString &path, SaveFormat chose
         return SaveFormat::Pdf;
     if (suffix == u"odt")
         return SaveFormat::Odt;
-    if (suffix == u"txt" && chosen != SaveFormat::TextUtf8)
-        return SaveFormat::TextCp1252;
+    if (suffix == u"txt" && chosen != SaveFormat::TextCp1252)
+        return SaveFormat::TextUtf8;
     return chosen;
 }
 
 bool CPVView::saveAs()
 {
-    // In the order of SaveFormat; the first, the program's own bytes, is the default.
-    static const QStringList filters{QStringLiteral("Text Windows-1252 (*.txt)"), QStringLiteral("Text UTF-8 (*.txt)"),
+    // UTF-8 text first, as today's systems read text files; the program's own Windows-1252 bytes
+    // one choice away.
+    static const QStringList filters{QStringLiteral("Text UTF-8 (*.txt)"), QStringLiteral("Text Windows-1252 (*.txt)"),
                                      QStringLiteral("OpenDocument (*.odt)"), QStringLiteral("PDF (*.pdf)")};
     static const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("txt"), QStringLiteral("odt"),
                                       QStringLiteral("pdf")};
+    static constexpr SaveFormat formats[] = {SaveFormat::TextUtf8, SaveFormat::TextCp1252, SaveFormat::Odt,
+                                             SaveFormat::Pdf};
     int chosen = 0;
     const QString path = dialogs::saveFileName(this, filters, suffixes, &chosen);
     if (path.isEmpty())
         return false;
-    return saveTo(path, saveFormatFor(path, SaveFormat(chosen)));
+    return saveTo(path, saveFormatFor(path, formats[std::clamp(chosen, 0, int(std::size(formats)) - 1)]));
 }
 
 QByteArray CPVView::fileBytes(SaveFormat format) const
