@@ -176,8 +176,17 @@ TEST_F(CliTest, KindsAndFieldsDescribeTheCatalogues)
 
     // Loosely named: accents, letter case, the middle dot and punctuation aside, or begun word by word.
     const std::pair<std::string, std::string> loose[] = {
-        {"acta", "160"},   {"sollicitud a", "165"}, {"SOL·LICITUD - MODEL B", "166"}, {"albara", "179"},
-        {"alcada", "189"}, {"recurs rep", "190"},   {"comunicat intern c", "176"},    {"Al.legacio", "185"},
+        {"acta", "160"},
+        {"sollicitud a", "165"},
+        {"SOL·LICITUD - MODEL B", "166"},
+        {"albara", "179"},
+        {"alcada", "189"},
+        {"recurs rep", "190"},
+        {"comunicat intern c", "176"},
+        {"Al.legacio", "185"},
+        {"sollicitud d'acces", "194"},
+        {"proteccio de dades", "196"},
+        {"pressupost", "198"},
     };
     for (const auto &[name, id] : loose)
         EXPECT_EQ(run({"fields", name}).out, run({"fields", id}).out) << name;
