@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 FormFileCommands::FormFileCommands(QWidget *window, Workbook *workbook, FunctionOpener openFunction)
     : QObject(window), m_window(window), m_workbook(workbook), m_openFunction(std::move(openFunction))
@@ -94,9 +95,14 @@ bool FormFileCommands::openFile(const QString &path, QString *problem)
     form->markUnmodified();
     setCurrent(form, path);
     if (!warnings.isEmpty()) {
-        dialogs::message(m_window, QMessageBox::Warning,
-                         QStringLiteral("S'ha obert el formulari «%1», però:\n\n%2.")
-                             .arg(QDir::toNativeSeparators(path), warnings.join(QStringLiteral(";\n"))));
+        const QString text = QStringLiteral("S'ha obert el formulari «%1», però:\n\n%2.")
+                                 .arg(QDir::toNativeSeparators(path), warnings.join(QStringLiteral(";\n")));
+        const auto warn = [window = m_window, text] { dialogs::message(window, QMessageBox::Warning, text); };
+        // At start-up the window is shown after the file is open: the warning waits for it.
+        if (m_window->isVisible())
+            warn();
+        else
+            QTimer::singleShot(0, m_window, warn);
     }
     return true;
 }

@@ -27,14 +27,11 @@ QString utf8(std::string_view text)
 }
 
 // A text the engine reads (Windows-1252, CR LF) as the user typed it: UTF-8, "\n" line ends.
-std::string typedText(std::string cp1252Text)
+std::string typedText(const std::string &cp1252Text)
 {
-    std::string out;
-    for (std::size_t i = 0; i < cp1252Text.size(); ++i) {
-        if (!(cp1252Text[i] == '\r' && i + 1 < cp1252Text.size() && cp1252Text[i + 1] == '\n'))
-            out += cp1252Text[i];
-    }
-    return cp1252::toUtf8(out);
+    QString text = qttext::toQString(cp1252Text);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text.toStdString();
 }
 
 QAbstractButton *modelButton(const COurFormView &form, bool modelA)
@@ -199,7 +196,7 @@ forms::SavedForm capture(const COurFormView &form)
     saved.kindNumber = form.templateId();
     saved.kindName = std::string(forms::kindName(form.templateId()));
     if (hasModels(form))
-        saved.model = modelButton(form, true)->isChecked() ? "A" : "B";
+        saved.model.push_back(modelButton(form, true)->isChecked() ? 'A' : 'B'); // "A" or "B"
     for (const forms::Item &item : form.description()->items) {
         if (!forms::isField(item) || item.kind == forms::ItemKind::LineList)
             continue;
