@@ -183,6 +183,8 @@ TEST_F(SavedFormWindow, TheTitleNamesTheFileAndMarksItModifiedAfterAChange)
 
     // Another function closes the form: the title no longer names its file.
     frame->openFunction(2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
     EXPECT_FALSE(frame->windowTitle().contains(u"acta"_qs));
 }
 

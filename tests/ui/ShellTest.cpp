@@ -381,7 +381,9 @@ TEST_F(Shell, CommandLineOpensASavedFormInItsCatalogue)
     const forms::DocListEntry &kind = *std::find_if(rows.begin(), rows.end(), [](const forms::DocListEntry &row) {
         return row.nLevel == 1 && forms::formByLayoutId(row.nFormID);
     });
-    forms::SavedForm saved{.kindName = std::string(kind.pszName), .kindNumber = kind.nFormID};
+    forms::SavedForm saved;
+    saved.kindName = kind.pszName;
+    saved.kindNumber = kind.nFormID;
     ASSERT_NO_FATAL_FAILURE(writeFile(path, QByteArray::fromStdString(forms::writeSavedForm(saved))));
     PlectaApplication *app = PlectaApplication::instance();
     ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, path})) << dialogs::lastMessage().toStdString();
