@@ -88,7 +88,7 @@ bool DocumentFill::isCertificate() const
 
 Expected<const forms::Item *> DocumentFill::field(std::string_view id, std::string_view where) const
 {
-    const std::string help = " (vegeu plecta-cli fields " + std::to_string(m_kind.entry->nFormID) + ")";
+    const std::string help = " (vegeu plecta-cli fields " + std::to_string(m_kind.entry->formId) + ")";
     if (const forms::Item *item = forms::findField(*m_kind.form, id))
         return item;
     return Failure{std::string(where) + ": el document " + kindLabel(m_kind) + " no té el camp " + std::string(id) +
@@ -174,7 +174,7 @@ Problem DocumentFill::choose(std::string_view id, std::string_view itemUtf8, std
         return Failure{std::string(where) + ": la llista " + std::string(id) + " no té «" + std::string(itemUtf8) +
                        "»; té " + joinChoices(list)};
     list.selected = match;
-    list.className = "combobox";
+    list.kind = plecta::FieldKind::Choice;
     list.text.clear();
     return std::nullopt;
 }
@@ -188,13 +188,13 @@ Problem DocumentFill::typeIntoList(const forms::Item &item, std::string_view utf
     for (std::size_t i = 0; i < list.items.size(); ++i) {
         if (list.items[i] == *text) {
             list.selected = int(i);
-            list.className = "combobox";
+            list.kind = plecta::FieldKind::Choice;
             list.text.clear();
             return std::nullopt;
         }
     }
     // Typed text is what the list's edit box holds, and what the document takes from it.
-    list.className = "edit";
+    list.kind = plecta::FieldKind::EditableChoice;
     list.selected.reset();
     list.text = std::move(*text);
     return std::nullopt;
@@ -283,7 +283,7 @@ std::string DocumentFill::text() const
 {
     std::string out;
     if (isCertificate())
-        forms::generateCertificateText(m_fields, m_modelA, out);
+        forms::generateCertificateText(*m_kind.form, m_fields, m_modelA, out);
     else
         forms::generateFormText(*m_kind.form, m_fields, out);
     return out;

@@ -39,8 +39,8 @@ std::string typedText(std::string_view cp1252Text)
 forms::SavedForm DocumentFill::saved() const
 {
     forms::SavedForm saved;
-    saved.kindName = m_kind.entry->pszName;
-    saved.kindNumber = m_kind.entry->nFormID;
+    saved.kindName = m_kind.entry->name;
+    saved.kindNumber = m_kind.entry->formId;
     if (isCertificate())
         saved.model = m_modelA ? "A" : "B";
     for (const forms::Item &item : m_kind.form->items) {
@@ -51,7 +51,8 @@ forms::SavedForm DocumentFill::saved() const
             const auto given = m_dates.find(item.id);
             value = isoDate(given == m_dates.end() ? m_date : given->second);
         } else if (const auto selected = m_fields.selectedItem(item.id);
-                   item.kind == forms::ItemKind::Choice && m_fields.className(item.id) == "combobox" && selected) {
+                   item.kind == forms::ItemKind::Choice && m_fields.kind(item.id) == plecta::FieldKind::Choice &&
+                   selected) {
             value = cp1252::toUtf8(m_fields.itemText(item.id, *selected));
         } else {
             value = typedText(m_fields.text(item.id));
@@ -110,11 +111,11 @@ Expected<Kind> savedKind(const forms::SavedForm &saved, const std::string &path)
 {
     const std::vector<Kind> kinds = allKinds();
     for (const Kind &kind : kinds) {
-        if (kind.form && kind.entry->nFormID == saved.kindNumber)
+        if (kind.form && kind.entry->formId == saved.kindNumber)
             return kind;
     }
     for (const Kind &kind : kinds) {
-        if (kind.form && kind.entry->pszName == saved.kindName)
+        if (kind.form && kind.entry->name == saved.kindName)
             return kind;
     }
     return Failure{path + ": el document «" + saved.kindName + "» (número " + std::to_string(saved.kindNumber) +

@@ -25,7 +25,8 @@ struct CertificateModel
 
 CertificateModel certificateModel(bool modelASelected);
 
-// The certificate's document: the chosen model merged with the form's fields.
-void generateCertificateText(const plecta::FieldSource &fields, bool modelASelected, std::string &output);
+// The certificate's document: the chosen model merged with the fields of its form.
+void generateCertificateText(const FormDef &form, const plecta::FieldSource &fields, bool modelASelected,
+                             std::string &output);
 
 } // namespace forms

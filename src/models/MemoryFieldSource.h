@@ -12,7 +12,7 @@ namespace plecta {
 
 struct MemoryField
 {
-    std::string className = "edit";
+    FieldKind kind = FieldKind::OneLineText;
     bool live = true;
     std::string text;
     std::vector<std::string> items;             // choice list
@@ -36,7 +36,7 @@ public:
 
     bool hasField(int id) const override;
     bool isLive(int id) const override;
-    std::string className(int id) const override;
+    FieldKind kind(int id) const override;
     std::string text(int id) const override;
     std::optional<int> selectedItem(int id) const override;
     std::string itemText(int id, int index) const override;

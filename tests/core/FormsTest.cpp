@@ -37,7 +37,7 @@ TEST(Forms, NamesModelsAndLayoutsAgree)
     const std::regex validName("[a-z][a-z0-9]*(_[a-z0-9]+)*");
     const std::regex placeholder("%([A-Za-z0-9_]+)%");
     for (const FormDef *form : allForms()) {
-        SCOPED_TRACE(std::string(form->className));
+        SCOPED_TRACE(std::string(form->objectName));
         EXPECT_EQ(formByLayoutId(form->layoutId), form);
 
         std::set<int> ids;
@@ -75,7 +75,7 @@ TEST(Forms, NamesModelsAndLayoutsAgree)
 TEST(Forms, LayoutTextsAndStructure)
 {
     for (const FormDef *form : kCommercial) {
-        SCOPED_TRACE(std::string(form->className));
+        SCOPED_TRACE(std::string(form->objectName));
         int frames = 0;
         for (const Item &item : form->items) {
             EXPECT_FALSE(cp1252::fromUtf8(item.text).error) << item.text;
@@ -152,8 +152,8 @@ TEST(Forms, CertificateModelChoice)
     fields.setEdit(1045, "typed for A");
 
     std::string a, b;
-    generateCertificateText(fields, true, a);
-    generateCertificateText(fields, false, b);
+    generateCertificateText(kCertificat, fields, true, a);
+    generateCertificateText(kCertificat, fields, false, b);
     EXPECT_EQ(lines(a)[6], "I,   typed for A,  expedeixo  a petici\xF3  de la persona interessada");
     EXPECT_EQ(lines(a)[10], "<MUNICIPI>, " + kDate);
     // Model B takes its closing field from 1046, left empty here.
@@ -162,7 +162,7 @@ TEST(Forms, CertificateModelChoice)
     EXPECT_EQ(lines(b).size(), 11u); // the last line of model 165 has no CR LF
 
     fields.setEdit(1046, "the chair");
-    generateCertificateText(fields, false, b);
+    generateCertificateText(kCertificat, fields, false, b);
     EXPECT_EQ(lines(b)[8], "the chair i el segell que ho acredita.");
 
     EXPECT_EQ(certificateModel(true).modelId, 164);
@@ -299,10 +299,10 @@ TEST(Forms, TheLineListIdIsReserved)
     for (const FormDef *form : forms::allForms()) {
         for (const Item &item : form->items) {
             if (item.kind == ItemKind::LineList) {
-                EXPECT_EQ(item.id, plecta::kLineListId) << form->className;
+                EXPECT_EQ(item.id, plecta::kLineListId) << form->objectName;
                 ++lineLists;
             } else if (item.kind != ItemKind::Label) {
-                EXPECT_NE(item.id, plecta::kLineListId) << form->className;
+                EXPECT_NE(item.id, plecta::kLineListId) << form->objectName;
             }
         }
     }

@@ -1,15 +1,15 @@
 // The "Document" window: the text it shows, the keys it refuses, the file it saves (and the files
 // it never damages), and the pages it prints.
 
+#include "forms/ui/DocumentView.h"
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
-#include "forms/ui/CTCView.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/FormView.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/Dialogs.h"
 #include "text/Cp1252.h"
@@ -119,7 +119,7 @@ protected:
     std::string generated() const
     {
         std::string text;
-        document->sourceForm()->GenerateText(text);
+        document->sourceForm()->generateText(text);
         return text;
     }
     QLineEdit *edit(int id) const { return qobject_cast<QLineEdit *>(catalogue->shownForm()->fieldWidget(id)); }

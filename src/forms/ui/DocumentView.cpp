@@ -1,12 +1,12 @@
-#include "forms/ui/CPVView.h"
+#include "forms/ui/DocumentView.h"
 
 #include "check/ui/FormChecking.h"
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
 #include "export/PdfDocument.h"
 #include "forms/DocumentCatalogue.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CTCView.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/FormView.h"
 #include "shell/ui/Dialogs.h"
 #include "text/Cp1252.h"
 #include "text/ui/QtText.h"
@@ -26,7 +26,7 @@
 #include <algorithm>
 #include <iterator>
 
-CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
+DocumentView::DocumentView(QWidget *parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -35,7 +35,7 @@ CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
     new FormChecking(this);
 }
 
-void CPVView::initialUpdate()
+void DocumentView::initialUpdate()
 {
     m_font = QFont(QStringLiteral("Courier"));
     m_font.setStyleHint(QFont::TypeWriter);
@@ -46,32 +46,32 @@ void CPVView::initialUpdate()
     setTabStopDistance(8 * QFontMetricsF(m_font).horizontalAdvance(u' '));
 }
 
-void CPVView::followCatalogue(CTCView *catalogue)
+void DocumentView::followCatalogue(CatalogueView *catalogue)
 {
     m_form = catalogue->shownForm();
-    connect(catalogue, &CTCView::shownFormChanged, this, [this](COurFormView *form) { m_form = form; });
+    connect(catalogue, &CatalogueView::shownFormChanged, this, [this](FormView *form) { m_form = form; });
 }
 
-void CPVView::viewActivated()
+void DocumentView::viewActivated()
 {
     // Whatever was changed here gives way to a fresh copy of the form's text.
     if (!m_form)
         return;
     std::string text;
-    m_form->GenerateText(text);
+    m_form->generateText(text);
     setDocumentBytes(text);
     if (const std::string_view name = forms::kindName(m_form->templateId()); !name.empty())
         m_title = QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-void CPVView::setDocumentBytes(const std::string &bytes)
+void DocumentView::setDocumentBytes(const std::string &bytes)
 {
     QString text = qttext::toQString(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(text);
 }
 
-std::string CPVView::documentBytes() const
+std::string DocumentView::documentBytes() const
 {
     // The raw text: the plain-text export would turn no-break spaces into spaces.
     QString text = document()->toRawText();
@@ -81,12 +81,12 @@ std::string CPVView::documentBytes() const
     return qttext::toCp1252(text);
 }
 
-ViewActions CPVView::offeredActions() const
+ViewActions DocumentView::offeredActions() const
 {
     return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
 }
 
-void CPVView::perform(ViewAction command)
+void DocumentView::perform(ViewAction command)
 {
     switch (command) {
     case ViewAction::SaveAs: saveAs(); break;
@@ -97,7 +97,7 @@ void CPVView::perform(ViewAction command)
     }
 }
 
-CPVView::SaveFormat CPVView::saveFormatFor(const QString &path, SaveFormat chosen)
+DocumentView::SaveFormat DocumentView::saveFormatFor(const QString &path, SaveFormat chosen)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"pdf")
@@ -109,7 +109,7 @@ CPVView::SaveFormat CPVView::saveFormatFor(const QString &path, SaveFormat chose
     return chosen;
 }
 
-bool CPVView::saveAs()
+bool DocumentView::saveAs()
 {
     // UTF-8 text first, as today's systems read text files; the program's own Windows-1252 bytes
     // one choice away.
@@ -126,7 +126,7 @@ bool CPVView::saveAs()
     return saveTo(path, saveFormatFor(path, formats[std::clamp(chosen, 0, int(std::size(formats)) - 1)]));
 }
 
-QByteArray CPVView::fileBytes(SaveFormat format) const
+QByteArray DocumentView::fileBytes(SaveFormat format) const
 {
     const std::string text = documentBytes();
     switch (format) {
@@ -139,7 +139,7 @@ QByteArray CPVView::fileBytes(SaveFormat format) const
     return {};
 }
 
-bool CPVView::saveTo(const QString &path, SaveFormat format)
+bool DocumentView::saveTo(const QString &path, SaveFormat format)
 {
     // Written beside the target and renamed into place, so a failed save never damages a file.
     const QByteArray bytes = fileBytes(format);
@@ -168,13 +168,13 @@ bool CPVView::saveTo(const QString &path, SaveFormat format)
     return false;
 }
 
-bool CPVView::renderTo(QPrinter *printer) const
+bool DocumentView::renderTo(QPrinter *printer) const
 {
     const std::string text = documentBytes();
     return docexport::renderDocuments(*printer, std::span(&text, 1)) && printer->printerState() != QPrinter::Error;
 }
 
-void CPVView::print()
+void DocumentView::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     docexport::setUpPage(printer);
@@ -186,7 +186,7 @@ void CPVView::print()
         reportPrintFailure(printer, QStringLiteral("No s'ha pogut imprimir el document."));
 }
 
-void CPVView::printPreview()
+void DocumentView::printPreview()
 {
     QPrinter printer(QPrinter::HighResolution);
     docexport::setUpPage(printer);
@@ -201,7 +201,7 @@ void CPVView::printPreview()
         reportPrintFailure(printer, QStringLiteral("No s'ha pogut previsualitzar la impressió."));
 }
 
-void CPVView::reportPrintFailure(const QPrinter &printer, const QString &what)
+void DocumentView::reportPrintFailure(const QPrinter &printer, const QString &what)
 {
     const QString where =
         printer.outputFileName().isEmpty()
@@ -211,7 +211,7 @@ void CPVView::reportPrintFailure(const QPrinter &printer, const QString &what)
                      what + QStringLiteral("\n\n") + QStringLiteral("No s'ha pogut escriure a %1.").arg(where));
 }
 
-void CPVView::keyPressEvent(QKeyEvent *event)
+void DocumentView::keyPressEvent(QKeyEvent *event)
 {
     // Commands and movements work; characters, Backspace, Enter and Tab are discarded.
     const int key = event->key();
@@ -226,17 +226,17 @@ void CPVView::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void CPVView::inputMethodEvent(QInputMethodEvent *event)
+void DocumentView::inputMethodEvent(QInputMethodEvent *event)
 {
     event->accept();
 }
 
-bool CPVView::canInsertFromMimeData(const QMimeData *source) const
+bool DocumentView::canInsertFromMimeData(const QMimeData *source) const
 {
     return source->hasText();
 }
 
-void CPVView::insertFromMimeData(const QMimeData *source)
+void DocumentView::insertFromMimeData(const QMimeData *source)
 {
     if (!source->hasText())
         return;
