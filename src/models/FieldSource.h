@@ -20,6 +20,7 @@ enum class FieldKind {
     LineList,       // the line items of a delivery note or an order
 };
 
+class FieldSource
 {
 public:
     virtual ~FieldSource() = default;
