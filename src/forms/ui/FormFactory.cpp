@@ -13,7 +13,8 @@ FormView *createFormObject(int layoutId)
     // Forms whose behaviour is more than their description.
     if (form == &forms::kCertificat)
         return new CertificateFormView;
-    if (form == &forms::kAlbara)
+    // The quote's lines have four columns, as the delivery note's: the same line dialog.
+    if (form == &forms::kAlbara || form == &forms::kPressupost)
         return new DeliveryNoteFormView;
     if (form == &forms::kComanda)
         return new OrderFormView;
