@@ -79,6 +79,8 @@ Failure pathFailure(std::string message, int error)
     }
 }
 
+} // namespace
+
 StagedFiles::StagedFiles(bool overwrite) : m_overwrite(overwrite)
 {
     sigset_t held;

@@ -18,6 +18,8 @@ struct MemoryField
     std::vector<std::string> items;             // choice list
     std::optional<int> selected;                // choice list
     std::vector<std::vector<std::string>> rows; // line list, row 0 at the top
+
+    bool operator==(const MemoryField &) const = default;
 };
 
 class MemoryFieldSource : public FieldSource
@@ -33,6 +35,9 @@ public:
 
     // The field with this id, for changing it in place; nullptr when there is none.
     MemoryField *field(int id);
+    const MemoryField *field(int id) const { return find(id); }
+
+    bool operator==(const MemoryFieldSource &other) const { return m_fields == other.m_fields; }
 
     bool hasField(int id) const override;
     bool isLive(int id) const override;

@@ -106,7 +106,7 @@ QString withoutSpace(QString text)
     return text.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
-class DocumentView : public CommercialFunctionTest
+class DocumentTab : public CommercialFunctionTest
 {
 protected:
     void SetUp() override
@@ -136,7 +136,7 @@ protected:
 
 } // namespace
 
-TEST_F(DocumentView, CommandsAreThereOnlyWhileTheDocumentIsActive)
+TEST_F(DocumentTab, CommandsAreThereOnlyWhileTheDocumentIsActive)
 {
     const MainActions &actions = frame->mainActions();
     for (QAction *action : {actions.saveAs, actions.print, actions.printPreview})
@@ -152,7 +152,7 @@ TEST_F(DocumentView, CommandsAreThereOnlyWhileTheDocumentIsActive)
 
 // Undo, cut, copy and paste act on whichever text field has the focus, in a form or in the
 // Document, and are enabled exactly when they would do something there.
-TEST_F(DocumentView, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAndUndo)
+TEST_F(DocumentTab, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAndUndo)
 {
     const auto enabled = [this](QAction *action) {
         // The state the focus and selection signals left equals a fresh look at the field.
@@ -217,7 +217,7 @@ TEST_F(DocumentView, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAn
         EXPECT_FALSE(enabled(action));
 }
 
-TEST_F(DocumentView, FixedPitchFontWithTabsEveryEightCharacters)
+TEST_F(DocumentTab, FixedPitchFontWithTabsEveryEightCharacters)
 {
     const QFontInfo font(document->font());
     EXPECT_TRUE(font.fixedPitch());
@@ -227,7 +227,7 @@ TEST_F(DocumentView, FixedPitchFontWithTabsEveryEightCharacters)
     EXPECT_EQ(document->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
-TEST_F(DocumentView, TypingIsDiscardedWhileEditingCommandsWork)
+TEST_F(DocumentTab, TypingIsDiscardedWhileEditingCommandsWork)
 {
     showDocument();
     const QString shown = document->toPlainText();
@@ -268,7 +268,7 @@ TEST_F(DocumentView, TypingIsDiscardedWhileEditingCommandsWork)
     EXPECT_EQ(document->toPlainText(), shown);
 }
 
-TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
+TEST_F(DocumentTab, SavedFileHoldsTheTextByteForByte)
 {
     // A no-break space and the euro sign must come back as the bytes 0xA0 and 0x80.
     QLineEdit *organisation = edit(1077);
@@ -305,7 +305,7 @@ TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
     EXPECT_EQ(readFile(path), shorter);
 }
 
-TEST_F(DocumentView, FailedSavesSayWhyAndDamageNothing)
+TEST_F(DocumentTab, FailedSavesSayWhyAndDamageNothing)
 {
     showDocument();
     const QString missing = dir.filePath(u"no/such/folder/acta.txt"_qs);
@@ -350,7 +350,7 @@ TEST_F(DocumentView, FailedSavesSayWhyAndDamageNothing)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"acta.txt"_qs, u"plain"_qs}));
 }
 
-TEST_F(DocumentView, PrintingToPdfHoldsTheText)
+TEST_F(DocumentTab, PrintingToPdfHoldsTheText)
 {
     edit(1077)->setText(u"Junta de Govern"_qs);
     showDocument();
@@ -384,7 +384,7 @@ TEST_F(DocumentView, PrintingToPdfHoldsTheText)
     EXPECT_TRUE(pdfText(readFile(viaDialog)).contains(withoutSpace(document->toPlainText())));
 }
 
-TEST_F(DocumentView, PreviewShowsThePages)
+TEST_F(DocumentTab, PreviewShowsThePages)
 {
     showDocument();
     int pages = 0;
@@ -399,7 +399,7 @@ TEST_F(DocumentView, PreviewShowsThePages)
     EXPECT_EQ(pages, 1);
 }
 
-TEST_F(DocumentView, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
+TEST_F(DocumentTab, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
 {
     edit(1077)->setText(u"Cambra de Comerç"_qs);
     showDocument();

@@ -2,6 +2,7 @@
 
 #include "forms/CommercialForms.h"
 #include "forms/FormDescription.h"
+#include "forms/ProcedureForms.h"
 #include "forms/ui/CertificateFormView.h"
 #include "forms/ui/LineItemFormViews.h"
 
