@@ -32,9 +32,9 @@ Expected<int> run(const ParsedArgs &args)
     const auto format = formatOption(args, output ? formatOfName(*output) : Format::Text);
     if (!format)
         return format.failure();
-    const std::string text = fill.text();
+    const plecta::MergedDocument merged = fill.merged(*format != Format::Text);
     const auto document =
-        formatDocuments(*format, std::span(&text, 1), request->kind.entry->pszName, request->encoding);
+        formatDocuments(*format, std::span(&merged, 1), request->kind.entry->pszName, request->encoding);
     if (!document)
         return document.failure();
 

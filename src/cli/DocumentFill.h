@@ -8,6 +8,7 @@
 #include "cli/Kinds.h"
 #include "cli/Output.h"
 #include "models/MemoryFieldSource.h"
+#include "models/StructuredDocument.h"
 
 #include <chrono>
 #include <string>
@@ -63,6 +64,8 @@ public:
 
     // The document exactly as the "Document" view shows it (Windows-1252, CR LF).
     std::string text() const;
+    // The text, and the structure too when `typeset` (the PDF and OpenDocument outputs).
+    plecta::MergedDocument merged(bool typeset) const;
 
 private:
     Expected<const forms::Item *> field(std::string_view id, std::string_view where) const;

@@ -27,4 +27,10 @@ void generateCertificateText(const plecta::FieldSource &fields, bool modelASelec
     plecta::MergeTemplate(fields, table, certificateModel(modelASelected).modelId, output);
 }
 
+plecta::StructuredDocument certificateStructure(const plecta::FieldSource &fields, bool modelASelected)
+{
+    const std::vector<PlaceholderEntry> table = certificatePlaceholders(modelASelected);
+    return plecta::MergeStructured(fields, table, certificateModel(modelASelected).modelId);
+}
+
 } // namespace forms

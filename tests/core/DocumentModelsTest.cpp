@@ -56,8 +56,8 @@ TEST(DocumentModels, SizesAndLastBytes)
         {176, {409, "-\r\n\r\n  %field9%\0"s}},
         {177, {223, "%field19%\r\n\r\n%field20%\0"s}},
         {178, {224, "\r\n\r\n\r\n%field7%, %field8%\0"s}},
-        {179, {353, "-+\0"s}},
-        {182, {440, "-\xA6\r\n\r\n\r\n\r\n\r\n\0"s}},
+        {179, {363, "-+\r\n%totals%\0"s}},
+        {182, {448, "-\xA6\r\n%totals%\r\n\r\n\r\n\r\n\0"s}},
         {169, {249, "\r\n\r\n%field11%\r\n"}},
         {170, {368, "\r\n\r\n%field16%\r\n\r\n"}},
         {173, {200, "\r\n\r\n%field11%"}},
@@ -84,7 +84,7 @@ TEST(DocumentModels, UnknownIdGivesNothing)
 
 TEST(DocumentModels, EveryModelIsWellFormed)
 {
-    const std::regex placeholder("%(field([1-9]|1[0-9]|2[0-5])|list)%");
+    const std::regex placeholder("%(field([1-9]|1[0-9]|2[0-5])|list|totals)%");
     for (const DocumentModel &m : documentModels()) {
         SCOPED_TRACE("model " + std::to_string(m.id));
         const std::string bytes(m.bytes);
@@ -173,13 +173,14 @@ TEST(DocumentModels, DeliveryNoteTable)
     const std::string bytes = model(179);
     const auto l = lines(bytes);
     const std::string border = "+" + std::string(75, '-') + "+";
-    ASSERT_EQ(l.size(), 15u);
+    ASSERT_EQ(l.size(), 16u);
     EXPECT_EQ(l[1], "");
     EXPECT_EQ(l[6], "\t\t\t\t\t\t\t%field4%");
     EXPECT_EQ(l[11], border);
     EXPECT_EQ(l[12], "\xA6Quantitat\xA6 Concepte                            \xA6 Preu unitari \xA6    TOTAL   \xA6");
     EXPECT_EQ(l[13], "\xA6\t  \xA6\t\t\t\t\t\xA6\t       \xA6\t    \xA6");
-    EXPECT_EQ(l[14], "%list%" + border + "\0"s);
+    EXPECT_EQ(l[14], "%list%" + border);
+    EXPECT_EQ(l[15], "%totals%\0"s);
     // The row template lines up with the header: same length, separators at the same places.
     const std::string row(kDeliveryNoteRowTemplate.substr(0, kDeliveryNoteRowTemplate.size() - 2));
     ASSERT_EQ(row.size(), l[12].size());
@@ -193,7 +194,8 @@ TEST(DocumentModels, OrderTable)
     const auto l = lines(bytes);
     const std::string inner = "+----------+---------------------------------+-------+----------+-----------\xA6";
     ASSERT_EQ(l.size(), 19u); // 17 lines with CR LF, then the NUL
-    for (int n = 14; n <= 17; ++n)
+    EXPECT_EQ(l[14], "%totals%");
+    for (int n = 15; n <= 17; ++n)
         EXPECT_EQ(l[n], "") << "line " << n;
     EXPECT_EQ(l[18], "\0"s);
     EXPECT_EQ(l[2], "COMANDA N\xDAM.: %field2%");

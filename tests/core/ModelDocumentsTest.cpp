@@ -149,7 +149,7 @@ const std::vector<Form> kForms = {
       {5, 1117, "<NOM DEL CLIENT>"}, {6, 1044, "<ADREÇA>"}, {7, 1118, "<NIF>"}},
      {{"", "<RAÓ SOCIAL>", "<ADREÇA DEL CLIENT>", "<NIF>", "", "\t\t\t\t\t\t\t6 de setembre de 2001"}},
      // No lines: the separator row runs straight into the closing border.
-     "¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦\r\n+---------------------------------------------------------------------------+"},
+     "¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦\r\n+---------------------------------------------------------------------------+\r\n"},
     {182,
      {{1, 1120, "<NOM DEL CLIENT>"}, {2, 1121, "0"}, date(3, 1083), {4, 1046, "<ADREÇA DEL CLIENT>"},
       {5, 1047, "<MUNICIPI DEL CLIENT>"}, {6, 1123, "<TELÈFON>"}, {7, 1124, "16%"}, {8, 1116, "<NIF>"}},
@@ -294,7 +294,7 @@ std::size_t expectedSize(const Form &form)
     std::string bytes(*findDocumentModel(form.model));
     bytes.resize(bytes.find('\0') == std::string::npos ? bytes.size() : bytes.find('\0'));
     std::size_t size = bytes.size();
-    const std::regex placeholder("%(field([0-9]+)|list)%");
+    const std::regex placeholder("%(field([0-9]+)|list|totals)%");
     for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), placeholder); it != std::sregex_iterator(); ++it) {
         size -= it->length();
         if ((*it)[2].matched)

@@ -164,10 +164,17 @@ void COurFormView::GenerateText(std::string &output) const
         forms::generateFormText(*m_form, *this, output);
 }
 
-void COurFormView::MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
-                                 std::optional<plecta::RowTemplate> rowTemplate) const
+plecta::StructuredDocument COurFormView::documentStructure() const
 {
-    plecta::MergeTemplate(*this, table, modelId, output, rowTemplate);
+    if (m_form && m_page)
+        return forms::formStructure(*m_form, *this);
+    return {};
+}
+
+void COurFormView::MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
+                                 std::optional<plecta::LineTable> lineTable) const
+{
+    plecta::MergeTemplate(*this, table, modelId, output, lineTable);
 }
 
 QWidget *COurFormView::fieldWidget(int id) const
