@@ -4,7 +4,9 @@
 add_executable(plecta_gen_tables
   ${PROJECT_SOURCE_DIR}/tools/gen_tables/main.cpp
   ${PROJECT_SOURCE_DIR}/tools/gen_tables/DataFile.cpp
-  ${PROJECT_SOURCE_DIR}/tools/gen_tables/DataFile.h)
+  ${PROJECT_SOURCE_DIR}/tools/gen_tables/DataFile.h
+  ${PROJECT_SOURCE_DIR}/tools/gen_tables/FormsToAvoid.cpp
+  ${PROJECT_SOURCE_DIR}/tools/gen_tables/FormsToAvoid.h)
 target_link_libraries(plecta_gen_tables PRIVATE plecta_text)
 
 file(GLOB_RECURSE plecta_table_data CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/tables/*.tsv)

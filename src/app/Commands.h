@@ -21,6 +21,7 @@ inline constexpr int Search = 32836;
 inline constexpr int SaveAsText = 32837;
 inline constexpr int Print = 32838;
 inline constexpr int PrintPreview = 32839;
+inline constexpr int ReviewText = 32850;
 
 inline constexpr int OpenAdministration = 32840;
 inline constexpr int OpenVocabulary = 32841;

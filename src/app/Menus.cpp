@@ -19,10 +19,10 @@ constexpr std::array kFile129 = {
     MenuItem{"&Surt", cmd::Exit},
 };
 constexpr std::array kEdit129 = {
-    MenuItem{"&Desfés\tCtrl+Z", cmd::EditUndo}, kSeparator,
-    MenuItem{"&Retalla\tCtrl+X", cmd::EditCut},  MenuItem{"&Copia\tCtrl+C", cmd::EditCopy},
+    MenuItem{"&Desfés\tCtrl+Z", cmd::EditUndo},   kSeparator,
+    MenuItem{"&Retalla\tCtrl+X", cmd::EditCut},   MenuItem{"&Copia\tCtrl+C", cmd::EditCopy},
     MenuItem{"&Enganxa\tCtrl+V", cmd::EditPaste}, kSeparator,
-    MenuItem{"C&ercar\tF3", cmd::Search},
+    MenuItem{"C&ercar\tF3", cmd::Search},         MenuItem{"Re&visa el text\tF7", cmd::ReviewText},
 };
 constexpr std::array kFunctions129 = {
     MenuItem{"Textos comercials", cmd::OpenCommercial},
@@ -36,14 +36,15 @@ constexpr std::array kMenus129 = {Menu{"&Fitxer", kFile129}, Menu{"&Editar", kEd
                                   Menu{"F&uncions", kFunctions129}, Menu{"&Ajuda", kHelp}};
 
 constexpr std::array kKeys = {
-    KeyBinding{"Ctrl+C", cmd::EditCopy},      KeyBinding{"Ctrl+Ins", cmd::EditCopy},
-    KeyBinding{"Ctrl+X", cmd::EditCut},       KeyBinding{"Shift+Del", cmd::EditCut},
-    KeyBinding{"Ctrl+V", cmd::EditPaste},     KeyBinding{"Shift+Ins", cmd::EditPaste},
-    KeyBinding{"Ctrl+Z", cmd::EditUndo},      KeyBinding{"Alt+Backspace", cmd::EditUndo},
-    KeyBinding{"Ctrl+F", cmd::Search},        KeyBinding{"Ctrl+P", cmd::FilePrint},
-    KeyBinding{"Ctrl+P", cmd::Print},         KeyBinding{"Ctrl+S", cmd::FileSave},
-    KeyBinding{"Ctrl+N", cmd::FileNew},       KeyBinding{"Ctrl+O", cmd::FileOpen},
-    KeyBinding{"F6", cmd::NextPane},          KeyBinding{"Shift+F6", cmd::PrevPane},
+    KeyBinding{"Ctrl+C", cmd::EditCopy},  KeyBinding{"Ctrl+Ins", cmd::EditCopy},
+    KeyBinding{"Ctrl+X", cmd::EditCut},   KeyBinding{"Shift+Del", cmd::EditCut},
+    KeyBinding{"Ctrl+V", cmd::EditPaste}, KeyBinding{"Shift+Ins", cmd::EditPaste},
+    KeyBinding{"Ctrl+Z", cmd::EditUndo},  KeyBinding{"Alt+Backspace", cmd::EditUndo},
+    KeyBinding{"Ctrl+F", cmd::Search},    KeyBinding{"Ctrl+P", cmd::FilePrint},
+    KeyBinding{"Ctrl+P", cmd::Print},     KeyBinding{"Ctrl+S", cmd::FileSave},
+    KeyBinding{"Ctrl+N", cmd::FileNew},   KeyBinding{"Ctrl+O", cmd::FileOpen},
+    KeyBinding{"F6", cmd::NextPane},      KeyBinding{"Shift+F6", cmd::PrevPane},
+    KeyBinding{"F7", cmd::ReviewText},
 };
 
 constexpr std::array kExtraKeys = {KeyBinding{"F3", cmd::Search}, KeyBinding{"Ctrl+S", cmd::SaveAsText}};

@@ -20,6 +20,7 @@ struct Command
     std::span<const OptionSpec> options;
     std::size_t positionals; // how many words the command takes besides its options
     Expected<int> (*run)(const ParsedArgs &args);
+    std::size_t optionalPositionals = 0; // how many more it may take
 };
 
 extern const Command kNumeralCommand;
@@ -31,6 +32,7 @@ extern const Command kFieldsCommand;
 extern const Command kDocumentCommand;
 extern const Command kMergeCommand;
 extern const Command kSearchCommand;
+extern const Command kCheckCommand;
 
 // Options several commands share.
 Expected<Encoding> encodingOption(const ParsedArgs &args, Encoding fallback);

@@ -17,13 +17,14 @@ Ordres:
   fields TIPUS     mostra els camps del formulari d'un tipus de document
   document TIPUS   escriu un document acabat
   merge TIPUS      escriu un document per cada fila d'un fitxer CSV
+  check [FITXER]   revisa l'ortografia i els castellanismes d'un text
 
 Opcions de totes les ordres:
   -h, --help       mostra l'ajuda de l'ordre
 
 Estat de sortida:
   0  tot ha anat bé
-  1  una cerca no ha trobat res
+  1  una cerca no ha trobat res; check ha trobat alguna cosa a revisar
   2  l'entrada no és vàlida (una opció, un text, el CSV, un nom de fitxer)
   3  error d'entrada/sortida: un fitxer o la sortida estàndard que no es pot llegir o escriure
      (disc ple, sense permís, un canvi de nom que falla)
@@ -127,6 +128,29 @@ cap lletra ni xifra dóna l'estat 2.
 Exemples:
   plecta-cli search "l'hospitalet"
   plecta-cli search sollicitud --in vocabulary
+)";
+
+constexpr std::string_view kCheck = R"(Ús: plecta-cli check [FITXER|-]
+
+Revisa un text en UTF-8 (FITXER, o l'entrada estàndard si no n'hi ha cap o és «-») com la
+finestra revisa el que s'escriu: les paraules que el diccionari català no coneix i les formes
+que cal evitar (castellanismes), amb les formes correctes del manual.
+
+Escriu una línia per cosa trobada, en l'ordre del text:
+  línia:columna<TAB>paraula<TAB>tipus<TAB>suggeriments
+El tipus és «ortografia» o «castellanisme»; els suggeriments van separats per comes. Les
+columnes compten caràcters des d'1.
+
+No es revisen els camps per emplenar («<NOM i COGNOMS>»), els números, els DNI i NIE, els codis
+postals, les adreces electròniques i web, ni els noms de municipis i comarques. Sense el
+diccionari català instal·lat (hunspell-ca) només es revisen els castellanismes.
+
+Estat de sortida: 0 si no troba res, 1 si troba alguna cosa, 2 si el text no és UTF-8 vàlid, el
+fitxer no existeix o els arguments no ho són, 3 si no es pot llegir o escriure.
+
+Exemples:
+  plecta-cli check carta.txt
+  echo "Cal desarrollar el projecte en base a l'informe" | plecta-cli check
 )";
 
 constexpr std::string_view kKinds = R"(Ús: plecta-cli kinds [--encoding utf-8|cp1252]
@@ -243,6 +267,8 @@ std::string_view commandHelp(std::string_view command)
         return kSearch;
     if (command == "kinds")
         return kKinds;
+    if (command == "check")
+        return kCheck;
     if (command == "fields")
         return kFields;
     if (command == "document")

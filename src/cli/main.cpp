@@ -13,9 +13,8 @@
 namespace {
 
 constexpr const cli::Command *kCommands[] = {
-    &cli::kNumeralCommand,  &cli::kListCommand,  &cli::kKindsCommand,   &cli::kFieldsCommand,
-    &cli::kDocumentCommand, &cli::kMergeCommand, &cli::kSearchCommand,  &cli::kOrdinalCommand,
-    &cli::kAmountCommand,
+    &cli::kNumeralCommand, &cli::kListCommand,   &cli::kKindsCommand,   &cli::kFieldsCommand, &cli::kDocumentCommand,
+    &cli::kMergeCommand,   &cli::kSearchCommand, &cli::kOrdinalCommand, &cli::kAmountCommand, &cli::kCheckCommand,
 };
 
 // One line on standard error. Whatever of the user's input it quotes is shown escaped, so a
@@ -65,10 +64,12 @@ int run(const std::vector<std::string> &words)
                 return refuse(*problem);
             return cli::kExitOk;
         }
-        if (args->positional.size() != command->positionals) {
-            const std::string message = command->positionals == 0                        ? "no pren cap argument"
-                                        : args->positional.size() < command->positionals ? "falta un argument"
-                                                                                         : "sobren arguments";
+        const std::size_t given = args->positional.size();
+        const std::size_t most = command->positionals + command->optionalPositionals;
+        if (given < command->positionals || given > most) {
+            const std::string message = most == 0                      ? "no pren cap argument"
+                                        : given < command->positionals ? "falta un argument"
+                                                                       : "sobren arguments";
             return refuse(cli::usageFailure(name, message).message);
         }
         const auto status = command->run(*args);

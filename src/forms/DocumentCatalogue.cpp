@@ -16,7 +16,7 @@ constexpr std::array<std::string_view, 20> kDescriptions = {
     "És l'escrit mitjançant el qual l'emissor demana al receptor que es presenti en un "
     "lloc i en una data determinats, perquè participi en una reunió que li és d'interès.",
     "És el document  pel qual hom  notifica a una  altra persona  la  celebració d'algun "
-    "acte al   qual  se'l  convida. Tota invitació ha  d'incloure, com a mínim, el  càrrec "
+    "acte al   qual  se la  convida. Tota invitació ha  d'incloure, com a mínim, el  càrrec "
     "de qui  convida, la mena d'acte  i les peculiaritats  que\tse'n desprenen.",
     "És un text que tramet una persona en representació de l'empresa a un diari, perquè  "
     "hi sigui publicat; aquest document, per la seva peculiaritat, no té\tcap estructura "
@@ -26,7 +26,7 @@ constexpr std::array<std::string_view, 20> kDescriptions = {
     "perquè sempre és de caràcter unipersonal.",
     "És aquell que conté informacions que l'emissor transmet al receptor dins de\tla  "
     "mateixa  organització  perquè  en  prengui  coneixement. Es tracta d'un comunicat "
-    "de  règim interior que  passa per les mans  de diversos receptors",
+    "de  règim interior que  passa per les mans  de diversos receptors.",
     "És una comunicació escrita de caràcter interpersonal, la qual pot contenir informacions "
     "diverses i pot respondre a finalitats diferents.",
     "El saluda  és un tipus  específic de carta  que pel  seu contingut  és molt similar "
@@ -38,14 +38,14 @@ constexpr std::array<std::string_view, 20> kDescriptions = {
     "En  general,  s'hi  consignaran  les  dades  que identifiquen el comprador i la "
     "data en què s'emet el document, les dades comercials com ara\tel tipus de l'article "
     "o la forma de lliurament.",
-    "És  un text  pel qual l'administrat  s'adreça a l'Administració i li demana alguna "
+    "És  un text  pel qual la persona interessada  s'adreça a l'Administració i li demana alguna "
     "cosa relacionada amb qualsevol matèria de tramitació prevista per la normativa vigent.",
-    "És una sol·licitud que fa l'administrat a l'Administració sobre una matèria no reglada "
+    "És una sol·licitud que fa la persona interessada a l'Administració sobre una matèria no reglada "
     "de la seva competència.",
-    "És un document en què  es  comunica  a  l'òrgan  administratiu  fets  que determinaran "
-    "la incoació d'un procediment administratiu.",
-    "És  un  document  en  què  l'administrat  comunica  a  l'administració  les al·legacions "
-    "que considera oportunes en procediment.",
+    "És un document en què  es  comuniquen  a  l'òrgan  administratiu  fets  que poden justificar "
+    "la iniciació d'ofici d'un procediment.",
+    "És  un  document  en  què  la persona interessada  comunica  a  l'Administració  les al·legacions "
+    "que considera oportunes en un procediment en curs.",
     "És  un document en què  es comunica a l'òrgan  administratiu que la persona interessada "
     "desisteix de la seva sol·licitud.",
     "És un  document en què es comunica  a l'òrgan administratiu  que la persona interessada "
@@ -54,10 +54,14 @@ constexpr std::array<std::string_view, 20> kDescriptions = {
     "davant   l'administració  que  en tingui  tutela  en  referència a l'actuació  de  "
     "les  Cambres. Per  la seva  forma, s'ajusta  perfectament a l'estructura de les sol·licituds.",
     "És un document mitjançant el qual la persona interessada recorre contra les resolucions i "
-    "els actes de l'Administració, abans del termini d'un mes.",
-    "És un document mitjançant el qual la persona interessada recorre contra els actes "
-    "de l'Administració que esgoten la via administrativa o contra aquells que no han "
-    "estat objecte de recurs administratiu dins el termini d'un mes.",
+    "els actes de l'Administració que no posen fi a la via administrativa. S'adreça a l'òrgan "
+    "superior jeràrquic del que els ha dictat, i es pot presentar davant aquest òrgan o davant "
+    "el que els ha dictat; el termini és d'un mes si l'acte és exprés (articles 121 i 122 de la "
+    "Llei 39/2015).",
+    "És un document mitjançant el qual la persona interessada recorre, només contra els actes "
+    "que posen fi a la via administrativa, davant el mateix òrgan que els ha dictat, en lloc "
+    "d'anar directament a la jurisdicció contenciosa administrativa; el termini és d'un mes "
+    "si l'acte és exprés (articles 123 i 124 de la Llei 39/2015).",
 };
 
 } // namespace
@@ -66,7 +70,7 @@ const DocListEntry g_tcDocList[] = {
     {0, "Actes i certificats", 0, 0, {}},
     {160, "acta de reunió", 1, 1, kDescriptions[0]},
     {161, "certificat", 1, 2, kDescriptions[1]},
-    {0, "Comunicacions - Convocatòries", 0, 0, {}},
+    {0, "Comunicacions i convocatòries", 0, 0, {}},
     {162, "convocatòria de reunió", 1, 1, kDescriptions[2]},
     {163, "invitació", 1, 2, kDescriptions[3]},
     {0, "Comunicats", 0, 0, {}},
@@ -76,7 +80,7 @@ const DocListEntry g_tcDocList[] = {
     {0, "Correspondència comercial", 0, 0, {}},
     {177, "carta", 1, 1, kDescriptions[7]},
     {178, "saluda", 1, 2, kDescriptions[8]},
-    {0, "Documentació tràfic entre empreses", 0, 0, {}},
+    {0, "Documentació comercial", 0, 0, {}},
     {179, "albarà", 1, 1, kDescriptions[9]},
     {181, "comanda", 1, 2, kDescriptions[10]},
     {0, {}, 0, -1, {}},

@@ -58,6 +58,15 @@ void MakeDateText(std::string &text, std::chrono::year_month_day date)
     text += number(static_cast<int>(date.year()), 4);
 }
 
+std::string_view withoutWeekday(std::string_view dateText)
+{
+    for (const std::string_view weekday : kWeekdays) {
+        if (dateText.starts_with(weekday) && dateText.substr(weekday.size()).starts_with(", "))
+            return dateText.substr(weekday.size() + 2);
+    }
+    return dateText;
+}
+
 void MakeLongDateText(std::string &text, std::chrono::year_month_day date)
 {
     text.clear();

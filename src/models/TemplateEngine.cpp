@@ -1,7 +1,9 @@
 #include "models/TemplateEngine.h"
 
 #include "models/BlockKinds.h"
+#include "models/Contraction.h"
 #include "models/DocumentModels.h"
+#include "models/OptionalSegments.h"
 #include "text/Cp1252.h"
 
 #include <algorithm>
@@ -82,6 +84,21 @@ bool hasLineList(const FieldSource &fields, const std::optional<LineTable> &tabl
     return table && !table->rowTemplate.empty() && fields.hasField(kLineListId) && fields.isLive(kLineListId);
 }
 
+// The content of the field that the placeholder "%name%" stands for, or nothing.
+std::optional<std::string> namedContent(const FieldSource &fields, std::span<const PlaceholderEntry> table,
+                                        std::string_view name)
+{
+    for (const PlaceholderEntry &entry : table) {
+        if (entry.placeholder.empty())
+            break;
+        const std::string_view placeholder = entry.placeholder;
+        if (placeholder.size() == name.size() + 2 && equalsNoCase(placeholder.substr(1, name.size()), name))
+            if (std::optional<std::string> content = fieldContent(fields, entry.fieldId))
+                return content;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
@@ -94,8 +111,11 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
                    std::string &output, std::optional<LineTable> lineTable)
 {
     output.clear();
-    model = model.substr(0, model.find('\0'));
+    const std::string resolved = resolveOptionalSegments(
+        model.substr(0, model.find('\0')), [&](std::string_view name) { return namedContent(fields, table, name); });
+    model = resolved;
     output.reserve(model.size() * 2);
+    std::size_t modelTextStart = 0; // where the model's text after the last value begins
 
     std::size_t p = 0;
     while (p < model.size()) {
@@ -121,12 +141,14 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
                 for (int r = 0, rows = fields.rowCount(kLineListId); r < rows; ++r)
                     appendRow(fields, *lineTable, r, output);
             }
+            modelTextStart = output.size();
             p += kListPlaceholder.size();
             continue;
         }
         if (startsWithNoCase(rest, kTotalsPlaceholder)) {
             if (hasLineList(fields, lineTable))
                 output += totalsText(fields, *lineTable);
+            modelTextStart = output.size();
             p += kTotalsPlaceholder.size();
             continue;
         }
@@ -137,8 +159,9 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
             if (!startsWithNoCase(rest, entry.placeholder))
                 continue;
             if (std::optional<std::string> content = fieldContent(fields, entry.fieldId)) {
-                // Appended as is: what the user typed is never scanned for placeholders.
-                output += *content;
+                // What the user typed is never scanned for placeholders.
+                appendFieldValue(output, modelTextStart, *content, rest.substr(entry.placeholder.size()));
+                modelTextStart = output.size();
                 p += entry.placeholder.size();
                 taken = true;
                 break;

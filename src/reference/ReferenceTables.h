@@ -46,8 +46,19 @@ struct OtherPostcodeEntry
     std::uint32_t nPostcode;
 };
 
+// A form to avoid in Catalan text (a Castilian word or calque, lower case, a phrase's words
+// separated by single spaces), the Catalan to write instead (forms separated by ", ") and a note.
+struct AvoidEntry
+{
+    const char *pszForm;
+    const char *pszCorrect;
+    const char *pszNote;
+};
+
 // Castilian-Catalan vocabulary, grouped by Catalan headword in dictionary order.
 extern const VocabEntry g_vocabulary[];
+// The forms to avoid, in the data file's order.
+extern const AvoidEntry g_formsToAvoid[];
 // Abbreviations, loosely alphabetical by their letters.
 extern const AbbrevEntry g_abbreviations[];
 // Symbols, unit signs and acronyms, loosely alphabetical by description after the first five.

@@ -49,6 +49,16 @@ TEST(DateText, LongDateOfTheDatePickers)
     EXPECT_EQ(longDateText(2024y / February / 29), "dijous, 29 de febrer de 2024");
 }
 
+TEST(DateText, DocumentsWriteTheDateWithoutItsWeekday)
+{
+    EXPECT_EQ(withoutWeekday(longDateText(2026y / December / 8)), "8 de desembre de 2026");
+    EXPECT_EQ(withoutWeekday(longDateText(2026y / March / 1)), "1 de mar\xE7 de 2026");
+    // Anything that is no weekday and a comma stays: a typed date, a word that only starts alike.
+    EXPECT_EQ(withoutWeekday("8 de desembre de 2026"), "8 de desembre de 2026");
+    EXPECT_EQ(withoutWeekday("dilluns 8 de desembre"), "dilluns 8 de desembre");
+    EXPECT_EQ(withoutWeekday("dimarts"), "dimarts");
+}
+
 TEST(DateText, InvalidDateGivesEmptyText)
 {
     EXPECT_EQ(dateText(2023y / February / 29), "");

@@ -128,7 +128,24 @@ TEST(FormsCatalogue, DescriptionsAreSharedFromOneTable)
     // Texts keep their tabs as written; words once run together stand apart.
     EXPECT_NE(byName["comunicat de premsa"].find("no té\tcap"), std::string_view::npos);
     EXPECT_NE(byName["al·legació"].find("les al·legacions"), std::string_view::npos);
-    EXPECT_TRUE(byName["comunicat intern col·lectiu"].ends_with("diversos receptors"));
+    EXPECT_TRUE(byName["comunicat intern col·lectiu"].ends_with("diversos receptors."));
+    // The two appeals as the law has them: what each is against, before whom, and its articles.
+    EXPECT_NE(byName["recurs d'alçada"].find("que no posen fi a la via administrativa"), std::string_view::npos);
+    EXPECT_NE(byName["recurs d'alçada"].find("(articles 121 i 122 de la Llei 39/2015)"), std::string_view::npos);
+    EXPECT_NE(byName["recurs potestatiu de reposició"].find("només contra els actes que posen fi"),
+              std::string_view::npos);
+    EXPECT_NE(byName["recurs potestatiu de reposició"].find("davant el mateix òrgan"), std::string_view::npos);
+    EXPECT_NE(byName["recurs potestatiu de reposició"].find("(articles 123 i 124 de la Llei 39/2015)"),
+              std::string_view::npos);
+    for (const auto &[name, text] : byName)
+        EXPECT_EQ(text.find("administrat "), std::string_view::npos) << name << ": la persona interessada";
+    // Headings are names, with no hyphen standing for a dash.
+    for (const DocListEntry *catalogue : {g_tcDocList, g_apDocList})
+        for (const DocListEntry &row : catalogueRows(catalogue)) {
+            if (row.nLevel == 0) {
+                EXPECT_EQ(std::string_view(row.pszName).find(" - "), std::string_view::npos) << row.pszName;
+            }
+        }
 }
 
 // Every text a form or a catalogue shows: labels, initial texts, choice items, column headings,

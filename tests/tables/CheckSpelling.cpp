@@ -168,12 +168,15 @@ std::vector<std::string> textLines(std::string_view text)
     }
 }
 
-// A model line without its placeholders; the text around them is what the dictionary reads.
+// A model line without its placeholders and markup ("{?nom}", "{/?}": braces are never document
+// text); the text around them is what the dictionary reads.
 std::string withoutPlaceholders(std::string line)
 {
-    for (std::size_t at; (at = line.find('%')) != std::string::npos;) {
-        const std::size_t end = line.find('%', at + 1);
-        line.replace(at, end == std::string::npos ? std::string::npos : end - at + 1, " ");
+    for (const auto &[open, close] : {std::pair{'%', '%'}, std::pair{'{', '}'}}) {
+        for (std::size_t at; (at = line.find(open)) != std::string::npos;) {
+            const std::size_t end = line.find(close, at + 1);
+            line.replace(at, end == std::string::npos ? std::string::npos : end - at + 1, " ");
+        }
     }
     return line;
 }

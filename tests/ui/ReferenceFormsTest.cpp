@@ -96,7 +96,7 @@ TEST_F(ReferenceForms, TreatmentsAreShownReadOnlyFromTheHeading)
     EXPECT_FALSE(frame->workbook()->isTabStripVisible());
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->document()->firstBlock().text(), u" TRACTAMENTS\t\t\t     CÀRRECS"_qs);
-    EXPECT_EQ(text->document()->blockCount(), 94); // 93 lines and the empty end
+    EXPECT_EQ(text->document()->blockCount(), 91); // 90 lines and the empty end
     EXPECT_TRUE(
         text->toPlainText().contains(u"Il·lustríssim -a Senyor -a\t\t. Alcalde -essa (llevat del de Barcelona)"_qs));
     EXPECT_DOUBLE_EQ(text->tabStopDistance(), 8 * QFontMetricsF(text->font()).horizontalAdvance(u' '));

@@ -115,14 +115,14 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
     auto *backward = view<CVocView2>(1);
     ASSERT_TRUE(forward && backward);
     EXPECT_EQ(frame->activeView(), forward);
-    ASSERT_EQ(forward->model()->rowCount(), 3948);
+    ASSERT_EQ(forward->model()->rowCount(), 3949);
     EXPECT_EQ(forward->model()->headerData(0, Qt::Horizontal).toString(), u"Castellà"_qs);
     EXPECT_EQ(forward->model()->headerData(1, Qt::Horizontal).toString(), u"Català"_qs);
     EXPECT_EQ(forward->header()->sectionSize(0), 420);
     EXPECT_EQ(forward->model()->data(forward->model()->index(0, 0)).toString(),
               u"a tal efecto                            "_qs);
     EXPECT_EQ(cellText(forward, 0, 1), u"a aquest efecte"_qs);
-    EXPECT_EQ(cellText(forward, 3947, 0), u"zona franca"_qs);
+    EXPECT_EQ(cellText(forward, 3948, 0), u"zona franca"_qs);
     EXPECT_EQ(forward->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(forward->selectionBehavior(), QAbstractItemView::SelectRows);
 
@@ -133,7 +133,7 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
 
     frame->activateTab(1);
     EXPECT_EQ(notices.shown, 2);
-    ASSERT_EQ(backward->model()->rowCount(), 3948);
+    ASSERT_EQ(backward->model()->rowCount(), 3949);
     EXPECT_EQ(cellText(backward, 0, 0), u"a aquest efecte"_qs);
     EXPECT_EQ(cellText(backward, 0, 1), u"a tal efecto"_qs);
 
@@ -145,7 +145,7 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
     frame->activateTab(2);
     frame->activateTab(1);
     EXPECT_EQ(notices.shown, 2);
-    EXPECT_EQ(backward->model()->rowCount(), 3948);
+    EXPECT_EQ(backward->model()->rowCount(), 3949);
     EXPECT_EQ(cellText(backward, 0, 1), first);
 }
 
@@ -178,7 +178,7 @@ TEST_F(ReferenceLists, HeadingClicksSortAndOnlyTheLeftButtonCounts)
 
     clickHeading(list, 1);
     EXPECT_EQ(cellText(list, 0, 1), u"a aquest efecte"_qs);
-    EXPECT_EQ(cellText(list, 3947, 1), u"útil adj"_qs);
+    EXPECT_EQ(cellText(list, 3948, 1), u"útil adj"_qs);
     clickHeading(list, 1);
     EXPECT_EQ(cellText(list, 0, 1), u"útil adj"_qs);
     clickHeading(list, 1, Qt::RightButton);

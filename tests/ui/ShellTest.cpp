@@ -1,19 +1,19 @@
 // The shell as a user meets it: menus, keys, the Functions bar, the opening of functions, tabs.
 
+#include "MainWindowFixture.h"
+#include "QtPrinters.h"
 #include "app/Commands.h"
 #include "app/FunctionRegistry.h"
 #include "app/ui/CAboutDlg.h"
-#include "shell/ui/CDialogSkin.h"
 #include "app/ui/CMainFrame.h"
 #include "app/ui/CQueltApp.h"
 #include "app/ui/CShortcutListDockBar.h"
 #include "app/ui/CStaticLink.h"
-#include "shell/ui/ChildFrame.h"
-#include "shell/ui/Dialogs.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
-#include "MainWindowFixture.h"
-#include "QtPrinters.h"
+#include "shell/ui/CDialogSkin.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 
 #include <QDockWidget>
 #include <QFile>
@@ -68,12 +68,19 @@ TEST_F(Shell, MenuBarsCarryEveryItemAndSwapWithTheChildWindows)
     EXPECT_TRUE(frame->showsMenu129());
     EXPECT_EQ(menuTitles(), (QStringList{u"&Fitxer"_qs, u"&Editar"_qs, u"F&uncions"_qs, u"&Ajuda"_qs}));
     const std::pair<int, QString> items[] = {
-        {cmd::SaveAsText, u"&Anomena i desa\tCtrl+S"_qs}, {cmd::Print, u"&Imprimeix\tCtrl+P"_qs},
-        {cmd::PrintPreview, u"&Previsualitza la impressió"_qs}, {cmd::EditUndo, u"&Desfés\tCtrl+Z"_qs},
-        {cmd::EditCut, u"&Retalla\tCtrl+X"_qs}, {cmd::EditCopy, u"&Copia\tCtrl+C"_qs},
-        {cmd::EditPaste, u"&Enganxa\tCtrl+V"_qs}, {cmd::Search, u"C&ercar\tF3"_qs},
-        {cmd::OpenCommercial, u"Textos comercials"_qs}, {cmd::OpenAdministration, u"&Administració pública"_qs},
-        {cmd::OpenVocabulary, u"&Vocabulari"_qs}, {cmd::OpenAbbreviations, u"A&breviacions"_qs},
+        {cmd::SaveAsText, u"&Anomena i desa\tCtrl+S"_qs},
+        {cmd::Print, u"&Imprimeix\tCtrl+P"_qs},
+        {cmd::PrintPreview, u"&Previsualitza la impressió"_qs},
+        {cmd::EditUndo, u"&Desfés\tCtrl+Z"_qs},
+        {cmd::EditCut, u"&Retalla\tCtrl+X"_qs},
+        {cmd::EditCopy, u"&Copia\tCtrl+C"_qs},
+        {cmd::EditPaste, u"&Enganxa\tCtrl+V"_qs},
+        {cmd::Search, u"C&ercar\tF3"_qs},
+        {cmd::ReviewText, u"Re&visa el text\tF7"_qs},
+        {cmd::OpenCommercial, u"Textos comercials"_qs},
+        {cmd::OpenAdministration, u"&Administració pública"_qs},
+        {cmd::OpenVocabulary, u"&Vocabulari"_qs},
+        {cmd::OpenAbbreviations, u"A&breviacions"_qs},
         {cmd::OpenTreatments, u"&Tractaments protocol·laris"_qs},
         {cmd::OpenMunicipalities, u"&Índex de municipis i comarques"_qs},
     };
@@ -82,7 +89,7 @@ TEST_F(Shell, MenuBarsCarryEveryItemAndSwapWithTheChildWindows)
         EXPECT_EQ(frame->action(command)->text(), text);
     }
     const QList<QAction *> edit = frame->menuBar()->actions().at(1)->menu()->actions();
-    ASSERT_EQ(edit.size(), 7);
+    ASSERT_EQ(edit.size(), 8);
     EXPECT_TRUE(edit.at(1)->isSeparator());
     EXPECT_TRUE(edit.at(5)->isSeparator());
 

@@ -137,3 +137,26 @@ std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t 
     }
     return records;
 }
+
+// A C++ string literal for Windows-1252 bytes. Octal escapes cannot swallow a following digit
+// beyond their three, unlike hex escapes.
+std::string literal(const std::string &text)
+{
+    std::string out = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '"' || byte == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            out += c;
+        } else {
+            static const char digits[] = "01234567";
+            out += '\\';
+            out += digits[(byte >> 6) & 7];
+            out += digits[(byte >> 3) & 7];
+            out += digits[byte & 7];
+        }
+    }
+    return out + '"';
+}

@@ -33,3 +33,6 @@ std::vector<Record> readDataFile(const std::filesystem::path &path, std::size_t 
 
 // A field as the messages quote it: back in UTF-8, between quotes.
 std::string quoted(const std::string &cp1252Text);
+
+// A C++ string literal for Windows-1252 bytes.
+std::string literal(const std::string &text);

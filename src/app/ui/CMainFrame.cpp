@@ -5,15 +5,16 @@
 #include "app/Menus.h"
 #include "app/ui/CAboutDlg.h"
 #include "app/ui/CShortcutListDockBar.h"
+#include "app/ui/HandbookSearchLauncher.h"
+#include "app/ui/LockKeyIndicators.h"
+#include "app/ui/ViewFactory.h"
+#include "app/ui/Workbook.h"
+#include "check/ui/CheckerService.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/ChildView.h"
 #include "shell/ui/Dialogs.h"
 #include "shell/ui/EditCommands.h"
-#include "app/ui/HandbookSearchLauncher.h"
-#include "app/ui/LockKeyIndicators.h"
-#include "app/ui/ViewFactory.h"
 #include "shell/ui/WaitNotice.h"
-#include "app/ui/Workbook.h"
 #include "text/ui/QtText.h"
 
 #include <QApplication>
@@ -76,6 +77,8 @@ CMainFrame::CMainFrame() : m_workbook(new Workbook(this)), m_edit(new EditComman
     setDockOptions(QMainWindow::AnimatedDocks);
     buildFunctionsBar();
     installHandbookSearch(this);
+    CheckerService::instance().setVocabularyOpener(
+        [this](int row) { showHandbookHit(this, reflist::HandbookPart::Vocabulary, row); });
     showMenuBar(false);
     m_workbook->setTabStripVisible(true);
 

@@ -1,6 +1,7 @@
 #include "forms/ui/CPVView.h"
 
 #include "app/Commands.h"
+#include "check/ui/FormChecking.h"
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
 #include "export/PdfDocument.h"
@@ -32,6 +33,7 @@ CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setUndoRedoEnabled(true);
+    new FormChecking(this);
 }
 
 void CPVView::initialUpdate()
@@ -86,7 +88,8 @@ bool CPVView::answersCommand(int command) const
     case cmd::SaveAsText:
     case cmd::Print:
     case cmd::FilePrint:
-    case cmd::PrintPreview: return true;
+    case cmd::PrintPreview:
+    case cmd::ReviewText: return true;
     default: return false;
     }
 }
@@ -98,6 +101,7 @@ void CPVView::runCommand(int command)
     case cmd::Print:
     case cmd::FilePrint: print(); break;
     case cmd::PrintPreview: printPreview(); break;
+    case cmd::ReviewText: FormChecking::of(this)->review(this); break;
     default: break;
     }
 }

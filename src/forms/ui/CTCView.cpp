@@ -1,6 +1,7 @@
 #include "forms/ui/CTCView.h"
 
 #include "app/Commands.h"
+#include "check/ui/FormChecking.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CTCViewForm.h"
 #include "forms/ui/CTCViewLstDoc.h"
@@ -66,6 +67,7 @@ void CTCView::showKind(int row)
         form->Create(m_pane, QRect(0, 0, m_pane->recordedWidth(), m_pane->recordedHeight()), 100 + entry.nPosition);
         m_pane->setCurrentForm(form);
         form->setGeometry(m_pane->rect());
+        new FormChecking(form);
     }
     form->show();
     emit shownFormChanged(form);
@@ -82,11 +84,16 @@ bool CTCView::holdsUserInput() const
 
 bool CTCView::answersCommand(int command) const
 {
-    return command == cmd::NextPane || command == cmd::PrevPane;
+    return command == cmd::NextPane || command == cmd::PrevPane || (command == cmd::ReviewText && shownForm());
 }
 
 void CTCView::runCommand(int command)
 {
+    if (command == cmd::ReviewText) {
+        if (FormChecking *checking = FormChecking::of(shownForm()))
+            checking->review(this);
+        return;
+    }
     // Two panes: next and previous both move the focus to the other one.
     if (command != cmd::NextPane && command != cmd::PrevPane)
         return;
