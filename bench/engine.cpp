@@ -1,11 +1,13 @@
 // The template engine: every model with all of its fields filled, and an order with 200 lines.
 
+#include "forms/FormDescription.h"
 #include "models/DocumentModels.h"
 #include "models/MemoryFieldSource.h"
 #include "models/TemplateEngine.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,22 +15,26 @@ using namespace plecta;
 
 namespace {
 
-// "%field1%" to "%field25%" on fields 1 to 25, each holding a typical entry.
+// Every field of every form, each holding a typical entry: every placeholder of every model finds
+// its field.
 struct FilledForm
 {
     FilledForm()
     {
-        for (int n = 1; n <= 25; ++n) {
-            placeholders.push_back("%field" + std::to_string(n) + "%");
-            fields.setEdit(n, "Ajuntament de Sant Cugat del Vall\xE8s " + std::to_string(n));
+        for (const forms::FormDef *form : forms::allForms()) {
+            for (const FieldName &field : forms::fieldNames(*form)) {
+                if (std::find_if(table.begin(), table.end(),
+                                 [&](const FieldName &f) { return f.name == field.name; }) != table.end())
+                    continue;
+                const int id = static_cast<int>(table.size()) + 1;
+                fields.setEdit(id, "Ajuntament de Sant Cugat del Vall\xE8s " + std::to_string(id));
+                table.push_back({field.name, id});
+            }
         }
-        for (int n = 0; n < 25; ++n)
-            table.push_back({placeholders[static_cast<std::size_t>(n)], n + 1});
     }
 
     MemoryFieldSource fields;
-    std::vector<std::string> placeholders;
-    std::vector<PlaceholderEntry> table;
+    std::vector<FieldName> table;
 };
 
 void mergeModel(benchmark::State &state)

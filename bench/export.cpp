@@ -4,9 +4,9 @@
 
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
+#include "cli/GuiApplication.h"
 #include "cli/Kinds.h"
 #include "cli/Output.h"
-#include "export/OffscreenGui.h"
 #include "export/TypesetDocument.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -165,7 +165,7 @@ BENCHMARK(BM_MergeThousandRowsToPdf)->Unit(benchmark::kMillisecond)->Iterations(
 int main(int argc, char **argv)
 {
     // The PDF needs Qt's application object, made on demand; it goes before the program ends.
-    docexport::GuiApplicationScope gui;
+    cli::GuiApplicationScope gui;
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -46,9 +46,9 @@ BENCHMARK(BM_IndexVocabulary)->Unit(benchmark::kMicrosecond);
 void BM_SearchWholeHandbook(benchmark::State &state)
 {
     const HandbookIndex index;
-    const std::vector<std::string> words = plecta::foldedWords("sol.licitud");
+    const plecta::SearchQuery query = plecta::parseQuery("sol.licitud");
     for (auto _ : state) {
-        const std::vector<HandbookHit> hits = index.search(words, kHandbookParts, true);
+        const std::vector<HandbookHit> hits = index.search(query, kHandbookParts, true);
         benchmark::DoNotOptimize(hits.size());
     }
 }
@@ -58,9 +58,9 @@ BENCHMARK(BM_SearchWholeHandbook)->Unit(benchmark::kMicrosecond);
 void BM_SearchWholeHandbookBroad(benchmark::State &state)
 {
     const HandbookIndex index;
-    const std::vector<std::string> words = plecta::foldedWords("a");
+    const plecta::SearchQuery query = plecta::parseQuery("a");
     for (auto _ : state) {
-        const std::vector<HandbookHit> hits = index.search(words, kHandbookParts, true);
+        const std::vector<HandbookHit> hits = index.search(query, kHandbookParts, true);
         benchmark::DoNotOptimize(hits.size());
     }
 }

@@ -1,13 +1,8 @@
 // Speed of the reference windows: filling each list view, and the whole opening of the
 // "Vocabulari" function (three windows, 3948 rows) through the main window.
-#include "app/ui/CMainFrame.h"
-#include "reference/ui/CAbrView.h"
-#include "reference/ui/CComView.h"
-#include "reference/ui/CMuniView.h"
-#include "reference/ui/CNumView.h"
-#include "reference/ui/CSimView.h"
-#include "reference/ui/CVocView.h"
-#include "reference/ui/CVocView2.h"
+#include "app/ui/MainWindow.h"
+#include "reference/ui/NumeralsView.h"
+#include "reference/ui/ReferenceListView.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -17,11 +12,10 @@
 namespace {
 
 // Builds the view and runs its initial update, as the opening procedure does.
-template <class View>
-void BM_FillView(benchmark::State &state)
+template <reflist::ListId list> void BM_FillView(benchmark::State &state)
 {
     for (auto _ : state) {
-        auto view = std::make_unique<View>();
+        auto view = std::make_unique<ReferenceListView>(list);
         view->initialUpdate();
         benchmark::DoNotOptimize(view->model()->rowCount());
         state.PauseTiming();
@@ -29,11 +23,13 @@ void BM_FillView(benchmark::State &state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_FillView<CVocView>)->Name("BM_FillVocabularyView")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FillView<CAbrView>)->Name("BM_FillAbbreviationsView")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FillView<CSimView>)->Name("BM_FillSymbolsView")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FillView<CMuniView>)->Name("BM_FillMunicipalitiesView")->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_FillView<CComView>)->Name("BM_FillComarquesView")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillView<reflist::ListId::Vocabulary>)->Name("BM_FillVocabularyView")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillView<reflist::ListId::Abbreviations>)->Name("BM_FillAbbreviationsView")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillView<reflist::ListId::Symbols>)->Name("BM_FillSymbolsView")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillView<reflist::ListId::Municipalities>)
+    ->Name("BM_FillMunicipalitiesView")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillView<reflist::ListId::Comarques>)->Name("BM_FillComarquesView")->Unit(benchmark::kMillisecond);
 
 // "Català - Castellà" when first brought forward: the notice and the deferred fill.
 void BM_DeferredCatalanFill(benchmark::State &state)
@@ -43,7 +39,7 @@ void BM_DeferredCatalanFill(benchmark::State &state)
     window.show();
     for (auto _ : state) {
         state.PauseTiming();
-        auto *view = new CVocView2(&window);
+        auto *view = new ReferenceListView(reflist::ListId::VocabularyCatalan, &window);
         view->initialUpdate();
         state.ResumeTiming();
         view->viewActivated();
@@ -59,7 +55,7 @@ BENCHMARK(BM_DeferredCatalanFill)->Unit(benchmark::kMillisecond);
 // paint of the list that it brings forward.
 void BM_OpenVocabularyFunction(benchmark::State &state)
 {
-    CMainFrame frame;
+    MainWindow frame;
     frame.resize(1280, 800);
     frame.show();
     QApplication::processEvents();

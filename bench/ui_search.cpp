@@ -1,8 +1,8 @@
 // Speed of find as you type in a list window: each keystroke of a six-letter query typed into the
 // vocabulary's filter field, the list narrowed and repainted; and a whole-handbook search
 // through its window.
-#include "reference/ui/CVocView.h"
 #include "reference/ui/HandbookSearchDialog.h"
+#include "reference/ui/ReferenceListView.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -16,7 +16,7 @@ void BM_FilterVocabularyViewPerKeystroke(benchmark::State &state)
 {
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
-    auto *view = new CVocView(&window);
+    auto *view = new ReferenceListView(reflist::ListId::Vocabulary, &window);
     layout->addWidget(view);
     view->initialUpdate();
     window.resize(900, 700);

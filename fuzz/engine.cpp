@@ -60,8 +60,7 @@ void require(bool condition, const char *what)
     }
 }
 
-constexpr const char *kPlaceholders[] = {"%field1%", "%field10%", "%FIELD2%", "%field2%", "%list%",
-                                         "%",        "%field3%",  "",         "%Field4%"};
+constexpr const char *kNames[] = {"nom", "nom_2", "NOM", "municipi", "list", "%", "data", "", "Codi_Postal"};
 constexpr const char *kClasses[] = {"edit", "STATIC", "SysDateTimePick32", "ComboBox", "button"};
 
 // The rows of a one-row list must keep, in order, every value and every template character that
@@ -98,18 +97,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::uint8_t flags = recipe.byte();
     const bool rowOnly = flags & 0x08;
 
-    std::vector<std::string> placeholders;
+    std::vector<std::string> names;
     std::vector<int> ids;
     for (int n = recipe.byte() % 9; n > 0; --n) {
         const std::uint8_t pick = recipe.byte();
-        placeholders.push_back(pick < 200 ? std::string(kPlaceholders[pick % std::size(kPlaceholders)])
-                                          : recipe.chunk(12));
+        names.push_back(pick < 200 ? std::string(kNames[pick % std::size(kNames)]) : recipe.chunk(12));
         const int id = recipe.byte() % 8;
         ids.push_back(id == 7 ? kLineListId : id);
     }
-    std::vector<PlaceholderEntry> table;
-    for (std::size_t i = 0; i < placeholders.size() && !rowOnly; ++i)
-        table.push_back({placeholders[i], ids[i]});
+    std::vector<FieldName> table;
+    for (std::size_t i = 0; i < names.size() && !rowOnly; ++i)
+        table.push_back({names[i], ids[i]});
 
     MemoryFieldSource fields;
     for (int id = 0; id < 7; ++id) {
@@ -154,8 +152,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(first == second, "two merges of the same fields differ");
 
     const std::string text = model.substr(0, model.find('\0'));
-    if (text.find('%') == std::string::npos && text.find('{') == std::string::npos)
-        require(first == text, "a model without placeholders changed");
+    // Braces are the models' markup (optional segments, paragraph kinds), which the merge removes.
+    if (text.find_first_of("%{") == std::string::npos)
+        require(first == text, "a model without placeholders or markup changed");
     // The structured merge reads the same model; its paragraphs hold no line ends of their own.
     for (const DocumentBlock &block : MergeStructured(fields, table, model, row).blocks)
         require(block.text.find('\r') == std::string::npos, "a paragraph kept a carriage return");

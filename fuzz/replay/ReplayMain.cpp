@@ -18,15 +18,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 namespace {
 
 // Pieces that the targets' parsers care about, spliced in so short runs reach deep paths.
-const std::string kTokens[] = {"%field1%", "%field10%", "%FIELD2%", "%list%", "%0%", "%1%", "%4%", "%", "\r\n", "\xA6",
-                               " ", "    ", std::string(1, '\0'),
-                               // The CSV reader, the command line and the input gate.
-                               "\"", ",", "\"\"",
-                               std::string("--set\0"
-                                           "1043=",
-                                           11),
-                               std::string("\0--line\0", 8), "|", "=", "\xCC\x81", "\xC5\x80", "\xE2\x86\x92", "\t",
-                               "\x1B"};
+const std::string kTokens[] = {
+    "%nom%", "%nom_2%", "%NOM%", "%list%", "%0%", "%1%", "%4%", "%", "\r\n", "\xA6", " ", "    ", std::string(1, '\0'),
+    // The CSV reader, the command line and the input gate.
+    "\"", ",", "\"\"",
+    std::string("--set\0"
+                "1043=",
+                11),
+    std::string("--set\0"
+                "nom=",
+                10),
+    std::string("\0--line\0", 8), "|", "=", "\xCC\x81", "\xC5\x80", "\xE2\x86\x92", "\t", "\x1B",
+    // Saved forms.
+    R"({"format": "plecta-formulari", "versio": 1, "document": {"nom": "x", "numero": 1}, )", R"("camps": {"nom": ")",
+    R"(", "linies": [[")", R"("]]})", "\"}}", "\\u00e0", "\\ud83d\\ude00", "\\n", "[", "]", "{", "}", ":"};
 
 std::vector<std::uint8_t> randomInput(std::mt19937 &random)
 {

@@ -1,7 +1,5 @@
 #include "app/FunctionRegistry.h"
 
-#include "app/Commands.h"
-
 namespace {
 
 constexpr WindowKind kCommercialCatalogue{ViewKind::CommercialCatalogue, false};
@@ -11,20 +9,20 @@ constexpr WindowKind kNone{};
 
 // clang-format off
 constexpr std::array<FunctionDef, kFunctionCount> kFunctions = {{
-    {0, "Textos de l'empresa", cmd::OpenCommercial,
+    {0, "Textos de l'empresa", "Textos comercials", "openCommercial",
      {kCommercialCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true, false},
-    {1, "Administració Pública", cmd::OpenAdministration,
+    {1, "Administració Pública", "&Administració pública", "openAdministration",
      {kAdministrationCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true, false},
-    {2, "Vocabulari", cmd::OpenVocabulary,
+    {2, "Vocabulari", "&Vocabulari", "openVocabulary",
      {WindowKind{ViewKind::VocabularyCastilian, false}, WindowKind{ViewKind::VocabularyCatalan, false},
       WindowKind{ViewKind::Numerals, true}},
      {"Castellà - Català", "Català - Castellà", "Numerals"}, 3, true, true},
-    {3, "Abreviacions", cmd::OpenAbbreviations,
+    {3, "Abreviacions", "A&breviacions", "openAbbreviations",
      {WindowKind{ViewKind::Abbreviations, false}, WindowKind{ViewKind::Symbols, true}, kNone},
      {"Abreviatures", "Símbols i sigles", ""}, 2, true, false},
-    {4, "Tractaments protocol·laris", cmd::OpenTreatments,
+    {4, "Tractaments protocol·laris", "&Tractaments protocol·laris", "openTreatments",
      {WindowKind{ViewKind::Treatments, true}, kNone, kNone}, {"", "", ""}, 1, false, false},
-    {5, "Índex de municipis i comarques", cmd::OpenMunicipalities,
+    {5, "Índex de municipis i comarques", "&Índex de municipis i comarques", "openMunicipalities",
      {WindowKind{ViewKind::Municipalities, true}, WindowKind{ViewKind::Comarques, true}, kNone},
      {"Municipis", "Comarques", ""}, 2, true, false},
 }};
@@ -63,13 +61,4 @@ const FunctionDef *functionAt(int position)
     if (position < 0 || position >= static_cast<int>(kFunctionCount))
         return nullptr;
     return &kFunctions[static_cast<std::size_t>(position)];
-}
-
-const FunctionDef *functionForCommand(int command)
-{
-    for (const auto &function : kFunctions) {
-        if (function.menuCommand == command)
-            return &function;
-    }
-    return nullptr;
 }

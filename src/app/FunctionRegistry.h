@@ -36,9 +36,10 @@ struct WindowKind
 
 struct FunctionDef
 {
-    int position;             // place in the Functions bar
-    std::string_view barText; // text in the Functions bar
-    int menuCommand;
+    int position;              // place in the Functions bar
+    std::string_view barText;  // text in the Functions bar
+    std::string_view menuText; // its item in the "Funcions" menu, with its mnemonic ampersand
+    std::string_view name;     // its action's object name ("openCommercial", ...)
     std::array<WindowKind, 3> windows;
     std::array<std::string_view, 3> tabLabels;
     std::size_t windowCount;
@@ -53,9 +54,8 @@ inline constexpr std::size_t kFunctionCount = 6;
 // The registry in Functions-bar order.
 std::span<const FunctionDef, kFunctionCount> functionRegistry();
 
-// The function a position or a menu command opens; nullptr when there is none.
+// The function at a position of the Functions bar; nullptr when there is none.
 const FunctionDef *functionAt(int position);
-const FunctionDef *functionForCommand(int command);
 
 // The start window's kind, the only one the program registers at start.
 extern const WindowKind kStartWindowKind;

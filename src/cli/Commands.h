@@ -31,6 +31,7 @@ extern const Command kKindsCommand;
 extern const Command kFieldsCommand;
 extern const Command kDocumentCommand;
 extern const Command kMergeCommand;
+extern const Command kSaveCommand;
 extern const Command kSearchCommand;
 extern const Command kCheckCommand;
 

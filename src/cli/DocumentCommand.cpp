@@ -1,6 +1,10 @@
 #include "cli/Commands.h"
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
+#include "cli/SavedValues.h"
+
+#include "models/UnfilledFields.h"
+#include "text/Cp1252.h"
 
 #include <filesystem>
 #include <unistd.h>
@@ -9,9 +13,10 @@ namespace cli {
 namespace {
 
 constexpr OptionSpec kOptions[] = {
-    {"--set", "", true, true},     {"--choose", "", true, true},    {"--line", "", true, true},
-    {"--model", "", true, false},  {"--date", "", true, false},     {"--output", "-o", true, false},
-    {"--force", "", false, false}, {"--encoding", "", true, false}, {"--format", "", true, false},
+    {"--set", "", true, true},      {"--choose", "", true, true},    {"--line", "", true, true},
+    {"--model", "", true, false},   {"--date", "", true, false},     {"--output", "-o", true, false},
+    {"--force", "", false, false},  {"--encoding", "", true, false}, {"--format", "", true, false},
+    {"--strict", "", false, false}, {"--values", "", true, false},
 };
 
 Expected<int> run(const ParsedArgs &args)
@@ -19,11 +24,11 @@ Expected<int> run(const ParsedArgs &args)
     // Without -o: UTF-8 for a terminal, the program's own bytes for a file or a pipe.
     const std::string *output = args.value("--output");
     const bool toTerminal = !output && ::isatty(STDOUT_FILENO) == 1;
-    const auto request = kindRequest(args, toTerminal ? Encoding::Utf8 : Encoding::Cp1252);
-    if (!request)
-        return request.failure();
-
-    DocumentFill fill(request->kind, request->date);
+    auto start = startFill(args, toTerminal ? Encoding::Utf8 : Encoding::Cp1252);
+    if (!start)
+        return start.failure();
+    const KindRequest *request = &start->request;
+    DocumentFill &fill = start->fill;
     if (Problem problem = applyFillOptions(fill, args))
         return *problem;
     if (Problem problem = fill.check())
@@ -33,6 +38,11 @@ Expected<int> run(const ParsedArgs &args)
     if (!format)
         return format.failure();
     const plecta::MergedDocument merged = fill.merged(*format != Format::Text);
+    // Scripts that must not send a half-filled document ask for --strict; others get it silently.
+    if (args.has("--strict")) {
+        if (const auto left = plecta::unfilledFields(merged.text); !left.empty())
+            return Failure{cp1252::toUtf8(plecta::unfilledFieldsMessage(left))};
+    }
     const auto document =
         formatDocuments(*format, std::span(&merged, 1), request->kind.entry->pszName, request->encoding);
     if (!document)
@@ -54,6 +64,6 @@ Expected<int> run(const ParsedArgs &args)
 
 } // namespace
 
-const Command kDocumentCommand{"document", kOptions, 1, run};
+const Command kDocumentCommand{"document", kOptions, 0, run, 1};
 
 } // namespace cli

@@ -33,13 +33,18 @@ Expected<KindRequest> kindRequest(const ParsedArgs &args, Encoding fallback)
     const auto kind = findKind(args.positional.front());
     if (!kind)
         return kind.failure();
+    return kindRequest(*kind, args, fallback);
+}
+
+Expected<KindRequest> kindRequest(const Kind &kind, const ParsedArgs &args, Encoding fallback)
+{
     const auto date = dateOption(args);
     if (!date)
         return date.failure();
     const auto encoding = encodingOption(args, fallback);
     if (!encoding)
         return encoding.failure();
-    return KindRequest{*kind, *date, *encoding};
+    return KindRequest{kind, *date, *encoding};
 }
 
 Expected<std::chrono::year_month_day> parseDate(std::string_view text, std::string_view where)
@@ -63,12 +68,12 @@ Expected<Assignment> parseAssignment(std::string_view text, std::string_view opt
 {
     const auto equals = text.find('=');
     if (equals == std::string_view::npos || equals == 0)
-        return Failure{std::string(option) + " espera ID=VALOR, no «" + std::string(text) + "»"};
+        return Failure{std::string(option) + " espera CAMP=VALOR, no «" + std::string(text) + "»"};
     return Assignment{std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
 }
 
 DocumentFill::DocumentFill(const Kind &kind, std::chrono::year_month_day date)
-    : m_kind(kind), m_fields(forms::initialFields(*kind.form, date))
+    : m_kind(kind), m_fields(forms::initialFields(*kind.form, date)), m_date(date)
 {
     for (const forms::Item &item : kind.form->items) {
         if (item.kind == forms::ItemKind::Radio && item.id == forms::kCertModelBRadio && item.checked)
@@ -84,12 +89,8 @@ bool DocumentFill::isCertificate() const
 Expected<const forms::Item *> DocumentFill::field(std::string_view id, std::string_view where) const
 {
     const std::string help = " (vegeu plecta-cli fields " + std::to_string(m_kind.entry->nFormID) + ")";
-    if (!digits(id))
-        return Failure{std::string(where) + ": «" + std::string(id) + "» no és l'identificador d'un camp" + help};
-    for (const forms::Item &item : m_kind.form->items) {
-        if (forms::isField(item) && std::to_string(item.id) == id)
-            return &item;
-    }
+    if (const forms::Item *item = forms::findField(*m_kind.form, id))
+        return item;
     return Failure{std::string(where) + ": el document " + kindLabel(m_kind) + " no té el camp " + std::string(id) +
                    help};
 }
@@ -135,6 +136,7 @@ Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::s
         if (!date)
             return date.failure();
         plecta::MakeLongDateText(m_fields.field((*item)->id)->text, *date);
+        m_dates[(*item)->id] = *date;
         return std::nullopt;
     }
     case forms::ItemKind::Choice:
@@ -215,22 +217,30 @@ Problem DocumentFill::setCell(std::string_view id, std::string_view utf8, std::s
 
 Problem DocumentFill::addLine(std::string_view valuesUtf8, std::string_view where)
 {
+    std::vector<std::string> values;
+    std::size_t start = 0;
+    for (;;) {
+        const auto bar = valuesUtf8.find('|', start);
+        values.emplace_back(valuesUtf8.substr(start, bar == std::string_view::npos ? bar : bar - start));
+        if (bar == std::string_view::npos)
+            break;
+        start = bar + 1;
+    }
+    return addLineValues(std::move(values), where);
+}
+
+Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::string_view where, AmountCheck amount)
+{
     const forms::LineItems *lines = m_kind.form->lineItems;
     if (!lines)
         return Failure{std::string(where) + ": el document " + kindLabel(m_kind) + " no té línies"};
 
     std::vector<std::string> values;
-    std::size_t start = 0;
-    for (;;) {
-        const auto bar = valuesUtf8.find('|', start);
-        const std::string_view value = valuesUtf8.substr(start, bar == std::string_view::npos ? bar : bar - start);
+    for (const std::string &value : valuesUtf8) {
         auto text = gateText(value, std::string(where) + ", valor " + std::to_string(values.size() + 1));
         if (!text)
             return text.failure();
         values.push_back(std::move(*text));
-        if (bar == std::string_view::npos)
-            break;
-        start = bar + 1;
     }
     const std::size_t columns = lines->dialogLabels.size();
     // The amount may be left out: it is quantity × price.
@@ -244,7 +254,8 @@ Problem DocumentFill::addLine(std::string_view valuesUtf8, std::string_view wher
         return Failure{std::string(where) + ": " + std::to_string(values.size()) + " valors; les línies de " +
                        kindLabel(m_kind) + " en tenen " + std::to_string(columns) + " (" + names + ")"};
     }
-    const plecta::LineCheck check = plecta::checkLine(forms::lineTable(*lines), values, true);
+    const plecta::LineCheck check =
+        plecta::checkLine(forms::lineTable(*lines), values, amount == AmountCheck::MustAgree);
     if (check.problem)
         return Failure{std::string(where) + ": " + cp1252::toUtf8(*check.problem)};
     // Lines keep the order in which they are given.
@@ -269,9 +280,9 @@ Problem DocumentFill::check() const
     const forms::CertificateModel model = forms::certificateModel(m_modelA);
     for (const forms::Item &item : m_kind.form->items) {
         if (forms::isField(item) && item.group == model.disabledGroup && !m_fields.text(item.id).empty())
-            return Failure{"el camp " + std::to_string(item.id) + " és de la frase final del Model " +
-                           (m_modelA ? "B" : "A") + ", que no s'omple amb el Model " + (m_modelA ? "A" : "B") +
-                           " (trieu-lo amb --model)"};
+            return Failure{"el camp " + std::string(item.name) + " (" + std::to_string(item.id) +
+                           ") és de la frase final del Model " + (m_modelA ? "B" : "A") +
+                           ", que no s'omple amb el Model " + (m_modelA ? "A" : "B") + " (trieu-lo amb --model)"};
     }
     return std::nullopt;
 }

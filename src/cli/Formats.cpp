@@ -1,7 +1,7 @@
 #include "cli/Formats.h"
 
+#include "cli/GuiApplication.h"
 #include "export/OdtDocument.h"
-#include "export/OffscreenGui.h"
 #include "export/PdfDocument.h"
 
 namespace cli {
@@ -74,7 +74,7 @@ Expected<std::string> formatDocuments(Format format, std::span<const plecta::Mer
     }
     case Format::Odt: return docexport::odtDocument(structures, title);
     case Format::Pdf: {
-        docexport::ensureGuiApplication();
+        ensureGuiApplication();
         const QByteArray pdf =
             docexport::pdfDocument(structures, QString::fromUtf8(title.data(), qsizetype(title.size())));
         if (pdf.isEmpty())

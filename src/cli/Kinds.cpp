@@ -2,8 +2,11 @@
 
 #include "cli/TextInput.h"
 #include "text/Cp1252.h"
+#include "text/Fold.h"
 
 #include <charconv>
+#include <string>
+#include <vector>
 
 namespace cli {
 namespace {
@@ -27,6 +30,44 @@ std::optional<int> parseId(std::string_view word)
     if (error != std::errc() || end != word.data() + word.size())
         return std::nullopt;
     return id;
+}
+
+// Whether each query word begins a word of the name, in the name's order: "sollicitud a" is
+// "sol·licitud - Model A", "acta" is "acta de reunió", "alcada" is "recurs d'alçada".
+bool wordsBeginNameWords(const std::vector<std::string> &query, const std::vector<std::string> &name)
+{
+    std::size_t next = 0;
+    for (const std::string &word : query) {
+        while (next < name.size() && !name[next].starts_with(word))
+            ++next;
+        if (next == name.size())
+            return false;
+        ++next;
+    }
+    return !query.empty();
+}
+
+std::vector<std::string> foldedName(const Kind &kind)
+{
+    return plecta::foldedWords(cp1252::fromUtf8(kind.entry->pszName).text);
+}
+
+// The kinds a loose name stands for: the one whose name folds to the same words (letter case,
+// accents, the middle dot and punctuation aside), or else every kind whose name it begins word
+// by word.
+std::vector<const Kind *> kindsByLooseName(const std::vector<Kind> &kinds, std::string_view cp1252Name)
+{
+    const std::vector<std::string> query = plecta::foldedWords(cp1252Name);
+    std::vector<const Kind *> found;
+    for (const Kind &kind : kinds) {
+        if (foldedName(kind) == query)
+            return {&kind};
+    }
+    for (const Kind &kind : kinds) {
+        if (wordsBeginNameWords(query, foldedName(kind)))
+            found.push_back(&kind);
+    }
+    return found;
 }
 
 } // namespace
@@ -62,12 +103,16 @@ Expected<Kind> findKind(std::string_view word)
                 found = &kind;
         }
     } else if (const auto wanted = gateText(word, "el tipus de document")) {
-        // Compared in Windows-1252 lower case, so "Carta" and a decomposed "albara\u0300" both match.
-        const std::string key = cp1252::toLower(*wanted);
-        for (const Kind &kind : kinds) {
-            if (cp1252::toLower(cp1252::fromUtf8(kind.entry->pszName).text) == key)
-                found = &kind;
+        const std::vector<const Kind *> candidates = kindsByLooseName(kinds, *wanted);
+        if (candidates.size() > 1) {
+            std::string names;
+            for (const Kind *kind : candidates)
+                names +=
+                    (names.empty() ? "" : ", ") + kindLabel(*kind) + " (" + std::to_string(kind->entry->nFormID) + ")";
+            return Failure{"el tipus «" + std::string(word) + "» pot ser més d'un: " + names};
         }
+        if (!candidates.empty())
+            found = candidates.front();
     }
     if (!found)
         return Failure{"tipus de document desconegut: «" + std::string(word) + "» (vegeu plecta-cli kinds)"};

@@ -1,6 +1,6 @@
 #pragma once
 // The document kinds of both catalogues as the command line names them: by form id (160 to 190)
-// or by the name the catalogue tree shows.
+// or by the name the catalogue tree shows, loosely written.
 
 #include "cli/Expected.h"
 #include "forms/DocumentCatalogue.h"
@@ -22,8 +22,10 @@ struct Kind
 // Every kind of both catalogues, commercial first, in the trees' order.
 std::vector<Kind> allKinds();
 
-// A kind with a form, named by id or by name (letter case aside). Unknown names and kinds
-// without a form are refused.
+// A kind with a form, named by id or by a loose name: letter case, accents, the middle dot and
+// punctuation do not matter, and a name given in part is enough when each of its words begins a
+// word of one kind's name, in order ("acta", "sollicitud a", "albara"). A name that fits more
+// than one kind is refused with the candidates; so are unknown names and kinds without a form.
 Expected<Kind> findKind(std::string_view word);
 
 // The kind's name as the catalogue shows it (UTF-8), for messages: "«carta»".

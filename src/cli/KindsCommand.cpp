@@ -107,8 +107,8 @@ Expected<int> runFields(const ParsedArgs &args)
         } else {
             initialText = initial.text(item.id);
         }
-        out += std::to_string(item.id) + "\t" + cp1252::fromUtf8(fieldKind(item)).text + "\t" +
-               cp1252::fromUtf8(label).text + "\t" + initialText + "\t" + choices + "\n";
+        out += std::string(item.name) + "\t" + std::to_string(item.id) + "\t" + cp1252::fromUtf8(fieldKind(item)).text +
+               "\t" + cp1252::fromUtf8(label).text + "\t" + initialText + "\t" + choices + "\n";
     }
     if (Problem problem = writeOut(encode(out, request->encoding)))
         return *problem;

@@ -2,6 +2,7 @@
 #include "cli/Csv.h"
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
+#include "cli/SavedValues.h"
 #include "text/InputGate.h"
 #include "text/Utf8.h"
 
@@ -16,6 +17,7 @@ constexpr OptionSpec kOptions[] = {
     {"--set", "", true, true},       {"--choose", "", true, true},  {"--line", "", true, true},
     {"--model", "", true, false},    {"--date", "", true, false},   {"--force", "", false, false},
     {"--encoding", "", true, false}, {"--format", "", true, false}, {"--single", "", true, false},
+    {"--values", "", true, false},
 };
 
 // What each CSV column is: a field of the form, the column that names the files, or both.
@@ -29,6 +31,7 @@ Expected<Columns> readHeader(const Kind &kind, const CsvRecord &header, const st
 {
     Columns columns;
     std::map<std::string, std::size_t> seen;
+    std::map<const forms::Item *, std::string> fieldColumns; // a field may be named or numbered, once
     for (std::size_t i = 0; i < header.fields.size(); ++i) {
         const std::string &title = header.fields[i];
         if (!seen.emplace(title, i).second)
@@ -36,11 +39,10 @@ Expected<Columns> readHeader(const Kind &kind, const CsvRecord &header, const st
         const bool isName = nameColumn && title == *nameColumn;
         if (isName)
             columns.name = i;
-        const forms::Item *field = nullptr;
-        for (const forms::Item &item : kind.form->items) {
-            if (forms::isField(item) && std::to_string(item.id) == title)
-                field = &item;
-        }
+        const forms::Item *field = forms::findField(*kind.form, title);
+        if (field && !fieldColumns.emplace(field, title).second)
+            return Failure{"CSV, línia 1: les columnes «" + fieldColumns[field] + "» i «" + title +
+                           "» són el mateix camp"};
         if (field && field->kind == forms::ItemKind::LineList)
             return Failure{"CSV, línia 1: la columna «" + title + "» és la llista de línies, que no es dona al CSV " +
                            "(afegiu-hi línies amb --line)"};
@@ -91,9 +93,11 @@ std::string numberedName(std::size_t number, std::size_t count, std::string_view
 
 Expected<int> run(const ParsedArgs &args)
 {
-    const auto request = kindRequest(args, Encoding::Cp1252);
-    if (!request)
-        return request.failure();
+    // The saved form, when given, is the part every row shares.
+    auto start = startFill(args, Encoding::Cp1252);
+    if (!start)
+        return start.failure();
+    const KindRequest *request = &start->request;
     const Kind &kind = request->kind;
     const std::string *csvPath = args.value("--csv");
     const std::string *outDir = args.value("--out");
@@ -128,7 +132,7 @@ Expected<int> run(const ParsedArgs &args)
     std::map<std::string, std::size_t> names;
     for (std::size_t r = 1; r < records->size(); ++r) {
         const CsvRecord &record = (*records)[r];
-        DocumentFill fill(kind, request->date);
+        DocumentFill fill = start->fill;
         if (Problem problem = applyFillOptions(fill, args))
             return *problem;
         for (std::size_t c = 0; c < record.fields.size(); ++c) {
@@ -191,6 +195,6 @@ Expected<int> run(const ParsedArgs &args)
 
 } // namespace
 
-const Command kMergeCommand{"merge", kOptions, 1, run};
+const Command kMergeCommand{"merge", kOptions, 0, run, 1};
 
 } // namespace cli

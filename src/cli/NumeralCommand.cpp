@@ -21,12 +21,14 @@ Expected<int> run(const ParsedArgs &args)
     if (gender && *gender != "f" && *gender != "m")
         return Failure{"--gender: «" + *gender + "» no és cap gènere (f o m)"};
 
-    // The window's field takes digits only, so anything else never reaches the numeral rule.
-    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
-        return Failure{"«" + number + "» no és un número (només xifres, de 0 a 99999999)"};
-    const auto words = numerals::NumberToWords(number);
+    // Digits, grouped by thousands dots or not ("1.234.567"): what typing into the window's field
+    // leaves there. Anything else never reaches the numeral rule.
+    const auto digits = numerals::ungroupedDigits(number);
+    if (!digits)
+        return Failure{"«" + number + "» no és un número (xifres, amb punts de milers si voleu: de 0 a 99.999.999)"};
+    const auto words = numerals::NumberToWords(*digits);
     if (!words || words->feminine == numerals::kTooLarge)
-        return Failure{cp1252::toUtf8(numerals::kTooLarge) + ": «" + number + "» (el màxim és 99999999)"};
+        return Failure{cp1252::toUtf8(numerals::kTooLarge) + ": «" + number + "» (el màxim és 99.999.999)"};
 
     std::string out;
     if (!gender || *gender == "f")

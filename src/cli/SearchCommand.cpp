@@ -15,15 +15,10 @@ constexpr OptionSpec kOptions[] = {
     {"--encoding", "", true, false},
 };
 
-// The lists the command looks through; the treatments text is the windows' alone.
-constexpr reflist::HandbookPart kSearched[] = {reflist::HandbookPart::Vocabulary, reflist::HandbookPart::Abbreviations,
-                                               reflist::HandbookPart::Symbols, reflist::HandbookPart::Municipalities,
-                                               reflist::HandbookPart::Comarques};
-
 std::string names()
 {
     std::string out;
-    for (reflist::HandbookPart part : kSearched)
+    for (reflist::HandbookPart part : reflist::kHandbookParts)
         out += (out.empty() ? "" : ", ") + std::string(reflist::partName(part));
     return out;
 }
@@ -33,14 +28,14 @@ Expected<std::vector<reflist::HandbookPart>> listsOption(const ParsedArgs &args)
 {
     const std::string *value = args.value("--in");
     if (!value)
-        return std::vector<reflist::HandbookPart>(std::begin(kSearched), std::end(kSearched));
+        return std::vector<reflist::HandbookPart>(reflist::kHandbookParts.begin(), reflist::kHandbookParts.end());
     std::vector<reflist::HandbookPart> parts;
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = value->find(',', start);
         const std::string name = value->substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         const auto part = reflist::partByName(name);
-        if (!part || *part == reflist::HandbookPart::Treatments)
+        if (!part)
             return Failure{"--in: llista desconeguda: «" + name + "» (" + names() + ")"};
         parts.push_back(*part);
         if (comma == std::string::npos)
@@ -61,8 +56,8 @@ Expected<int> run(const ParsedArgs &args)
     const auto query = gateText(args.positional.front(), "TEXT");
     if (!query)
         return query.failure();
-    const std::vector<std::string> words = plecta::foldedWords(*query);
-    if (words.empty())
+    const plecta::SearchQuery search = plecta::parseQuery(*query);
+    if (search.empty())
         return Failure{"el text a cercar és buit: ha de tenir alguna lletra o xifra"};
     const auto parts = listsOption(args);
     if (!parts)
@@ -73,7 +68,7 @@ Expected<int> run(const ParsedArgs &args)
 
     const reflist::HandbookIndex index;
     std::string out;
-    for (const reflist::HandbookHit &hit : index.search(words, *parts, false)) {
+    for (const reflist::HandbookHit &hit : index.search(search, *parts, false)) {
         const reflist::ReportRows &rows = index.rows(hit.part);
         out += reflist::partName(hit.part);
         for (int column = 0; column < rows.columnCount(); ++column) {

@@ -2,8 +2,8 @@
 // alone; a PDF is painted with QtGui on the offscreen platform, so no display is ever needed.
 
 #include "cli/Commands.h"
+#include "cli/GuiApplication.h"
 #include "cli/Help.h"
-#include "export/OffscreenGui.h"
 #include "text/InputGate.h"
 
 #include <cstdio>
@@ -13,8 +13,9 @@
 namespace {
 
 constexpr const cli::Command *kCommands[] = {
-    &cli::kNumeralCommand, &cli::kListCommand,   &cli::kKindsCommand,   &cli::kFieldsCommand, &cli::kDocumentCommand,
-    &cli::kMergeCommand,   &cli::kSearchCommand, &cli::kOrdinalCommand, &cli::kAmountCommand, &cli::kCheckCommand,
+    &cli::kNumeralCommand,  &cli::kListCommand,  &cli::kKindsCommand,  &cli::kFieldsCommand,
+    &cli::kDocumentCommand, &cli::kMergeCommand, &cli::kSearchCommand, &cli::kOrdinalCommand,
+    &cli::kAmountCommand,   &cli::kCheckCommand, &cli::kSaveCommand,
 };
 
 // One line on standard error. Whatever of the user's input it quotes is shown escaped, so a
@@ -46,6 +47,13 @@ int run(const std::vector<std::string> &words)
     if (words.empty())
         return refuse("falta l'ordre (vegeu plecta-cli --help)");
     const std::string &name = words.front();
+    if (name == "--version") {
+        if (words.size() > 1)
+            return refuse("--version no pren cap argument");
+        if (cli::Problem problem = cli::writeOut("Plecta " PLECTA_VERSION "\n"))
+            return refuse(*problem);
+        return cli::kExitOk;
+    }
     if (name == "--help" || name == "-h" || name == "help") {
         const std::string_view help = words.size() > 1 ? cli::commandHelp(words[1]) : std::string_view();
         if (cli::Problem problem = cli::writeOut(help.empty() ? cli::programHelp() : help))
@@ -82,6 +90,6 @@ int run(const std::vector<std::string> &words)
 
 int main(int argc, char **argv)
 {
-    const docexport::GuiApplicationScope gui; // made only if a PDF is painted
+    const cli::GuiApplicationScope gui; // made only if a PDF is painted
     return finish(run(std::vector<std::string>(argv + 1, argv + argc)));
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Documents as a PDF/A-1b file, the archival profile administrations ask for: typeset pages,
 // fonts embedded, the title and the PDF/A identification in the metadata. Needs a
-// QGuiApplication (plecta-cli makes an offscreen one).
+// QGuiApplication (a program without windows makes one on Qt's offscreen platform).
 
 #include "models/StructuredDocument.h"
 

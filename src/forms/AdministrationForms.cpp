@@ -1,5 +1,7 @@
 #include "forms/AdministrationForms.h"
 
+#include "forms/Notifications.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -7,62 +9,45 @@
 namespace forms {
 namespace {
 
-constexpr std::array<std::string_view, 25> kFieldPlaceholders = {
-    "%field1%",  "%field2%",  "%field3%",  "%field4%",  "%field5%",  "%field6%",  "%field7%",  "%field8%",  "%field9%",
-    "%field10%", "%field11%", "%field12%", "%field13%", "%field14%", "%field15%", "%field16%", "%field17%", "%field18%",
-    "%field19%", "%field20%", "%field21%", "%field22%", "%field23%", "%field24%", "%field25%"};
-
-// Every table of these forms numbers its placeholders from "%field1%" without gaps: the table is
-// its field ids in placeholder order.
-template <std::size_t N> constexpr std::array<PlaceholderEntry, N> numbered(const std::array<int, N> &fieldIds)
-{
-    static_assert(N <= kFieldPlaceholders.size());
-    std::array<PlaceholderEntry, N> table{};
-    for (std::size_t i = 0; i < N; ++i)
-        table[i] = {kFieldPlaceholders[i], fieldIds[i]};
-    return table;
-}
-
-template <int... Ids> constexpr std::array<int, sizeof...(Ids)> ids{Ids...};
-
 // The layouts below are written one form line to a source line, as the form reads.
 // clang-format off
 
-// The applicant block: the opening sentence of the document, "<name>, major d'edat, que visc
-// <municipality> (comarca <comarca>), <address>, CP <postcode>, tel. <phone>, i que tinc el DNI
-// núm. <number>". The name box already holds ", major d'edat", which the models repeat.
+// The applicant block: the opening sentence of the document, "<name>, major d'edat, amb DNI/NIE
+// núm. <number>, amb domicili a <municipality> (<comarca>), <address>, CP <postcode>, telèfon
+// <phone>," and, when someone is represented, "en representació de <name>, amb DNI/NIE/NIF núm.
+// <number>,". The boxes of the represented party start empty: the models leave the clause out.
 constexpr int kName = 1042, kMunicipality = 1047, kComarca = 1048, kAddress = 1044, kPostcode = 1049,
-              kPhone = 1001, kIdCard = 1050;
+              kPhone = 1001, kIdCard = 1050, kRepresented = 1140, kRepresentedNif = 1141;
 
 constexpr std::array kApplicantItems = {
-    edit(kName, "<NOM i COGNOMS>,  major d'edat"), label(", que visc"), br(),
-    edit(kMunicipality, "<MUNICIPI>", Size::Long), label("(comarca "), edit(kComarca, "<COMARCA>"), label("), "), br(),
-    edit(kAddress, "<ADREÇA>"), label(", CP"), edit(kPostcode, "<CODI>", Size::Short), br(),
-    edit(kPhone, "<TELÈFON>", Size::Medium), label(", i que tinc el DNI núm."), edit(kIdCard, "<DNI>"), br(),
+    edit(kName, "nom", "<NOM i COGNOMS>", Size::Long), label(", major d'edat, amb DNI/NIE núm."), edit(kIdCard, "dni", "<DNI/NIE>"), br(),
+    label("amb domicili a"), edit(kMunicipality, "municipi", "<MUNICIPI>", Size::Long), label("("), edit(kComarca, "comarca", "<COMARCA>"), label("),"), br(),
+    edit(kAddress, "adreca", "<ADREÇA>"), label(", CP"), edit(kPostcode, "codi_postal", "<CODI>", Size::Short), label(", telèfon"), edit(kPhone, "telefon", "<TELÈFON>", Size::Medium), label(","), br(),
+    label("en representació de"), edit(kRepresented, "representat", ""), label(", amb DNI/NIE/NIF núm."), edit(kRepresentedNif, "nif_representat", "", Size::Medium), label(","), br(),
     gap(),
 };
 
-// "%field1%" to "%field6%" everywhere; the identity card is "%field7%" but in Model A.
-constexpr auto kApplicantLead = ids<kName, kMunicipality, kComarca, kAddress, kPostcode, kPhone>;
-constexpr auto kApplicant = join(kApplicantLead, ids<kIdCard>);
-
-// The closing block: place and date of signing on one line, the signature, the addressee.
-constexpr int kPlace = 1052, kSigningDate = 1083, kAddressee = 1054;
+// The closing block: how to be notified, place and date of signing on one line, the signature,
+// the addressee with its code in the common directory of units (DIR3), which may be left out.
+constexpr int kPlace = 1052, kSigningDate = 1083, kAddressee = 1054, kNotification = 1142, kEmail = 1143,
+              kDir3 = 1144;
 
 constexpr auto closingItems(int addresseeId)
 {
     return std::array{
         gap(),
-        edit(kPlace, "<MUNICIPI>", Size::Medium), datePicker(kSigningDate), stretch(), br(),
+        label("Vull rebre les notificacions"), choice(kNotification, "mitja_notificacio", kNotificationChoices, false, kElectronicNotification), stretch(), br(),
+        label(", i l'avís de cada notificació a l'adreça electrònica"), edit(kEmail, "correu", ""), label("."), br(),
+        gap(),
+        edit(kPlace, "lloc", "<MUNICIPI>", Size::Medium), datePicker(kSigningDate, "data"), stretch(), br(),
         gap(),
         label("(signatura)"), br(),
         gap(),
-        edit(addresseeId, "<DESTINACIÓ>", Size::Long), stretch(), br(),
+        edit(addresseeId, "destinacio", "<DESTINACIÓ>", Size::Long), label("(codi DIR3:"), edit(kDir3, "dir3", "", Size::Short), label(")"), br(),
     };
 }
 
 constexpr auto kClosingItems = closingItems(kAddressee);
-constexpr auto kClosing = ids<kPlace, kSigningDate, kAddressee>;
 
 // Large and medium boxes: the statement of a report or a petition against the shorter matters
 // of the procedural documents.
@@ -73,98 +58,90 @@ constexpr int kMedium = 3;
 
 constexpr std::array kSolAOwn = {
     label("EXPOSO"), br(),
-    box(1046, "<RAONAMENT>", kLarge), br(),
+    box(1046, "raonament", "<RAONAMENT>", kLarge), br(),
     gap(),
-    label("Per això, SOL·LICITO que:"), br(),
-    box(1051, "<PETICIÓ>", kLarge), br(),
+    label("Per això, SOL·LICITO:"), br(),
+    box(1051, "peticio", "<PETICIÓ>", kLarge), br(),
 };
 constexpr auto kSolAItems = join(kApplicantItems, kSolAOwn, kClosingItems);
-
-// The identity card comes last: the model was numbered after the closing block.
-constexpr auto kSolATable = numbered(join(kApplicantLead, ids<1046, 1051>, kClosing, ids<kIdCard>));
 
 // Sol·licitud, Model B ------------------------------------------------------------------------
 
 // The applicant's data as labelled boxes, two to a line. The age is followed by its unit, in a
 // column of its own that is empty on the other lines, so the boxes of each side line up.
 constexpr std::array kSolBOwn = {
-    grid(), label("Nom:"), edit(1042, "<NOM>"), label(""), label("Cognoms:"), edit(1049, "<COGNOMS>"), br(),
-    grid(), label("Edat:"), edit(1043, "0"), label("anys"), label("DNI:"), edit(1050, "<DNI>"), br(),
-    grid(), label("Domicili:"), edit(1044, "<ADREÇA>"), label(""), label("Municipi:"), edit(1047, "<MUNICIPI>"), br(),
-    grid(), label("CP:"), edit(1045, "<CODI>", Size::Short), label(""), label("Comarca:"), edit(1048, "<COMARCA>"), br(),
-    grid(), label("Telèfon:"), edit(1001, "<TELÈFON>"), br(),
+    grid(), label("Nom:"), edit(1042, "nom", "<NOM>"), label(""), label("Cognoms:"), edit(1049, "cognoms", "<COGNOMS>"), br(),
+    grid(), label("DNI/NIE:"), edit(1050, "dni", "<DNI/NIE>"), br(),
+    grid(), label("Domicili:"), edit(1044, "adreca", "<ADREÇA>"), label(""), label("Municipi:"), edit(1047, "municipi", "<MUNICIPI>"), br(),
+    grid(), label("CP:"), edit(1045, "codi_postal", "<CODI>", Size::Short), label(""), label("Comarca:"), edit(1048, "comarca", "<COMARCA>"), br(),
+    grid(), label("Telèfon:"), edit(1001, "telefon", "<TELÈFON>"), br(),
+    grid(), label("En representació de:"), edit(kRepresented, "representat", ""), label(""), label("DNI/NIE/NIF:"), edit(kRepresentedNif, "nif_representat", "", Size::Medium), br(),
     gap(),
     label("EXPOSICIÓ DE FETS:"), br(),
-    box(1046, "<RAONAMENT>", kMedium), br(),
+    box(1046, "fets", "<RAONAMENT>", kMedium), br(),
     label("MOTIVACIÓ JURÍDICA:"), br(),
-    box(1053, "<MOTIVACIÓ JURÍDICA>", kMedium), br(),
+    box(1053, "motivacio", "<MOTIVACIÓ JURÍDICA>", kMedium), br(),
     label("DOCUMENTS ANNEXOS:"), br(),
-    box(1054, "<ANNEXOS>", kMedium), br(),
+    box(1054, "annexos", "<ANNEXOS>", kMedium), br(),
     label("SOL·LICITUD:"), br(),
-    box(3011, "<PETICIÓ>", kMedium), br(),
+    box(3011, "peticio", "<PETICIÓ>", kMedium), br(),
 };
 // Box 1054 holds the enclosures here, so the addressee moves to 1056.
 constexpr auto kSolBItems = join(kSolBOwn, closingItems(1056));
 
-constexpr auto kSolBTable = numbered(
-    ids<1042, 1049, 1043, 1050, 1044, 1047, 1045, 1048, 1001, 1046, 1053, 1054, 3011, kPlace, kSigningDate, 1056>);
 
 // Denúncia and petició: one statement under one word --------------------------------------------
 
 constexpr std::array kDenunciaOwn = {
     label("DENUNCIO"), br(),
-    box(1045, "<FETS>", 2 * kLarge), br(),
+    box(1045, "fets", "<FETS>", 2 * kLarge), br(),
 };
 constexpr auto kDenunciaItems = join(kApplicantItems, kDenunciaOwn, kClosingItems);
-constexpr auto kDenunciaTable = numbered(join(kApplicant, ids<1045>, kClosing));
 
 constexpr std::array kPeticioOwn = {
     label("DEMANO"), br(),
-    box(3011, "<PETICIÓ>", 2 * kLarge), br(),
+    box(3011, "peticio", "<PETICIÓ>", 2 * kLarge), br(),
 };
 constexpr auto kPeticioItems = join(kApplicantItems, kPeticioOwn, kClosingItems);
-constexpr auto kPeticioTable = numbered(join(kApplicant, ids<3011>, kClosing));
 
 // Al·legació ----------------------------------------------------------------------------------
 
 constexpr std::array kAllegacioOwn = {
     label("DECLARO, fent ús del dret que m'atorga l'article 76.1 de la Llei 39/2015, d'1 d'octubre,"), br(),
     label("del procediment administratiu comú de les administracions públiques, en relació amb:"), br(),
-    box(1045, "<ASSUMPTE>", kMedium), br(),
+    box(1045, "assumpte", "<ASSUMPTE>", kMedium), br(),
     label(", això que segueix:"), br(),
-    box(1046, "<DECLARACIÓ>", kMedium), br(),
+    box(1046, "declaracio", "<DECLARACIÓ>", kMedium), br(),
 };
 constexpr auto kAllegacioItems = join(kApplicantItems, kAllegacioOwn, kClosingItems);
-// "%field8%" names a field this layout lacks; the model never asks for it.
-constexpr auto kAllegacioTable = numbered(join(kApplicant, ids<3011, 1045, 1046>, kClosing));
 
 // Desistiment ---------------------------------------------------------------------------------
 
-// Added in this order; the list shows them sorted, "Denúncia" first and selected.
-constexpr std::string_view kWithdrawnKinds[] = {"Sol·licitud", "Petició", "Denúncia", "Queixa"};
+// What a person may withdraw (article 94): a report is no request of an interested party, and
+// withdrawn allegations end no procedure. Written as they stand in the sentence.
+constexpr std::string_view kWithdrawnKinds[] = {"sol·licitud", "petició", "queixa"};
 
 constexpr std::array kDesistimentOwn = {
     label("DESISTEIXO, d'acord amb l'article 94 de la Llei 39/2015, d'1 d'octubre, del procediment"), br(),
-    label("administratiu comú de les administracions públiques, de la meva"), br(),
-    choice(1000, kWithdrawnKinds, true), label("presentada en"), datePicker(1084), stretch(), br(),
-    box(1045, "<ASSUMPTE>", kMedium), br(),
-    label(", demano que es declari conclòs el procediment."), br(),
+    label("administratiu comú de les administracions públiques, de la"), br(),
+    choice(1000, "document", kWithdrawnKinds, true, "sol·licitud"), label("presentada el"), datePicker(1084, "data_presentacio"), stretch(), br(),
+    label(", relativa a"), br(),
+    box(1045, "assumpte", "<ASSUMPTE>", kMedium), br(),
+    label(", i demano que es declari conclòs el procediment."), br(),
 };
 constexpr auto kDesistimentItems = join(kApplicantItems, kDesistimentOwn, kClosingItems);
-constexpr auto kDesistimentTable = numbered(join(kApplicant, ids<1000, 1084, 1045>, kClosing));
 
 // Renúncia ------------------------------------------------------------------------------------
 
 constexpr std::array kRenunciaOwn = {
     label("RENUNCIO, d'acord amb l'article 94 de la Llei 39/2015, d'1 d'octubre, del procediment"), br(),
     label("administratiu comú de les administracions públiques, als meus drets en"), br(),
-    label("l'expedient"), edit(1129, "<NÚMERO>", Size::Medium), label("instruït en relació amb"), stretch(), br(),
-    box(1045, "<ASSUMPTE>", kMedium), br(),
+    label("l'expedient"), edit(1129, "expedient", "<NÚMERO>", Size::Medium), label("instruït en relació amb"), stretch(), br(),
+    box(1045, "assumpte", "<ASSUMPTE>", kMedium), br(),
     label("les raons següents:"), br(),
-    box(1046, "<RAONS>", kMedium), br(),
+    box(1046, "raons", "<RAONS>", kMedium), br(),
 };
 constexpr auto kRenunciaItems = join(kApplicantItems, kRenunciaOwn, kClosingItems);
-constexpr auto kRenunciaTable = numbered(join(kApplicant, ids<1129, 1045, 1046>, kClosing));
 
 // Queixa --------------------------------------------------------------------------------------
 
@@ -172,10 +149,9 @@ constexpr std::array kQueixaOwn = {
     label("SOL·LICITO que, d'acord amb la Llei 4/2014, d'1 d'abril, bàsica de les cambres oficials de comerç, "
           "indústria, serveis i navegació, es tingui per presentada i que "), br(),
     label("produeixi efectes aquesta QUEIXA, per les raons següents:"), br(),
-    box(1130, "<DECLARACIÓ>", kLarge), br(),
+    box(1130, "raons", "<DECLARACIÓ>", kLarge), br(),
 };
 constexpr auto kQueixaItems = join(kApplicantItems, kQueixaOwn, kClosingItems);
-constexpr auto kQueixaTable = numbered(join(kApplicant, ids<1130>, kClosing));
 
 // Recursos ------------------------------------------------------------------------------------
 
@@ -183,50 +159,48 @@ constexpr auto kQueixaTable = numbered(join(kApplicant, ids<1130>, kClosing));
 // body, 123 for the reconsideration.
 constexpr std::array kRecursOrdiHeading = {
     label("FORMULO RECURS D'ALÇADA, d'acord amb la Llei 39/2015, d'1 d'octubre, del procediment"), br(),
-    label("administratiu comú de les administracions públiques (article"), edit(1133, "121", Size::Short), br(),
+    label("administratiu comú de les administracions públiques (article"), edit(1133, "article", "121", Size::Short), br(),
 };
 
 // The longer heading leaves no room for the article box: it takes a line of its own.
 constexpr std::array kRecursRevisioHeading = {
     label("FORMULO RECURS POTESTATIU DE REPOSICIÓ, d'acord amb la Llei 39/2015, d'1 d'octubre,"), br(),
     label("del procediment administratiu comú de les administracions públiques (article"), br(),
-    edit(1133, "123"), br(),
+    edit(1133, "article", "123"), br(),
 };
 
 // What follows the article box, the same in both appeals.
 constexpr std::array kAppealBody = {
-    label("), contra la resolució dictada amb data"), datePicker(1135), stretch(), br(),
-    edit(1134, "<ÒRGAN>", Size::Long), label(" en l'expedient"), edit(1136, "<EXPEDIENT>"), br(),
-    label("instruït sobre:"), edit(1115, "<RAÓ>"), br(),
+    label("), contra la resolució dictada amb data"), datePicker(1135, "data_resolucio"), stretch(), br(),
+    edit(1134, "organ", "<ÒRGAN>", Size::Long), label(" en l'expedient"), edit(1136, "expedient", "<EXPEDIENT>"), br(),
+    label("instruït sobre:"), edit(1115, "assumpte", "<RAÓ>"), br(),
     label(", en el qual soc persona interessada, resolució que em va ser notificada amb data"), br(),
-    datePicker(1085), stretch(), br(),
+    datePicker(1085, "data_notificacio"), stretch(), br(),
     gap(),
     label("AL·LEGACIONS"), br(),
-    box(1131, "<DECLARACIÓ>", kMedium), br(),
+    box(1131, "allegacions", "<DECLARACIÓ>", kMedium), br(),
     label("DOCUMENTS ANNEXOS"), br(),
-    box(1132, "<ANNEXOS>", kMedium), br(),
+    box(1132, "annexos", "<ANNEXOS>", kMedium), br(),
     label("SOL·LICITO"), br(),
-    box(3011, "<PETICIÓ>", kMedium), br(),
+    box(3011, "peticio", "<PETICIÓ>", kMedium), br(),
 };
 
 constexpr auto kRecursOrdiItems = join(kApplicantItems, kRecursOrdiHeading, kAppealBody, kClosingItems);
 constexpr auto kRecursRevisioItems = join(kApplicantItems, kRecursRevisioHeading, kAppealBody, kClosingItems);
-constexpr auto kAppealTable =
-    numbered(join(kApplicant, ids<1133, 1135, 1134, 1136, 1115, 1085, 1131, 1132, 3011>, kClosing));
 
 // clang-format on
 
 } // namespace
 
-const FormDef kSolA{"CAPViewSolA", 165, 169, 327, kSolAItems, kSolATable};
-const FormDef kSolB{"CAPViewSolB", 166, 170, 369, kSolBItems, kSolBTable};
-const FormDef kDenuncia{"CAPViewDenuncia", 173, 173, 319, kDenunciaItems, kDenunciaTable};
-const FormDef kPeticio{"CAPViewPeticio", 174, 174, 319, kPeticioItems, kPeticioTable};
-const FormDef kAllegacio{"CAPViewAllegacio", 185, 185, 303, kAllegacioItems, kAllegacioTable};
-const FormDef kDesistiment{"CAPViewDesistiment", 186, 186, 303, kDesistimentItems, kDesistimentTable};
-const FormDef kRenuncia{"CAPViewRenuncia", 187, 187, 303, kRenunciaItems, kRenunciaTable};
-const FormDef kQueixa{"CAPViewQueixa", 188, 188, 303, kQueixaItems, kQueixaTable};
-const FormDef kRecursOrdi{"CAPViewRecursOrdi", 189, 189, 303, kRecursOrdiItems, kAppealTable};
-const FormDef kRecursRevisio{"CAPViewRecursRevisio", 190, 190, 303, kRecursRevisioItems, kAppealTable};
+const FormDef kSolA{"CAPViewSolA", 165, 169, 327, kSolAItems};
+const FormDef kSolB{"CAPViewSolB", 166, 170, 369, kSolBItems};
+const FormDef kDenuncia{"CAPViewDenuncia", 173, 173, 319, kDenunciaItems};
+const FormDef kPeticio{"CAPViewPeticio", 174, 174, 319, kPeticioItems};
+const FormDef kAllegacio{"CAPViewAllegacio", 185, 185, 303, kAllegacioItems};
+const FormDef kDesistiment{"CAPViewDesistiment", 186, 186, 303, kDesistimentItems};
+const FormDef kRenuncia{"CAPViewRenuncia", 187, 187, 303, kRenunciaItems};
+const FormDef kQueixa{"CAPViewQueixa", 188, 188, 303, kQueixaItems};
+const FormDef kRecursOrdi{"CAPViewRecursOrdi", 189, 189, 303, kRecursOrdiItems};
+const FormDef kRecursRevisio{"CAPViewRecursRevisio", 190, 190, 303, kRecursRevisioItems};
 
 } // namespace forms

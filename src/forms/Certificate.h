@@ -1,13 +1,12 @@
 #pragma once
-// The certificate's two models: its radio buttons choose the model, the field of the closing
-// sentence and which of the two closing sentences can be filled in.
+// The certificate's two models: its radio buttons choose the model and which of the two closing
+// sentences can be filled in; each model names the field of its own closing sentence.
 #include "forms/FormDescription.h"
 
 #include "models/FieldSource.h"
 #include "models/StructuredDocument.h"
 
 #include <string>
-#include <vector>
 
 namespace forms {
 
@@ -21,17 +20,13 @@ inline constexpr int kCertModelBGroup = 2; // "I, perquè se'n prengui ..." [104
 struct CertificateModel
 {
     int modelId;
-    int closingFieldId; // the field behind "%field4%"
-    int enabledGroup;   // the closing sentence of this model
-    int disabledGroup;  // the other one
+    int enabledGroup;  // the closing sentence of this model
+    int disabledGroup; // the other one
 };
 
 CertificateModel certificateModel(bool modelASelected);
 
-// The certificate's placeholder table with "%field4%" taken from the chosen closing sentence.
-std::vector<PlaceholderEntry> certificatePlaceholders(bool modelASelected);
-
-// The certificate's document: the chosen model merged with its table.
+// The certificate's document: the chosen model merged with the form's fields.
 void generateCertificateText(const plecta::FieldSource &fields, bool modelASelected, std::string &output);
 // The same with its structure, for the typeset outputs.
 plecta::StructuredDocument certificateStructure(const plecta::FieldSource &fields, bool modelASelected);

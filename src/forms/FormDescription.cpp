@@ -45,6 +45,15 @@ std::vector<std::string_view> sortedChoices(std::span<const std::string_view> it
     return sorted;
 }
 
+int initialChoice(const Item &item)
+{
+    const std::vector<std::string_view> sorted = sortedChoices(item.items);
+    const auto chosen = std::find(sorted.begin(), sorted.end(), item.text);
+    if (chosen != sorted.end())
+        return static_cast<int>(chosen - sorted.begin());
+    return sorted.empty() ? -1 : 0;
+}
+
 bool isField(const Item &item)
 {
     switch (item.kind) {
@@ -56,6 +65,25 @@ bool isField(const Item &item)
     case ItemKind::LineList: return true;
     default: return false;
     }
+}
+
+const Item *findField(const FormDef &form, std::string_view key)
+{
+    for (const Item &item : form.items) {
+        if (isField(item) && (item.name == key || std::to_string(item.id) == key))
+            return &item;
+    }
+    return nullptr;
+}
+
+std::vector<plecta::FieldName> fieldNames(const FormDef &form)
+{
+    std::vector<plecta::FieldName> names;
+    for (const Item &item : form.items) {
+        if (isField(item))
+            names.push_back({item.name, item.id});
+    }
+    return names;
 }
 
 } // namespace forms

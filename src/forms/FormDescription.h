@@ -1,24 +1,31 @@
 #pragma once
-// A document form as data: its items in layout order, its placeholder table and its model.
+// A document form as data: its items in layout order, its fields' names and its model.
 //
 // How to describe a form
 // ----------------------
 // A form reads like the document being filled. Write its items top to bottom, left to right,
 // exactly in the order of the layout, and end each line with br():
 //
-//     label("Que"), edit(1044, "<CERTIFICACIÓ>"), br(),
+//     label("Que"), edit(1044, "certificacio", "<CERTIFICACIÓ>"), br(),
+//
+// Every field has an id and a name: lower-case ASCII, words joined by "_", no accents, unique in
+// its form ("nom", "codi_postal"). The model writes the field's placeholder by that name ("%nom%"),
+// and the command line takes either the name or the id.
 //
 // - label(text): a fixed text or sentence. A long one wraps within the page.
-// - edit(id, initial, size): a one-line text box with its initial text. size is Short, Medium,
-//   Long or Fill (takes the rest of the line, the default).
-// - today(id, size): a text box that starts with today's long date text (the commercial forms).
-// - box(id, initial, lines): a large text box across the page, drawn lines high. With more than
-//   one line it is multi-line and word-wrapped; a line break reaches the document as CR LF.
-// - datePicker(id): a date picker showing today's date as long Catalan text.
-// - choice(id, items, editable): a choice list, kept in alphabetical order, first item selected.
-// - radio(id, text, checked): a radio button; the radio buttons of one form form one group.
-// - lineList(): the line-item list (id kLineListId); its columns are the form's LineItems.
-// - addButton(id): the "Afegir concepte" button that adds a line to the line list.
+// - edit(id, name, initial, size): a one-line text box with its initial text. size is Short,
+//   Medium, Long or Fill (takes the rest of the line, the default).
+// - today(id, name, size): a text box that starts with today's long date text (the commercial
+//   forms).
+// - box(id, name, initial, lines): a large text box across the page, drawn lines high. With more
+//   than one line it is multi-line and word-wrapped; a line break reaches the document as CR LF.
+// - datePicker(id, name): a date picker showing today's date as long Catalan text.
+// - choice(id, name, items, editable): a choice list, kept in alphabetical order, first item
+//   selected.
+// - radio(id, name, text, checked): a radio button; the radio buttons of one form form one group.
+// - lineList(): the line-item list (id kLineListId, name "linies"); its columns are the form's
+//   LineItems.
+// - addButton(id): the "Afegeix un concepte" button that adds a line to the line list.
 // - rule(): a horizontal rule across the page; gap(): a little vertical space.
 // - stretch(): empty space that pushes the rest of the line to the right.
 // - A line that starts with grid() has its cells aligned in columns with the grid() lines next
@@ -28,9 +35,8 @@
 //   whole (the certificate's two closing sentences).
 //
 // Texts in the description are UTF-8, as the widgets take them; initialText() gives a text box's
-// initial text in Windows-1252. The placeholder table lists "%fieldN%" and the field id that fills
-// it, in the order the engine is to try them. Register the form in FormRegistry.cpp; a form whose
-// behaviour is all data needs no class of its own (the generic form view builds it, merges it and
+// initial text in Windows-1252. Register the form in FormRegistry.cpp; a form whose behaviour is
+// all data needs no class of its own (the generic form view builds it, merges it and
 // reports the class name as its object name). FormFields.h states what a form holds at start.
 // A form with a "<MUNICIPI>" box lists it, with the comarca and postcode boxes of its block, in
 // PlaceFields.cpp, so that the box completes from the index of municipalities.
@@ -48,8 +54,6 @@
 #include <vector>
 
 namespace forms {
-
-using plecta::PlaceholderEntry;
 
 enum class ItemKind {
     Label,
@@ -76,6 +80,7 @@ struct Item
 {
     ItemKind kind = ItemKind::Label;
     int id = 0;
+    std::string_view name{}; // a field's name: lower-case ASCII, words joined by "_", unique in its form
     std::string_view text{}; // fixed text, initial text or button caption
     Size size = Size::Natural;
     int lines = 1;                             // drawn height of a large text box
@@ -102,37 +107,46 @@ constexpr Item label(std::string_view text, int group = 0)
 {
     return {.kind = ItemKind::Label, .text = text, .group = group};
 }
-constexpr Item edit(int id, std::string_view initial, Size size = Size::Fill, int group = 0)
+constexpr Item edit(int id, std::string_view name, std::string_view initial, Size size = Size::Fill, int group = 0)
 {
-    return {.kind = ItemKind::Edit, .id = fieldId(id), .text = initial, .size = size, .group = group};
+    return {.kind = ItemKind::Edit, .id = fieldId(id), .name = name, .text = initial, .size = size, .group = group};
 }
-constexpr Item box(int id, std::string_view initial, int lines)
+constexpr Item box(int id, std::string_view name, std::string_view initial, int lines)
 {
-    return {.kind = ItemKind::Box, .id = fieldId(id), .text = initial, .size = Size::Fill, .lines = lines};
+    return {
+        .kind = ItemKind::Box, .id = fieldId(id), .name = name, .text = initial, .size = Size::Fill, .lines = lines};
 }
-constexpr Item today(int id, Size size = Size::Medium)
+constexpr Item today(int id, std::string_view name, Size size = Size::Medium)
 {
-    return {.kind = ItemKind::Today, .id = fieldId(id), .size = size};
+    return {.kind = ItemKind::Today, .id = fieldId(id), .name = name, .size = size};
 }
-constexpr Item datePicker(int id)
+constexpr Item datePicker(int id, std::string_view name)
 {
-    return {.kind = ItemKind::DatePicker, .id = fieldId(id), .size = Size::Long};
+    return {.kind = ItemKind::DatePicker, .id = fieldId(id), .name = name, .size = Size::Long};
 }
-constexpr Item choice(int id, std::span<const std::string_view> items, bool editable)
+// `selected` is the item chosen at start; without one, the first in alphabetical order.
+constexpr Item choice(int id, std::string_view name, std::span<const std::string_view> items, bool editable,
+                      std::string_view selected = {})
 {
-    return {.kind = ItemKind::Choice, .id = fieldId(id), .size = Size::Medium, .items = items, .editable = editable};
+    return {.kind = ItemKind::Choice,
+            .id = fieldId(id),
+            .name = name,
+            .text = selected,
+            .size = Size::Medium,
+            .items = items,
+            .editable = editable};
 }
-constexpr Item radio(int id, std::string_view text, bool checked)
+constexpr Item radio(int id, std::string_view name, std::string_view text, bool checked)
 {
-    return {.kind = ItemKind::Radio, .id = fieldId(id), .text = text, .checked = checked};
+    return {.kind = ItemKind::Radio, .id = fieldId(id), .name = name, .text = text, .checked = checked};
 }
 constexpr Item lineList()
 {
-    return {.kind = ItemKind::LineList, .id = plecta::kLineListId};
+    return {.kind = ItemKind::LineList, .id = plecta::kLineListId, .name = "linies"};
 }
 constexpr Item addButton(int id)
 {
-    return {.kind = ItemKind::AddButton, .id = fieldId(id), .text = "Afegir concepte"};
+    return {.kind = ItemKind::AddButton, .id = fieldId(id), .text = "Afegeix un concepte"};
 }
 constexpr Item rule()
 {
@@ -196,12 +210,11 @@ plecta::LineTable lineTable(const LineItems &lines);
 
 struct FormDef
 {
-    std::string_view className;                     // the form's class, e.g. "CTCViewActaReunio"
-    int layoutId = 0;                               // the catalogue's nFormID
-    int modelId = 0;                                // the document model merged by GenerateText
-    int width = 320;                                // page width in dialog units (a quarter of the average character)
-    std::span<const Item> items;                    // layout order
-    std::span<const PlaceholderEntry> placeholders; // in the order the engine tries them
+    std::string_view className;  // the form's class, e.g. "CTCViewActaReunio"
+    int layoutId = 0;            // the catalogue's nFormID
+    int modelId = 0;             // the document model merged by GenerateText
+    int width = 320;             // page width in dialog units (a quarter of the average character)
+    std::span<const Item> items; // layout order
     const LineItems *lineItems = nullptr;
 };
 
@@ -217,9 +230,18 @@ std::string initialText(const Item &item, std::string_view todayText);
 // accents, as a sorted drop-down list orders them.
 std::vector<std::string_view> sortedChoices(std::span<const std::string_view> items);
 
+// The position, in that order, of the item a choice list selects at start (-1: it has none).
+int initialChoice(const Item &item);
+
 // The field that an item is, when it is one (text boxes, date pickers, choice lists, the line
 // list); labels, rules and layout markers are not.
 bool isField(const Item &item);
+
+// The field a key names: its name or its id in decimal digits. nullptr when the form has none.
+const Item *findField(const FormDef &form, std::string_view key);
+
+// The form's fields by name, as the engine finds a placeholder's field.
+std::vector<plecta::FieldName> fieldNames(const FormDef &form);
 
 // Whether a field takes several lines of text: a large box drawn more than one line high. Every
 // other field holds a single line.

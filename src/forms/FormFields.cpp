@@ -1,5 +1,6 @@
 #include "forms/FormFields.h"
 
+#include "forms/Notifications.h"
 #include "models/DateText.h"
 #include "text/Cp1252.h"
 
@@ -22,7 +23,8 @@ plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_m
             std::vector<std::string> items;
             for (std::string_view choice : sortedChoices(item.items))
                 items.push_back(cp1252::fromUtf8(choice).text);
-            fields.setChoice(item.id, std::move(items), item.items.empty() ? std::nullopt : std::optional(0));
+            const int chosen = initialChoice(item);
+            fields.setChoice(item.id, std::move(items), chosen < 0 ? std::nullopt : std::optional(chosen));
             break;
         }
         case ItemKind::LineList: fields.setLineList(item.id, {}); break;
@@ -46,7 +48,7 @@ void generateFormText(const FormDef &form, const plecta::FieldSource &fields, st
     std::optional<plecta::LineTable> table;
     if (form.lineItems)
         table = lineTable(*form.lineItems);
-    plecta::MergeTemplate(fields, form.placeholders, form.modelId, output, table);
+    plecta::MergeTemplate(NotificationRule(form, fields), fieldNames(form), form.modelId, output, table);
 }
 
 plecta::StructuredDocument formStructure(const FormDef &form, const plecta::FieldSource &fields)
@@ -54,7 +56,7 @@ plecta::StructuredDocument formStructure(const FormDef &form, const plecta::Fiel
     std::optional<plecta::LineTable> table;
     if (form.lineItems)
         table = lineTable(*form.lineItems);
-    return plecta::MergeStructured(fields, form.placeholders, form.modelId, table);
+    return plecta::MergeStructured(NotificationRule(form, fields), fieldNames(form), form.modelId, table);
 }
 
 } // namespace forms

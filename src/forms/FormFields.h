@@ -16,8 +16,8 @@ namespace forms {
 // first one selected, and the line list is empty. Class names are those the engine reads.
 plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_month_day today);
 
-// The document of a form without behaviour of its own: its placeholder table merged into its
-// model, with its row template when it has line items.
+// The document of a form without behaviour of its own: its fields merged into its model by name, with its row template
+// when it has line items.
 void generateFormText(const FormDef &form, const plecta::FieldSource &fields, std::string &output);
 // The same with its structure, for the typeset outputs.
 plecta::StructuredDocument formStructure(const FormDef &form, const plecta::FieldSource &fields);

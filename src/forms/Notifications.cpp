@@ -1,5 +1,7 @@
 #include "forms/Notifications.h"
 
+#include "text/Cp1252.h"
+
 namespace forms {
 
 bool isLegalEntityNif(std::string_view nif)
@@ -20,6 +22,32 @@ std::span<const std::string_view> notificationChoices(std::string_view represent
     if (isLegalEntityNif(representedNif))
         return std::span(kNotificationChoices).first(1);
     return kNotificationChoices;
+}
+
+NotificationRule::NotificationRule(const FormDef &form, const plecta::FieldSource &fields) : m_fields(fields)
+{
+    for (const Item &item : form.items) {
+        if (item.name == "mitja_notificacio")
+            m_notification = item.id;
+        else if (item.name == "nif_representat")
+            m_represented = item.id;
+    }
+}
+
+bool NotificationRule::overridden(int id) const
+{
+    return id != 0 && id == m_notification && m_represented != 0 && m_fields.hasField(m_represented) &&
+           isLegalEntityNif(m_fields.text(m_represented));
+}
+
+std::string NotificationRule::className(int id) const
+{
+    return overridden(id) ? "static" : m_fields.className(id);
+}
+
+std::string NotificationRule::text(int id) const
+{
+    return overridden(id) ? cp1252::fromUtf8(kElectronicNotification).text : m_fields.text(id);
 }
 
 } // namespace forms

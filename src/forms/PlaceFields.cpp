@@ -17,8 +17,8 @@ constexpr std::array<PlaceBlock, 1> kPlace1047 = {{{1047}}};
 constexpr std::array<PlaceBlock, 1> kPlace1106 = {{{1106}}};
 // The convener's and the addressee's addresses, then the place of signing.
 constexpr std::array<PlaceBlock, 3> kConvocatoria = {{{1045, 1046, 1044}, {1050, 1051, 1049}, {1106}}};
-// The sender's and the addressee's addresses, then the place of signing.
-constexpr std::array<PlaceBlock, 3> kCarta = {{{1113, 1048, 1049}, {1045, 1051, 1050}, {1052}}};
+// The sender's and the addressee's addresses (a letter writes no comarca), then the place of signing.
+constexpr std::array<PlaceBlock, 3> kCarta = {{{1113, 0, 1049}, {1045, 0, 1050}, {1052}}};
 
 struct FormBlocks
 {

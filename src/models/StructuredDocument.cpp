@@ -121,8 +121,8 @@ StructuredDocument structureOfMergedText(std::string_view text, const FieldSourc
 
 } // namespace
 
-StructuredDocument MergeStructured(const FieldSource &fields, std::span<const PlaceholderEntry> table,
-                                   std::string_view model, std::optional<LineTable> lineTable)
+StructuredDocument MergeStructured(const FieldSource &fields, std::span<const FieldName> names, std::string_view model,
+                                   std::optional<LineTable> lineTable)
 {
     // The table's rows and totals go into the table block, not into its text lines: without a row
     // template the engine writes neither, so each table line of the model stays one line.
@@ -130,14 +130,14 @@ StructuredDocument MergeStructured(const FieldSource &fields, std::span<const Pl
     if (noTextRows)
         noTextRows->rowTemplate = {};
     std::string text;
-    MergeTemplate(fields, table, withKindMarks(model.substr(0, model.find('\0'))), text, noTextRows);
+    MergeTemplate(fields, names, withKindMarks(model.substr(0, model.find('\0'))), text, noTextRows);
     return structureOfMergedText(text, &fields, lineTable);
 }
 
-StructuredDocument MergeStructured(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId,
+StructuredDocument MergeStructured(const FieldSource &fields, std::span<const FieldName> names, int modelId,
                                    std::optional<LineTable> lineTable)
 {
-    return MergeStructured(fields, table, findDocumentModelMarkup(modelId).value_or(std::string_view()), lineTable);
+    return MergeStructured(fields, names, findDocumentModelMarkup(modelId).value_or(std::string_view()), lineTable);
 }
 
 StructuredDocument structureOfText(std::string_view cp1252Text)

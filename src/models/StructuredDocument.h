@@ -62,9 +62,9 @@ struct MergedDocument
 };
 
 // The model merged as MergeTemplate merges it, with its structure kept.
-StructuredDocument MergeStructured(const FieldSource &fields, std::span<const PlaceholderEntry> table,
-                                   std::string_view model, std::optional<LineTable> lineTable = std::nullopt);
-StructuredDocument MergeStructured(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId,
+StructuredDocument MergeStructured(const FieldSource &fields, std::span<const FieldName> names, std::string_view model,
+                                   std::optional<LineTable> lineTable = std::nullopt);
+StructuredDocument MergeStructured(const FieldSource &fields, std::span<const FieldName> names, int modelId,
                                    std::optional<LineTable> lineTable = std::nullopt);
 
 // A document with no structure but its lines (a text from elsewhere): one Lines block per run of

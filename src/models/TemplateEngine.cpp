@@ -2,6 +2,7 @@
 
 #include "models/BlockKinds.h"
 #include "models/Contraction.h"
+#include "models/DateText.h"
 #include "models/DocumentModels.h"
 #include "models/OptionalSegments.h"
 #include "text/Cp1252.h"
@@ -35,8 +36,10 @@ std::optional<std::string> fieldContent(const FieldSource &fields, int id)
     if (!fields.hasField(id) || !fields.isLive(id))
         return std::nullopt;
     const std::string kind = fields.className(id);
-    if (equalsNoCase(kind, "edit") || equalsNoCase(kind, "static") || equalsNoCase(kind, "SysDateTimePick32"))
+    if (equalsNoCase(kind, "edit") || equalsNoCase(kind, "static"))
         return fields.text(id);
+    if (equalsNoCase(kind, "SysDateTimePick32")) // the picker may show the weekday; documents do not
+        return std::string(withoutWeekday(fields.text(id)));
     if (equalsNoCase(kind, "combobox")) {
         const std::optional<int> selected = fields.selectedItem(id);
         return selected ? fields.itemText(id, *selected) : std::string();
@@ -45,6 +48,21 @@ std::optional<std::string> fieldContent(const FieldSource &fields, int id)
 }
 
 namespace {
+
+bool isNameCharacter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The length of the placeholder that starts the text, both "%" included; 0 when the text does not
+// start with one.
+std::size_t placeholderLength(std::string_view text)
+{
+    std::size_t end = 1;
+    while (end < text.size() && isNameCharacter(text[end]))
+        ++end;
+    return end > 1 && end < text.size() && text[end] == '%' ? end + 1 : 0;
+}
 
 bool isMarkerAt(std::string_view row, std::size_t i)
 {
@@ -85,34 +103,30 @@ bool hasLineList(const FieldSource &fields, const std::optional<LineTable> &tabl
 }
 
 // The content of the field that the placeholder "%name%" stands for, or nothing.
-std::optional<std::string> namedContent(const FieldSource &fields, std::span<const PlaceholderEntry> table,
+std::optional<std::string> namedContent(const FieldSource &fields, std::span<const FieldName> names,
                                         std::string_view name)
 {
-    for (const PlaceholderEntry &entry : table) {
-        if (entry.placeholder.empty())
-            break;
-        const std::string_view placeholder = entry.placeholder;
-        if (placeholder.size() == name.size() + 2 && equalsNoCase(placeholder.substr(1, name.size()), name))
-            if (std::optional<std::string> content = fieldContent(fields, entry.fieldId))
-                return content;
+    for (const FieldName &field : names) {
+        if (equalsNoCase(field.name, name))
+            return fieldContent(fields, field.fieldId);
     }
     return std::nullopt;
 }
 
 } // namespace
 
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
+void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, int modelId, std::string &output,
                    std::optional<LineTable> lineTable)
 {
-    MergeTemplate(fields, table, findDocumentModel(modelId).value_or(std::string_view()), output, lineTable);
+    MergeTemplate(fields, names, findDocumentModel(modelId).value_or(std::string_view()), output, lineTable);
 }
 
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, std::string_view model,
+void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, std::string_view model,
                    std::string &output, std::optional<LineTable> lineTable)
 {
     output.clear();
     const std::string resolved = resolveOptionalSegments(
-        model.substr(0, model.find('\0')), [&](std::string_view name) { return namedContent(fields, table, name); });
+        model.substr(0, model.find('\0')), [&](std::string_view name) { return namedContent(fields, names, name); });
     model = resolved;
     output.reserve(model.size() * 2);
     std::size_t modelTextStart = 0; // where the model's text after the last value begins
@@ -153,18 +167,13 @@ void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> 
             continue;
         }
         bool taken = false;
-        for (const PlaceholderEntry &entry : table) {
-            if (entry.placeholder.empty())
-                break;
-            if (!startsWithNoCase(rest, entry.placeholder))
-                continue;
-            if (std::optional<std::string> content = fieldContent(fields, entry.fieldId)) {
+        if (const std::size_t length = placeholderLength(rest); length > 0) {
+            if (std::optional<std::string> content = namedContent(fields, names, rest.substr(1, length - 2))) {
                 // What the user typed is never scanned for placeholders.
-                appendFieldValue(output, modelTextStart, *content, rest.substr(entry.placeholder.size()));
+                appendFieldValue(output, modelTextStart, *content, rest.substr(length));
                 modelTextStart = output.size();
-                p += entry.placeholder.size();
+                p += length;
                 taken = true;
-                break;
             }
         }
         if (!taken) {

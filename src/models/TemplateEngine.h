@@ -1,7 +1,7 @@
 #pragma once
 // The template engine: copies a document model byte by byte and puts the current content of the
-// form's fields in place of its placeholders ("%field1%" ... and "%list%" for the line items,
-// "%totals%" for the sums under them).
+// form's fields in place of its placeholders: a field's name between two "%" ("%nom%"), "%list%"
+// for the line items and "%totals%" for the sums under them.
 
 #include "models/FieldSource.h"
 #include "models/LineTable.h"
@@ -18,19 +18,21 @@ namespace plecta {
 // mistakes an ordinary field for the line list.
 inline constexpr int kLineListId = 999;
 
-// One row of a form's placeholder table. An entry with an empty placeholder ends the table.
-struct PlaceholderEntry
+// A field of the form by the name its placeholder gives: "nom" for "%nom%".
+struct FieldName
 {
-    std::string_view placeholder; // as written in the model, both "%" included: "%field3%"
+    std::string_view name; // lower-case ASCII letters, digits and "_"
     int fieldId = 0;
 };
 
-// Merges the compiled-in model with this id. An unknown id gives the empty text.
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, int modelId, std::string &output,
+// Merges the compiled-in model with this id. An unknown id gives the empty text. A placeholder
+// names a field in any letter case; one that names no field of the form, or a field that gives no
+// value, stays in the text as it is.
+void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, int modelId, std::string &output,
                    std::optional<LineTable> lineTable = std::nullopt);
 
 // The same over any model bytes; the text ends at the first NUL.
-void MergeTemplate(const FieldSource &fields, std::span<const PlaceholderEntry> table, std::string_view model,
+void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, std::string_view model,
                    std::string &output, std::optional<LineTable> lineTable = std::nullopt);
 
 // The content a field gives the document ("edit", "static" and date pickers their text, a choice

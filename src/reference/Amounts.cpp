@@ -1,6 +1,6 @@
 #include "reference/Amounts.h"
 
-#include "reference/Ordinals.h"
+#include "reference/Numerals.h"
 
 namespace numerals {
 namespace {
@@ -36,22 +36,6 @@ std::optional<Amount> refuse(std::string_view *whyNot, std::string_view reason)
     return std::nullopt;
 }
 
-// The words of 1 to 99,999,999 with "milió"/"milions" for the millions.
-std::string cardinalWithMillions(unsigned n)
-{
-    const unsigned millions = n / 1'000'000;
-    const unsigned rest = n % 1'000'000;
-    std::string out;
-    if (millions > 0)
-        out = runningCardinal(millions, NumeralGender::Masculine) + (millions == 1 ? " mili\xF3" : " milions");
-    if (rest > 0) {
-        if (!out.empty())
-            out += ' ';
-        out += runningCardinal(rest, NumeralGender::Masculine);
-    }
-    return out;
-}
-
 } // namespace
 
 std::optional<Amount> parseAmount(std::string_view text, std::string_view *whyNot)
@@ -69,28 +53,10 @@ std::optional<Amount> parseAmount(std::string_view text, std::string_view *whyNo
         return refuse(whyNot, kNotAnAmount);
 
     // Either no dots at all, or groups of three after a first group of one to three digits.
-    std::string digits;
-    if (whole.find('.') == std::string_view::npos) {
-        if (!allDigits(whole))
-            return refuse(whyNot, kNotAnAmount);
-        digits = whole;
-    } else {
-        std::size_t start = 0;
-        bool first = true;
-        while (true) {
-            const std::size_t dot = whole.find('.', start);
-            const std::string_view group = whole.substr(start, dot == std::string_view::npos ? dot : dot - start);
-            const bool sized = first ? group.size() >= 1 && group.size() <= 3 : group.size() == 3;
-            if (!sized || !allDigits(group))
-                return refuse(whyNot, kNotAnAmount);
-            digits += group;
-            if (dot == std::string_view::npos)
-                break;
-            start = dot + 1;
-            first = false;
-        }
-    }
-
+    const std::optional<std::string> grouped = ungroupedDigits(whole);
+    if (!grouped)
+        return refuse(whyNot, kNotAnAmount);
+    const std::string &digits = *grouped;
     const std::size_t significant = digits.find_first_not_of('0');
     if (significant != std::string::npos && digits.size() - significant > 8)
         return refuse(whyNot, kAmountTooLarge);
@@ -108,7 +74,7 @@ std::string amountInWords(Amount amount)
         return "zero euros";
     std::string out;
     if (amount.euros > 0) {
-        out = cardinalWithMillions(amount.euros);
+        out = WriteNumeral(amount.euros, NumeralGender::Masculine);
         // "d'euros" right after "milió" or "milions": "un milió d'euros", but "un milió cent euros".
         if (amount.euros % 1'000'000 == 0)
             out += " d'euros";
@@ -118,7 +84,7 @@ std::string amountInWords(Amount amount)
     if (amount.cents > 0) {
         if (!out.empty())
             out += " amb ";
-        out += runningCardinal(amount.cents, NumeralGender::Masculine);
+        out += WriteNumeral(amount.cents, NumeralGender::Masculine);
         out += amount.cents == 1 ? " c\xE8ntim" : " c\xE8ntims";
     }
     return out;

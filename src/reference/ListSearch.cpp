@@ -9,21 +9,27 @@ namespace reflist {
 ListSearch::ListSearch(const ReportRows &rows, bool withRunningName)
 {
     m_texts.resize(std::size_t(rows.rowCount()));
+    m_marked.resize(std::size_t(rows.rowCount()));
     for (int row = 0; row < rows.rowCount(); ++row) {
         std::string text;
-        const auto add = [&text](std::string_view cell) {
-            const std::string folded = plecta::foldForSearch(cell);
+        std::string marked;
+        const auto add = [](std::string &to, const std::string &folded) {
             if (folded.empty())
                 return;
-            if (!text.empty())
-                text += ' ';
-            text += folded;
+            if (!to.empty())
+                to += ' ';
+            to += folded;
+        };
+        const auto addCell = [&](std::string_view cell) {
+            add(text, plecta::foldForSearch(cell));
+            add(marked, plecta::foldKeepingMarks(cell));
         };
         for (int column = 0; column < rows.columnCount(); ++column)
-            add(rows.cellText(row, column));
+            addCell(rows.cellText(row, column));
         if (withRunningName && rows.columnCount() > 0)
-            add(plecta::runningName(rows.cellText(row, 0)));
+            addCell(plecta::runningName(rows.cellText(row, 0)));
         m_texts[std::size_t(rows.origin(row))] = std::move(text);
+        m_marked[std::size_t(rows.origin(row))] = std::move(marked);
     }
 }
 
@@ -39,6 +45,19 @@ bool ListSearch::matches(int origin, const std::vector<std::string> &words) cons
 int ListSearch::rank(int origin, const std::vector<std::string> &words) const
 {
     return plecta::matchRank(text(origin), words);
+}
+
+bool ListSearch::matches(int origin, const plecta::SearchQuery &query) const
+{
+    return plecta::containsAllWords(text(origin), query.words) &&
+           plecta::holdsMarkedPieces(m_marked[std::size_t(origin)], query);
+}
+
+int ListSearch::rank(int origin, const plecta::SearchQuery &query) const
+{
+    if (!plecta::holdsMarkedPieces(m_marked[std::size_t(origin)], query))
+        return -1;
+    return plecta::matchRank(text(origin), query.words);
 }
 
 std::string groupedNumber(long long value)

@@ -4,6 +4,7 @@
 // "l'hospitalet" finds "Hospitalet de Llobregat, l'".
 
 #include "reference/ReportRows.h"
+#include "text/Fold.h"
 
 #include <string>
 #include <string_view>
@@ -32,8 +33,13 @@ public:
     // Its rank as plecta::matchRank gives it: 0 best, -1 no match.
     int rank(int origin, const std::vector<std::string> &words) const;
 
+    // The same for a query with its marked pieces ("c/"), which the row must hold with their marks.
+    bool matches(int origin, const plecta::SearchQuery &query) const;
+    int rank(int origin, const plecta::SearchQuery &query) const;
+
 private:
     std::vector<std::string> m_texts;
+    std::vector<std::string> m_marked; // the same texts folded with "/" and "." kept
 };
 
 // A count with the thousands grouped by dots, as Catalan writes it: 3523 -> "3.523".

@@ -3,20 +3,32 @@
 namespace numerals {
 namespace {
 
-// x from 1 to 99: below 30 the units word and a space; from 30 on the tens word, a hyphen and
-// the units word when there are units, with no space after.
-void appendSmall(std::string &out, unsigned x, const NumeralGroup &units)
+// Appends one word, a single space before it unless it is the first.
+void addWord(std::string &out, std::string_view word)
+{
+    if (!out.empty())
+        out += ' ';
+    out += word;
+}
+
+// x from 1 to 99: below 30 the units word; from 30 on the tens word, with a hyphen and the units
+// word when there are units ("trenta-una").
+void addSmall(std::string &out, unsigned x, const NumeralGroup &units)
 {
     if (x < 30) {
-        out += units[x];
-        out += ' ';
+        addWord(out, units[x]);
         return;
     }
-    out += g_numeralTens[x / 10];
+    addWord(out, g_numeralTens[x / 10]);
     if (x % 10 != 0) {
         out += '-';
         out += units[x % 10];
     }
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
 }
 
 } // namespace
@@ -35,46 +47,75 @@ std::string WriteNumeral(unsigned n, NumeralGender gender)
     // The count of millions is always masculine (it counts "milions"), whatever the gender asked.
     const unsigned millions = n / 1'000'000;
     if (millions >= 1) {
-        appendSmall(out, millions, numeralUnits(NumeralGender::Masculine));
-        out += millions == 1 ? " mili\xF3 " : " milions ";
+        addSmall(out, millions, numeralUnits(NumeralGender::Masculine));
+        addWord(out, millions == 1 ? "mili\xF3" : "milions");
     }
 
     const unsigned thousands = n % 1'000'000 / 1'000;
     if (thousands >= 1 && thousands <= 9) {
-        out += numeralThousands(gender)[thousands];
-        out += ' ';
-    } else if (thousands >= 10 && thousands <= 99) {
-        appendSmall(out, thousands, units);
-        out += " mil ";
-    } else if (thousands >= 100) {
-        out += hundreds[thousands / 100];
-        out += ' ';
+        addWord(out, numeralThousands(gender)[thousands]);
+    } else if (thousands >= 10) {
+        if (thousands >= 100)
+            addWord(out, hundreds[thousands / 100]);
         if (thousands % 100 != 0)
-            appendSmall(out, thousands % 100, units);
-        out += " mil ";
+            addSmall(out, thousands % 100, units);
+        addWord(out, "mil");
     }
 
     const unsigned hundred = n % 1'000 / 100;
-    if (hundred >= 1) {
-        out += hundreds[hundred];
-        out += ' ';
-    }
+    if (hundred >= 1)
+        addWord(out, hundreds[hundred]);
 
     const unsigned rest = n % 100;
     if (rest >= 1)
-        appendSmall(out, rest, units);
+        addSmall(out, rest, units);
     return out;
+}
+
+std::optional<std::string> ungroupedDigits(std::string_view text)
+{
+    const auto allDigits = [](std::string_view part) {
+        for (char c : part) {
+            if (!isDigit(c))
+                return false;
+        }
+        return true;
+    };
+    if (text.empty())
+        return std::nullopt;
+    if (text.find('.') == std::string_view::npos)
+        return allDigits(text) ? std::optional<std::string>(text) : std::nullopt;
+    std::string digits;
+    std::size_t start = 0;
+    for (bool first = true;; first = false) {
+        const std::size_t dot = text.find('.', start);
+        const std::string_view group = text.substr(start, dot == std::string_view::npos ? dot : dot - start);
+        const bool sized = first ? group.size() >= 1 && group.size() <= 3 : group.size() == 3;
+        if (!sized || !allDigits(group))
+            return std::nullopt;
+        digits += group;
+        if (dot == std::string_view::npos)
+            return digits;
+        start = dot + 1;
+    }
 }
 
 std::optional<NumeralTexts> NumberToWords(std::string_view fieldText)
 {
+    // "1.234.567" is read as the digits it groups.
+    std::string ungrouped;
+    if (fieldText.find('.') != std::string_view::npos) {
+        if (auto digits = ungroupedDigits(fieldText)) {
+            ungrouped = std::move(*digits);
+            fieldText = ungrouped;
+        }
+    }
     if (fieldText.size() > 8)
         return NumeralTexts{std::string(kTooLarge), std::string(kTooLarge)};
 
     // atoi's reading. Eight characters hold at most eight digits, so the value cannot overflow.
     std::size_t i = 0;
-    while (i < fieldText.size()
-           && (fieldText[i] == ' ' || (fieldText[i] >= '\t' && fieldText[i] <= '\r')))
+    while (i < fieldText.size() && (fieldText[i] == ' ' || (fieldText[i] >= '\t' && fieldText[i] <= '\r')))
         ++i;
     bool negative = false;
     if (i < fieldText.size() && (fieldText[i] == '+' || fieldText[i] == '-'))
@@ -87,8 +128,7 @@ std::optional<NumeralTexts> NumberToWords(std::string_view fieldText)
 
     if (value > kLargest)
         return NumeralTexts{std::string(kTooLarge), std::string(kTooLarge)};
-    return NumeralTexts{WriteNumeral(value, NumeralGender::Feminine),
-                        WriteNumeral(value, NumeralGender::Masculine)};
+    return NumeralTexts{WriteNumeral(value, NumeralGender::Feminine), WriteNumeral(value, NumeralGender::Masculine)};
 }
 
 } // namespace numerals

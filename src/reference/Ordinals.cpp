@@ -65,24 +65,6 @@ constexpr std::array<FirstOrdinal, 4> kFirstOrdinals = {{
 
 } // namespace
 
-std::string runningCardinal(unsigned n, NumeralGender gender)
-{
-    assert(n <= kLargestOrdinal);
-    // The numeral writer's pieces, with the doubled and trailing spaces that the "Numerals" tab
-    // keeps taken out.
-    const std::string words = WriteNumeral(n, gender);
-    std::string out;
-    out.reserve(words.size());
-    for (char c : words) {
-        if (c == ' ' && (out.empty() || out.back() == ' '))
-            continue;
-        out += c;
-    }
-    if (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    return out;
-}
-
 std::optional<OrdinalTexts> ordinal(unsigned n)
 {
     if (n < 1 || n > kLargestOrdinal)
@@ -94,7 +76,7 @@ std::optional<OrdinalTexts> ordinal(unsigned n)
                             digits + std::string(first.masculineSuffix)};
     }
 
-    const std::string cardinal = runningCardinal(n, NumeralGender::Masculine);
+    const std::string cardinal = WriteNumeral(n, NumeralGender::Masculine);
     const std::size_t cut = cardinal.find_last_of(" -") + 1; // npos + 1 == 0: one word alone
     const std::string_view last = std::string_view(cardinal).substr(cut);
     std::string masculine;

@@ -1,7 +1,5 @@
 #pragma once
-// Ordinal numbers in Catalan words and in their short written form ("21è", "21a"), and the
-// cardinal words in running text (one space between words, none at the ends), which the amounts
-// in words share.
+// Ordinal numbers in Catalan words and in their short written form ("21è", "21a").
 
 #include "reference/ReferenceTables.h"
 
@@ -11,10 +9,6 @@
 namespace numerals {
 
 inline constexpr unsigned kLargestOrdinal = 999'999;
-
-// The cardinal of n (0 <= n <= kLargestOrdinal) as running text writes it: the numeral words
-// joined by single spaces, with no space at either end ("vint-i-un mil", "dos-cents").
-std::string runningCardinal(unsigned n, NumeralGender gender);
 
 struct OrdinalTexts
 {

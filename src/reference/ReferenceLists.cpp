@@ -1,6 +1,7 @@
 #include "reference/ReferenceLists.h"
 
 #include "reference/ReferenceTables.h"
+#include "reference/Treatments.h"
 
 #include <array>
 #include <cstdio>
@@ -57,6 +58,12 @@ void FillComarquesList(ReportRows &rows)
         rows.appendRow({*name});
 }
 
+void FillTreatmentsList(ReportRows &rows)
+{
+    for (const treatments::TreatmentEntry &entry : treatments::treatmentEntries())
+        rows.appendRow({entry.form, entry.abbreviations, entry.office});
+}
+
 namespace {
 
 void fillCastellaCatala(ReportRows &rows)
@@ -77,19 +84,22 @@ constexpr ListColumn kAbbreviations[] = {{kCastella, 290}, {kCatala, 290}};
 constexpr ListColumn kSymbols[] = {{"Símbols/Sigles", 290}, {"Descripció del Text", 290}};
 constexpr ListColumn kMunicipalities[] = {{"Municipis", 200}, {"Comarca", 200}, {"Codi Postal", 75}, {"Prefix", 75}};
 constexpr ListColumn kComarques[] = {{"Comarca", 500}};
+constexpr ListColumn kTreatments[] = {{"Tractament", 240}, {"Abreviatures", 200}, {"Càrrec", 420}};
 
 // In the order of ListId.
-constexpr std::array<ReferenceList, 6> kLists = {{
+constexpr std::array<ReferenceList, 7> kLists = {{
     {"vocabulary", kCastellaCatala, kVocabularyReserve, fillCastellaCatala, true, true},
     {"vocabulary-ca", kCatalaCastella, kVocabularyReserve, fillCatalaCastella, true, true},
     {"abbreviations", kAbbreviations, kAbbreviationsReserve, FillAbbreviationsList, true, false},
     {"symbols", kSymbols, 0, FillSymbolsList, true, false},
     {"municipalities", kMunicipalities, kMunicipalitiesReserve, FillMunicipalitiesList, true, true},
     {"comarques", kComarques, 0, FillComarquesList, false, false},
+    {"treatments", kTreatments, 0, FillTreatmentsList, true, false},
 }};
 static_assert(kLists[std::size_t(ListId::VocabularyCatalan)].name == "vocabulary-ca" &&
               kLists[std::size_t(ListId::Municipalities)].name == "municipalities" &&
-              kLists[std::size_t(ListId::Comarques)].name == "comarques" && kLists.size() == 6);
+              kLists[std::size_t(ListId::Comarques)].name == "comarques" &&
+              kLists[std::size_t(ListId::Treatments)].name == "treatments" && kLists.size() == 7);
 
 } // namespace
 

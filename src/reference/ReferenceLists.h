@@ -27,6 +27,9 @@ void FillSymbolsList(ReportRows &rows);
 // Name, comarca, postcode ("%05u") and telephone prefix ("%u").
 void FillMunicipalitiesList(ReportRows &rows);
 void FillComarquesList(ReportRows &rows);
+// The protocol treatments, one sentence of the offices column a row: form of address, its
+// abbreviations and the office (treatments::treatmentEntries).
+void FillTreatmentsList(ReportRows &rows);
 
 // One column of a list: its heading (UTF-8, exactly as the window shows it) and its width in
 // pixels.
@@ -43,10 +46,10 @@ struct ReferenceList
     int reserve; // rows to reserve before filling (a hint; 0: none)
     void (*fill)(ReportRows &rows);
     bool sortable;   // a left click on a heading sorts by that column
-    bool searchable; // the search command looks through the first column
+    bool searchable; // the window's search command (Ctrl+F) looks through the first column
 };
 
-enum class ListId { Vocabulary, VocabularyCatalan, Abbreviations, Symbols, Municipalities, Comarques };
+enum class ListId { Vocabulary, VocabularyCatalan, Abbreviations, Symbols, Municipalities, Comarques, Treatments };
 
 const ReferenceList &referenceList(ListId id);
 // Every list, in the order of ListId.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <string_view>
 
 namespace plecta {
@@ -53,7 +54,8 @@ unsigned char lowerAt(std::string_view text, std::size_t i)
 }
 
 // Folds `text`, telling `placed` the source range [begin, end) of every folded byte appended.
-template <class Placed> std::string fold(std::string_view text, Placed placed)
+// With `keepMarks`, "/" and "." stay as they are instead of separating words.
+template <class Placed> std::string fold(std::string_view text, Placed placed, bool keepMarks = false)
 {
     std::string out;
     out.reserve(text.size());
@@ -84,7 +86,10 @@ template <class Placed> std::string fold(std::string_view text, Placed placed)
                 continue;
             }
         }
-        append(kFold[c], i, i + 1);
+        if (keepMarks && (c == '/' || c == '.'))
+            append(text.substr(i, 1), i, i + 1);
+        else
+            append(kFold[c], i, i + 1);
     }
     return out;
 }
@@ -96,10 +101,17 @@ std::string foldForSearch(std::string_view text)
     return fold(text, [](std::size_t, std::size_t) {});
 }
 
-std::vector<std::string> foldedWords(std::string_view query)
+std::string foldKeepingMarks(std::string_view text)
+{
+    return fold(
+        text, [](std::size_t, std::size_t) {}, true);
+}
+
+namespace {
+
+std::vector<std::string> splitWords(const std::string &folded)
 {
     std::vector<std::string> words;
-    const std::string folded = foldForSearch(query);
     std::size_t start = 0;
     while (start < folded.size()) {
         std::size_t end = folded.find(' ', start);
@@ -109,6 +121,35 @@ std::vector<std::string> foldedWords(std::string_view query)
         start = end + 1;
     }
     return words;
+}
+
+} // namespace
+
+std::vector<std::string> foldedWords(std::string_view query)
+{
+    return splitWords(foldForSearch(query));
+}
+
+SearchQuery parseQuery(std::string_view query)
+{
+    SearchQuery parsed{foldedWords(query), {}, foldKeepingMarks(query)};
+    for (std::string &piece : splitWords(parsed.whole)) {
+        // A piece of marks alone ("/", "...") narrows nothing a person means.
+        const bool marked = piece.find_first_of("/.") != std::string::npos;
+        const bool hasWord = piece.find_first_not_of("/.") != std::string::npos;
+        if (marked && hasWord)
+            parsed.marked.push_back(std::move(piece));
+    }
+    return parsed;
+}
+
+bool holdsMarkedPieces(std::string_view markedText, const SearchQuery &query)
+{
+    for (const std::string &piece : query.marked) {
+        if (markedText.find(piece) == std::string_view::npos)
+            return false;
+    }
+    return true;
 }
 
 bool containsAllWords(std::string_view foldedText, const std::vector<std::string> &words)
@@ -160,12 +201,24 @@ std::vector<TextSpan> matchedSpans(std::string_view text, const std::vector<std:
     const std::string folded = fold(text, [&sources](std::size_t begin, std::size_t end) {
         sources.push_back({begin, end});
     });
+    // A one-letter word (an elided article, "l" of "l'hospitalet") would mark letters all over
+    // the text: it marks whole words only.
+    const auto isWordByte = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return std::isalnum(byte) || byte >= 0x80;
+    };
+    const auto wholeWordAt = [&](std::size_t at, std::size_t size) {
+        return (at == 0 || !isWordByte(folded[at - 1])) &&
+               (at + size == folded.size() || !isWordByte(folded[at + size]));
+    };
     std::vector<TextSpan> spans;
     for (const std::string &word : words) {
         if (word.empty())
             continue;
-        for (std::size_t at = folded.find(word); at != std::string::npos; at = folded.find(word, at + 1))
-            spans.push_back({sources[at].begin, sources[at + word.size() - 1].end});
+        for (std::size_t at = folded.find(word); at != std::string::npos; at = folded.find(word, at + 1)) {
+            if (word.size() > 1 || wholeWordAt(at, word.size()))
+                spans.push_back({sources[at].begin, sources[at + word.size() - 1].end});
+        }
     }
     std::sort(spans.begin(), spans.end(), [](const TextSpan &a, const TextSpan &b) {
         return a.begin < b.begin || (a.begin == b.begin && a.end < b.end);

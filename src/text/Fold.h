@@ -21,6 +21,25 @@ std::string foldForSearch(std::string_view cp1252Text);
 // The words of a folded query, in order; none for an empty or blank query.
 std::vector<std::string> foldedWords(std::string_view cp1252Query);
 
+// The same fold with "/" and "." kept where they stand ("C/ Major" -> "c/ major", "Sr./a." ->
+// "sr./a."); the geminated l's full stop is still read as part of "ll".
+std::string foldKeepingMarks(std::string_view cp1252Text);
+
+// A query as the whole-handbook search reads it: its folded words, and the pieces that hold "/"
+// or "." folded with those marks kept ("c/", "sr./a."), which a text must hold as well, so that
+// "c/" finds the abbreviation and not every "c".
+struct SearchQuery
+{
+    std::vector<std::string> words;
+    std::vector<std::string> marked;
+    std::string whole; // the query folded with its marks kept, to compare with a whole key
+    bool empty() const { return words.empty(); }
+};
+SearchQuery parseQuery(std::string_view cp1252Query);
+
+// Whether a text folded with its marks kept holds every marked piece of the query.
+bool holdsMarkedPieces(std::string_view markedText, const SearchQuery &query);
+
 // Whether every word is found, as a substring, in the folded text. No words match everything.
 bool containsAllWords(std::string_view foldedText, const std::vector<std::string> &words);
 
@@ -31,7 +50,8 @@ int matchRank(std::string_view foldedText, const std::vector<std::string> &words
 
 // Where the words are found in an unfolded Windows-1252 text: sorted, disjoint [begin, end)
 // byte ranges of the text itself, so that a window can mark the parts that matched. Every
-// occurrence of every word is marked; a folded "ll" covers the dot of "l·l".
+// occurrence of every word is marked, a one-letter word only where it is a whole word; a folded
+// "ll" covers the dot of "l·l".
 struct TextSpan
 {
     std::size_t begin;

@@ -53,8 +53,9 @@ std::string document(const forms::FormDef &form, const plecta::FieldSource &fiel
 } // namespace
 
 // Every field of every kind given a value of its own (accents and "ŀ" included), each choice
-// list its last item, the date pickers another date and the line lists two lines: the program
-// writes byte for byte what the form merges for the same values.
+// list its last item, the date pickers another date and the line lists two lines, the fields taken
+// by name and by number in turn: the program writes byte for byte what the form merges for the
+// same values.
 TEST_F(CliTest, EveryKindWritesWhatItsFormMerges)
 {
     const std::vector<int> ids = allKindIds();
@@ -66,8 +67,10 @@ TEST_F(CliTest, EveryKindWritesWhatItsFormMerges)
 
         std::vector<std::string> args = {"document", std::to_string(id), "--date", "2001-09-06"};
         plecta::MemoryFieldSource expected = forms::initialFields(*form, kDay);
+        bool byName = id % 2 == 0;
         for (const forms::Item &item : form->items) {
-            const std::string field = std::to_string(item.id);
+            byName = !byName;
+            const std::string field = byName ? std::string(item.name) : std::to_string(item.id);
             if (item.group != 0)
                 continue; // the certificate's closing sentences, tested on their own
             switch (item.kind) {
@@ -137,6 +140,26 @@ TEST_F(CliTest, UntouchedFormsKeepTheirInitialTexts)
     EXPECT_EQ(run({"document", "carta"}).out, today);
 }
 
+// A field by its name is the field by its number; a name the form lacks is refused.
+TEST_F(CliTest, FieldsByNameOrNumber)
+{
+    const CliRun named = run({"document", "165", "--set", "nom=Maria Puig i Soler", "--set", "municipi=Moià", "--date",
+                              "2024-03-15", "--encoding", "utf-8"});
+    ASSERT_EQ(named.status, 0) << named.err;
+    EXPECT_TRUE(named.out.starts_with("Maria Puig i Soler, major d'edat, amb DNI/NIE núm. <DNI/NIE>,\r\n"
+                                      "amb domicili a Moià (<COMARCA>), <ADREÇA>,\r\n"))
+        << named.out;
+    EXPECT_EQ(run({"document", "165", "--set", "1042=Maria Puig i Soler", "--set", "1047=Moià", "--date", "2024-03-15",
+                   "--encoding", "utf-8"})
+                  .out,
+              named.out);
+    EXPECT_EQ(run({"document", "desistiment", "--choose", "document=queixa"}).out,
+              run({"document", "desistiment", "--choose", "1000=queixa"}).out);
+    EXPECT_TRUE(refused(run({"document", "165", "--set", "Nom=Maria"}), "Nom"));
+    EXPECT_TRUE(refused(run({"document", "carta", "--set", "dni=1"}), "dni"));
+    EXPECT_TRUE(refused(run({"document", "carta", "--choose", "1042=A"}), "1042"));
+}
+
 TEST_F(CliTest, CertificateModelsAndTheirClosingSentences)
 {
     const forms::FormDef &form = forms::kCertificat;
@@ -171,7 +194,7 @@ TEST_F(CliTest, GoldenDocuments)
              "--set",      "1043=Joan Mas", "--set", "1047=Reus",        "--date", "2024-01-09",
              "--encoding", "utf-8"});
     EXPECT_EQ(saluda.out, "El director\r\nde Vins Mas, SA\r\n\r\nSALUDA\r\n\r\nSenyora Marta Roig\r\n\r\n"
-                          "i es complau a convidar-lo a la presentació del cava\r\n\r\nJoan Mas\r\n\r\n\r\n"
+                          "i es complau a convidar-la a la presentació del cava\r\n\r\nJoan Mas\r\n\r\n\r\n"
                           "aprofita  aquesta  avinentesa   per  manifestar-li  la  seva\r\n"
                           "consideració i el seu afecte.\r\n\r\n\r\nReus, 9 de gener de 2024");
 
@@ -192,18 +215,31 @@ TEST_F(CliTest, GoldenDocuments)
                   "Total                   235,95 \x80\r\n");
 
     // The withdrawal: a choice list and two date pickers.
-    const CliRun withdrawal =
-        run({"document", "desistiment", "--set", "1042=Marta Roig i Puig", "--choose", "1000=Queixa", "--set",
-             "1084=2024-02-01", "--set", "1052=Girona", "--date", "2024-03-15", "--encoding", "utf-8"});
+    const CliRun withdrawal = run({"document",   "desistiment",
+                                   "--set",      "nom=Marta Roig i Puig",
+                                   "--set",      "municipi=el Masnou",
+                                   "--choose",   "1000=queixa",
+                                   "--set",      "1084=2024-02-01",
+                                   "--set",      "assumpte=el permís d'obres",
+                                   "--set",      "1052=el Masnou",
+                                   "--set",      "representat=Anna Roca i Vila",
+                                   "--set",      "nif_representat=12345678Z",
+                                   "--set",      "correu=marta@exemple.cat",
+                                   "--set",      "dir3=L01081214",
+                                   "--date",     "2024-03-15",
+                                   "--encoding", "utf-8"});
     EXPECT_EQ(withdrawal.out,
-              "Marta Roig i Puig, major d'edat, que visc <MUNICIPI> (comarca\r\n"
-              "<COMARCA>), <ADREÇA>, CP <CODI>, tel. <TELÈFON>, i que tinc\r\nel DNI núm. <DNI>,\r\n\r\n"
+              "Marta Roig i Puig, major d'edat, amb DNI/NIE núm. <DNI/NIE>,\r\n"
+              "amb domicili al Masnou (<COMARCA>), <ADREÇA>,\r\nCP <CODI>, telèfon <TELÈFON>,\r\n"
+              "en representació d'Anna Roca i Vila, amb DNI/NIE/NIF\r\nnúm. 12345678Z,\r\n\r\n"
               "DESISTEIXO, d'acord amb l'article 94 de la Llei 39/2015, d'1\r\n"
               "d'octubre, del procediment administratiu comú de les\r\n"
-              "administracions públiques, de la meva Queixa presentada en\r\n"
-              "data dijous, 1 de febrer de 2024.\r\n"
-              "<ASSUMPTE>, demano que es declari conclòs el procediment.\r\n\r\n"
-              "Girona, divendres, 15 de març de 2024\r\n\r\n<DESTINACIÓ>");
+              "administracions públiques, de la queixa presentada\r\n"
+              "l'1 de febrer de 2024, relativa al permís d'obres, i demano que es\r\n"
+              "declari conclòs el procediment.\r\n\r\n"
+              "Vull rebre les notificacions per mitjans electrònics, i l'avís\r\n"
+              "de cada notificació a l'adreça electrònica marta@exemple.cat.\r\n\r\n"
+              "El Masnou, 15 de març de 2024\r\n\r\n(signatura)\r\n\r\n<DESTINACIÓ> (codi DIR3: L01081214)");
 }
 
 TEST_F(CliTest, DocumentFileIsWrittenWholeAndNeverOverwrittenUnasked)
@@ -238,7 +274,7 @@ TEST_F(CliTest, DocumentRefusesBadInputAndWritesNothing)
     EXPECT_TRUE(refused(run({"document", "telegrama"}), "telegrama"));
     EXPECT_TRUE(refused(run({"document", "159"}), "159"));
     EXPECT_TRUE(refused(run({"document", "carta", "--set", "9999=x"}), "9999"));
-    EXPECT_TRUE(refused(run({"document", "carta", "--set", "1043"}), "ID=VALOR"));
+    EXPECT_TRUE(refused(run({"document", "carta", "--set", "1043"}), "CAMP=VALOR"));
     EXPECT_TRUE(refused(run({"document", "carta", "--line", "1|Taula|1|1"}), "línies"));
     EXPECT_TRUE(refused(run({"document", "albarà", "--line", "1|Taula"}), "4"));
     EXPECT_TRUE(refused(run({"document", "carta", "--choose", "1043=x"}), "1043"));

@@ -168,13 +168,13 @@ TEST_F(CliTest, MessagesShowControlCharactersAndStrayBytesEscaped)
 
 TEST_F(CliTest, EditableListsTakeTypedTextAndLargeBoxesTakeLines)
 {
-    // The invitation's "Preguem confirmació al" list also takes typed text, as the window does.
-    const CliRun typed = run({"document", "invitació", "--set", "1001=correu electrònic", "--date", "2024-03-15"});
+    // The order's VAT list also takes typed text, as the window does.
+    const CliRun typed = run({"document", "comanda", "--set", "iva=no subjecte", "--date", "2024-03-15"});
     ASSERT_EQ(typed.status, 0) << typed.err;
-    EXPECT_NE(typed.out.find(cp1252::fromUtf8("correu electrònic").text), std::string::npos);
-    const CliRun picked = run({"document", "invitació", "--set", "1001=Fax", "--date", "2024-03-15"});
-    EXPECT_EQ(picked.out, run({"document", "invitació", "--choose", "1001=Fax", "--date", "2024-03-15"}).out);
-    EXPECT_NE(picked.out.find("Fax"), std::string::npos);
+    EXPECT_NE(typed.out.find("Tipus d'IVA: no subjecte\r\n"), std::string::npos);
+    const CliRun picked = run({"document", "comanda", "--set", "iva=10 %", "--date", "2024-03-15"});
+    EXPECT_EQ(picked.out, run({"document", "comanda", "--choose", "iva=10 %", "--date", "2024-03-15"}).out);
+    EXPECT_NE(picked.out.find("Tipus d'IVA: 10 %\r\n"), std::string::npos);
 
     // A large box of the minutes: "\n" is a line break there, written CR LF; "\\" a backslash.
     const CliRun box = run({"document", "acta de reunió", "--set", R"(1051=Primer punt\nSegon punt, C:\\dir)"});

@@ -6,6 +6,7 @@
 #include "reference/ReferenceLists.h"
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -33,17 +34,23 @@ TEST_F(CliTest, NumeralWritesBothGendersAsTheWindowShowsThem)
 {
     const CliRun both = run({"numeral", "1234567"});
     ASSERT_EQ(both.status, 0);
-    EXPECT_EQ(both.out, "un  milió dues-centes trenta-quatre mil cinc-centes seixanta-set\n"
-                        "un  milió dos-cents trenta-quatre mil cinc-cents seixanta-set\n");
+    EXPECT_EQ(both.out, "un milió dues-centes trenta-quatre mil cinc-centes seixanta-set\n"
+                        "un milió dos-cents trenta-quatre mil cinc-cents seixanta-set\n");
     // Spaces are kept exactly, the trailing one included.
-    EXPECT_EQ(run({"numeral", "10000", "--gender", "m"}).out, "deu  mil \n");
-    EXPECT_EQ(run({"numeral", "00000021", "--gender", "f"}).out, "vint-i-una \n");
+    EXPECT_EQ(run({"numeral", "10000", "--gender", "m"}).out, "deu mil\n");
+    EXPECT_EQ(run({"numeral", "00000021", "--gender", "f"}).out, "vint-i-una\n");
     EXPECT_EQ(run({"numeral", "0"}).out, "zero\nzero\n");
-    EXPECT_EQ(run({"numeral", "200", "--gender", "f", "--encoding", "cp1252"}).out, "dues-centes \n");
-    EXPECT_EQ(run({"numeral", "1000000", "--gender", "f", "--encoding", "cp1252"}).out, "un  mili\xF3 \n");
+    EXPECT_EQ(run({"numeral", "200", "--gender", "f", "--encoding", "cp1252"}).out, "dues-centes\n");
+    EXPECT_EQ(run({"numeral", "1000000", "--gender", "f", "--encoding", "cp1252"}).out, "un mili\xF3\n");
 
     EXPECT_TRUE(refused(run({"numeral", "123456789"}), "número massa gran"));
     EXPECT_TRUE(refused(run({"numeral", "000000001"}), "número massa gran"));
+    // Thousands dots as the number field takes them when typed; other dots are refused.
+    EXPECT_EQ(run({"numeral", "1.234.567", "--gender", "m"}).out,
+              "un milió dos-cents trenta-quatre mil cinc-cents seixanta-set\n");
+    EXPECT_EQ(run({"numeral", "21.000", "--gender", "f"}).out, "vint-i-una mil\n");
+    EXPECT_TRUE(refused(run({"numeral", "123.456.789"}), "número massa gran"));
+    EXPECT_TRUE(refused(run({"numeral", "12.34"}), "no és un número"));
     EXPECT_TRUE(refused(run({"numeral", "-5"}), "no és un número"));
     EXPECT_TRUE(refused(run({"numeral", "12a"}), "no és un número"));
     EXPECT_TRUE(refused(run({"numeral", "5", "--gender", "n"}), "--gender"));
@@ -116,8 +123,29 @@ TEST_F(CliTest, ListSortsAndSearchesLikeTheWindow)
     EXPECT_TRUE(refused(run({"list", "municipalities", "--sort", "Altitud"}), "Altitud"));
     EXPECT_TRUE(refused(run({"list", "municipalities", "--sort", "5"}), "«5»"));
     EXPECT_TRUE(refused(run({"list", "comarques", "--sort", "Comarca"}), "no s'ordena"));
-    EXPECT_TRUE(refused(run({"list", "symbols", "--find", "a"}), "no té cerca"));
+    // Every list answers --find, those whose window has no Ctrl+F too.
+    EXPECT_EQ(lines(run({"list", "symbols", "--find", "W"}).out).back(), "W       \twatt");
+    EXPECT_EQ(lines(run({"list", "comarques", "--find", "baix e"}).out),
+              (std::vector<std::string>{"Baix Ebre", "Baix Empordà"}));
     EXPECT_TRUE(refused(run({"list", "municipalities", "--desc"}), "--sort"));
+}
+
+TEST_F(CliTest, TreatmentsAreAListOfSentences)
+{
+    const std::vector<std::string> rows = lines(run({"list", "treatments"}).out);
+    ASSERT_GT(rows.size(), 40u);
+    EXPECT_EQ(rows.front(), "Sa Majestat\t(S. M.)\tRei o reina d'Espanya (Reial decret 1368/1987)");
+    for (const std::string &row : rows)
+        EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 2) << row;
+    EXPECT_EQ(
+        lines(run({"list", "treatments", "--find", "il·lustre"}).out),
+        (std::vector<std::string>{
+            "Il·lustre Senyor -a\t(Il·ltre. Sr./I. Sr.) (Il·ltre. Sra./I. Sra.)\tDiputat -ada al Parlament de "
+            "Catalunya",
+            "Il·lustre Senyor -a\t(Il·ltre. Sr./I. Sr.) (Il·ltre. Sra./I. Sra.)\tRegidor -a (llevat de Barcelona)",
+            "Il·lustre Senyor -a\t(Il·ltre. Sr./I. Sr.) (Il·ltre. Sra./I. Sra.)\tDiputat -ada provincial (llevat "
+            "de Barcelona)"}));
+    EXPECT_EQ(lines(run({"list", "treatments", "--sort", "Càrrec"}).out).size(), rows.size());
 }
 
 TEST_F(CliTest, KindsAndFieldsDescribeTheCatalogues)
@@ -129,27 +157,40 @@ TEST_F(CliTest, KindsAndFieldsDescribeTheCatalogues)
                             "Documentació usada amb posterioritat a la resolució");
 
     const std::vector<std::string> fields = lines(run({"fields", "acta de reunió", "--date", "2001-09-06"}).out);
-    ASSERT_EQ(fields.size(), 17u);
-    EXPECT_EQ(fields[0], "1077\ttext\tActa de la reunió de \t<NOM DE L'ORGANISME>\t");
-    EXPECT_EQ(fields[2], "1083\tdata\tData\t6 de setembre de 2001\t");
-    EXPECT_EQ(fields[6], "1000\tllista\t\tCàrrec\tCàrrec|President|Presidenta|Secretari|Secretaria");
+    ASSERT_EQ(fields.size(), 18u);
+    EXPECT_EQ(fields[0], "organisme\t1077\ttext\tActa de la reunió de \t<NOM DE L'ORGANISME>\t");
+    EXPECT_EQ(fields[2], "data\t1083\tdata\tData\t6 de setembre de 2001\t");
+    EXPECT_EQ(fields[6], "carrec_1\t1000\tllista\t\tCàrrec\tCàrrec|President|Presidenta|Secretari|Secretària");
 
     // Kinds are found by name whatever the letter case, and by id.
     EXPECT_EQ(run({"fields", "ALBARÀ"}).out, run({"fields", "179"}).out);
-    EXPECT_NE(run({"fields", "179"}).out.find("999\tlínies\t\t\tQuantitat|Concepte|Preu Unitari|Total\n"),
+    EXPECT_NE(run({"fields", "179"}).out.find("linies\t999\tlínies\t\t\tQuantitat|Concepte|Preu unitari|Total\n"),
               std::string::npos);
     const std::string certificate = run({"fields", "certificat"}).out;
-    EXPECT_NE(certificate.find("1091\tmodel\tModel A\tsí\t\n"), std::string::npos);
-    EXPECT_NE(run({"fields", "desistiment", "--date", "2024-03-15"})
-                  .out.find("1084\tselector de data\tpresentada en\tdivendres, 15 de març de 2024\t\n"),
-              std::string::npos);
+    EXPECT_NE(certificate.find("model_a\t1091\tmodel\tModel A\tsí\t\n"), std::string::npos);
+    EXPECT_NE(
+        run({"fields", "desistiment", "--date", "2024-03-15"})
+            .out.find("data_presentacio\t1084\tselector de data\tpresentada el\tdivendres, 15 de març de 2024\t\n"),
+        std::string::npos);
     EXPECT_TRUE(refused(run({"fields", "telegrama"}), "telegrama"));
+
+    // Loosely named: accents, letter case, the middle dot and punctuation aside, or begun word by word.
+    const std::pair<std::string, std::string> loose[] = {
+        {"acta", "160"},   {"sollicitud a", "165"}, {"SOL·LICITUD - MODEL B", "166"}, {"albara", "179"},
+        {"alcada", "189"}, {"recurs rep", "190"},   {"comunicat intern c", "176"},    {"Al.legacio", "185"},
+    };
+    for (const auto &[name, id] : loose)
+        EXPECT_EQ(run({"fields", name}).out, run({"fields", id}).out) << name;
+    // A name that fits several kinds lists them.
+    const CliRun ambiguous = run({"fields", "sollicitud"});
+    EXPECT_TRUE(refused(ambiguous, "«sol·licitud - Model A» (165), «sol·licitud - Model B» (166)")) << ambiguous.err;
+    EXPECT_TRUE(refused(run({"fields", "recurs"}), "«recurs d'alçada» (189), «recurs potestatiu de reposició» (190)"));
     EXPECT_TRUE(refused(run({"kinds", "extra"}), "kinds"));
 }
 
 TEST_F(CliTest, EveryCommandAnswersHelpInCatalan)
 {
-    for (const std::string command : {"numeral", "list", "kinds", "fields", "document", "merge"}) {
+    for (const std::string command : {"numeral", "list", "kinds", "fields", "document", "merge", "save"}) {
         SCOPED_TRACE(command);
         const CliRun help = run({command, "--help"});
         EXPECT_EQ(help.status, 0);

@@ -45,6 +45,9 @@ TEST_F(CliTest, SearchFindsWhatAPersonMeans)
         {{"SOLLICITUD"}, "vocabulary\tsolicitud\tsol·licitud f"},
         {{"xec", "--in", "abbreviations"}, "abbreviations\tx\txec"},
         {{"watt"}, "symbols\tW\twatt"},
+        {{"conseller", "--in", "treatments"},
+         "treatments\tHonorable Senyor -a\t(Hble. Sr./a. / H. Sr./a.)\tConseller -a de la Generalitat"},
+        {{"c/"}, "abbreviations\tc/\tcarrer; compte"},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args = {"search"};
@@ -62,7 +65,8 @@ TEST_F(CliTest, SearchPrintsListsInOrderAndRowsInTableOrder)
     const CliRun all = run({"search", "baix"});
     ASSERT_EQ(all.status, 0);
     const std::vector<std::string> printed = lines(all.out);
-    const std::vector<std::string> order = {"vocabulary", "abbreviations", "symbols", "municipalities", "comarques"};
+    const std::vector<std::string> order = {"vocabulary", "abbreviations", "symbols",  "municipalities",
+                                            "comarques",  "treatments",    "documents"};
     std::size_t list = 0;
     std::string previous;
     for (const std::string &line : printed) {
@@ -117,7 +121,16 @@ TEST_F(CliTest, SearchSaysNotFoundAndRefusesAnEmptyQuery)
 
     EXPECT_TRUE(refused(run({"search", ""}), "buit"));
     EXPECT_TRUE(refused(run({"search", " ·'- "}), "buit"));
-    EXPECT_TRUE(refused(run({"search", "a", "--in", "treatments"}), "--in"));
+    EXPECT_TRUE(refused(run({"search", "a", "--in", "tractaments"}), "--in"));
+    // The appeal by a word of its name, with its description.
+    const std::vector<std::string> appeal = lines(run({"search", "reposicio", "--in", "documents"}).out);
+    ASSERT_EQ(appeal.size(), 1u);
+    EXPECT_TRUE(appeal[0].starts_with("documents\trecurs potestatiu de reposició\tÉs un document ")) << appeal[0];
+    EXPECT_EQ(appeal[0].find("  "), std::string::npos) << appeal[0];
+    // A slash is kept: only the rows that hold "c/" come out, not every "c".
+    const std::vector<std::string> slash = lines(run({"search", "c/"}).out);
+    EXPECT_EQ(slash,
+              (std::vector<std::string>{"abbreviations\tc/\tcarrer; compte", "abbreviations\tc/c\tcompte corrent"}));
     EXPECT_TRUE(refused(run({"search", "a", "--in", "vocabulary,"}), "--in"));
     EXPECT_TRUE(refused(run({"search", "a→b"}), "U+2192"));
     EXPECT_TRUE(refused(run({"search"}), "falta"));

@@ -1,6 +1,7 @@
 // Amounts of euros and ordinals in Catalan words: the rule's corners byte for byte, and checks
 // that hold for every number of the range.
 #include "reference/Amounts.h"
+#include "reference/Numerals.h"
 #include "reference/Ordinals.h"
 
 #include <gtest/gtest.h>
@@ -104,7 +105,7 @@ TEST(Ordinals, EveryNumberFollowsTheRule)
         const auto texts = numerals::ordinal(n);
         ASSERT_TRUE(texts) << n;
         const std::string &masculine = texts->masculine;
-        const std::string cardinal = numerals::runningCardinal(n, NumeralGender::Masculine);
+        const std::string cardinal = numerals::WriteNumeral(n, NumeralGender::Masculine);
         const std::size_t cut = cardinal.find_last_of(" -") + 1;
         ASSERT_EQ(masculine.compare(0, cut, cardinal, 0, cut), 0) << n << " " << masculine;
         ASSERT_EQ(masculine.back(), '\xE8') << n;

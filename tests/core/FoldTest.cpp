@@ -55,6 +55,42 @@ TEST(Fold, EveryWordOfTheQueryMustBeFoundSomewhere)
     EXPECT_EQ(plecta::foldedWords(cp(" a·b  c ")), (std::vector<std::string>{"a", "b", "c"}));
 }
 
+// A query keeps its "/" and "." in the pieces that hold them, and those pieces must then stand
+// in the text with their marks; the geminated l's full stop is no mark.
+TEST(Fold, MarkedPiecesOfAQueryMustStandWithTheirMarks)
+{
+    struct QueryCase
+    {
+        const char *query;
+        std::vector<std::string> words;
+        std::vector<std::string> marked;
+    };
+    const QueryCase cases[] = {
+        {"c/", {"c"}, {"c/"}},
+        {"Sr./a. Puig", {"sr", "a", "puig"}, {"sr./a."}},
+        {"SOL.LICITUD", {"sollicitud"}, {}},
+        {"acta .", {"acta"}, {}},
+        {"art. 324", {"art", "324"}, {"art."}},
+        {"l'hospitalet", {"l", "hospitalet"}, {}},
+    };
+    for (const QueryCase &c : cases) {
+        const plecta::SearchQuery query = plecta::parseQuery(cp(c.query));
+        EXPECT_EQ(query.words, c.words) << c.query;
+        EXPECT_EQ(query.marked, c.marked) << c.query;
+    }
+    EXPECT_EQ(plecta::foldKeepingMarks(cp("C/ Major, 3. Col·legi")), "c/ major 3. collegi");
+
+    const auto holds = [](const char *text, const char *query) {
+        return plecta::holdsMarkedPieces(plecta::foldKeepingMarks(cp(text)), plecta::parseQuery(cp(query)));
+    };
+    EXPECT_TRUE(holds("c/\tcarrer; compte", "c/"));
+    EXPECT_TRUE(holds("c/c\tcompte corrent", "C/"));
+    EXPECT_FALSE(holds("a/c\ta compte", "c/"));
+    EXPECT_FALSE(holds("c.\tcapítol", "c/"));
+    EXPECT_TRUE(holds("(Il·lm./a. Sr./a.)", "sr./a."));
+    EXPECT_TRUE(holds("anything at all", "credit"));
+}
+
 TEST(Municipalities, RunningNamePutsTheArticleInFront)
 {
     const FoldCase cases[] = {
@@ -143,7 +179,11 @@ TEST(Fold, MarksEveryPartOfTheTextThatMatched)
         {"sol·licitud", "l·l", "so[l·l]icitud"},
         {"sol·licitud", "sol", "[sol]·licitud"},
         {"sol·licitud", "soll", "[sol·l]icitud"},
-        {"Hospitalet de Llobregat, l'", "l'hospitalet", "[Hospitalet] de [Ll]obregat, [l]'"},
+        {"Hospitalet de Llobregat, l'", "l'hospitalet", "[Hospitalet] de Llobregat, [l]'"},
+        {"l'Hospitalet de Llobregat", "l'hospitalet", "[l]'[Hospitalet] de Llobregat"},
+        {"Vall d'Aran", "d", "Vall [d]'Aran"},
+        {"la llei", "l", "la llei"},
+        {"Val d'Aran", "al", "V[al] d'Aran"},
         {"Hospitalet de Llobregat, l'", "hospitalet llobregat", "[Hospitalet] de [Llobregat], l'"},
         {"ÆRØ", "aer", "[ÆR]Ø"},
         {"cessió de crèdit", "credit cessio", "[cessió] de [crèdit]"},

@@ -1,4 +1,4 @@
-// The commercial forms as data: their fields, placeholder tables and models together, and the
+// The commercial forms as data: their fields, names and models together, and the
 // documents an untouched or partly filled form produces.
 
 #include "FormTestSupport.h"
@@ -30,39 +30,45 @@ const FormDef *const kCommercial[] = {&kActaReunio, &kCertificat, &kConvReunio, 
 
 } // namespace
 
-// Each table entry names a field the layout has, each placeholder of the model is in the table,
-// and no field id occurs twice in a layout.
-TEST(Forms, TablesModelsAndLayoutsAgree)
+// Every field of every form has a name of its own, written as the models write placeholders, and
+// every placeholder of a model names a field of its form.
+TEST(Forms, NamesModelsAndLayoutsAgree)
 {
-    const std::map<std::string_view, std::size_t> tableSizes = {
-        {"CTCViewActaReunio", 17}, {"CTCViewCert", 6},        {"CTCViewConvReunio", 25}, {"CTCViewActaInvitacio", 12},
-        {"CTCViewComPremsa", 1},   {"CTCViewCommIntIndv", 8}, {"CTCViewCommIntCol", 9},  {"CTCViewCarta", 20},
-        {"CTCViewSaluda", 8},      {"CTCViewAlbara", 7},      {"CTCViewComanda", 8}};
-    for (const FormDef *form : kCommercial) {
+    const std::regex validName("[a-z][a-z0-9]*(_[a-z0-9]+)*");
+    const std::regex placeholder("%([A-Za-z0-9_]+)%");
+    for (const FormDef *form : allForms()) {
         SCOPED_TRACE(std::string(form->className));
-        EXPECT_EQ(form->placeholders.size(), tableSizes.at(form->className));
         EXPECT_EQ(formByLayoutId(form->layoutId), form);
 
         std::set<int> ids;
+        std::set<std::string_view> names;
         for (const Item &item : form->items) {
             if (isField(item) || item.kind == ItemKind::Radio || item.kind == ItemKind::AddButton) {
                 EXPECT_TRUE(ids.insert(item.id).second) << "field " << item.id << " twice";
             }
+            if (isField(item) || item.kind == ItemKind::Radio) {
+                EXPECT_TRUE(std::regex_match(std::string(item.name), validName)) << "«" << item.name << "»";
+                EXPECT_TRUE(names.insert(item.name).second) << item.name << " twice";
+                EXPECT_EQ(findField(*form, item.name), isField(item) ? &item : nullptr);
+                EXPECT_EQ(findField(*form, std::to_string(item.id)), isField(item) ? &item : nullptr);
+            }
         }
-        std::set<std::string> inTable;
-        for (const PlaceholderEntry &entry : form->placeholders) {
-            EXPECT_TRUE(ids.contains(entry.fieldId)) << entry.placeholder << " names " << entry.fieldId;
-            EXPECT_TRUE(inTable.insert(std::string(entry.placeholder)).second) << entry.placeholder;
+        const bool certificate = form == &kCertificat;
+        for (const int modelId : certificate ? std::vector{kCertModelA, kCertModelB} : std::vector{form->modelId}) {
+            const auto model = plecta::findDocumentModel(modelId);
+            ASSERT_TRUE(model);
+            const std::string bytes(*model);
+            for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), placeholder); it != std::sregex_iterator();
+                 ++it) {
+                if ((*it)[1] != "list" && (*it)[1] != "totals") {
+                    EXPECT_NE(findField(*form, (*it)[1].str()), nullptr) << it->str() << " names no field";
+                }
+            }
+            EXPECT_EQ(form->lineItems != nullptr, bytes.find("%list%") != std::string::npos);
         }
-        const auto model = plecta::findDocumentModel(form->modelId);
-        ASSERT_TRUE(model);
-        const std::string bytes(*model);
-        const std::regex placeholder("%field[0-9]+%");
-        for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), placeholder); it != std::sregex_iterator();
-             ++it)
-            EXPECT_TRUE(inTable.contains(it->str())) << it->str() << " missing from the table";
-        EXPECT_EQ(form->lineItems != nullptr, bytes.find("%list%") != std::string::npos);
     }
+    EXPECT_EQ(findField(kCertificat, "1045x"), nullptr);
+    EXPECT_EQ(findField(kCertificat, ""), nullptr);
 }
 
 // Every text of every layout can be written in a document, and the layouts are well formed.
@@ -98,18 +104,21 @@ TEST(Forms, ChoiceListsAreAlphabeticalIgnoringCaseAndAccents)
     const auto fields = initialFields(kActaReunio, kDay);
     for (int id : {1000, 1001}) {
         EXPECT_EQ(fields.itemText(id, 0), cp("Càrrec"));
-        EXPECT_EQ(fields.itemText(id, 4), "Secretaria");
+        EXPECT_EQ(fields.itemText(id, 4), "Secret\xE0ria");
         EXPECT_EQ(fields.selectedItem(id), 0);
     }
     const auto conv = initialFields(kConvReunio, kDay);
     EXPECT_EQ(conv.itemText(1000, conv.selectedItem(1000).value()), "El secretari");
-    EXPECT_EQ(conv.itemText(1001, conv.selectedItem(1001).value()), "De la presidenta");
+    EXPECT_EQ(conv.itemText(1001, conv.selectedItem(1001).value()), "del president");
+    // A list may start on an item other than its first in order.
+    const auto minutes = initialFields(kActaReunio, kDay);
+    EXPECT_EQ(minutes.itemText(1090, minutes.selectedItem(1090).value()), "secretari");
 }
 
 TEST(Forms, UntouchedMinutes)
 {
     const auto text = lines(untouched(kActaReunio));
-    ASSERT_EQ(text.size(), 33u); // 32 lines, each with CR LF
+    ASSERT_EQ(text.size(), 35u); // 34 lines, each with CR LF
     EXPECT_EQ(text[0], cp("Acta de la reunió: <NOM DE L'ORGANISME>"));
     EXPECT_EQ(text[2], cp("Núm. de la sessió: <NÚMERO>"));
     EXPECT_EQ(text[3], "Data: " + kDate);
@@ -118,10 +127,23 @@ TEST(Forms, UntouchedMinutes)
     EXPECT_EQ(text[8], cp("<NOM i COGNOMS>\tCàrrec"));
     EXPECT_EQ(text[9], cp("<NOM i COGNOMS, (Càrrec)>"));
     EXPECT_EQ(text[10], cp("<NOM i COGNOMS>\tCàrrec"));
-    EXPECT_EQ(text[24], "TORN DE PARAULES");
+    // The agenda ends with "Precs i preguntes", unnumbered after the user's points.
+    EXPECT_EQ(text[17], "<PUNTS>");
+    EXPECT_EQ(text[18], "Precs i preguntes");
+    EXPECT_EQ(text[24], "<PRECS I PREGUNTES>");
     EXPECT_EQ(text[27], "<ACORDS>");
-    EXPECT_EQ(text[31], "<NOM i COGNOMS>\t<NOM i COGNOMS>");
-    EXPECT_EQ(text[32], "");
+    EXPECT_EQ(text[30], cp("qual, com a secretari, estenc aquesta acta."));
+    EXPECT_EQ(text[32], "El secretari\tVist i plau");
+    EXPECT_EQ(text[33], "<NOM i COGNOMS>\t<NOM i COGNOMS>");
+    EXPECT_EQ(text[34], "");
+
+    // The secretary's office, in the sentence and over the signature.
+    auto fields = initialFields(kActaReunio, kDay);
+    fields.field(1090)->selected = 1;
+    std::string chosen;
+    generateFormText(kActaReunio, fields, chosen);
+    EXPECT_EQ(lines(chosen)[30], cp("qual, com a secretària, estenc aquesta acta."));
+    EXPECT_EQ(lines(chosen)[32], cp("La secretària\tVist i plau"));
 }
 
 TEST(Forms, CertificateModelChoice)
@@ -157,14 +179,14 @@ TEST(Forms, NoticeOfMeeting)
         return t;
     }();
     EXPECT_TRUE(before.ends_with("<MUNICIPI>, " + kDate + "\r\n\r\n"));
-    EXPECT_NE(before.find(cp("Per encàrrec del president <NOM DE L'ORGANISME CONVOCANT> us")), std::string::npos);
+    EXPECT_NE(before.find(cp("Per encàrrec del president, us convoco a la reunió <CARÀCTER>")), std::string::npos);
     EXPECT_NE(before.find("El secretari <NOM DE L'ORGANISME CONVOCANT>\r\n"), std::string::npos);
 
-    // The list beside "Per encàrrec" never reaches the document.
-    fields.field(1001)->selected = 1;
+    // The list beside "Per encàrrec" says whose the errand is.
+    fields.field(1001)->selected = 0;
     std::string after;
     generateFormText(kConvReunio, fields, after);
-    EXPECT_EQ(after, before);
+    EXPECT_NE(after.find(cp("Per encàrrec de la presidenta, us convoco")), std::string::npos);
 }
 
 TEST(Forms, InvitationPressReleaseAndSaluda)
@@ -177,8 +199,9 @@ TEST(Forms, InvitationPressReleaseAndSaluda)
     generateFormText(kInvitacio, invitation, text);
     EXPECT_EQ(lines(text)[4], "dia " + kDate + ", a les HH.MM hores.");
     EXPECT_EQ(lines(text)[6], "<MUNICIPI>, 7 de setembre ");
-    EXPECT_EQ(lines(text)[8], "Senyor: <NOM i COGNOMS> ");
-    EXPECT_EQ(lines(text)[10], cp("Preguem confirmació al Fax: <NÚMERO>"));
+    EXPECT_EQ(lines(text)[8], "Senyor <NOM i COGNOMS>");
+    EXPECT_EQ(lines(text)[10], cp("Es prega confirmació al telèfon <TELÈFON> o a l'adreça electrònica"));
+    EXPECT_EQ(lines(text)[11], cp("<ADREÇA ELECTRÒNICA>."));
 
     auto press = initialFields(kComPremsa, kDay);
     press.setEdit(1042, "Nota");
@@ -189,6 +212,10 @@ TEST(Forms, InvitationPressReleaseAndSaluda)
     saluda.field(1000)->selected = 1;
     generateFormText(kSaluda, saluda, text);
     EXPECT_EQ(lines(text)[5], "Senyora <NOM I COGNOMS>");
+    EXPECT_EQ(lines(text)[7], "i es complau a convidar-la a <ACTE>");
+    saluda.field(1000)->selected = 0;
+    generateFormText(kSaluda, saluda, text);
+    EXPECT_EQ(lines(text)[7], "i es complau a convidar-lo a <ACTE>");
     EXPECT_EQ(lines(text).back(), "<MUNICIPI>, " + kDate); // the NUL ends the text
 }
 
@@ -203,7 +230,8 @@ TEST(Forms, MemosAndLetter)
     EXPECT_EQ(lines(text).back(), "  <RECORREGUT>");
 
     text = untouched(kCarta);
-    EXPECT_EQ(lines(text)[2], cp("<ADREÇA> <CODI>"));
+    EXPECT_EQ(lines(text)[2], cp("<ADREÇA>"));
+    EXPECT_EQ(lines(text)[3], "<CODI> <MUNICIPI>");     // as the post writes it: postcode, then town
     EXPECT_EQ(lines(text)[18], cp("<CÀRREC/EMPRESA>")); // id 1001 is a text box here
     EXPECT_EQ(lines(text)[20], "<MUNICIPI>, " + kDate);
     EXPECT_EQ(lines(text)[22], cp("<INFORMACIÓ OCASIONAL>"));
@@ -236,7 +264,7 @@ TEST(Forms, LineItemsComeOutInTheOrderGivenWithTheirTotals)
               std::string::npos);
     EXPECT_EQ(lines(text)[5], "\t\t\t\t\t\t\t" + kDate);
     EXPECT_EQ(kAlbara.lineItems->columns.size(), kAlbara.lineItems->dialogLabels.size());
-    EXPECT_EQ(kAlbara.lineItems->dialogLabels[2], "Preu Unitari");
+    EXPECT_EQ(kAlbara.lineItems->dialogLabels[2], "Preu unitari");
     EXPECT_EQ(kAlbara.lineItems->columns[2].header, "Preu unitari");
 }
 
@@ -249,7 +277,7 @@ TEST(Forms, OrderTakesItsPresetNumberAndTax)
     const auto l = lines(text);
     EXPECT_EQ(l[1], cp("COMANDA NÚM.: 0"));
     EXPECT_EQ(l[2], kDate);
-    EXPECT_EQ(l[6], cp("Règim d'IVA: 16%"));
+    EXPECT_EQ(l[6], "Tipus d'IVA: 21 %");
     EXPECT_EQ(l[12].substr(0, 6), "\xA6 R-1 ");
     EXPECT_EQ(l[12].size(), 76u); // one short of the header's last cell
     EXPECT_EQ(kComanda.lineItems->columns.size(), 5u);

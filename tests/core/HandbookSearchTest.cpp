@@ -1,6 +1,8 @@
 #include "reference/HandbookSearch.h"
+#include "forms/DocumentCatalogue.h"
 #include "reference/ListSearch.h"
 #include "reference/ReferenceLists.h"
+#include "reference/Treatments.h"
 #include "text/Cp1252.h"
 #include "text/Fold.h"
 
@@ -65,6 +67,11 @@ TEST(HandbookSearch, FindsWhatAPersonMeans)
         {"SOLICITUD", HandbookPart::Vocabulary, "solicitud"},
         {"barcelones", HandbookPart::Comarques, "Barcelonès"},
         {"honorable", HandbookPart::Treatments, "Honorable Senyor -a"},
+        {"alcalde barcelona", HandbookPart::Treatments, "Excel·lentíssim -a Senyor -a"},
+        {"reposicio", HandbookPart::Documents, "recurs potestatiu de reposició"},
+        {"recurs alcada", HandbookPart::Documents, "recurs d'alçada"},
+        {"sol·licitud materia no reglada", HandbookPart::Documents, "petició"},
+        {"ALBARA", HandbookPart::Documents, "albarà"},
     };
     for (const MeantCase &c : cases) {
         const auto hits = handbook().search(words(c.query), reflist::kHandbookParts, true);
@@ -79,12 +86,15 @@ TEST(HandbookSearch, GroupsByListAndPutsWordStartsFirst)
 {
     const auto hits = handbook().search(words("credit"), reflist::kHandbookParts, true);
     ASSERT_FALSE(hits.empty());
-    // Grouped in the order of the parts, and best first inside each group.
+    // Each part's hits together, best first; the parts by their best hit, then in their order.
+    std::vector<HandbookPart> seen{hits.front().part};
     for (std::size_t i = 1; i < hits.size(); ++i) {
-        ASSERT_LE(int(hits[i - 1].part), int(hits[i].part));
         if (hits[i - 1].part == hits[i].part) {
             EXPECT_LE(hits[i - 1].rank, hits[i].rank);
+            continue;
         }
+        EXPECT_EQ(std::find(seen.begin(), seen.end(), hits[i].part), seen.end()) << "a part split in two";
+        seen.push_back(hits[i].part);
     }
     // Among whole-word matches the closest comes first: the word itself before the phrases
     // that hold it.
@@ -126,24 +136,105 @@ TEST(HandbookSearch, SearchesOnlyThePartsAskedAndNothingForNoWords)
     EXPECT_TRUE(handbook().search(words("qqqzzz"), reflist::kHandbookParts, false).empty());
 }
 
-TEST(HandbookSearch, TreatmentsRowsAreTheLinesThatHoldSomething)
+// What a person types whole (a headword, an abbreviation with its marks, a kind's name) comes
+// first of all, whatever part it is in; marks narrow the search instead of being dropped.
+TEST(HandbookSearch, ExactHeadwordsAndAbbreviationsComeFirst)
+{
+    struct FirstCase
+    {
+        const char *query;
+        HandbookPart part;
+        const char *first;
+    };
+    const FirstCase cases[] = {
+        {"c/", HandbookPart::Abbreviations, "c/"},
+        {"s/ref.", HandbookPart::Abbreviations, "s/ref."},
+        {"acta", HandbookPart::Vocabulary, "acta"},
+        {"credit", HandbookPart::Vocabulary, "crédito"}, // "crèdit m", its labels aside
+        {"carta", HandbookPart::Vocabulary, "carta"},
+        {"sollicitud model b", HandbookPart::Documents, "sol·licitud - Model B"},
+        {"moia", HandbookPart::Municipalities, "Moià"},
+        {"l'hospitalet de llobregat", HandbookPart::Municipalities, "Hospitalet de Llobregat, l'"},
+    };
+    for (const FirstCase &c : cases) {
+        const auto hits =
+            handbook().search(plecta::parseQuery(cp1252::fromUtf8(c.query).text), reflist::kHandbookParts, true);
+        ASSERT_FALSE(hits.empty()) << c.query;
+        EXPECT_EQ(hits.front().part, c.part) << c.query;
+        EXPECT_EQ(hits.front().rank, reflist::ExactKey) << c.query;
+        EXPECT_EQ(unpadded(handbook().rows(hits.front().part).cellText(hits.front().row, 0)), c.first) << c.query;
+    }
+
+    // "c/" keeps its slash: a few abbreviations that hold it, not every row with a "c".
+    const auto slash = handbook().search(plecta::parseQuery("c/"), reflist::kHandbookParts, true);
+    EXPECT_EQ(firstCells(slash, HandbookPart::Abbreviations), (std::vector<std::string>{"c/", "c/c"}));
+    EXPECT_LT(slash.size(), 10u);
+    EXPECT_GT(handbook().search(words("c"), reflist::kHandbookParts, true).size(), 1000u);
+}
+
+TEST(HandbookSearch, DocumentKindsKnowTheirCatalogue)
+{
+    const reflist::ReportRows &kinds = handbook().rows(HandbookPart::Documents);
+    ASSERT_EQ(kinds.rowCount(), 21);
+    for (int row = 0; row < kinds.rowCount(); ++row) {
+        const reflist::DocumentKindPlace place = handbook().documentKind(row);
+        EXPECT_EQ(unpadded(kinds.cellText(row, 0)), std::string(place.entry->pszName));
+        EXPECT_EQ(place.catalogue, row < 11 ? 0 : 1) << row;
+        // Descriptions read as one line: the catalogue's doubled blanks and tabs made single spaces.
+        EXPECT_EQ(kinds.cellText(row, 1).find("  "), std::string_view::npos) << row;
+        EXPECT_EQ(kinds.cellText(row, 1).find('\t'), std::string_view::npos) << row;
+    }
+}
+
+// The treatments are searched by sentence: an office whose words run over several lines is one
+// hit, beside its form of address and abbreviations, and knows the line it begins on.
+TEST(HandbookSearch, TreatmentsRowsAreWholeSentencesBesideTheirForm)
 {
     const reflist::TreatmentsRows treatments = reflist::treatmentsRows();
-    ASSERT_GT(treatments.rows.rowCount(), 20);
+    ASSERT_GT(treatments.rows.rowCount(), 40);
     ASSERT_EQ(std::size_t(treatments.rows.rowCount()), treatments.lines.size());
-    EXPECT_EQ(unpadded(treatments.rows.cellText(0, 0)), "TRACTAMENTS CÀRRECS");
-    EXPECT_EQ(treatments.lines.front(), 0);
-    EXPECT_EQ(treatments.lines[1], 2); // the heading is followed by an empty line
-    for (int row = 0; row < treatments.rows.rowCount(); ++row) {
-        const std::string_view line = treatments.rows.cellText(row, 0);
-        EXPECT_FALSE(line.empty());
-        EXPECT_EQ(line.find('\t'), std::string_view::npos);
-        EXPECT_EQ(line.find("  "), std::string_view::npos);
-        EXPECT_NE(line.front(), ' ');
-        EXPECT_NE(line.back(), ' ');
-        if (row > 0) {
-            EXPECT_GT(treatments.lines[std::size_t(row)], treatments.lines[std::size_t(row) - 1]);
+    const auto row = [&](std::string_view officeStart) {
+        for (int r = 0; r < treatments.rows.rowCount(); ++r) {
+            if (unpadded(treatments.rows.cellText(r, 2)).starts_with(officeStart))
+                return r;
         }
+        return -1;
+    };
+    const auto cells = [&](int r) {
+        return std::vector<std::string>{unpadded(treatments.rows.cellText(r, 0)),
+                                        unpadded(treatments.rows.cellText(r, 1)),
+                                        unpadded(treatments.rows.cellText(r, 2))};
+    };
+    const int president = row("President -a de la Generalitat");
+    ASSERT_GE(president, 0);
+    EXPECT_EQ(cells(president),
+              (std::vector<std::string>{"Molt Honorable Senyor -a", "(M. Hble. Sr./a. / M. H. Sr./a.)",
+                                        "President -a de la Generalitat"}));
+    const int minister = row("President -a del Govern de l'Estat");
+    ASSERT_GE(minister, 0);
+    EXPECT_EQ(cells(minister)[2], "President -a del Govern de l'Estat i ministre -a (per costum; el tractament "
+                                  "oficial és senyor -a: Codi de bon govern)");
+    const int rector = row("Rector -a d'una universitat");
+    ASSERT_GE(rector, 0);
+    EXPECT_EQ(cells(rector)[0], "Excel·lentíssim -a i Magnífic -a Senyor -a");
+    EXPECT_EQ(cells(rector)[1], "(Excm./a. i Mgfc./a. Sr./a.)");
+    const int regidor = row("Regidor -a");
+    ASSERT_GE(regidor, 0);
+    EXPECT_EQ(cells(regidor)[1], "(Il·ltre. Sr./I. Sr.) (Il·ltre. Sra./I. Sra.)");
+
+    // Each row's line is the one its sentence begins on.
+    const std::string text = cp1252::toUtf8(treatments::treatmentsText());
+    std::vector<std::string> textLines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        textLines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 2;
+    }
+    for (int r = 0; r < treatments.rows.rowCount(); ++r) {
+        const std::string office = unpadded(treatments.rows.cellText(r, 2));
+        const std::string &line = textLines.at(std::size_t(treatments.lines[std::size_t(r)]));
+        EXPECT_NE(line.find(". " + office.substr(0, office.find(' '))), std::string::npos) << line;
+        EXPECT_EQ(cells(r)[2].find("  "), std::string::npos);
     }
 }
 

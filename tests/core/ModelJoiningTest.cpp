@@ -15,23 +15,18 @@ using namespace plecta;
 
 namespace {
 
-// Merges a model over one-line fields named by their placeholders: {"municipi", "el Masnou"}.
+// Merges a model over one-line fields by name: {"municipi", "el Masnou"}.
 std::string merge(std::string_view model, const std::map<std::string, std::string> &values)
 {
     MemoryFieldSource fields;
-    std::vector<std::string> placeholders;
-    placeholders.reserve(values.size());
-    std::vector<PlaceholderEntry> table;
+    std::vector<FieldName> names;
     int id = 1;
     for (const auto &[name, value] : values) {
         fields.setEdit(id, value);
-        placeholders.push_back('%' + name + '%');
-        ++id;
+        names.push_back({name, id++});
     }
-    for (std::size_t i = 0; i < placeholders.size(); ++i)
-        table.push_back({placeholders[i], static_cast<int>(i) + 1});
     std::string out;
-    MergeTemplate(fields, table, model, out);
+    MergeTemplate(fields, names, model, out);
     return out;
 }
 
@@ -179,9 +174,9 @@ TEST(Contraction, AnArticleAtAParagraphStartTakesACapital)
     const std::string_view model =
         "%lloc%, 8 de desembre de 2026\r\n\r\n%lloc%\r\n\r\n{place}%lloc% i %lloc%\r\n%lloc%";
     EXPECT_EQ(merge(model, {{"lloc", "el Masnou"}}),
-              "El Masnou, 8 de desembre de 2026\r\n\r\nEl Masnou\r\n\r\n{place}El Masnou i el Masnou\r\nel Masnou");
+              "El Masnou, 8 de desembre de 2026\r\n\r\nEl Masnou\r\n\r\nEl Masnou i el Masnou\r\nel Masnou");
     EXPECT_EQ(merge(model, {{"lloc", "l'Hospitalet"}}),
-              "L'Hospitalet, 8 de desembre de 2026\r\n\r\nL'Hospitalet\r\n\r\n{place}L'Hospitalet i "
+              "L'Hospitalet, 8 de desembre de 2026\r\n\r\nL'Hospitalet\r\n\r\nL'Hospitalet i "
               "l'Hospitalet\r\nl'Hospitalet");
     EXPECT_EQ(merge("%lloc%", {{"lloc", "elx"}}), "elx");
     // A line that goes on with the sentence of the line before keeps the value as written.

@@ -10,7 +10,7 @@ using namespace plecta;
 
 namespace {
 
-const std::vector<PlaceholderEntry> kTable{{"%nom%", 1}, {"%fets%", 2}, {"%lloc%", 3}};
+const std::vector<FieldName> kTable{{"nom", 1}, {"fets", 2}, {"lloc", 3}};
 
 MemoryFieldSource applicant()
 {

@@ -3,9 +3,11 @@
 // window, and at the end close it as a user would and check that it went cleanly.
 
 #include "harness/PlectaRun.h"
+#include "text/Cp1252.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 
 namespace e2e {
@@ -14,9 +16,10 @@ class E2eTest : public ::testing::Test
 {
 protected:
     // Starts the program and waits for its main window; the test stops when that fails.
-    void start(const std::vector<std::string> &arguments = {})
+    void start(const std::vector<std::string> &arguments = {},
+               const std::map<std::string, std::string> &environment = {})
     {
-        run = std::make_unique<PlectaRun>(arguments);
+        run = std::make_unique<PlectaRun>(arguments, environment);
         ASSERT_EQ(run->x().error(), "");
         ASSERT_TRUE(run->process().started());
         main = run->waitForMainWindow();
@@ -71,7 +74,11 @@ protected:
         const auto saved = run->outbox() / (base + ".txt");
         ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(saved) && !x.isViewable(*dialog); }, 10000ms))
             << "nothing saved; the folder holds " << ::testing::PrintToString(listTree(run->outbox()));
-        bytes = readFile(saved);
+        // "Anomena i desa" offers UTF-8 text first: the file must read back as the document's own
+        // Windows-1252 bytes.
+        const cp1252::Conversion text = cp1252::fromUtf8(readFile(saved));
+        ASSERT_FALSE(text.error) << "the saved text is not UTF-8 that Windows-1252 holds";
+        bytes = text.text;
     }
 
     // The program prints nothing when all is well: no Qt warnings, no sanitizer reports.

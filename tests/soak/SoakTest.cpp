@@ -5,11 +5,12 @@
 
 #include "SoakSupport.h"
 
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
-#include "app/ui/CShortcutListDockBar.h"
-#include "shell/ui/ChildFrame.h"
+#include "app/ui/FunctionsBar.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
+#include "check/ui/CheckerService.h"
+#include "shell/ui/ChildFrame.h"
 
 #include <QAbstractItemModel>
 #include <QElapsedTimer>
@@ -36,7 +37,12 @@ protected:
         // which holds up to 10 MB by default and would count as growth while it fills; a small
         // cache leaves only what the program itself keeps.
         QPixmapCache::setCacheLimit(256);
-        frame = CQueltApp::instance()->createMainFrame();
+        // The Catalan dictionary is loaded once, on a thread, when the first form opens; it is
+        // loaded here first so that it is not counted as growth between two rounds.
+        CheckerService &checker = CheckerService::instance();
+        checker.load();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return checker.checker() != nullptr; }, 60000));
+        frame = PlectaApplication::instance()->createMainWindow();
         frame->resize(1200, 800);
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
@@ -45,7 +51,7 @@ protected:
 
     void TearDown() override
     {
-        CQueltApp::instance()->createMainFrame(); // the old frame and its windows go
+        PlectaApplication::instance()->createMainWindow(); // the old frame and its windows go
         settle();
     }
 
@@ -85,7 +91,7 @@ protected:
         }
     }
 
-    CMainFrame *frame = nullptr;
+    MainWindow *frame = nullptr;
     int warningsAtStart = 0;
 };
 

@@ -1,6 +1,6 @@
 #include "SoakSupport.h"
 
-#include "app/ui/CQueltApp.h"
+#include "app/ui/PlectaApplication.h"
 
 #include <QtGlobal>
 #include <cstdio>
@@ -40,7 +40,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     g_previous = qInstallMessageHandler(countWarnings);
-    CQueltApp app(argc, argv);
+    PlectaApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -3,15 +3,14 @@
 // inputs in reading order.
 
 #include "MainWindowFixture.h"
-#include "app/Commands.h"
-#include "app/ui/CMainFrame.h"
-#include "shell/ui/ChildFrame.h"
+#include "app/ui/MainWindow.h"
 #include "app/ui/Workbook.h"
 #include "forms/FormDescription.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/FormFactory.h"
-#include "reference/ui/CDlgSearch.h"
-#include "reference/ui/CNumView.h"
+#include "reference/ui/FindDialog.h"
+#include "reference/ui/NumeralsView.h"
+#include "shell/ui/ChildFrame.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -103,9 +102,9 @@ TEST(Accessibility, LabelledFieldsAreNamedByTheirLabels)
     EXPECT_EQ(accessibleName(view->fieldWidget(1051)), u"PUNTS"_qs);
     EXPECT_EQ(accessibleName(view->fieldWidget(1047)), u"NOM i COGNOMS"_qs);
 
-    CNumView numerals;
+    NumeralsView numerals;
     EXPECT_EQ(accessibleName(numerals.numberField()), u"Número"_qs);
     EXPECT_EQ(accessibleName(numerals.feminineResult()), u"Femení"_qs);
-    CDlgSearch search;
+    FindDialog search;
     EXPECT_EQ(accessibleName(search.findChild<QLineEdit *>(u"searchField"_qs)), u"Cercar:"_qs);
 }

@@ -4,7 +4,7 @@
 #include "forms/AdministrationForms.h"
 #include "../core/FormTestSupport.h"
 #include "MainWindowFixture.h"
-#include "app/ui/CShortcutListDockBar.h"
+#include "app/ui/FunctionsBar.h"
 #include "forms/ui/CDatePicker.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
@@ -13,6 +13,7 @@
 #include "forms/ui/FormTextBox.h"
 #include "models/DateText.h"
 #include "models/DocumentModels.h"
+#include "models/OptionalSegments.h"
 #include "text/ui/QtText.h"
 
 #include <QComboBox>
@@ -108,17 +109,21 @@ TEST(AdministrationFormsUi, UntouchedReportGivesItsLinesWithThePickersDate)
     // text line by line.
     EXPECT_EQ(form.document(), formtest::untouched(forms::kDenuncia, plecta::localToday()));
     const auto l = form.lines();
-    ASSERT_EQ(l.size(), 12u);
-    EXPECT_EQ(l[9], "<MUNICIPI>, " + qttext::toCp1252(picker->text()));
+    ASSERT_EQ(l.size(), 15u);
+    EXPECT_EQ(l[0], cp("<NOM i COGNOMS>, major d'edat, amb DNI/NIE núm. <DNI/NIE>,"));
+    // The document takes the picker's date without its weekday.
+    const auto shownDate = [picker] { return std::string(plecta::withoutWeekday(qttext::toCp1252(picker->text()))); };
+    EXPECT_EQ(l[10], "<MUNICIPI>, " + shownDate());
+    EXPECT_NE(shownDate(), qttext::toCp1252(picker->text()));
 
     // A date chosen in the picker is the date the document shows.
     QTest::keyClick(picker, Qt::Key_Down);
     EXPECT_EQ(picker->date(), QDate::currentDate().addDays(-1));
-    EXPECT_EQ(form.lines()[9], "<MUNICIPI>, " + qttext::toCp1252(picker->text()));
-    EXPECT_NE(form.lines()[9], l[9]);
+    EXPECT_EQ(form.lines()[10], "<MUNICIPI>, " + shownDate());
+    EXPECT_NE(form.lines()[10], l[10]);
 }
 
-TEST(AdministrationFormsUi, WithdrawalListIsSortedWithDenunciaFirst)
+TEST(AdministrationFormsUi, WithdrawalListIsSortedWithTheApplicationChosen)
 {
     OpenForm form(186);
     auto *list = form.field<QComboBox>(1000);
@@ -127,28 +132,29 @@ TEST(AdministrationFormsUi, WithdrawalListIsSortedWithDenunciaFirst)
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
         items << list->itemText(i);
-    EXPECT_EQ(items, (QStringList{QStringLiteral("Denúncia"), QStringLiteral("Petició"), QStringLiteral("Queixa"),
-                                  QStringLiteral("Sol·licitud")}));
-    EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
+    EXPECT_EQ(items, (QStringList{QStringLiteral("petició"), QStringLiteral("queixa"), QStringLiteral("sol·licitud")}));
+    EXPECT_EQ(list->currentText(), QStringLiteral("sol·licitud"));
 
     const std::string filed = qttext::toCp1252(form.field<CDatePicker>(1084)->text());
     EXPECT_EQ(filed, today());
-    EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la meva Denúncia presentada en"));
-    EXPECT_EQ(form.lines()[7], "data " + filed + ".");
+    EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la sol·licitud presentada"));
+    EXPECT_EQ(form.lines()[7].substr(0, 3), "el ");
+    EXPECT_NE(form.lines()[7].find(std::string(plecta::withoutWeekday(filed)) + ", relativa a <ASSUMPTE>"),
+              std::string::npos);
 
-    for (int i = 0; i < 3; ++i)
-        QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(list->currentText(), QStringLiteral("Sol·licitud"));
-    EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la meva Sol·licitud presentada en"));
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(list->currentText(), QStringLiteral("queixa"));
+    EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la queixa presentada"));
 }
 
-TEST(AdministrationFormsUi, ModelBGridTwoPerLineAndTheAge)
+TEST(AdministrationFormsUi, ModelBGridTwoPerLineWithoutTheAge)
 {
     OpenForm form(166);
-    EXPECT_EQ(form.lines()[1], "Edat:  0\tanys\t\t\t\tDNI:  <DNI>");
+    EXPECT_EQ(form.lines()[1], "DNI/NIE:  <DNI/NIE>");
+    EXPECT_FALSE(form.view->hasField(1043));
 
     // Left and right box of each line share the line; the lines go down in order.
-    const std::pair<int, int> rows[] = {{1042, 1049}, {1043, 1050}, {1044, 1047}, {1045, 1048}};
+    const std::pair<int, int> rows[] = {{1042, 1049}, {1044, 1047}, {1045, 1048}};
     int previousTop = -1;
     for (const auto &[left, right] : rows) {
         const QRect l = form.onPage(form.field<QLineEdit>(left)), r = form.onPage(form.field<QLineEdit>(right));
@@ -158,14 +164,9 @@ TEST(AdministrationFormsUi, ModelBGridTwoPerLineAndTheAge)
         previousTop = l.top();
     }
     EXPECT_GT(form.onPage(form.field<QLineEdit>(1001)).top(), previousTop);
-    // "anys" follows the age, on its line.
-    const QRect age = form.onPage(form.field<QLineEdit>(1043));
-    const QRect years = form.onPage(form.labelStartingWith(QStringLiteral("anys")));
-    EXPECT_GT(years.left(), age.right());
-    EXPECT_TRUE(years.contains(years.left(), age.center().y()));
 
-    typeInto(form.field<QLineEdit>(1043), QStringLiteral("42"));
-    EXPECT_EQ(form.lines()[1], "Edat:  42\tanys\t\t\t\tDNI:  <DNI>");
+    typeInto(form.field<QLineEdit>(1050), QStringLiteral("X1234567L"));
+    EXPECT_EQ(form.lines()[1], "DNI/NIE:  X1234567L");
 }
 
 TEST(AdministrationFormsUi, PleadingWithoutTheFieldItsTableNames)
@@ -174,13 +175,17 @@ TEST(AdministrationFormsUi, PleadingWithoutTheFieldItsTableNames)
     EXPECT_FALSE(form.view->hasField(3011));
     const std::string text = form.document();
     EXPECT_EQ(text.find('%'), std::string::npos);
-    EXPECT_TRUE(text.ends_with(cp("<MUNICIPI>, ") + today() + cp("\r\n\r\n<DESTINACIÓ>")));
+    EXPECT_TRUE(text.ends_with(cp("<MUNICIPI>, ") + std::string(plecta::withoutWeekday(today())) +
+                               cp("\r\n\r\n(signatura)\r\n\r\n<DESTINACIÓ>")));
 }
 
 TEST(AdministrationFormsUi, AppealsTakeThePickersDateAndKeepTheirLayouts)
 {
     OpenForm ordinary(189), review(190);
-    EXPECT_EQ(ordinary.lines()[11], "amb data " + qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()) + ".");
+    EXPECT_EQ(ordinary.lines()[10],
+              "amb data " +
+                  std::string(plecta::withoutWeekday(qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()))) +
+                  ".");
     EXPECT_EQ(ordinary.field<QLineEdit>(1133)->text(), QStringLiteral("121"));
     EXPECT_EQ(review.field<QLineEdit>(1133)->text(), QStringLiteral("123"));
 
@@ -207,9 +212,9 @@ TEST(AdministrationFormsUi, EveryFormScrollsInASmallPaneAndGivesTheSameTextTwice
         EXPECT_TRUE(form.view->horizontalScrollBar()->isVisible());
         // Every field lies on the page, so scrolling reaches it.
         const QRect page = form.view->page()->rect();
-        for (const forms::PlaceholderEntry &entry : def->placeholders) {
-            if (QWidget *widget = form.view->fieldWidget(entry.fieldId)) {
-                EXPECT_TRUE(page.contains(form.onPage(widget))) << entry.fieldId;
+        for (const forms::Item &item : def->items) {
+            if (QWidget *widget = forms::isField(item) ? form.view->fieldWidget(item.id) : nullptr) {
+                EXPECT_TRUE(page.contains(form.onPage(widget))) << item.name;
             }
         }
         const std::string first = form.document();
@@ -238,7 +243,7 @@ TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
                 for (int i = 0; i < daysBack; ++i)
                     QTest::keyClick(picker, Qt::Key_Down);
                 ASSERT_EQ(picker->date(), QDate::currentDate().addDays(-daysBack));
-                values[item.id] = qttext::toCp1252(picker->text());
+                values[item.id] = std::string(plecta::withoutWeekday(qttext::toCp1252(picker->text())));
             } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
                 const QString typed = QStringLiteral("camp %1 plaça").arg(item.id);
                 typeInto(edit, typed);
@@ -253,24 +258,28 @@ TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
                 values[item.id] =
                     qttext::toCp1252(QStringLiteral("camp %1 plaça").arg(item.id)) + "\r\nsegona l\xEDnia";
             } else if (auto *list = qobject_cast<QComboBox *>(widget)) {
-                QTest::keyClick(list, Qt::Key_Down);
+                QTest::keyClick(list, Qt::Key_Up);
                 values[item.id] = qttext::toCp1252(list->currentText());
-                ASSERT_EQ(values[item.id], "Petici\xF3");
+                ASSERT_FALSE(values[item.id].empty());
+                // The represented party's NIF typed here begins with a C, a company's: whatever the
+                // list says, the document notifies it electronically.
+                if (item.name == "mitja_notificacio")
+                    values[item.id] = "per mitjans electr\xF2nics";
             } else {
                 FAIL() << "unexpected field " << item.id;
             }
         }
 
-        std::map<std::string, int> fieldOf;
-        for (const forms::PlaceholderEntry &entry : def->placeholders)
-            fieldOf[std::string(entry.placeholder)] = entry.fieldId;
-        const std::string model = formtest::modelText(def->modelId);
+        // Every optional box is filled here: each optional segment is kept.
+        const std::string model = plecta::resolveOptionalSegments(
+            formtest::modelText(def->modelId), [](std::string_view) -> std::optional<std::string> { return "x"; });
         std::string expected;
         std::size_t copied = 0;
-        const std::regex placeholder("%field[0-9]+%");
+        const std::regex placeholder("%([a-z0-9_]+)%");
         for (auto it = std::sregex_iterator(model.begin(), model.end(), placeholder); it != std::sregex_iterator();
              ++it) {
-            expected += model.substr(copied, it->position() - copied) + values.at(fieldOf.at(it->str()));
+            expected +=
+                model.substr(copied, it->position() - copied) + values.at(forms::findField(*def, (*it)[1].str())->id);
             copied = it->position() + it->length();
         }
         expected += model.substr(copied);
@@ -331,11 +340,10 @@ TEST_F(AdministrationFormsWindow, ThroughTheMainWindow)
     ASSERT_NE(shown(), nullptr);
     auto *list = qobject_cast<QComboBox *>(shown()->fieldWidget(1000));
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->currentText(), QStringLiteral("Denúncia"));
-    for (int i = 0; i < 3; ++i)
-        QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_NE(documentTab().find(cp("administracions públiques, de la meva Sol·licitud presentada en\r\n") + "data " +
-                                 today() + ".\r\n"),
+    EXPECT_EQ(list->currentText(), QStringLiteral("sol·licitud"));
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_NE(documentTab().find(cp("administracions públiques, de la queixa presentada\r\nel ") +
+                                 std::string(plecta::withoutWeekday(today())) + ", relativa a"),
               std::string::npos);
 
     // Back to the report: what was typed is still there.

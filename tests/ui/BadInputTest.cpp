@@ -3,16 +3,16 @@
 // hold, saves to folders that cannot take a file. The program must hold up, lose nothing and say
 // what it refused.
 
-#include "app/Commands.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
-#include "app/ui/CShortcutListDockBar.h"
-#include "shell/ui/ChildFrame.h"
-#include "shell/ui/Dialogs.h"
+#include "MainWindowFixture.h"
+#include "QtPrinters.h"
+#include "app/ui/FunctionsBar.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
-#include "QtPrinters.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -40,7 +40,7 @@ protected:
     void SetUp() override
     {
         dialogs::clearTestAnswers();
-        frame = CQueltApp::instance()->createMainFrame();
+        frame = PlectaApplication::instance()->createMainWindow();
         frame->resize(1100, 800);
         frame->show();
         frame->activateWindow();
@@ -66,8 +66,8 @@ protected:
         auto *tree = frame->workbook()->frames().value(0)->findChild<QTreeView *>();
         if (!tree)
             return nullptr;
-        const QModelIndexList found =
-            tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly | Qt::MatchRecursive);
+        const QModelIndexList found = tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole, name, 1,
+                                                           Qt::MatchExactly | Qt::MatchRecursive);
         if (found.isEmpty())
             return nullptr;
         tree->setCurrentIndex(found.first());
@@ -101,18 +101,19 @@ protected:
 
     QString statusMessage() const { return frame->statusBar()->currentMessage(); }
 
-    CMainFrame *frame = nullptr;
+    MainWindow *frame = nullptr;
 };
 
 TEST_F(BadInput, CommandLineFileThatCannotBeOpenedEndsStartUpAndSaysWhich)
 {
     QTemporaryDir dir;
-    CQueltApp *app = CQueltApp::instance();
+    PlectaApplication *app = PlectaApplication::instance();
     // A folder is not a file to open, and neither is a name in a folder that does not exist.
     for (const QString &name : {dir.path(), dir.filePath(u"no/such/acta.txt"_qs)}) {
         dialogs::setNextAnswer(QMessageBox::Ok);
         EXPECT_FALSE(app->openFromCommandLine({u"plecta"_qs, name})) << name.toStdString();
-        EXPECT_TRUE(dialogs::lastMessage().contains(QDir::toNativeSeparators(name))) << dialogs::lastMessage().toStdString();
+        EXPECT_TRUE(dialogs::lastMessage().contains(QDir::toNativeSeparators(name)))
+            << dialogs::lastMessage().toStdString();
         EXPECT_TRUE(frame->workbook()->frames().isEmpty()) << "a start window opened";
     }
 }
@@ -140,7 +141,7 @@ TEST_F(BadInput, HundredThousandCharactersInAFieldReachTheDocumentAsTheFieldHold
     EXPECT_EQ(bytes.compare(0, expectedStart.size(), expectedStart), 0);
 }
 
-// The order's line list: the "Afegir concepte" button runs the line dialog; the test answers it
+// The order's line list: the "Afegeix un concepte" button runs the line dialog; the test answers it
 // as a user would, typing into its fields and pressing Enter.
 class OrderLines : public BadInput
 {
@@ -154,13 +155,13 @@ protected:
         list = order->findChild<QTreeWidget *>();
         ASSERT_NE(list, nullptr);
         for (QPushButton *button : order->findChildren<QPushButton *>()) {
-            if (button->text() == u"Afegir concepte"_qs)
+            if (button->text() == u"Afegeix un concepte"_qs)
                 add = button;
         }
         ASSERT_NE(add, nullptr);
     }
 
-    // Clicks "Afegir concepte" and fills the dialog's fields with these texts (pasted).
+    // Clicks "Afegeix un concepte" and fills the dialog's fields with these texts (pasted).
     void addLine(const QStringList &values)
     {
         bool answered = false;
@@ -196,6 +197,14 @@ TEST_F(OrderLines, HundredThousandCharactersInALineItemReachTheDocument)
     EXPECT_NE(view->documentBytes().find(held.toStdString()), std::string::npos) << "the long text is not whole";
 }
 
+// The line dialog is a window of its own: a refusal there still reaches the main window's status bar.
+TEST_F(OrderLines, ARefusalInTheLineDialogIsToldInTheMainWindow)
+{
+    frame->statusBar()->clearMessage();
+    addLine({u"1"_qs, u"Ω"_qs});
+    EXPECT_TRUE(statusMessage().contains(u"U+03A9"_qs)) << statusMessage().toStdString();
+}
+
 TEST_F(OrderLines, TenThousandLinesAllReachTheDocument)
 {
     // One line through the dialog, the rest straight into the list it fills, for speed.
@@ -203,8 +212,8 @@ TEST_F(OrderLines, TenThousandLinesAllReachTheDocument)
     ASSERT_EQ(list->topLevelItemCount(), 1);
     QList<QTreeWidgetItem *> rows;
     for (int i = 1; i < 10000; ++i)
-        rows.append(new QTreeWidgetItem(QStringList{QString::number(i), QStringLiteral("article %1").arg(i),
-                                                    u"1,00"_qs, u"1"_qs, u"1,00"_qs}));
+        rows.append(new QTreeWidgetItem(
+            QStringList{QString::number(i), QStringLiteral("article %1").arg(i), u"1,00"_qs, u"1"_qs, u"1,00"_qs}));
     list->insertTopLevelItems(0, rows);
     ASSERT_EQ(list->topLevelItemCount(), 10000);
 
@@ -258,7 +267,8 @@ TEST_F(BadInput, PastesOutsideWindows1252AreRefusedInEveryFieldAndNothingIsLost)
                     for (const auto &paste : pastes) {
                         frame->statusBar()->clearMessage();
                         pasteInto(field, paste.text);
-                        EXPECT_EQ(field->text(), before) << kindName.toStdString() << ": " << field->objectName().toStdString();
+                        EXPECT_EQ(field->text(), before)
+                            << kindName.toStdString() << ": " << field->objectName().toStdString();
                         EXPECT_TRUE(statusMessage().contains(paste.named))
                             << kindName.toStdString() << ": " << statusMessage().toStdString();
                     }
@@ -309,7 +319,7 @@ TEST_F(BadInput, SaveToAFolderThatCannotTakeTheFileChangesNothing)
         dialogs::clearTestAnswers();
         dialogs::setNextFileName(target);
         dialogs::setNextAnswer(QMessageBox::Ok);
-        frame->runCommand(cmd::SaveAsText);
+        runAction(frame, frame->mainActions().saveAs);
         EXPECT_FALSE(QFile::exists(target)) << target.toStdString();
         EXPECT_TRUE(dialogs::lastMessage().contains(QDir::toNativeSeparators(target)))
             << target.toStdString() << ": " << dialogs::lastMessage().toStdString();

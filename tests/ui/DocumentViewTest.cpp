@@ -3,16 +3,15 @@
 
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
-#include "app/Commands.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
-#include "shell/ui/ChildFrame.h"
-#include "shell/ui/Dialogs.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
 #include "forms/ui/CTCView.h"
 #include "forms/ui/CTCViewLstDoc.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 #include "text/Cp1252.h"
 #include "text/ui/QtText.h"
 
@@ -129,7 +128,7 @@ protected:
     {
         dialogs::setNextAnswer(QMessageBox::Ok); // answers the error message, should one come
         dialogs::setNextFileName(name);
-        return frame->runCommand(cmd::SaveAsText);
+        return runAction(frame, frame->mainActions().saveAs);
     }
 
     QTemporaryDir dir;
@@ -139,80 +138,83 @@ protected:
 
 TEST_F(DocumentView, CommandsAreThereOnlyWhileTheDocumentIsActive)
 {
-    for (int command : {cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::FilePrint})
-        EXPECT_FALSE(frame->commandEnabled(command)) << command;
+    const MainActions &actions = frame->mainActions();
+    for (QAction *action : {actions.saveAs, actions.print, actions.printPreview})
+        EXPECT_FALSE(enabledNow(frame, action)) << action->objectName().toStdString();
     showDocument();
-    for (int command : {cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::FilePrint})
-        EXPECT_TRUE(frame->commandEnabled(command)) << command;
-    ASSERT_TRUE(frame->action(cmd::SaveAsText));
-    EXPECT_TRUE(frame->action(cmd::SaveAsText)->isEnabled());
-    EXPECT_FALSE(frame->commandEnabled(cmd::Search));
+    for (QAction *action : {actions.saveAs, actions.print, actions.printPreview})
+        EXPECT_TRUE(enabledNow(frame, action)) << action->objectName().toStdString();
+    // One action each, whether reached from the menu or by its key.
+    EXPECT_EQ(keyAction(frame, u"Ctrl+S"_qs), actions.saveAs);
+    EXPECT_EQ(keyAction(frame, u"Ctrl+P"_qs), actions.print);
+    EXPECT_FALSE(enabledNow(frame, actions.find));
 }
 
 // Undo, cut, copy and paste act on whichever text field has the focus, in a form or in the
 // Document, and are enabled exactly when they would do something there.
 TEST_F(DocumentView, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAndUndo)
 {
-    const auto enabled = [this](int command) {
-        // The menu item, its key and the frame agree.
-        const bool action = frame->action(command)->isEnabled();
-        EXPECT_EQ(action, frame->commandEnabled(command)) << command;
-        return action;
+    const auto enabled = [this](QAction *action) {
+        // The state the focus and selection signals left equals a fresh look at the field.
+        const bool shown = action->isEnabled();
+        EXPECT_EQ(shown, enabledNow(frame, action)) << action->objectName().toStdString();
+        return shown;
     };
     QApplication::clipboard()->clear();
     QLineEdit *name = edit(1077);
     name->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), name);
-    EXPECT_FALSE(enabled(cmd::EditCopy));
-    EXPECT_FALSE(enabled(cmd::EditCut));
-    EXPECT_FALSE(enabled(cmd::EditPaste)) << "nothing on the clipboard";
-    EXPECT_FALSE(enabled(cmd::EditUndo));
+    EXPECT_FALSE(enabled(frame->mainActions().copy));
+    EXPECT_FALSE(enabled(frame->mainActions().cut));
+    EXPECT_FALSE(enabled(frame->mainActions().paste)) << "nothing on the clipboard";
+    EXPECT_FALSE(enabled(frame->mainActions().undo));
 
     name->setSelection(1, 4); // "NOM "
-    EXPECT_TRUE(enabled(cmd::EditCopy));
-    EXPECT_TRUE(enabled(cmd::EditCut));
-    EXPECT_TRUE(frame->keyAction(u"Ctrl+Ins"_qs)->isEnabled());
+    EXPECT_TRUE(enabled(frame->mainActions().copy));
+    EXPECT_TRUE(enabled(frame->mainActions().cut));
+    EXPECT_TRUE(keyAction(frame, u"Ctrl+Ins"_qs)->isEnabled());
     // Alt+E gives the menu bar the focus on the way to the menu: the field stays the target.
     frame->menuBar()->setFocus(Qt::MenuBarFocusReason);
-    EXPECT_TRUE(enabled(cmd::EditCopy));
+    EXPECT_TRUE(enabled(frame->mainActions().copy));
     name->setFocus();
-    frame->action(cmd::EditCopy)->trigger();
+    frame->mainActions().copy->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), u"NOM "_qs);
-    EXPECT_TRUE(enabled(cmd::EditPaste)) << "the clipboard has text now";
+    EXPECT_TRUE(enabled(frame->mainActions().paste)) << "the clipboard has text now";
 
-    frame->action(cmd::EditCut)->trigger();
+    frame->mainActions().cut->trigger();
     EXPECT_EQ(name->text(), u"<DE L'ORGANISME>"_qs);
-    EXPECT_FALSE(enabled(cmd::EditCut)) << "the selection went with the cut";
-    EXPECT_TRUE(enabled(cmd::EditUndo));
-    frame->action(cmd::EditUndo)->trigger();
+    EXPECT_FALSE(enabled(frame->mainActions().cut)) << "the selection went with the cut";
+    EXPECT_TRUE(enabled(frame->mainActions().undo));
+    frame->mainActions().undo->trigger();
     EXPECT_EQ(name->text(), u"<NOM DE L'ORGANISME>"_qs);
     name->setCursorPosition(0);
-    frame->action(cmd::EditPaste)->trigger();
+    frame->mainActions().paste->trigger();
     EXPECT_EQ(name->text(), u"NOM <NOM DE L'ORGANISME>"_qs);
 
     // A large text box: the same commands, on its own selection.
     auto *points = qobject_cast<QPlainTextEdit *>(catalogue->shownForm()->fieldWidget(1051));
     ASSERT_TRUE(points);
     points->setFocus();
-    EXPECT_FALSE(enabled(cmd::EditCopy));
+    EXPECT_FALSE(enabled(frame->mainActions().copy));
     points->selectAll();
-    EXPECT_TRUE(enabled(cmd::EditCopy));
-    frame->action(cmd::EditCopy)->trigger();
+    EXPECT_TRUE(enabled(frame->mainActions().copy));
+    frame->mainActions().copy->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), u"<PUNTS>"_qs);
 
     // The Document: copy once something is selected; the tree of kinds takes none of them.
     showDocument();
     document->setFocus();
     document->moveCursor(QTextCursor::Start);
-    EXPECT_FALSE(enabled(cmd::EditCopy));
+    EXPECT_FALSE(enabled(frame->mainActions().copy));
     document->moveCursor(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
-    EXPECT_TRUE(enabled(cmd::EditCopy));
-    frame->action(cmd::EditCopy)->trigger();
+    EXPECT_TRUE(enabled(frame->mainActions().copy));
+    frame->mainActions().copy->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), u"Acta"_qs);
     frame->activateTab(0);
     catalogue->tree()->setFocus();
-    for (int command : {cmd::EditCopy, cmd::EditCut, cmd::EditPaste, cmd::EditUndo})
-        EXPECT_FALSE(enabled(command)) << command;
+    for (QAction *action :
+         {frame->mainActions().copy, frame->mainActions().cut, frame->mainActions().paste, frame->mainActions().undo})
+        EXPECT_FALSE(enabled(action));
 }
 
 TEST_F(DocumentView, FixedPitchFontWithTabsEveryEightCharacters)
@@ -243,23 +245,23 @@ TEST_F(DocumentView, TypingIsDiscardedWhileEditingCommandsWork)
     QApplication::clipboard()->setText(u"Còpia "_qs);
     QTest::keyClick(document, Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(document->toPlainText().startsWith(u"Còpia cta de la reunió"_qs));
-    ASSERT_TRUE(frame->runCommand(cmd::EditUndo));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().undo));
     EXPECT_EQ(document->toPlainText(), shown.mid(1));
 
     // Pastes pass the gate: "ŀ" is written "l·"; a character the document cannot hold refuses
     // the whole paste and says so in the status bar.
     QApplication::clipboard()->setText(u"Ce\u0140la "_qs);
-    ASSERT_TRUE(frame->runCommand(cmd::EditPaste));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().paste));
     EXPECT_TRUE(document->toPlainText().startsWith(u"Cel·la cta"_qs));
     const QString before = document->toPlainText();
     QApplication::clipboard()->setText(u"\u4E2D"_qs);
-    ASSERT_TRUE(frame->runCommand(cmd::EditPaste));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().paste));
     EXPECT_EQ(document->toPlainText(), before);
     EXPECT_TRUE(frame->statusBar()->currentMessage().contains(u"\u4E2D"_qs));
 
     // Cut takes the selection away; the next activation brings the whole text back.
     document->selectAll();
-    ASSERT_TRUE(frame->runCommand(cmd::EditCut));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().cut));
     EXPECT_TRUE(document->toPlainText().isEmpty());
     frame->activateTab(0);
     frame->activateTab(1);
@@ -279,9 +281,10 @@ TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
                         "de Comer\xE7, 5 \x80"),
               std::string::npos);
 
+    // Saved as the first type offers it: the document's text in UTF-8, line ends and tabs kept.
     EXPECT_TRUE(save(dir.filePath(u"carta"_qs)));
     const QString path = dir.filePath(u"carta.txt"_qs);
-    EXPECT_EQ(readFile(path), QByteArray::fromStdString(text));
+    EXPECT_EQ(readFile(path), QByteArray::fromStdString(cp1252::toUtf8(text)));
     EXPECT_TRUE(dialogs::lastMessage().isEmpty());
 
     // Saving again replaces the file; what was deleted in the view is not saved.
@@ -291,14 +294,14 @@ TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
     QTest::keyClick(document, Qt::Key_Delete);
     EXPECT_TRUE(save(path));
     const QByteArray shorter = readFile(path);
-    EXPECT_EQ(shorter, QByteArray::fromStdString(text.substr(text.find("\r\n") + 2)));
+    EXPECT_EQ(shorter, QByteArray::fromStdString(cp1252::toUtf8(text.substr(text.find("\r\n") + 2))));
     EXPECT_FALSE(shorter.contains('\0'));
     EXPECT_FALSE(shorter.startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(shorter.count("\r\n"), shorter.count('\n'));
 
     // Cancelling the dialog writes nothing.
     dialogs::setNextFileName(QString());
-    frame->runCommand(cmd::SaveAsText);
+    runAction(frame, frame->mainActions().saveAs);
     EXPECT_EQ(readFile(path), shorter);
 }
 
@@ -376,7 +379,7 @@ TEST_F(DocumentView, PrintingToPdfHoldsTheText)
         }
         dialog->accept();
     });
-    ASSERT_TRUE(frame->runCommand(cmd::Print));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().print));
     EXPECT_TRUE(sawDialog);
     EXPECT_TRUE(pdfText(readFile(viaDialog)).contains(withoutSpace(document->toPlainText())));
 }
@@ -392,7 +395,7 @@ TEST_F(DocumentView, PreviewShowsThePages)
             pages = widget->pageCount();
         preview->reject();
     });
-    ASSERT_TRUE(frame->runCommand(cmd::PrintPreview));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().printPreview));
     EXPECT_EQ(pages, 1);
 }
 
@@ -405,7 +408,7 @@ TEST_F(DocumentView, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
     const QByteArray utf8 = u"Comerç"_qs.toUtf8();
 
     // The name typed without an extension takes the type's; one typed with an extension wins
-    // over the type, except that ".txt" keeps the text encoding chosen.
+    // over the type, except that ".txt" keeps the text encoding chosen. UTF-8 is the first type.
     const struct
     {
         const char *typed;
@@ -414,11 +417,11 @@ TEST_F(DocumentView, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
         const char *starts; // the first bytes of the file, or nullptr for text
         bool utf8;
     } cases[] = {
-        {"a", 0, "a.txt", nullptr, false},      {"b", 1, "b.txt", nullptr, true},
+        {"a", 0, "a.txt", nullptr, true},       {"b", 1, "b.txt", nullptr, false},
         {"c", 2, "c.odt", "PK\x03\x04", false}, {"d", 3, "d.pdf", "%PDF-", false},
         {"e.pdf", 0, "e.pdf", "%PDF-", false},  {"f.odt", 1, "f.odt", "PK\x03\x04", false},
-        {"g.PDF", 2, "g.PDF", "%PDF-", false},  {"h.txt", 3, "h.txt", nullptr, false},
-        {"i.txt", 1, "i.txt", nullptr, true},
+        {"g.PDF", 2, "g.PDF", "%PDF-", false},  {"h.txt", 3, "h.txt", nullptr, true},
+        {"i.txt", 1, "i.txt", nullptr, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.typed) + " as type " + std::to_string(c.type));

@@ -2,17 +2,15 @@
 // user drives them: keys typed into the fields, headings clicked, Enter and double clicks.
 
 #include "MainWindowFixture.h"
-#include "app/ui/CShortcutListDockBar.h"
+#include "app/ui/FunctionsBar.h"
 #include "app/ui/HandbookSearchLauncher.h"
-#include "reference/ui/CAbrView.h"
-#include "reference/ui/CComView.h"
-#include "reference/ui/CDlgSearch.h"
-#include "reference/ui/CMuniView.h"
-#include "reference/ui/CSimView.h"
-#include "reference/ui/CTracView.h"
-#include "reference/ui/CVocView.h"
+#include "reference/ui/FindDialog.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/CTCViewLstDoc.h"
 #include "reference/ui/HandbookSearchDialog.h"
 #include "reference/ui/ListFilterModel.h"
+#include "reference/ui/ReferenceListView.h"
+#include "reference/ui/TreatmentsView.h"
 #include "text/Fold.h"
 #include "text/ui/QtText.h"
 
@@ -36,7 +34,7 @@ protected:
     }
 
     // The filter field above a list, typed into as a user types.
-    static QLineEdit *typeFilter(COurListView *list, const QString &text)
+    static QLineEdit *typeFilter(ReferenceListView *list, const QString &text)
     {
         QLineEdit *field = list->filterField();
         field->setFocus();
@@ -49,13 +47,13 @@ protected:
     HandbookSearchDialog *searchDialog() const { return frame->findChild<HandbookSearchDialog *>(); }
 };
 
-QString cell(const COurListView *list, int row, int column)
+QString cell(const ReferenceListView *list, int row, int column)
 {
     return list->model()->index(row, column).data().toString().trimmed();
 }
 
 // Every shown row holds every word of the query (running name aside, checked by the caller).
-bool everyRowHolds(const COurListView *list, const QString &query)
+bool everyRowHolds(const ReferenceListView *list, const QString &query)
 {
     const auto words = plecta::foldedWords(qttext::toCp1252(query));
     for (int row = 0; row < list->model()->rowCount(); ++row) {
@@ -99,7 +97,7 @@ TEST_F(FindAsYouType, EachListNarrowsAtEveryKeystrokeAndEscapeClearsIt)
             openFunction = c.function;
         }
         frame->activateTab(c.tab);
-        auto *list = view<COurListView>(c.tab);
+        auto *list = view<ReferenceListView>(c.tab);
         ASSERT_TRUE(list);
         ASSERT_TRUE(list->filterField()->isVisible()) << "the filter field is above the list";
         const int total = list->model()->rowCount();
@@ -136,7 +134,7 @@ TEST_F(FindAsYouType, EachListNarrowsAtEveryKeystrokeAndEscapeClearsIt)
 TEST_F(FindAsYouType, TheFilterKeepsTheSortAndAHeadingSortsWhatIsShown)
 {
     frame->openFunction(5);
-    auto *list = view<CMuniView>(0);
+    auto *list = view<ReferenceListView>(0);
     ASSERT_TRUE(list);
     const QPoint postcode(list->header()->sectionViewportPosition(2) + 10, list->header()->height() / 2);
     // With no filter typed, a sort leaves another message in the status bar alone.
@@ -171,18 +169,18 @@ TEST_F(FindAsYouType, TheFilterKeepsTheSortAndAHeadingSortsWhatIsShown)
 TEST_F(FindAsYouType, TheSearchCommandLooksThroughTheRowsShown)
 {
     frame->openFunction(5);
-    auto *list = view<CMuniView>(0);
+    auto *list = view<ReferenceListView>(0);
     ASSERT_TRUE(list);
     typeFilter(list, u"infant"_qs);
     ASSERT_EQ(list->model()->rowCount(), 1);
     list->selectionModel()->clear();
     whenModal([](QWidget *modal) {
-        auto *search = qobject_cast<CDlgSearch *>(modal);
+        auto *search = qobject_cast<FindDialog *>(modal);
         ASSERT_TRUE(search);
         QTest::keyClicks(search->findChild<QLineEdit *>(), u"vandell"_qs);
         QTest::keyClick(search, Qt::Key_Return);
     });
-    list->FindInList();
+    list->findInList();
     ASSERT_EQ(list->selectionModel()->selectedRows().size(), 1);
     EXPECT_EQ(list->selectionModel()->selectedRows().first().row(), 0);
     EXPECT_EQ(cell(list, 0, 0), u"Vandellòs i l'Hospitalet de l'Infant"_qs);
@@ -206,11 +204,11 @@ TEST_F(FindAsYouType, CtrlKFromAFormFindsAMunicipalityAndEnterShowsIt)
     EXPECT_EQ(results->hit(0), nullptr);
     EXPECT_TRUE(results->index(0).data().toString().startsWith(u"Municipis — "_qs))
         << results->index(0).data().toString().toStdString();
-    EXPECT_EQ(results->index(1).data().toString(), u"Hospitalet de Llobregat, l' — Barcelonès — 08901 — 93"_qs);
+    EXPECT_EQ(results->index(1).data().toString(), u"l'Hospitalet de Llobregat — Barcelonès — 08901 — 93"_qs);
 
     QTest::keyClick(dialog->queryField(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
-    auto *list = view<CMuniView>(0);
+    auto *list = view<ReferenceListView>(0);
     ASSERT_TRUE(list) << "the municipalities are open";
     EXPECT_EQ(frame->workbook()->activeFrame()->viewWidget(), list);
     ASSERT_TRUE(list->currentIndex().isValid());
@@ -241,7 +239,7 @@ TEST_F(FindAsYouType, TheFunctionsBarButtonOpensTheSearchAndADoubleClickShowsThe
     QTest::mouseClick(resultsList->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(resultsList->viewport(), Qt::LeftButton, {}, at);
 
-    auto *list = view<CVocView>(0);
+    auto *list = view<ReferenceListView>(0);
     ASSERT_TRUE(list);
     ASSERT_TRUE(list->currentIndex().isValid());
     EXPECT_TRUE(cell(list, list->currentIndex().row(), 0).startsWith(u"solicitud"_qs));
@@ -262,21 +260,25 @@ TEST_F(FindAsYouType, AHitOpensItsWindowWithTheRowInSight)
         {reflist::HandbookPart::Abbreviations, u"xec"_qs, u"x"_qs},
         {reflist::HandbookPart::Comarques, u"valles oriental"_qs, u"Vallès Oriental"_qs},
         {reflist::HandbookPart::Municipalities, u"xerta"_qs, u"Xerta"_qs},
-        {reflist::HandbookPart::Treatments, u"honorable senyor"_qs, u" Honorable Senyor -a"_qs},
+        {reflist::HandbookPart::Treatments, u"president generalitat"_qs, u" Molt Honorable Senyor -a"_qs},
+        {reflist::HandbookPart::Documents, u"reposicio"_qs, u"recurs potestatiu de reposició"_qs},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.query.toStdString());
         const auto hits = index.search(plecta::foldedWords(qttext::toCp1252(c.query)), std::array{c.part}, true);
         ASSERT_FALSE(hits.empty());
-        QWidget *shown = showHandbookHit(frame, c.part, hits.front().row);
+        QWidget *shown = frame->handbookSearch()->showHit(c.part, hits.front().row);
         ASSERT_TRUE(shown);
         EXPECT_EQ(frame->workbook()->activeFrame()->viewWidget(), shown);
-        if (auto *list = qobject_cast<COurListView *>(shown)) {
+        if (auto *catalogue = qobject_cast<CTCView *>(shown)) {
+            ASSERT_TRUE(catalogue->tree()->currentItem());
+            EXPECT_EQ(catalogue->tree()->currentItem()->text(0), c.line);
+        } else if (auto *list = qobject_cast<ReferenceListView *>(shown)) {
             ASSERT_TRUE(list->currentIndex().isValid());
             EXPECT_TRUE(cell(list, list->currentIndex().row(), 0).startsWith(c.line));
             EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
         } else {
-            auto *text = qobject_cast<CTracView *>(shown);
+            auto *text = qobject_cast<TreatmentsView *>(shown);
             ASSERT_TRUE(text);
             EXPECT_TRUE(text->textCursor().block().text().startsWith(c.line))
                 << text->textCursor().block().text().toStdString();

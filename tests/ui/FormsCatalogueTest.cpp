@@ -3,9 +3,8 @@
 
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
-#include "app/Commands.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/CDlgListAskItems.h"
@@ -122,18 +121,19 @@ TEST_F(CommercialDocuments, OpensOnTheMinutesWithTheirForm)
 TEST_F(CommercialDocuments, DocumentShowsTheMergedFormAndFollowsItsChanges)
 {
     QStringList lines = documentLines();
-    ASSERT_EQ(lines.size(), 33);
+    ASSERT_EQ(lines.size(), 35);
     EXPECT_EQ(lines[0], u"Acta de la reunió: <NOM DE L'ORGANISME>"_qs);
+    EXPECT_EQ(lines[32], u"El secretari\tVist i plau"_qs);
     EXPECT_EQ(lines[3], u"Data: "_qs + dateText());
     EXPECT_EQ(lines[8], u"<NOM i COGNOMS>\tCàrrec"_qs);
 
     replaceText(field<QLineEdit>(1077), u"Consell Escolar"_qs);
     QComboBox *office = field<QComboBox>(1000);
     office->setFocus();
-    QTest::keyClick(office, Qt::Key_End); // the last item, "Secretaria"
+    QTest::keyClick(office, Qt::Key_End); // the last item, "Secretària"
     lines = documentLines();
     EXPECT_EQ(lines[0], u"Acta de la reunió: Consell Escolar"_qs);
-    EXPECT_EQ(lines[8], u"<NOM i COGNOMS>\tSecretaria"_qs);
+    EXPECT_EQ(lines[8], u"<NOM i COGNOMS>\tSecretària"_qs);
 
     // A line deleted in "Document" comes back at the next activation.
     frame->activateTab(1);
@@ -234,7 +234,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesKeepTheirOrderAndComputeTheirAmount
     EXPECT_EQ(list->columnWidth(1), 130);
     auto *add = qobject_cast<QPushButton *>(form->fieldWidget(1119));
     ASSERT_TRUE(add);
-    EXPECT_EQ(add->text(), u"Afegir concepte"_qs);
+    EXPECT_EQ(add->text(), u"Afegeix un concepte"_qs);
 
     QStringList labels;
     QString caption;
@@ -260,7 +260,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesKeepTheirOrderAndComputeTheirAmount
         ASSERT_TRUE(noModalLeft());
     }
     EXPECT_EQ(caption, u"Nova entrada"_qs);
-    EXPECT_EQ(labels, (QStringList{u"Quantitat"_qs, u"Concepte"_qs, u"Preu Unitari"_qs, u"Total"_qs}));
+    EXPECT_EQ(labels, (QStringList{u"Quantitat"_qs, u"Concepte"_qs, u"Preu unitari"_qs, u"Total"_qs}));
     ASSERT_EQ(list->topLevelItemCount(), 3);
     EXPECT_EQ(list->topLevelItem(0)->text(1), u"primer"_qs);
 
@@ -319,7 +319,7 @@ TEST_F(CommercialDocuments, OrderAsksForFiveValuesAndTakesThemInOrder)
     ASSERT_EQ(form->lineList()->topLevelItemCount(), 1);
     const QStringList lines = documentLines();
     EXPECT_EQ(lines[1], u"COMANDA NÚM.: 0"_qs);
-    EXPECT_EQ(lines[6], u"Règim d'IVA: 16%"_qs);
+    EXPECT_EQ(lines[6], u"Tipus d'IVA: 21 %"_qs);
     EXPECT_EQ(lines[12], u"¦ R-7      ¦ Cel·lofana                      ¦ 3     ¦          ¦ 12       ¦"_qs);
 }
 
@@ -342,12 +342,12 @@ TEST_F(CommercialDocuments, FormsScrollWhenThePaneIsSmaller)
 TEST_F(CommercialDocuments, PaneKeysMoveBetweenTreeAndForm)
 {
     catalogue->tree()->setFocus();
-    ASSERT_TRUE(frame->runCommand(cmd::NextPane));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().nextPane));
     QWidget *focused = QApplication::focusWidget();
     ASSERT_TRUE(focused);
     EXPECT_TRUE(catalogue->shownForm()->isAncestorOf(focused));
     EXPECT_EQ(focused, catalogue->shownForm()->fieldWidget(1077));
-    ASSERT_TRUE(frame->runCommand(cmd::PrevPane));
+    ASSERT_TRUE(runAction(frame, frame->mainActions().previousPane));
     EXPECT_TRUE(catalogue->tree()->hasFocus());
 }
 

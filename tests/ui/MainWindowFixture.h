@@ -3,17 +3,20 @@
 // makes it; the same window with the commercial documents function open; and the few helpers
 // those tests share (files, modal dialogs).
 
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
-#include "shell/ui/ChildFrame.h"
-#include "shell/ui/Dialogs.h"
+#include "app/ui/MainActions.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
 #include "forms/ui/CTCView.h"
+#include "shell/ui/ChildFrame.h"
+#include "shell/ui/Dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QPointer>
 #include <QSize>
 #include <QTest>
@@ -32,7 +35,7 @@ protected:
     void SetUp() override
     {
         dialogs::clearTestAnswers();
-        frame = CQueltApp::instance()->createMainFrame();
+        frame = PlectaApplication::instance()->createMainWindow();
         frame->resize(m_size);
         frame->show();
         frame->activateWindow();
@@ -40,7 +43,7 @@ protected:
     }
     void TearDown() override { dialogs::clearTestAnswers(); }
 
-    CMainFrame *frame = nullptr;
+    MainWindow *frame = nullptr;
 
 private:
     QSize m_size;
@@ -77,6 +80,39 @@ protected:
     CTCView *catalogue = nullptr;
     CPVView *document = nullptr;
 };
+
+// Whether an action can run now, as its menu item or key would find it: shown and enabled.
+inline bool enabledNow(MainWindow *frame, QAction *action)
+{
+    frame->updateActions();
+    return action->isVisible() && action->isEnabled();
+}
+
+// Runs an action as its menu item or key would; false when it could not run now.
+inline bool runAction(MainWindow *frame, QAction *action)
+{
+    if (!enabledNow(frame, action))
+        return false;
+    action->trigger();
+    return true;
+}
+
+// The window's action that a key sequence ("Ctrl+F") triggers, or nullptr.
+inline QAction *keyAction(MainWindow *frame, const QString &keys)
+{
+    const QKeySequence wanted(keys);
+    for (QAction *action : frame->QWidget::actions()) {
+        if (action->shortcuts().contains(wanted))
+            return action;
+    }
+    return nullptr;
+}
+
+// Whether the menu bar shows the menus of open windows ("Editar", "Funcions").
+inline bool showsWindowMenus(MainWindow *frame)
+{
+    return frame->mainActions().editMenu->menuAction()->isVisible();
+}
 
 // Files as the tests prepare them and read back what the program saved.
 inline QByteArray readFile(const QString &path)

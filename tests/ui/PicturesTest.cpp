@@ -2,8 +2,8 @@
 // with their captions, and a preparation nobody takes from must end cleanly.
 
 #include "app/ui/Pictures.h"
-#include "app/ui/CQueltView.h"
 #include "app/ui/SplashScreen.h"
+#include "app/ui/StartView.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -27,10 +27,10 @@ int differingPixels(const QImage &a, const QImage &b, QRect area)
 
 TEST(Pictures, APreparedPictureIsTheOneDrawnInPlaceAndIsTakenOnce)
 {
-    const pictures::Picture &start = CQueltView::startPicture();
+    const pictures::Picture &start = StartView::startPicture();
     const pictures::Picture &splash = SplashScreen::picture();
     const QImage inPlace = drawn(start);
-    ASSERT_EQ(inPlace.size(), CQueltView::kPictureSize);
+    ASSERT_EQ(inPlace.size(), StartView::kPictureSize);
 
     const pictures::Picture *both[] = {&splash, &start};
     pictures::prepare(both);
@@ -44,8 +44,8 @@ TEST(Pictures, APreparedPictureIsTheOneDrawnInPlaceAndIsTakenOnce)
 
 TEST(Pictures, CaptionsAreDrawnOverTheArtwork)
 {
-    const QImage captioned = drawn(CQueltView::startPicture());
-    const QImage artwork = pictures::render(QStringLiteral(":/pictures/start.svg"), CQueltView::kPictureSize).toImage();
+    const QImage captioned = drawn(StartView::startPicture());
+    const QImage artwork = pictures::render(QStringLiteral(":/pictures/start.svg"), StartView::kPictureSize).toImage();
     // The title "Plecta" stands at x 330, baseline 200, 86 pixels high; the left band's "PLECTA"
     // is centred on x 130 at baseline 300.
     EXPECT_GT(differingPixels(captioned, artwork, {330, 130, 250, 80}), 2000);

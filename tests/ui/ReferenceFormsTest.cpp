@@ -1,13 +1,12 @@
 // The "Numerals" form and the protocol treatments window, driven as a user drives them.
 
 #include "MainWindowFixture.h"
-#include "app/Commands.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
-#include "shell/ui/ChildFrame.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
-#include "reference/ui/CNumView.h"
-#include "reference/ui/CTracView.h"
+#include "reference/ui/NumeralsView.h"
+#include "reference/ui/TreatmentsView.h"
+#include "shell/ui/ChildFrame.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -23,21 +22,21 @@ namespace {
 class ReferenceForms : public MainWindowTest
 {
 protected:
-    CNumView *openNumerals()
+    NumeralsView *openNumerals()
     {
         frame->openFunction(2);
         frame->activateTab(2);
-        return qobject_cast<CNumView *>(frame->activeView());
+        return qobject_cast<NumeralsView *>(frame->activeView());
     }
 
-    CTracView *openTreatments()
+    TreatmentsView *openTreatments()
     {
         frame->openFunction(4);
-        return qobject_cast<CTracView *>(frame->activeView());
+        return qobject_cast<TreatmentsView *>(frame->activeView());
     }
 };
 
-QStringList results(const CNumView *form)
+QStringList results(const NumeralsView *form)
 {
     return {form->feminineResult()->text(), form->masculineResult()->text()};
 }
@@ -46,7 +45,7 @@ QStringList results(const CNumView *form)
 
 TEST_F(ReferenceForms, NumeralsFollowEveryKeystroke)
 {
-    CNumView *form = openNumerals();
+    NumeralsView *form = openNumerals();
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(results(form), (QStringList{u"0"_qs, u"0"_qs})) << "nothing is computed before a change";
 
@@ -54,26 +53,26 @@ TEST_F(ReferenceForms, NumeralsFollowEveryKeystroke)
     QLineEdit *field = form->numberField();
     EXPECT_EQ(frame->focusWidget(), field);
     QTest::keyClicks(field, u"5"_qs);
-    EXPECT_EQ(results(form), (QStringList{u"cinc "_qs, u"cinc "_qs}));
+    EXPECT_EQ(results(form), (QStringList{u"cinc"_qs, u"cinc"_qs}));
     QTest::keyClick(field, Qt::Key_Backspace);
     EXPECT_EQ(results(form), (QStringList{u"zero"_qs, u"zero"_qs}));
 
     QTest::keyClicks(field, u"1500000"_qs);
-    EXPECT_EQ(results(form), (QStringList{u"un  milió cinc-centes  mil "_qs, u"un  milió cinc-cents  mil "_qs}));
+    EXPECT_EQ(results(form), (QStringList{u"un milió cinc-centes mil"_qs, u"un milió cinc-cents mil"_qs}));
     QTest::keyClicks(field, u"0"_qs);
-    EXPECT_EQ(results(form), (QStringList{u"quinze  milions "_qs, u"quinze  milions "_qs}));
+    EXPECT_EQ(results(form), (QStringList{u"quinze milions"_qs, u"quinze milions"_qs}));
     QTest::keyClicks(field, u"0"_qs); // a ninth character
     EXPECT_EQ(results(form), (QStringList{u"número massa gran"_qs, u"número massa gran"_qs}));
 
     field->clear();
     QTest::keyClicks(field, u"-x2,1"_qs); // only the digits get in
     EXPECT_EQ(field->text(), u"21"_qs);
-    EXPECT_EQ(results(form), (QStringList{u"vint-i-una "_qs, u"vint-i-un "_qs}));
+    EXPECT_EQ(results(form), (QStringList{u"vint-i-una"_qs, u"vint-i-un"_qs}));
 }
 
 TEST_F(ReferenceForms, PastingAnythingButDigitsChangesNothing)
 {
-    CNumView *form = openNumerals();
+    NumeralsView *form = openNumerals();
     QLineEdit *field = form->numberField();
     field->setFocus();
     QTest::keyClicks(field, u"7"_qs);
@@ -81,17 +80,17 @@ TEST_F(ReferenceForms, PastingAnythingButDigitsChangesNothing)
         QApplication::clipboard()->setText(pasted);
         field->paste();
         EXPECT_EQ(field->text(), u"7"_qs) << pasted.toStdString();
-        EXPECT_EQ(results(form), (QStringList{u"set "_qs, u"set "_qs}));
+        EXPECT_EQ(results(form), (QStringList{u"set"_qs, u"set"_qs}));
     }
     QApplication::clipboard()->setText(u"00000021"_qs);
     field->selectAll();
     field->paste();
-    EXPECT_EQ(results(form), (QStringList{u"vint-i-una "_qs, u"vint-i-un "_qs}));
+    EXPECT_EQ(results(form), (QStringList{u"vint-i-una"_qs, u"vint-i-un"_qs}));
 }
 
 TEST_F(ReferenceForms, TreatmentsAreShownReadOnlyFromTheHeading)
 {
-    CTracView *text = openTreatments();
+    TreatmentsView *text = openTreatments();
     ASSERT_NE(text, nullptr);
     EXPECT_FALSE(frame->workbook()->isTabStripVisible());
     EXPECT_TRUE(text->isReadOnly());
@@ -111,17 +110,17 @@ TEST_F(ReferenceForms, TreatmentsAreShownReadOnlyFromTheHeading)
     // Selecting and copying work; copy comes through the command chain as from Ctrl+C.
     QTest::keyClick(text, Qt::Key_End, Qt::ShiftModifier);
     frame->updateActions();
-    ASSERT_TRUE(frame->commandEnabled(cmd::EditCopy));
+    ASSERT_TRUE(enabledNow(frame, frame->mainActions().copy));
     QApplication::clipboard()->clear();
-    frame->runCommand(cmd::EditCopy);
+    runAction(frame, frame->mainActions().copy);
     EXPECT_EQ(QApplication::clipboard()->text(), u" TRACTAMENTS\t\t\t     CÀRRECS"_qs);
-    EXPECT_FALSE(frame->commandEnabled(cmd::SaveAsText));
-    EXPECT_FALSE(frame->commandEnabled(cmd::Print));
+    EXPECT_FALSE(enabledNow(frame, frame->mainActions().saveAs));
+    EXPECT_FALSE(enabledNow(frame, frame->mainActions().print));
 }
 
 TEST_F(ReferenceForms, ReopeningTheTreatmentsShowsTheTopAgain)
 {
-    CTracView *text = openTreatments();
+    TreatmentsView *text = openTreatments();
     text->resize(400, 150);
     text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
     ASSERT_GT(text->verticalScrollBar()->value(), 0);

@@ -2,18 +2,14 @@
 // search command and its dialog, the deferred fill of "Català - Castellà" and the row painting.
 
 #include "MainWindowFixture.h"
-#include "app/Commands.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
+#include "app/ui/Workbook.h"
+#include "reference/ui/FindDialog.h"
+#include "reference/ui/ReferenceListView.h"
+#include "reference/ui/ReportModel.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/Dialogs.h"
-#include "app/ui/Workbook.h"
-#include "reference/ui/CComView.h"
-#include "reference/ui/CDlgSearch.h"
-#include "reference/ui/CMuniView.h"
-#include "reference/ui/CVocView.h"
-#include "reference/ui/CVocView2.h"
-#include "reference/ui/ReportModel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,7 +24,7 @@
 
 namespace {
 
-QString cellText(const COurListView *list, int row, int column)
+QString cellText(const ReferenceListView *list, int row, int column)
 {
     const QAbstractItemModel *model = list->model();
     QString text = model->data(model->index(row, column)).toString();
@@ -37,13 +33,13 @@ QString cellText(const COurListView *list, int row, int column)
     return text;
 }
 
-int selectedRow(const COurListView *list)
+int selectedRow(const ReferenceListView *list)
 {
     const QModelIndexList rows = list->selectionModel()->selectedRows();
     return rows.size() == 1 ? rows.first().row() : -1;
 }
 
-void clickHeading(COurListView *list, int column, Qt::MouseButton button = Qt::LeftButton)
+void clickHeading(ReferenceListView *list, int column, Qt::MouseButton button = Qt::LeftButton)
 {
     QHeaderView *header = list->header();
     const QPoint at(header->sectionViewportPosition(column) + 10, header->height() / 2);
@@ -81,7 +77,7 @@ protected:
     {
         bool shown = false;
         QTimer::singleShot(0, [&] {
-            auto *dialog = qobject_cast<CDlgSearch *>(QApplication::activeModalWidget());
+            auto *dialog = qobject_cast<FindDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             shown = dialog->windowTitle() == u"Cercar"_qs;
@@ -97,7 +93,7 @@ protected:
             QTest::keyClick(field, Qt::Key_Return);
         });
         frame->updateActions();
-        QAction *key = frame->keyAction(keys);
+        QAction *key = keyAction(frame, keys);
         if (key && key->isEnabled())
             key->trigger();
         QApplication::processEvents(); // a dialog that never came up leaves the timer pending
@@ -111,8 +107,8 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
 {
     NoticeWatcher notices;
     frame->openFunction(2);
-    auto *forward = view<CVocView>(0);
-    auto *backward = view<CVocView2>(1);
+    auto *forward = view<ReferenceListView>(0);
+    auto *backward = view<ReferenceListView>(1);
     ASSERT_TRUE(forward && backward);
     EXPECT_EQ(frame->activeView(), forward);
     ASSERT_EQ(forward->model()->rowCount(), 3949);
@@ -153,7 +149,7 @@ TEST_F(ReferenceLists, LeavingTheVocabularyFillsNothingOnTheWayOut)
 {
     NoticeWatcher notices;
     frame->openFunction(2);
-    const QPointer<CVocView2> backward = view<CVocView2>(1);
+    const QPointer<ReferenceListView> backward = view<ReferenceListView>(1);
     ASSERT_TRUE(backward);
     ASSERT_EQ(notices.shown, 1);
     // Closing "Castellà - Català" must not bring "Català - Castellà" forward to be filled.
@@ -164,14 +160,14 @@ TEST_F(ReferenceLists, LeavingTheVocabularyFillsNothingOnTheWayOut)
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(backward.isNull());
-    EXPECT_EQ(frame->activeView(), view<CMuniView>(0));
-    EXPECT_TRUE(frame->showsMenu129());
+    EXPECT_EQ(frame->activeView(), view<ReferenceListView>(0));
+    EXPECT_TRUE(showsWindowMenus(frame));
 }
 
 TEST_F(ReferenceLists, HeadingClicksSortAndOnlyTheLeftButtonCounts)
 {
     frame->openFunction(2);
-    auto *list = view<CVocView>(0);
+    auto *list = view<ReferenceListView>(0);
     clickHeading(list, 0, Qt::RightButton);
     EXPECT_EQ(cellText(list, 0, 0), u"a tal efecto"_qs);
     EXPECT_EQ(list->sortState().column, -1);
@@ -191,8 +187,8 @@ TEST_F(ReferenceLists, HeadingClicksSortAndOnlyTheLeftButtonCounts)
 TEST_F(ReferenceLists, MunicipalitiesAndComarques)
 {
     frame->openFunction(5);
-    auto *municipalities = view<CMuniView>(0);
-    auto *comarques = view<CComView>(1);
+    auto *municipalities = view<ReferenceListView>(0);
+    auto *comarques = view<ReferenceListView>(1);
     ASSERT_TRUE(municipalities && comarques);
     ASSERT_EQ(municipalities->model()->rowCount(), 947);
     const QStringList first{cellText(municipalities, 0, 0), cellText(municipalities, 0, 1),
@@ -231,8 +227,8 @@ TEST_F(ReferenceLists, MunicipalitiesAndComarques)
 TEST_F(ReferenceLists, AbbreviationsAndSymbols)
 {
     frame->openFunction(3);
-    auto *abbreviations = qobject_cast<COurListView *>(frame->workbook()->frames().at(0)->viewWidget());
-    auto *symbols = qobject_cast<COurListView *>(frame->workbook()->frames().at(1)->viewWidget());
+    auto *abbreviations = qobject_cast<ReferenceListView *>(frame->workbook()->frames().at(0)->viewWidget());
+    auto *symbols = qobject_cast<ReferenceListView *>(frame->workbook()->frames().at(1)->viewWidget());
     ASSERT_TRUE(abbreviations && symbols);
     ASSERT_EQ(abbreviations->model()->rowCount(), 325);
     EXPECT_EQ(cellText(abbreviations, 0, 0), u"(a)"_qs);
@@ -262,8 +258,8 @@ TEST_F(ReferenceLists, SearchIsOfferedOnlyByTheThreeSearchableLists)
         frame->activateTab(c.tab);
         frame->updateActions();
         const QString where = QStringLiteral("function %1 tab %2").arg(c.function).arg(c.tab);
-        EXPECT_EQ(frame->keyAction(u"Ctrl+F"_qs)->isEnabled(), c.searchable) << where.toStdString();
-        EXPECT_EQ(frame->keyAction(u"F3"_qs)->isEnabled(), c.searchable) << where.toStdString();
+        EXPECT_EQ(keyAction(frame, u"Ctrl+F"_qs)->isEnabled(), c.searchable) << where.toStdString();
+        EXPECT_EQ(keyAction(frame, u"F3"_qs)->isEnabled(), c.searchable) << where.toStdString();
         EXPECT_EQ(search(QString()), c.searchable) << where.toStdString();
         EXPECT_EQ(search(QString(), u"F3"_qs), c.searchable) << where.toStdString();
     }
@@ -272,7 +268,7 @@ TEST_F(ReferenceLists, SearchIsOfferedOnlyByTheThreeSearchableLists)
 TEST_F(ReferenceLists, SearchingMunicipalitiesStepsOnAndStopsAtTheEnd)
 {
     frame->openFunction(5);
-    auto *list = view<CMuniView>(0);
+    auto *list = view<ReferenceListView>(0);
     ASSERT_TRUE(search(u"ab"_qs));
     EXPECT_EQ(cellText(list, selectedRow(list), 0), u"Abella de la Conca"_qs);
     ASSERT_TRUE(search(u"ab"_qs, u"F3"_qs));
@@ -306,12 +302,12 @@ TEST_F(ReferenceLists, SearchingMunicipalitiesStepsOnAndStopsAtTheEnd)
 TEST_F(ReferenceLists, SearchFollowsTheSortAndTheListsLanguage)
 {
     frame->openFunction(2);
-    auto *forward = view<CVocView>(0);
+    auto *forward = view<ReferenceListView>(0);
     ASSERT_TRUE(search(u"cifra"_qs));
     EXPECT_TRUE(cellText(forward, selectedRow(forward), 0).startsWith(u"cifra"_qs));
 
     frame->activateTab(1);
-    auto *backward = view<CVocView2>(1);
+    auto *backward = view<ReferenceListView>(1);
     ASSERT_TRUE(search(u"xifra"_qs));
     EXPECT_TRUE(cellText(backward, selectedRow(backward), 0).startsWith(u"xifra"_qs));
 
@@ -329,14 +325,14 @@ TEST_F(ReferenceLists, SearchFollowsTheSortAndTheListsLanguage)
 TEST_F(ReferenceLists, CopyingARowPutsNothingOnTheClipboard)
 {
     frame->openFunction(5);
-    auto *list = view<CMuniView>(0);
+    auto *list = view<ReferenceListView>(0);
     list->setFocus();
     list->selectionModel()->setCurrentIndex(list->model()->index(1, 0),
                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     QApplication::clipboard()->setText(u"abans"_qs);
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_FALSE(frame->runCommand(cmd::EditCopy)) << "a list is no text field";
-    EXPECT_FALSE(frame->action(cmd::EditCopy)->isEnabled());
+    EXPECT_FALSE(runAction(frame, frame->mainActions().copy)) << "a list is no text field";
+    EXPECT_FALSE(frame->mainActions().copy->isEnabled());
     EXPECT_EQ(QApplication::clipboard()->text(), u"abans"_qs);
 }
 
@@ -344,7 +340,7 @@ TEST_F(ReferenceLists, RowsAreStripedTheSelectionShowsAndTextsRunOnUnclipped)
 {
     frame->openFunction(5);
     frame->activateTab(1);
-    auto *list = view<CComView>(1);
+    auto *list = view<ReferenceListView>(1);
     EXPECT_EQ(list->palette().color(QPalette::Base), QColor(236, 228, 220));
     EXPECT_EQ(list->palette().color(QPalette::AlternateBase), QColor(216, 208, 200));
     list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -372,7 +368,7 @@ TEST_F(ReferenceLists, RowsAreStripedTheSelectionShowsAndTextsRunOnUnclipped)
 
     // The stripes follow the position, not the record: the same after a sort elsewhere.
     frame->activateTab(0);
-    auto *municipalities = view<CMuniView>(0);
+    auto *municipalities = view<ReferenceListView>(0);
     clickHeading(municipalities, 0);
     clickHeading(municipalities, 0);
     QApplication::processEvents();

@@ -2,17 +2,16 @@
 
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
-#include "app/Commands.h"
 #include "app/FunctionRegistry.h"
-#include "app/ui/CAboutDlg.h"
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CQueltApp.h"
-#include "app/ui/CShortcutListDockBar.h"
-#include "app/ui/CStaticLink.h"
+#include "app/ui/AboutDialog.h"
+#include "app/ui/FunctionsBar.h"
+#include "app/ui/LinkLabel.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PlectaApplication.h"
 #include "app/ui/SplashScreen.h"
 #include "app/ui/Workbook.h"
-#include "shell/ui/CDialogSkin.h"
 #include "shell/ui/ChildFrame.h"
+#include "shell/ui/DialogSkin.h"
 #include "shell/ui/Dialogs.h"
 
 #include <QDockWidget>
@@ -20,7 +19,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,9 +36,26 @@ protected:
     QStringList menuTitles() const
     {
         QStringList titles;
-        for (QAction *menu : frame->menuBar()->actions())
-            titles << menu->text();
+        for (QAction *menu : frame->menuBar()->actions()) {
+            if (menu->isVisible())
+                titles << menu->text();
+        }
         return titles;
+    }
+
+    // A menu's shown items as the menu draws them: text, a tab and the key; separators empty.
+    static QStringList visibleItems(const QMenu *menu)
+    {
+        QStringList items;
+        for (QAction *action : menu->actions()) {
+            if (!action->isVisible())
+                continue;
+            const QString keys = action->shortcut().toString(QKeySequence::PortableText);
+            items << (action->isSeparator() ? QString()
+                      : keys.isEmpty()      ? action->text()
+                                            : action->text() + u'\t' + keys);
+        }
+        return items;
     }
 
     QStringList tabLabels() const
@@ -56,66 +74,66 @@ protected:
     }
 };
 
-TEST_F(Shell, MenuBarsCarryEveryItemAndSwapWithTheChildWindows)
+TEST_F(Shell, MenuBarCarriesEveryItemAndShowsTheWindowMenusWithTheChildWindows)
 {
+    const MainActions &actions = frame->mainActions();
     EXPECT_EQ(menuTitles(), (QStringList{u"&Fitxer"_qs, u"&Ajuda"_qs}));
-    ASSERT_NE(frame->action(cmd::Exit), nullptr);
-    EXPECT_EQ(frame->action(cmd::Exit)->text(), u"&Surt"_qs);
-    EXPECT_EQ(frame->action(cmd::About)->text(), u"&Quant a Plecta"_qs);
-    EXPECT_EQ(frame->action(cmd::SaveAsText), nullptr) << "menu 128 has no save item";
+    EXPECT_EQ(actions.exit->text(), u"&Surt"_qs);
+    EXPECT_EQ(actions.about->text(), u"&Quant a Plecta"_qs);
+    EXPECT_EQ(visibleItems(actions.fileMenu), (QStringList{u"&Surt"_qs})) << "no save item without a window";
 
     frame->openStartWindow();
-    EXPECT_TRUE(frame->showsMenu129());
+    EXPECT_TRUE(showsWindowMenus(frame));
     EXPECT_EQ(menuTitles(), (QStringList{u"&Fitxer"_qs, u"&Editar"_qs, u"F&uncions"_qs, u"&Ajuda"_qs}));
-    const std::pair<int, QString> items[] = {
-        {cmd::SaveAsText, u"&Anomena i desa\tCtrl+S"_qs},
-        {cmd::Print, u"&Imprimeix\tCtrl+P"_qs},
-        {cmd::PrintPreview, u"&Previsualitza la impressió"_qs},
-        {cmd::EditUndo, u"&Desfés\tCtrl+Z"_qs},
-        {cmd::EditCut, u"&Retalla\tCtrl+X"_qs},
-        {cmd::EditCopy, u"&Copia\tCtrl+C"_qs},
-        {cmd::EditPaste, u"&Enganxa\tCtrl+V"_qs},
-        {cmd::Search, u"C&ercar\tF3"_qs},
-        {cmd::ReviewText, u"Re&visa el text\tF7"_qs},
-        {cmd::OpenCommercial, u"Textos comercials"_qs},
-        {cmd::OpenAdministration, u"&Administració pública"_qs},
-        {cmd::OpenVocabulary, u"&Vocabulari"_qs},
-        {cmd::OpenAbbreviations, u"A&breviacions"_qs},
-        {cmd::OpenTreatments, u"&Tractaments protocol·laris"_qs},
-        {cmd::OpenMunicipalities, u"&Índex de municipis i comarques"_qs},
+    // Each item with the key its menu shows beside it.
+    EXPECT_EQ(visibleItems(actions.fileMenu), (QStringList{u"&Anomena i desa\tCtrl+S"_qs, u"&Imprimeix\tCtrl+P"_qs,
+                                                           u"&Previsualitza la impressió"_qs, u"&Surt"_qs}));
+    EXPECT_EQ(visibleItems(actions.editMenu),
+              (QStringList{u"&Desfés\tCtrl+Z"_qs, QString(), u"&Retalla\tCtrl+X"_qs, u"&Copia\tCtrl+C"_qs,
+                           u"&Enganxa\tCtrl+V"_qs, QString(), u"C&ercar\tF3"_qs, u"Re&visa el text\tF7"_qs}));
+    EXPECT_EQ(
+        visibleItems(actions.functionsMenu),
+        (QStringList{u"Textos comercials"_qs, u"&Administració pública"_qs, u"&Vocabulari"_qs, u"A&breviacions"_qs,
+                     u"&Tractaments protocol·laris"_qs, u"&Índex de municipis i comarques"_qs}));
+    // The old alternative keys reach the same actions.
+    const std::pair<QString, QAction *> keys[] = {
+        {u"Ctrl+Ins"_qs, actions.copy},         {u"Shift+Del"_qs, actions.cut},    {u"Shift+Ins"_qs, actions.paste},
+        {u"Alt+Backspace"_qs, actions.undo},    {u"Ctrl+F"_qs, actions.find},      {u"F6"_qs, actions.nextPane},
+        {u"Shift+F6"_qs, actions.previousPane}, {u"Ctrl+N"_qs, actions.newWindow}, {u"Ctrl+O"_qs, actions.open},
     };
-    for (const auto &[command, text] : items) {
-        ASSERT_NE(frame->action(command), nullptr) << command;
-        EXPECT_EQ(frame->action(command)->text(), text);
-    }
-    const QList<QAction *> edit = frame->menuBar()->actions().at(1)->menu()->actions();
-    ASSERT_EQ(edit.size(), 8);
-    EXPECT_TRUE(edit.at(1)->isSeparator());
-    EXPECT_TRUE(edit.at(5)->isSeparator());
+    for (const auto &[sequence, action] : keys)
+        EXPECT_EQ(keyAction(frame, sequence), action) << sequence.toStdString();
 
     frame->closeAllChildren();
-    EXPECT_FALSE(frame->showsMenu129());
+    EXPECT_FALSE(showsWindowMenus(frame));
     EXPECT_EQ(menuTitles(), (QStringList{u"&Fitxer"_qs, u"&Ajuda"_qs}));
 }
 
 TEST_F(Shell, CommandsNobodyAnswersAreGreyedAndTheirKeysDoNothing)
 {
     frame->openStartWindow();
+    const MainActions &actions = frame->mainActions();
     // The start window has no text field: the edit commands have nothing to act on.
-    for (int command : {cmd::Search, cmd::SaveAsText, cmd::Print, cmd::PrintPreview, cmd::EditPaste, cmd::EditUndo,
-                        cmd::EditCopy, cmd::EditCut})
-        EXPECT_FALSE(frame->action(command)->isEnabled()) << command;
-    for (int command : {cmd::Exit, cmd::About, cmd::OpenVocabulary})
-        EXPECT_TRUE(frame->action(command)->isEnabled()) << command;
-    EXPECT_FALSE(frame->keyAction(u"Ctrl+F"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"F3"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Ctrl+P"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"F6"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Ctrl+Ins"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Shift+Del"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Shift+Ins"_qs)->isEnabled());
-    EXPECT_FALSE(frame->keyAction(u"Alt+Backspace"_qs)->isEnabled());
-    EXPECT_TRUE(frame->keyAction(u"Ctrl+S"_qs)->isEnabled()) << "the start window answers the framework's save";
+    for (QAction *action : {actions.find, actions.print, actions.printPreview, actions.paste, actions.undo,
+                            actions.copy, actions.cut, actions.nextPane})
+        EXPECT_FALSE(enabledNow(frame, action)) << action->objectName().toStdString();
+    for (QAction *action : {actions.exit, actions.about, actions.functions[2], actions.newWindow})
+        EXPECT_TRUE(enabledNow(frame, action)) << action->objectName().toStdString();
+    EXPECT_TRUE(enabledNow(frame, actions.saveAs)) << "the start window's document saves as an empty file";
+    const QList<QAction *> before = frame->findChildren<QAction *>();
+    for (const char *keys : {"Ctrl+F", "F3", "Ctrl+P", "F6", "Ctrl+Ins", "Shift+Del", "Shift+Ins", "Alt+Backspace"})
+        QTest::keySequence(frame, QKeySequence(QString::fromLatin1(keys)));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a greyed command's key opened something";
+    EXPECT_EQ(frame->workbook()->frames().size(), 1);
+}
+
+// Without a window manager that maximises it, the window still opens at a usable size.
+TEST(MainWindowSize, NotMaximisedItTakesTwoThirdsOfTheScreen)
+{
+    const MainWindow window;
+    const QSize screen = QGuiApplication::primaryScreen()->availableSize();
+    EXPECT_EQ(window.size(), screen * 2 / 3);
+    EXPECT_GT(window.width(), 400);
 }
 
 TEST_F(Shell, EveryFunctionOpensItsWindowsByMenuAndByTheFunctionsBar)
@@ -138,7 +156,7 @@ TEST_F(Shell, EveryFunctionOpensItsWindowsByMenuAndByTheFunctionsBar)
     for (bool byMenu : {true, false}) {
         for (const Expected &function : expected) {
             if (byMenu)
-                frame->action(functionAt(function.position)->menuCommand)->trigger();
+                frame->mainActions().functions[std::size_t(function.position)]->trigger();
             else
                 clickFunction(function.position);
             SCOPED_TRACE(function.position);
@@ -219,28 +237,28 @@ TEST_F(Shell, TabsAreAtMost130PixelsAndShareTheClientWidth)
     EXPECT_EQ(tabs->tabRect(1).width(), 85);
 }
 
-TEST_F(Shell, ClosingTheLastChildBringsBackMenu128)
+TEST_F(Shell, ClosingTheLastChildHidesTheWindowMenus)
 {
     frame->openFunction(5);
-    EXPECT_TRUE(frame->showsMenu129());
+    EXPECT_TRUE(showsWindowMenus(frame));
     WorkbookTabBar *tabs = frame->workbook()->tabBar();
     // The municipalities' frames have caption buttons: their tabs can close them.
     ASSERT_NE(tabs->tabButton(0, QTabBar::RightSide), nullptr);
     QTest::mouseClick(tabs->tabButton(1, QTabBar::RightSide), Qt::LeftButton);
     QTest::mouseClick(tabs->tabButton(0, QTabBar::RightSide), Qt::LeftButton);
     EXPECT_TRUE(frame->workbook()->frames().isEmpty());
-    EXPECT_FALSE(frame->showsMenu129());
+    EXPECT_FALSE(showsWindowMenus(frame));
 }
 
 TEST_F(Shell, FunctionsBarDocksOnlyLeftOrRightAndSwitchesIconSize)
 {
-    CShortcutListDockBar *bar = frame->functionsBar();
+    FunctionsBar *bar = frame->functionsBar();
     EXPECT_EQ(bar->windowTitle(), u"Barra de funcions"_qs);
     EXPECT_EQ(frame->dockWidgetArea(bar), Qt::LeftDockWidgetArea);
     EXPECT_TRUE(bar->isAreaAllowed(Qt::RightDockWidgetArea));
     EXPECT_FALSE(bar->isAreaAllowed(Qt::TopDockWidgetArea));
     EXPECT_FALSE(bar->isAreaAllowed(Qt::BottomDockWidgetArea));
-    EXPECT_NEAR(bar->width(), CMainFrame::kFunctionsBarWidth, 4);
+    EXPECT_NEAR(bar->width(), MainWindow::kFunctionsBarWidth, 4);
     EXPECT_EQ(bar->groupButton()->text(), u"Funcions"_qs);
     ASSERT_EQ(bar->list()->count(), 6);
     EXPECT_EQ(bar->list()->item(4)->text(), u"Tractaments protocol·laris"_qs);
@@ -253,7 +271,7 @@ TEST_F(Shell, FunctionsBarDocksOnlyLeftOrRightAndSwitchesIconSize)
 TEST_F(Shell, StatusBarShowsPreparatAndTheMenuPrompts)
 {
     EXPECT_EQ(frame->messagePane()->text(), u"Preparat"_qs);
-    frame->action(cmd::Exit)->showStatusText(frame);
+    frame->mainActions().exit->showStatusText(frame);
     EXPECT_EQ(frame->messagePane()->text(), u"Surt del programa; abans pregunta si es descarta el text escrit"_qs);
     QStatusTipEvent idle{QString()};
     QApplication::sendEvent(frame, &idle);
@@ -309,12 +327,12 @@ TEST(AboutBox, LinksOpenByClickOrKeyboardAndTurnVisitedOnlyWhenTheDesktopOpensTh
         return succeed;
     };
     {
-        CAboutDlg about;
+        AboutDialog about;
         about.setOpener(opener);
         about.show();
         about.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-        CStaticLink *link = about.links()[0];
+        LinkLabel *link = about.links()[0];
         EXPECT_EQ(link->target(), u"https://optimot.gencat.cat"_qs);
         EXPECT_EQ(link->currentColour(), link->palette().color(QPalette::Link));
         EXPECT_TRUE(link->text().contains(link->palette().color(QPalette::Link).name()));
@@ -333,11 +351,11 @@ TEST(AboutBox, LinksOpenByClickOrKeyboardAndTurnVisitedOnlyWhenTheDesktopOpensTh
         EXPECT_EQ(opened.last(), u"https://www.termcat.cat"_qs);
         EXPECT_FALSE(about.links()[1]->visited()) << "a refused link stays unvisited";
     }
-    CAboutDlg fresh;
+    AboutDialog fresh;
     EXPECT_FALSE(fresh.links()[0]->visited());
 
     succeed = true;
-    CStaticLink own(u"https://www.softcatala.org"_qs);
+    LinkLabel own(u"https://www.softcatala.org"_qs);
     own.setOpener(opener);
     emit own.linkActivated(QString());
     EXPECT_EQ(opened.last(), u"https://www.softcatala.org"_qs) << "an empty target opens the link's own text";
@@ -352,7 +370,7 @@ TEST_F(Shell, CommandLineOpensAStartWindowTitledWithTheFileWithoutReadingIt)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"carta.txt"_qs);
     ASSERT_NO_FATAL_FAILURE(writeFile(path, "contingut"));
-    CQueltApp *app = CQueltApp::instance();
+    PlectaApplication *app = PlectaApplication::instance();
     ASSERT_TRUE(app->openFromCommandLine({u"plecta"_qs, path}));
     EXPECT_EQ(frame->activeFrame()->title(), u"carta.txt"_qs);
     EXPECT_EQ(frame->windowTitle(), u"Plecta - [carta.txt]"_qs);
@@ -368,7 +386,7 @@ TEST_F(Shell, CommandLineOpensAStartWindowTitledWithTheFileWithoutReadingIt)
 
 TEST(DialogSkin, EditBoxesKeepTheOrdinaryColoursOnTheCreamDialog)
 {
-    CDialogSkin dialog;
+    DialogSkin dialog;
     auto *edit = new QLineEdit(&dialog);
     auto *label = new QLabel(u"Nom"_qs, &dialog);
     EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 255, 242));

@@ -1,4 +1,4 @@
-#include "app/ui/CQueltApp.h"
+#include "app/ui/PlectaApplication.h"
 #include "shell/ui/Dialogs.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    CQueltApp app(argc, argv);
+    PlectaApplication app(argc, argv);
     dialogs::setUnattended(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

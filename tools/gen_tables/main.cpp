@@ -218,6 +218,9 @@ void writeNumeralWords(std::ostream &out, const fs::path &dir, Faults &faults)
             const Record &r = records[position];
             if (r.fields[0] + " " + r.fields[1] != expected)
                 faults.add(r.where, "expected " + expected);
+            // The writer puts one space between words; a word's own spaces must be single too.
+            if (r.fields[2].find("  ") != std::string::npos)
+                faults.add(r.where, "two spaces in a row in \"" + r.fields[2] + "\"");
         }
     }
     if (records.size() != kNumeralWordCount)

@@ -1,67 +1,83 @@
 #include "app/ui/HandbookSearchLauncher.h"
 
-#include "app/ui/CMainFrame.h"
-#include "app/ui/CShortcutListDockBar.h"
-#include "shell/ui/ChildFrame.h"
+#include "app/ui/FunctionsBar.h"
 #include "app/ui/Workbook.h"
-#include "reference/ui/CAbrView.h"
-#include "reference/ui/CComView.h"
-#include "reference/ui/CMuniView.h"
-#include "reference/ui/CSimView.h"
-#include "reference/ui/CTracView.h"
-#include "reference/ui/CVocView2.h"
+#include "forms/DocumentCatalogue.h"
+#include "forms/ui/CTCView.h"
+#include "forms/ui/CTCViewLstDoc.h"
+#include "reference/HandbookSearch.h"
+#include "reference/ReferenceLists.h"
 #include "reference/ui/HandbookSearchDialog.h"
+#include "reference/ui/ReferenceListView.h"
+#include "reference/ui/TreatmentsView.h"
+#include "shell/ui/ChildFrame.h"
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
 
+#include <optional>
+
 namespace {
 
-// The function that shows a part (its place in the Functions bar) and whether a view is the
-// part's window.
+bool isTreatments(QWidget *view)
+{
+    return qobject_cast<TreatmentsView *>(view) != nullptr;
+}
+
+bool isCommercialCatalogue(QWidget *view)
+{
+    return qobject_cast<CTCView *>(view) && !qobject_cast<CAPCatalogueView *>(view);
+}
+
+bool isAdministrationCatalogue(QWidget *view)
+{
+    return qobject_cast<CAPCatalogueView *>(view) != nullptr;
+}
+
+// Where a part of the handbook shows: the function that opens it (its place in the Functions
+// bar) and its list, or for a window that is no list, how to recognise it.
 struct PartWindow
 {
     int function;
-    bool (*isWindow)(QWidget *view);
+    std::optional<reflist::ListId> list;
+    bool (*isWindow)(QWidget *view) = nullptr;
 };
-
-template <class View> bool is(QWidget *view)
-{
-    return qobject_cast<View *>(view) != nullptr;
-}
-
-bool isCastellaCatala(QWidget *view)
-{
-    return is<CVocView>(view) && !is<CVocView2>(view);
-}
 
 PartWindow partWindow(reflist::HandbookPart part)
 {
     switch (part) {
-    case reflist::HandbookPart::Vocabulary: return {2, isCastellaCatala};
-    case reflist::HandbookPart::Abbreviations: return {3, is<CAbrView>};
-    case reflist::HandbookPart::Symbols: return {3, is<CSimView>};
-    case reflist::HandbookPart::Municipalities: return {5, is<CMuniView>};
-    case reflist::HandbookPart::Comarques: return {5, is<CComView>};
-    case reflist::HandbookPart::Treatments: return {4, is<CTracView>};
+    case reflist::HandbookPart::Vocabulary: return {2, reflist::ListId::Vocabulary};
+    case reflist::HandbookPart::Abbreviations: return {3, reflist::ListId::Abbreviations};
+    case reflist::HandbookPart::Symbols: return {3, reflist::ListId::Symbols};
+    case reflist::HandbookPart::Municipalities: return {5, reflist::ListId::Municipalities};
+    case reflist::HandbookPart::Comarques: return {5, reflist::ListId::Comarques};
+    case reflist::HandbookPart::Treatments: return {4, std::nullopt, isTreatments};
+    case reflist::HandbookPart::Documents: return {0, std::nullopt, isCommercialCatalogue};
     }
-    return {-1, nullptr};
+    return {-1, std::nullopt};
 }
 
-ChildFrame *findWindow(CMainFrame *mainFrame, const PartWindow &where)
+bool isWindowOf(QWidget *view, const PartWindow &where)
 {
-    for (ChildFrame *frame : mainFrame->workbook()->frames()) {
-        if (where.isWindow(frame->viewWidget()))
+    if (!where.list)
+        return where.isWindow && where.isWindow(view);
+    auto *list = qobject_cast<ReferenceListView *>(view);
+    return list && list->listId() == *where.list;
+}
+
+ChildFrame *findWindow(const Workbook *workbook, const PartWindow &where)
+{
+    for (ChildFrame *frame : workbook->frames()) {
+        if (isWindowOf(frame->viewWidget(), where))
             return frame;
     }
     return nullptr;
 }
 
 // Selects a line of the treatments text and scrolls it into view.
-void showLine(CTracView *view, int line)
+void showLine(TreatmentsView *view, int line)
 {
     const QTextBlock block = view->document()->findBlockByNumber(line);
     if (!block.isValid())
@@ -75,61 +91,73 @@ void showLine(CTracView *view, int line)
 
 } // namespace
 
-QWidget *showHandbookHit(CMainFrame *mainFrame, reflist::HandbookPart part, int row)
+HandbookSearchLauncher::HandbookSearchLauncher(QWidget *window, Workbook *workbook, FunctionsBar *bar,
+                                               FunctionOpener openFunction)
+    : QObject(window), m_window(window), m_workbook(workbook), m_openFunction(std::move(openFunction))
 {
-    const PartWindow where = partWindow(part);
-    ChildFrame *frame = findWindow(mainFrame, where);
+    auto *action = new QAction(QStringLiteral("Cerca a tot el manual"), window);
+    action->setObjectName(QStringLiteral("handbookSearchAction"));
+    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, &HandbookSearchLauncher::open);
+    window->addAction(action);
+
+    // At the foot of the Functions bar, under the six functions.
+    auto *box = bar && bar->widget() ? qobject_cast<QBoxLayout *>(bar->widget()->layout()) : nullptr;
+    if (!box)
+        return;
+    auto *button = new QPushButton(QStringLiteral("Cerca al manual"), bar->widget());
+    button->setObjectName(QStringLiteral("handbookSearchButton"));
+    button->setToolTip(QStringLiteral("Cerca al vocabulari, les abreviatures, els símbols, els municipis, "
+                                      "les comarques, els tractaments i els tipus de document alhora (Ctrl+K)"));
+    // The bar keeps its width; the button takes what it is given.
+    button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    connect(button, &QPushButton::clicked, this, &HandbookSearchLauncher::open);
+    box->addWidget(button);
+}
+
+void HandbookSearchLauncher::open()
+{
+    if (!m_dialog) {
+        m_dialog = new HandbookSearchDialog(m_window);
+        connect(m_dialog, &HandbookSearchDialog::hitChosen, this,
+                [this](reflist::HandbookPart part, int row) { showHit(part, row); });
+    }
+    m_dialog->showForSearch();
+}
+
+HandbookSearchDialog *HandbookSearchLauncher::dialog() const
+{
+    return m_dialog;
+}
+
+QWidget *HandbookSearchLauncher::showHit(reflist::HandbookPart part, int row)
+{
+    static const std::vector<reflist::DocumentKindPlace> kinds = reflist::documentKinds();
+    PartWindow where = partWindow(part);
+    const bool isKind = part == reflist::HandbookPart::Documents && row >= 0 && std::size_t(row) < kinds.size();
+    if (isKind && kinds[std::size_t(row)].catalogue == 1)
+        where = {1, std::nullopt, isAdministrationCatalogue};
+    ChildFrame *frame = findWindow(m_workbook, where);
     if (!frame) {
-        mainFrame->openFunction(where.function);
-        frame = findWindow(mainFrame, where);
+        m_openFunction(where.function);
+        frame = findWindow(m_workbook, where);
     }
     // The opening may have been cancelled (a form's typed text kept).
     if (!frame)
         return nullptr;
-    mainFrame->workbook()->activateFrame(frame);
+    m_workbook->activateFrame(frame);
     QWidget *view = frame->viewWidget();
-    if (auto *list = qobject_cast<COurListView *>(view)) {
+    if (auto *catalogue = qobject_cast<CTCView *>(view); catalogue && isKind) {
+        if (QTreeWidgetItem *item = catalogue->tree()->itemOf(kinds[std::size_t(row)].entry->pszName))
+            catalogue->tree()->setCurrentItem(item);
+    } else if (auto *list = qobject_cast<ReferenceListView *>(view)) {
         list->showTableRow(row);
-    } else if (auto *text = qobject_cast<CTracView *>(view)) {
+    } else if (auto *text = qobject_cast<TreatmentsView *>(view)) {
         // The index reads the same text the window shows, line for line.
-        static const reflist::TreatmentsRows treatments = reflist::treatmentsRows();
+        const reflist::TreatmentsRows treatments = reflist::treatmentsRows();
         if (row >= 0 && std::size_t(row) < treatments.lines.size())
             showLine(text, treatments.lines[std::size_t(row)]);
     }
     return view;
-}
-
-void installHandbookSearch(CMainFrame *mainFrame)
-{
-    auto dialog = QSharedPointer<QPointer<HandbookSearchDialog>>::create();
-    const auto open = [mainFrame, dialog] {
-        if (!*dialog) {
-            *dialog = new HandbookSearchDialog(mainFrame);
-            QObject::connect(
-                *dialog, &HandbookSearchDialog::hitChosen, mainFrame,
-                [mainFrame](reflist::HandbookPart part, int row) { showHandbookHit(mainFrame, part, row); });
-        }
-        (*dialog)->showForSearch();
-    };
-
-    auto *action = new QAction(QStringLiteral("Cerca a tot el manual"), mainFrame);
-    action->setObjectName(QStringLiteral("handbookSearchAction"));
-    action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-    action->setShortcutContext(Qt::WindowShortcut);
-    QObject::connect(action, &QAction::triggered, mainFrame, open);
-    mainFrame->addAction(action);
-
-    // At the foot of the Functions bar, under the six functions.
-    if (CShortcutListDockBar *bar = mainFrame->functionsBar()) {
-        if (auto *box = bar->widget() ? qobject_cast<QBoxLayout *>(bar->widget()->layout()) : nullptr) {
-            auto *button = new QPushButton(QStringLiteral("Cerca al manual"), bar->widget());
-            button->setObjectName(QStringLiteral("handbookSearchButton"));
-            button->setToolTip(QStringLiteral("Cerca al vocabulari, les abreviatures, els símbols, els municipis, "
-                                              "les comarques i els tractaments alhora (Ctrl+K)"));
-            // The bar keeps its width; the button takes what it is given.
-            button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-            QObject::connect(button, &QPushButton::clicked, mainFrame, open);
-            box->addWidget(button);
-        }
-    }
 }

@@ -1,17 +1,13 @@
 #include "app/ui/ViewFactory.h"
 
-#include "app/ui/CQueltView.h"
+#include "app/ui/StartView.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CPVView.h"
 #include "forms/ui/CTCView.h"
-#include "reference/ui/CAbrView.h"
-#include "reference/ui/CComView.h"
-#include "reference/ui/CMuniView.h"
-#include "reference/ui/CNumView.h"
-#include "reference/ui/CSimView.h"
-#include "reference/ui/CTracView.h"
-#include "reference/ui/CVocView.h"
-#include "reference/ui/CVocView2.h"
+#include "reference/ui/NumeralsView.h"
+#include "reference/ui/ReferenceListView.h"
+#include "reference/ui/TreatmentsView.h"
+#include "text/ui/QtText.h"
 
 namespace {
 
@@ -19,18 +15,18 @@ namespace {
 QWidget *makeView(ViewKind kind)
 {
     switch (kind) {
-    case ViewKind::Start: return new CQueltView;
+    case ViewKind::Start: return new StartView;
     case ViewKind::CommercialCatalogue: return new CTCView;
     case ViewKind::AdministrationCatalogue: return new CAPCatalogueView;
     case ViewKind::DocumentText: return new CPVView;
-    case ViewKind::VocabularyCastilian: return new CVocView;
-    case ViewKind::VocabularyCatalan: return new CVocView2;
-    case ViewKind::Numerals: return new CNumView;
-    case ViewKind::Abbreviations: return new CAbrView;
-    case ViewKind::Symbols: return new CSimView;
-    case ViewKind::Treatments: return new CTracView;
-    case ViewKind::Municipalities: return new CMuniView;
-    case ViewKind::Comarques: return new CComView;
+    case ViewKind::VocabularyCastilian: return new ReferenceListView(reflist::ListId::Vocabulary);
+    case ViewKind::VocabularyCatalan: return new ReferenceListView(reflist::ListId::VocabularyCatalan);
+    case ViewKind::Numerals: return new NumeralsView;
+    case ViewKind::Abbreviations: return new ReferenceListView(reflist::ListId::Abbreviations);
+    case ViewKind::Symbols: return new ReferenceListView(reflist::ListId::Symbols);
+    case ViewKind::Treatments: return new TreatmentsView;
+    case ViewKind::Municipalities: return new ReferenceListView(reflist::ListId::Municipalities);
+    case ViewKind::Comarques: return new ReferenceListView(reflist::ListId::Comarques);
     }
     return nullptr;
 }
@@ -40,8 +36,7 @@ QWidget *makeView(ViewKind kind)
 QWidget *createView(ViewKind kind)
 {
     QWidget *view = makeView(kind);
-    const std::string_view name = viewName(kind);
-    view->setObjectName(QString::fromUtf8(name.data(), qsizetype(name.size())));
+    view->setObjectName(qttext::fromUtf8(viewName(kind)));
     return view;
 }
 

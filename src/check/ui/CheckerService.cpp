@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QPointer>
 
+#include <memory>
+
 CheckerService &CheckerService::instance()
 {
     static QPointer<CheckerService> service;
@@ -26,11 +28,13 @@ void CheckerService::load()
     if (m_loader)
         return;
     m_loader = QThread::create([this] {
-        auto checker = std::make_unique<check::TextChecker>(check::SpellDictionary::load());
         // Handed over on the window thread; the service outlives the thread (it waits for it).
+        // The call owns the checker until it runs, so a call never delivered (the program ends
+        // first) frees it with itself.
+        auto checker = std::make_shared<std::unique_ptr<check::TextChecker>>(
+            std::make_unique<check::TextChecker>(check::SpellDictionary::load()));
         QMetaObject::invokeMethod(
-            this, [this, raw = checker.release()] { takeChecker(std::unique_ptr<check::TextChecker>(raw)); },
-            Qt::QueuedConnection);
+            this, [this, checker] { takeChecker(std::move(*checker)); }, Qt::QueuedConnection);
     });
     m_loader->setParent(this);
     m_loader->start(QThread::LowPriority);
@@ -40,7 +44,7 @@ void CheckerService::takeChecker(std::unique_ptr<check::TextChecker> checker)
 {
     m_checker = std::move(checker);
     if (!m_checker->checksSpelling())
-        qttext::showStatusMessage(spellingOffMessage());
+        emit statusMessage(spellingOffMessage());
     emit ready();
 }
 

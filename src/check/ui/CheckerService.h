@@ -34,6 +34,8 @@ public:
 
 signals:
     void ready();
+    // A message for the status bar of the main window (the spelling that cannot be checked).
+    void statusMessage(const QString &message);
 
 private:
     explicit CheckerService(QObject *parent);

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CDlgListAskItems::CDlgListAskItems(int count, QWidget *parent) : CDialogSkin(parent)
+CDlgListAskItems::CDlgListAskItems(int count, QWidget *parent) : DialogSkin(parent)
 {
     setWindowTitle(QStringLiteral("Diàleg"));
     setModal(true);
@@ -111,7 +111,7 @@ void CDlgListAskItems::accept()
     // Exactly as typed: no trimming.
     for (int i = 0; i < m_fields.size(); ++i)
         m_values[i] = m_fields.at(i)->text();
-    CDialogSkin::accept();
+    DialogSkin::accept();
 }
 
 CDlgListAskFourItems::CDlgListAskFourItems(QWidget *parent) : CDlgListAskItems(4, parent) {}

@@ -1,6 +1,6 @@
 #pragma once
 #include "models/LineTable.h"
-#include "shell/ui/CDialogSkin.h"
+#include "shell/ui/DialogSkin.h"
 
 #include <optional>
 
@@ -12,7 +12,7 @@ class QLineEdit;
 
 // The small modal dialog that asks for the values of one new line of a line list: one labelled
 // field per column. The caller sets the title and the labels, runs it and reads the values back.
-class CDlgListAskItems : public CDialogSkin
+class CDlgListAskItems : public DialogSkin
 {
     Q_OBJECT
 public:

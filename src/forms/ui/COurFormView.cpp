@@ -131,7 +131,7 @@ void COurFormView::OnInitialUpdate()
                 combo->clear();
                 for (std::string_view choice : forms::sortedChoices(item.items))
                     combo->addItem(utf8(choice));
-                combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+                combo->setCurrentIndex(forms::initialChoice(item));
             }
             break;
         case forms::ItemKind::Radio:
@@ -169,12 +169,6 @@ plecta::StructuredDocument COurFormView::documentStructure() const
     if (m_form && m_page)
         return forms::formStructure(*m_form, *this);
     return {};
-}
-
-void COurFormView::MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
-                                 std::optional<plecta::LineTable> lineTable) const
-{
-    plecta::MergeTemplate(*this, table, modelId, output, lineTable);
 }
 
 QWidget *COurFormView::fieldWidget(int id) const

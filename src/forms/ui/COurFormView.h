@@ -44,9 +44,6 @@ public:
     // The same document with its structure, for the typeset outputs.
     virtual plecta::StructuredDocument documentStructure() const;
 
-    void MergeTemplate(std::span<const plecta::PlaceholderEntry> table, int modelId, std::string &output,
-                       std::optional<plecta::LineTable> lineTable = std::nullopt) const;
-
     // The widget of a field (or of a label, radio button or button that has an id).
     QWidget *fieldWidget(int id) const;
     // The page: the form at its own size, inside the scroll area.
@@ -67,7 +64,7 @@ protected:
     virtual void OnInitialUpdate();
     // The widgets of every item of a group (the certificate's closing sentences).
     void setGroupEnabled(int group, bool enabled);
-    // The "Afegir concepte" button and a double click on the line list call this.
+    // The "Afegeix un concepte" button and a double click on the line list call this.
     virtual void AddLine() {}
 
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,5 @@
 #include "forms/ui/CPVView.h"
 
-#include "app/Commands.h"
 #include "check/ui/FormChecking.h"
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
@@ -26,6 +25,9 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <iterator>
 
 CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -82,26 +84,18 @@ std::string CPVView::documentBytes() const
     return qttext::toCp1252(text);
 }
 
-bool CPVView::answersCommand(int command) const
+ViewActions CPVView::offeredActions() const
 {
-    switch (command) {
-    case cmd::SaveAsText:
-    case cmd::Print:
-    case cmd::FilePrint:
-    case cmd::PrintPreview:
-    case cmd::ReviewText: return true;
-    default: return false;
-    }
+    return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
 }
 
-void CPVView::runCommand(int command)
+void CPVView::perform(ViewAction command)
 {
     switch (command) {
-    case cmd::SaveAsText: saveAs(); break;
-    case cmd::Print:
-    case cmd::FilePrint: print(); break;
-    case cmd::PrintPreview: printPreview(); break;
-    case cmd::ReviewText: FormChecking::of(this)->review(this); break;
+    case ViewAction::SaveAs: saveAs(); break;
+    case ViewAction::Print: print(); break;
+    case ViewAction::PrintPreview: printPreview(); break;
+    case ViewAction::Review: FormChecking::of(this)->review(this); break;
     default: break;
     }
 }
@@ -113,23 +107,26 @@ CPVView::SaveFormat CPVView::saveFormatFor(const QString &path, SaveFormat chose
         return SaveFormat::Pdf;
     if (suffix == u"odt")
         return SaveFormat::Odt;
-    if (suffix == u"txt" && chosen != SaveFormat::TextUtf8)
-        return SaveFormat::TextCp1252;
+    if (suffix == u"txt" && chosen != SaveFormat::TextCp1252)
+        return SaveFormat::TextUtf8;
     return chosen;
 }
 
 bool CPVView::saveAs()
 {
-    // In the order of SaveFormat; the first, the program's own bytes, is the default.
-    static const QStringList filters{QStringLiteral("Text Windows-1252 (*.txt)"), QStringLiteral("Text UTF-8 (*.txt)"),
+    // UTF-8 text first, as today's systems read text files; the program's own Windows-1252 bytes
+    // one choice away.
+    static const QStringList filters{QStringLiteral("Text UTF-8 (*.txt)"), QStringLiteral("Text Windows-1252 (*.txt)"),
                                      QStringLiteral("OpenDocument (*.odt)"), QStringLiteral("PDF (*.pdf)")};
     static const QStringList suffixes{QStringLiteral("txt"), QStringLiteral("txt"), QStringLiteral("odt"),
                                       QStringLiteral("pdf")};
+    static constexpr SaveFormat formats[] = {SaveFormat::TextUtf8, SaveFormat::TextCp1252, SaveFormat::Odt,
+                                             SaveFormat::Pdf};
     int chosen = 0;
     const QString path = dialogs::saveFileName(this, filters, suffixes, &chosen);
     if (path.isEmpty())
         return false;
-    return saveTo(path, saveFormatFor(path, SaveFormat(chosen)));
+    return saveTo(path, saveFormatFor(path, formats[std::clamp(chosen, 0, int(std::size(formats)) - 1)]));
 }
 
 QByteArray CPVView::fileBytes(SaveFormat format) const
@@ -280,7 +277,7 @@ void CPVView::insertFromMimeData(const QMimeData *source)
     // The document's text holds several lines and the models' TABs.
     qttext::GateResult gated = qttext::gateInput(text, {.lineBreaks = true, .tab = true});
     if (!gated.accepted()) {
-        qttext::showStatusMessage(qttext::refusalMessage(gated.refused, gated.reason));
+        qttext::showStatusMessage(this, qttext::refusalMessage(gated.refused, gated.reason));
         return;
     }
     gated.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

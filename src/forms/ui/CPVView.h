@@ -28,8 +28,8 @@ public:
 
     void initialUpdate() override;
     void viewActivated() override;
-    bool answersCommand(int command) const override;
-    void runCommand(int command) override;
+    ViewActions offeredActions() const override;
+    void perform(ViewAction command) override;
 
     // The text as the document holds it: Windows-1252, CR LF line ends.
     std::string documentBytes() const;

@@ -1,6 +1,5 @@
 #include "forms/ui/CTCView.h"
 
-#include "app/Commands.h"
 #include "check/ui/FormChecking.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CTCViewForm.h"
@@ -82,20 +81,21 @@ bool CTCView::holdsUserInput() const
     return false;
 }
 
-bool CTCView::answersCommand(int command) const
+ViewActions CTCView::offeredActions() const
 {
-    return command == cmd::NextPane || command == cmd::PrevPane || (command == cmd::ReviewText && shownForm());
+    const ViewActions panes = ViewAction::NextPane | ViewAction::PreviousPane;
+    return shownForm() ? panes | ViewAction::Review : panes;
 }
 
-void CTCView::runCommand(int command)
+void CTCView::perform(ViewAction command)
 {
-    if (command == cmd::ReviewText) {
+    if (command == ViewAction::Review) {
         if (FormChecking *checking = FormChecking::of(shownForm()))
             checking->review(this);
         return;
     }
     // Two panes: next and previous both move the focus to the other one.
-    if (command != cmd::NextPane && command != cmd::PrevPane)
+    if (command != ViewAction::NextPane && command != ViewAction::PreviousPane)
         return;
     COurFormView *form = shownForm();
     if (!form || !m_tree->hasFocus()) {

@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/ui/ChildView.h"
 #include "forms/DocumentCatalogue.h"
+#include "shell/ui/ChildView.h"
 
 #include <QList>
 #include <QPointer>
@@ -30,8 +30,8 @@ public:
     COurFormView *formOfRow(int row) const;
 
     void initialUpdate() override;
-    bool answersCommand(int command) const override;
-    void runCommand(int command) override;
+    ViewActions offeredActions() const override;
+    void perform(ViewAction command) override;
     // Whether any form of the catalogue holds something the user typed or chose.
     bool holdsUserInput() const override;
 

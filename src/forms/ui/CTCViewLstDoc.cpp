@@ -18,6 +18,7 @@ QString utf8(std::string_view text)
 CTCViewLstDoc::CTCViewLstDoc(const forms::DocListEntry *catalogue, QWidget *parent)
     : QTreeWidget(parent), m_catalogue(catalogue)
 {
+    setAccessibleName(QStringLiteral("Tipus de document"));
     setHeaderHidden(true);
     setColumnCount(1);
     setRootIsDecorated(true);

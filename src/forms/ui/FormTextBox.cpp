@@ -48,7 +48,7 @@ bool FormTextBox::insertGated(QString text)
     for (QString &line : lines) {
         const qttext::GateResult gated = qttext::gateInput(line);
         if (!gated.accepted()) {
-            qttext::showStatusMessage(qttext::refusalMessage(gated.refused));
+            qttext::showStatusMessage(this, qttext::refusalMessage(gated.refused));
             return false;
         }
         line = gated.text;

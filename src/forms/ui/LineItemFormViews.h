@@ -6,7 +6,7 @@
 class CDlgListAskItems;
 class QTreeWidget;
 
-// A form with a list of line items: "Afegir concepte" or a double click on the list opens a
+// A form with a list of line items: "Afegeix un concepte" or a double click on the list opens a
 // dialog for a new line; once it is confirmed, the line goes in at the end of the list.
 class CLineListFormView : public COurFormView
 {

@@ -1,5 +1,6 @@
 #include "reference/ui/HandbookSearchDialog.h"
 
+#include "reference/Municipalities.h"
 #include "reference/ui/ListFilterModel.h"
 #include "text/Fold.h"
 #include "text/ui/QtText.h"
@@ -55,15 +56,7 @@ QString unpadded(std::string_view cell)
 
 QString handbookPartTitle(reflist::HandbookPart part)
 {
-    switch (part) {
-    case reflist::HandbookPart::Vocabulary: return QStringLiteral("Vocabulari (Castellà - Català)");
-    case reflist::HandbookPart::Abbreviations: return QStringLiteral("Abreviatures");
-    case reflist::HandbookPart::Symbols: return QStringLiteral("Símbols i sigles");
-    case reflist::HandbookPart::Municipalities: return QStringLiteral("Municipis");
-    case reflist::HandbookPart::Comarques: return QStringLiteral("Comarques");
-    case reflist::HandbookPart::Treatments: return QStringLiteral("Tractaments protocol·laris");
-    }
-    return {};
+    return QString::fromUtf8(reflist::partTitle(part));
 }
 
 HandbookResultsModel::HandbookResultsModel(const reflist::HandbookIndex &index, QObject *parent)
@@ -123,7 +116,12 @@ QVariant HandbookResultsModel::data(const QModelIndex &index, int role) const
     const reflist::ReportRows &rows = m_index.rows(found.part);
     QStringList cells;
     for (int column = 0; column < rows.columnCount(); ++column) {
-        const QString cell = unpadded(rows.cellText(found.row, column));
+        // A municipality by the name running text gives it ("l'Hospitalet de Llobregat"), not the
+        // list's sort form.
+        const std::string_view text = rows.cellText(found.row, column);
+        const QString cell = found.part == reflist::HandbookPart::Municipalities && column == 0
+                                 ? qttext::toQString(plecta::runningName(text))
+                                 : unpadded(text);
         if (!cell.isEmpty())
             cells.append(cell);
     }
@@ -181,9 +179,9 @@ void HandbookSearchDialog::showForSearch()
 void HandbookSearchDialog::search(const QString &text)
 {
     const qttext::GateResult gated = qttext::gateInput(text);
-    std::vector<std::string> words = plecta::foldedWords(qttext::toCp1252(gated.accepted() ? gated.text : text));
-    std::vector<reflist::HandbookHit> hits = m_index.search(words, reflist::kHandbookParts, true);
-    m_model->setHits(std::move(hits), std::move(words));
+    plecta::SearchQuery query = plecta::parseQuery(qttext::toCp1252(gated.accepted() ? gated.text : text));
+    std::vector<reflist::HandbookHit> hits = m_index.search(query, reflist::kHandbookParts, true);
+    m_model->setHits(std::move(hits), std::move(query.words));
     // The best hit of the first list is current, so that Enter in the field opens it.
     for (int row = 0; row < m_model->rowCount(); ++row) {
         if (m_model->hit(row)) {

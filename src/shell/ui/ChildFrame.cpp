@@ -4,8 +4,8 @@
 
 #include <QVBoxLayout>
 
-ChildFrame::ChildFrame(const WindowKind &kind, QWidget *view, QWidget *parent)
-    : QWidget(parent), m_kind(kind), m_view(view)
+ChildFrame::ChildFrame(QWidget *view, bool closable, QWidget *parent)
+    : QWidget(parent), m_view(view), m_closable(closable)
 {
     setObjectName(QStringLiteral("childFrame"));
     auto *layout = new QVBoxLayout(this);

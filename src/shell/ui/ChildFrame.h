@@ -1,6 +1,4 @@
 #pragma once
-#include "app/FunctionRegistry.h"
-
 #include <QWidget>
 
 class ChildView;
@@ -11,14 +9,13 @@ class ChildFrame : public QWidget
 {
     Q_OBJECT
 public:
-    // Takes the view (a widget deriving from ChildView) as its only pane.
-    ChildFrame(const WindowKind &kind, QWidget *view, QWidget *parent = nullptr);
+    // Takes the view (a widget deriving from ChildView) as its only pane. A closable frame has
+    // the default child-frame style (caption buttons), so its tab can close it.
+    ChildFrame(QWidget *view, bool closable, QWidget *parent = nullptr);
 
-    const WindowKind &kind() const { return m_kind; }
     QWidget *viewWidget() const { return m_view; }
     ChildView *view() const;
-    // Frames of the default child-frame style have caption buttons, so their tab can close them.
-    bool closable() const { return m_kind.captionButtons; }
+    bool closable() const { return m_closable; }
 
     // The window's own title (empty for the windows of the functions).
     QString title() const { return m_title; }
@@ -28,8 +25,8 @@ public:
     void setTabLabel(const QString &label) { m_tabLabel = label; }
 
 private:
-    WindowKind m_kind;
     QWidget *m_view;
+    bool m_closable;
     QString m_title;
     QString m_tabLabel;
 };

@@ -1,7 +1,5 @@
 #include "shell/ui/EditCommands.h"
 
-#include "app/Commands.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -60,17 +58,23 @@ EditorState stateOf(const QWidget *widget)
     return {};
 }
 
+// The editors share their commands' names, not a base class.
+template <class Editor> void apply(Editor *editor, EditAction action)
+{
+    switch (action) {
+    case EditAction::Undo: editor->undo(); break;
+    case EditAction::Cut: editor->cut(); break;
+    case EditAction::Copy: editor->copy(); break;
+    case EditAction::Paste: editor->paste(); break;
+    }
+}
+
 } // namespace
 
 EditCommands::EditCommands(QWidget *window) : QObject(window), m_window(window)
 {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { follow(now); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditCommands::changed);
-}
-
-bool EditCommands::isEditCommand(int command)
-{
-    return command == cmd::EditUndo || command == cmd::EditCut || command == cmd::EditCopy || command == cmd::EditPaste;
 }
 
 void EditCommands::follow(QWidget *focus)
@@ -113,52 +117,33 @@ void EditCommands::follow(QWidget *focus)
     emit changed();
 }
 
-bool EditCommands::canRun(int command) const
+bool EditCommands::canRun(EditAction action) const
 {
     if (!m_target)
         return false;
     const EditorState state = stateOf(m_target);
-    switch (command) {
-    case cmd::EditUndo: return state.undo;
-    case cmd::EditCut: return state.selection && state.writable;
-    case cmd::EditCopy: return state.selection;
-    case cmd::EditPaste: return state.writable && clipboardHasText();
-    default: return false;
+    switch (action) {
+    case EditAction::Undo: return state.undo;
+    case EditAction::Cut: return state.selection && state.writable;
+    case EditAction::Copy: return state.selection;
+    case EditAction::Paste: return state.writable && clipboardHasText();
     }
+    return false;
 }
 
-bool EditCommands::run(int command)
+bool EditCommands::run(EditAction action)
 {
-    if (!canRun(command))
+    if (!canRun(action))
         return false;
     QWidget *target = m_target;
-    if (auto *edit = qobject_cast<QLineEdit *>(target)) {
-        switch (command) {
-        case cmd::EditUndo: edit->undo(); break;
-        case cmd::EditCut: edit->cut(); break;
-        case cmd::EditCopy: edit->copy(); break;
-        case cmd::EditPaste: edit->paste(); break;
-        default: break;
-        }
-    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(target)) {
-        switch (command) {
-        case cmd::EditUndo: plain->undo(); break;
-        case cmd::EditCut: plain->cut(); break;
-        case cmd::EditCopy: plain->copy(); break;
-        case cmd::EditPaste: plain->paste(); break;
-        default: break;
-        }
-    } else if (auto *rich = qobject_cast<QTextEdit *>(target)) {
-        switch (command) {
-        case cmd::EditUndo: rich->undo(); break;
-        case cmd::EditCut: rich->cut(); break;
-        case cmd::EditCopy: rich->copy(); break;
-        case cmd::EditPaste: rich->paste(); break;
-        default: break;
-        }
-    } else if (auto *label = qobject_cast<QLabel *>(target); label && command == cmd::EditCopy) {
+    if (auto *edit = qobject_cast<QLineEdit *>(target))
+        apply(edit, action);
+    else if (auto *plain = qobject_cast<QPlainTextEdit *>(target))
+        apply(plain, action);
+    else if (auto *rich = qobject_cast<QTextEdit *>(target))
+        apply(rich, action);
+    else if (auto *label = qobject_cast<QLabel *>(target); label && action == EditAction::Copy)
         QGuiApplication::clipboard()->setText(label->selectedText());
-    }
     emit changed();
     return true;
 }

@@ -6,6 +6,9 @@
 
 class QWidget;
 
+// The edit commands of the "Editar" menu and their keys.
+enum class EditAction { Undo, Cut, Copy, Paste };
+
 // Undo, cut, copy and paste on the text widget that has the keyboard focus in a window: a line
 // edit (an editable list's included), a plain or rich text editor, a label whose text can be
 // selected. Which of them can run follows the focus, the selection, the clipboard and the undo
@@ -16,10 +19,9 @@ class EditCommands : public QObject
 public:
     explicit EditCommands(QWidget *window);
 
-    static bool isEditCommand(int command);
-    bool canRun(int command) const;
+    bool canRun(EditAction action) const;
     // Runs the command on the focused text widget; false when it cannot run there now.
-    bool run(int command);
+    bool run(EditAction action);
 
     // The text widget the commands act on now, or nullptr.
     QWidget *target() const { return m_target; }

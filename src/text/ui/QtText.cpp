@@ -3,6 +3,7 @@
 #include "text/Cp1252.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -11,8 +12,6 @@
 
 namespace qttext {
 namespace {
-
-void (*g_reporter)(const QString &) = nullptr;
 
 // Validator that passes typed and pasted text through the gate.
 class GateValidator : public QValidator
@@ -24,7 +23,7 @@ public:
     {
         const GateResult result = gateInput(input);
         if (!result.accepted()) {
-            showStatusMessage(refusalMessage(result.refused, result.reason));
+            showStatusMessage(qobject_cast<QWidget *>(parent()), refusalMessage(result.refused, result.reason));
             return Invalid;
         }
         if (result.text != input) {
@@ -37,6 +36,11 @@ public:
 };
 
 } // namespace
+
+QString fromUtf8(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
 
 QString toQString(std::string_view cp1252)
 {
@@ -102,15 +106,23 @@ void installInputGate(QComboBox *editableCombo)
     editableCombo->setValidator(new GateValidator(editableCombo));
 }
 
-void setStatusReporter(void (*report)(const QString &message))
+QEvent::Type StatusMessageEvent::eventType()
 {
-    g_reporter = report;
+    static const auto type = QEvent::Type(QEvent::registerEventType());
+    return type;
 }
 
-void showStatusMessage(const QString &message)
+void showStatusMessage(QWidget *source, const QString &message)
 {
-    if (g_reporter)
-        g_reporter(message);
+    StatusMessageEvent event(message);
+    for (QWidget *window = source ? source->window() : nullptr; window;
+         window = window->parentWidget() ? window->parentWidget()->window() : nullptr) {
+        // Only a window that shows status messages accepts the event.
+        event.ignore();
+        QCoreApplication::sendEvent(window, &event);
+        if (event.isAccepted())
+            return;
+    }
 }
 
 } // namespace qttext

@@ -4,16 +4,20 @@
 
 #include "text/InputGate.h"
 
+#include <QEvent>
 #include <QString>
 #include <string>
 #include <string_view>
 
-class QLineEdit;
 class QComboBox;
+class QLineEdit;
+class QWidget;
 
 namespace qttext {
 
 QString toQString(std::string_view cp1252);
+// The interface's own texts, kept as UTF-8 in the core's tables.
+QString fromUtf8(std::string_view utf8);
 // Only for texts that passed the gate; a character Windows-1252 cannot hold becomes "?".
 std::string toCp1252(const QString &text);
 
@@ -39,8 +43,22 @@ QString refusalMessage(char32_t refused, textgate::Reason reason = textgate::Rea
 void installInputGate(QLineEdit *edit);
 void installInputGate(QComboBox *editableCombo);
 
-// Where refusals are reported; the main window points it at its status bar.
-void setStatusReporter(void (*report)(const QString &message));
-void showStatusMessage(const QString &message);
+// A message for the status bar, on its way from the widget where it arose to the window that
+// shows it: the event goes to the widget's window, then to the window that window belongs to
+// (a dialog's owner), until one accepts it. The main window shows it in its status bar.
+class StatusMessageEvent : public QEvent
+{
+public:
+    explicit StatusMessageEvent(QString message) : QEvent(eventType()), m_message(std::move(message)) {}
+    static QEvent::Type eventType();
+    const QString &message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// Sends a message up from `source` (see StatusMessageEvent); nothing happens when no window
+// takes it.
+void showStatusMessage(QWidget *source, const QString &message);
 
 } // namespace qttext

@@ -73,16 +73,34 @@ int MainWindowLayout::tabX(int index) const
     return workbookLeft + 40 + 130 * index;
 }
 
-PlectaRun::PlectaRun(const std::vector<std::string> &arguments)
+PlectaRun::PlectaRun(const std::vector<std::string> &arguments,
+                     const std::map<std::string, std::string> &extraEnvironment)
 {
     const fs::path root = m_root.path();
-    for (const char *sub : {"home", "runtime", "tmp", "work", "outbox", "x"})
+    for (const char *sub : {"home", "runtime", "tmp", "work", "outbox", "x", "bus/home", "bus/runtime"})
         fs::create_directories(root / sub);
     ::chmod((root / "runtime").c_str(), 0700);
+    ::chmod((root / "bus/runtime").c_str(), 0700);
 
     m_x = std::make_unique<XSession>(XSessionOptions{.workDirectory = (root / "x").string()});
     if (!m_x->error().empty())
         return;
+
+    // The program's own session bus, as a desktop session gives it one (what dbus-run-session
+    // does). The bus and the services it starts, the accessibility bus among them, keep their
+    // files in folders of their own: the program's folders show only what the program wrote.
+    const std::string socket = (root / "bus/socket").string();
+    ProcessOptions bus;
+    bus.argv = {"/usr/bin/dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=unix:path=" + socket};
+    bus.environment = m_x->environment();
+    bus.environment["HOME"] = (root / "bus/home").string();
+    bus.environment["XDG_RUNTIME_DIR"] = (root / "bus/runtime").string();
+    bus.unsetEnvironment = {"DBUS_SESSION_BUS_ADDRESS"};
+    bus.outputFile = (root / "bus/output.txt").string();
+    m_bus = std::make_unique<Process>(bus);
+    if (!waitUntil([&] { return fs::exists(socket); }, 10000ms))
+        return;
+    m_busAddress = "unix:path=" + socket;
 
     ProcessOptions app;
     // Another build of the program (an installed one, say) can be put to the same tests.
@@ -95,11 +113,14 @@ PlectaRun::PlectaRun(const std::vector<std::string> &arguments)
     app.environment["XDG_RUNTIME_DIR"] = (root / "runtime").string();
     app.environment["TMPDIR"] = (root / "tmp").string();
     app.environment["LC_ALL"] = "C.UTF-8";
-    // Nothing of the desktop this test happens to run in: no session bus, no theme, no scaling.
-    app.unsetEnvironment = {"DBUS_SESSION_BUS_ADDRESS", "SESSION_MANAGER", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
-                            "XDG_DATA_HOME", "XDG_CURRENT_DESKTOP", "QT_QPA_PLATFORMTHEME", "QT_SCALE_FACTOR",
-                            "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_STYLE_OVERRIDE",
-                            "WAYLAND_DISPLAY"};
+    app.environment["DBUS_SESSION_BUS_ADDRESS"] = m_busAddress;
+    for (const auto &[name, value] : extraEnvironment)
+        app.environment[name] = value;
+    // Nothing of the desktop this test happens to run in: no theme, no scaling.
+    app.unsetEnvironment = {"SESSION_MANAGER",   "XDG_CONFIG_HOME",         "XDG_CACHE_HOME",
+                            "XDG_DATA_HOME",     "XDG_CURRENT_DESKTOP",     "QT_QPA_PLATFORMTHEME",
+                            "QT_SCALE_FACTOR",   "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
+                            "QT_STYLE_OVERRIDE", "WAYLAND_DISPLAY"};
     app.workingDirectory = (root / "work").string();
     app.outputFile = (root / "output.txt").string();
     m_app = std::make_unique<Process>(app);
@@ -110,6 +131,9 @@ PlectaRun::~PlectaRun()
     if (m_app)
         m_app->stop();
     m_app.reset();
+    if (m_bus)
+        m_bus->stop();
+    m_bus.reset();
     m_x.reset();
 }
 
@@ -173,7 +197,8 @@ MainWindowLayout PlectaRun::layout()
 
 std::optional<WindowId> PlectaRun::waitForDialog(const std::string &title, Milliseconds timeout)
 {
-    return m_x->waitForWindow(pid(), [&](const std::string &name) { return name == title; }, timeout);
+    return m_x->waitForWindow(
+        pid(), [&](const std::string &name) { return name == title; }, timeout);
 }
 
 bool PlectaRun::waitForNoDialog(const std::string &title, Milliseconds timeout)

@@ -6,6 +6,7 @@
 #include "harness/XSession.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,12 +37,12 @@ std::string readFile(const std::filesystem::path &path);
 // that finds them wrong fails with a screenshot (see saveScreenshot).
 struct MainWindowLayout
 {
-    Rect client;       // the main window's client area
-    Rect workbook;     // the child windows, above the tab strip
-    int functionsX = 0;                   // centre of the Functions bar items
-    int functionY(int position) const;    // centre of the icon of a Functions bar item
-    int tabY = 0;                         // centre of the workbook's tabs
-    int tabX(int index) const;            // left part of a tab (clear of its close button)
+    Rect client;                       // the main window's client area
+    Rect workbook;                     // the child windows, above the tab strip
+    int functionsX = 0;                // centre of the Functions bar items
+    int functionY(int position) const; // centre of the icon of a Functions bar item
+    int tabY = 0;                      // centre of the workbook's tabs
+    int tabX(int index) const;         // left part of a tab (clear of its close button)
     int workbookLeft = 0;
 
     static MainWindowLayout of(const Rect &client);
@@ -50,14 +51,18 @@ struct MainWindowLayout
 class PlectaRun
 {
 public:
-    // Starts the X session and the program with these arguments (after the program's path).
-    explicit PlectaRun(const std::vector<std::string> &arguments = {});
+    // Starts the X session, a session bus and the program with these arguments (after the
+    // program's path) and these variables added to its environment.
+    explicit PlectaRun(const std::vector<std::string> &arguments = {},
+                       const std::map<std::string, std::string> &extraEnvironment = {});
     ~PlectaRun();
 
     XSession &x() { return *m_x; }
     Process &process() { return *m_app; }
     int pid() const { return m_app->pid(); }
     const std::filesystem::path &root() const { return m_root.path(); }
+    // The address of the program's session bus (empty when it did not start).
+    const std::string &busAddress() const { return m_busAddress; }
     // Where the test may put its own files (the program's leftovers are looked for elsewhere).
     std::filesystem::path outbox() const { return m_root.path() / "outbox"; }
 
@@ -86,6 +91,8 @@ public:
 private:
     TempDir m_root;
     std::unique_ptr<XSession> m_x;
+    std::unique_ptr<Process> m_bus;
+    std::string m_busAddress;
     std::unique_ptr<Process> m_app;
     std::optional<WindowId> m_mainWindow;
 };

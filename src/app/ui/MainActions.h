@@ -1,0 +1,67 @@
+#pragma once
+#include "app/FunctionRegistry.h"
+#include "shell/ui/ChildView.h"
+#include "shell/ui/EditCommands.h"
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+// Every command of the main window as one named action, created once, and the one menu bar
+// that carries them. While no child window is open the bar shows only "Fitxer" with "Surt" and
+// "Ajuda"; the other menus and items appear with the first window.
+class MainActions : public QObject
+{
+    Q_OBJECT
+public:
+    // Builds the actions and the menu bar of `window`; their shortcuts work in that window.
+    explicit MainActions(QMainWindow *window);
+
+    // The commands the active view carries out.
+    QAction *saveAs = nullptr;
+    QAction *print = nullptr;
+    QAction *printPreview = nullptr;
+    QAction *find = nullptr;
+    QAction *nextPane = nullptr;
+    QAction *previousPane = nullptr;
+    QAction *review = nullptr;
+    // The commands of the focused text widget.
+    QAction *undo = nullptr;
+    QAction *cut = nullptr;
+    QAction *copy = nullptr;
+    QAction *paste = nullptr;
+    // The main window's own commands.
+    QAction *newWindow = nullptr;
+    QAction *open = nullptr;
+    QAction *exit = nullptr;
+    QAction *about = nullptr;
+    std::array<QAction *, kFunctionCount> functions{};
+
+    QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
+    QMenu *functionsMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+
+    // The action that carries a view or edit command.
+    QAction *action(ViewAction command) const;
+    QAction *action(EditAction command) const;
+
+    // Shows the menus and items that belong to open windows, and enables each action as the
+    // active view offers it and as the focused text widget allows.
+    void update(bool windowsOpen, ViewActions offered, const EditCommands &edit);
+
+signals:
+    void viewActionTriggered(ViewAction command);
+    void editActionTriggered(EditAction command);
+    void functionTriggered(int position);
+    // A menu is about to open: the enabled states should be fresh.
+    void menuAboutToShow();
+
+private:
+    QAction *makeAction(const QString &text, const QString &name, QMainWindow *window);
+    QMenu *makeMenu(const QString &title, QMainWindow *window);
+};

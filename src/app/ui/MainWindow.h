@@ -1,0 +1,79 @@
+#pragma once
+#include "shell/ui/ChildView.h"
+
+#include <QMainWindow>
+
+class ChildFrame;
+class ChildView;
+class FunctionsBar;
+class EditCommands;
+class HandbookSearchLauncher;
+class LockKeyIndicators;
+class MainActions;
+class QLabel;
+class Workbook;
+struct WindowKind;
+
+// The program's only top-level window: menus, the workbook of child windows with its tab strip,
+// the status bar and the Functions bar. It owns every command's action and decides, in
+// updateActions(), which are enabled: its own commands always, the edit commands on the focused
+// text field, the rest when the active view offers them.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int kFunctionsBarWidth = 150;
+
+    MainWindow();
+    ~MainWindow() override;
+
+    // Runs the opening procedure of a function (positions 0 to 5; others do nothing). When the
+    // open windows hold something the user typed, asks first; false when the user kept them.
+    bool openFunction(int position);
+    // Opens one more start window, titled "Plecta<n>" or with the given title.
+    ChildFrame *openStartWindow(const QString &title = {});
+
+    Workbook *workbook() const { return m_workbook; }
+    ChildFrame *activeFrame() const;
+    QWidget *activeView() const;
+    void activateTab(int index);
+    // Closes every child window without asking.
+    void closeAllChildren();
+
+    // Every command of the window as a named action.
+    const MainActions &mainActions() const { return *m_actions; }
+    void updateActions();
+
+    QLabel *messagePane() const { return m_messagePane; }
+    FunctionsBar *functionsBar() const { return m_functionsBar; }
+    EditCommands *editCommands() const { return m_edit; }
+    HandbookSearchLauncher *handbookSearch() const { return m_handbookSearch; }
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildActions();
+    void buildStatusBar();
+    void buildFunctionsBar();
+    void updateTitle();
+    // Everything that follows the set of windows and the active one, recomputed once.
+    void updateShell();
+    ChildFrame *createWindow(const WindowKind &kind);
+    // Asks before the open windows and what was typed in them are thrown away; true to go on.
+    bool mayDiscardChildren();
+    void performViewAction(ViewAction command);
+    void openAbout();
+    void openFile();
+
+    Workbook *m_workbook;
+    EditCommands *m_edit;
+    FunctionsBar *m_functionsBar = nullptr;
+    QLabel *m_messagePane = nullptr;
+    LockKeyIndicators *m_locks = nullptr;
+    MainActions *m_actions = nullptr;
+    HandbookSearchLauncher *m_handbookSearch = nullptr;
+    bool m_rebuilding = false; // windows are being closed and opened: no updates until the end
+    int m_startWindows = 0;
+};
