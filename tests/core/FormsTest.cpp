@@ -307,5 +307,5 @@ TEST(Forms, TheLineListIdIsReserved)
             }
         }
     }
-    EXPECT_EQ(lineLists, 2); // the delivery note and the order
+    EXPECT_EQ(lineLists, 3); // the delivery note, the order and the quote
 }

@@ -421,7 +421,7 @@ TEST_F(CommercialDocuments, PublicAdministrationCatalogueListsItsTenKinds)
         kinds += tree->topLevelItem(g)->childCount();
         EXPECT_EQ(tree->topLevelItem(g)->isExpanded(), g == 0);
     }
-    EXPECT_EQ(kinds, 10);
+    EXPECT_EQ(kinds, 17);
     // Both application models share one description.
     EXPECT_EQ(tree->itemOf("sol·licitud - Model A")->toolTip(0), tree->itemOf("sol·licitud - Model B")->toolTip(0));
 }
