@@ -194,7 +194,7 @@ Problem DocumentFill::addLine(std::string_view valuesUtf8, std::string_view wher
     return addLineValues(std::move(values), where);
 }
 
-Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::string_view where)
+Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::string_view where, AmountCheck amount)
 {
     const forms::LineItems *lines = m_kind.form->lineItems;
     if (!lines)
@@ -208,6 +208,10 @@ Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::st
         values.push_back(std::move(*text));
     }
     const std::size_t columns = lines->dialogLabels.size();
+    // The amount may be left out: it is quantity × price.
+    const bool amountLast = lines->amountColumn == int(columns) - 1;
+    if (amountLast && values.size() + 1 == columns)
+        values.emplace_back();
     if (values.size() != columns) {
         std::string names;
         for (std::string_view label : lines->dialogLabels)
@@ -215,6 +219,11 @@ Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::st
         return Failure{std::string(where) + ": " + std::to_string(values.size()) + " valors; les línies de " +
                        kindLabel(m_kind) + " en tenen " + std::to_string(columns) + " (" + names + ")"};
     }
+    const plecta::LineCheck check =
+        plecta::checkLine(forms::lineTable(*lines), values, amount == AmountCheck::MustAgree);
+    if (check.problem)
+        return Failure{std::string(where) + ": " + cp1252::toUtf8(*check.problem)};
+    // Lines keep the order in which they are given.
     m_state.addLine(std::move(values));
     return std::nullopt;
 }
@@ -238,6 +247,14 @@ Problem DocumentFill::check() const
     return Failure{"el camp " + std::string(item->name) + " (" + std::to_string(item->id) +
                    ") és de la frase final del Model " + (modelA ? "B" : "A") + ", que no s'omple amb el Model " +
                    (modelA ? "A" : "B") + " (trieu-lo amb --model)"};
+}
+
+plecta::MergedDocument DocumentFill::merged(bool typeset) const
+{
+    plecta::MergedDocument document{text(), {}};
+    if (typeset)
+        document.structure = m_state.structure();
+    return document;
 }
 
 std::string DocumentFill::text() const

@@ -15,4 +15,10 @@ void generateCertificateText(const FormDef &form, const plecta::FieldSource &fie
     plecta::MergeTemplate(fields, fieldNames(form), certificateModel(modelASelected).modelId, output);
 }
 
+plecta::StructuredDocument certificateStructure(const FormDef &form, const plecta::FieldSource &fields,
+                                                bool modelASelected)
+{
+    return plecta::MergeStructured(fields, fieldNames(form), certificateModel(modelASelected).modelId);
+}
+
 } // namespace forms

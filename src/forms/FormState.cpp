@@ -111,7 +111,7 @@ const std::vector<std::vector<std::string>> &FormState::lines() const
 void FormState::addLine(std::vector<std::string> values)
 {
     if (plecta::MemoryField *list = m_fields.field(plecta::kLineListId))
-        list->rows.insert(list->rows.begin(), std::move(values));
+        list->rows.push_back(std::move(values));
 }
 
 bool FormState::isCertificate() const
@@ -145,6 +145,11 @@ std::string FormState::document() const
     else
         generateFormText(*m_form, *this, out);
     return out;
+}
+
+plecta::StructuredDocument FormState::structure() const
+{
+    return isCertificate() ? certificateStructure(*m_form, *this, m_modelA) : formStructure(*m_form, *this);
 }
 
 bool FormState::operator==(const FormState &other) const

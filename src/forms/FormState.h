@@ -4,6 +4,7 @@
 // alone, so the same values give the same bytes wherever they were typed.
 #include "forms/FormDescription.h"
 #include "models/MemoryFieldSource.h"
+#include "models/StructuredDocument.h"
 
 #include <chrono>
 #include <map>
@@ -46,7 +47,7 @@ public:
 
     // The line items, first line first, as the document lists them.
     const std::vector<std::vector<std::string>> &lines() const;
-    // A new line, one value per column, goes in at the top of the list.
+    // A new line, one value per column, goes in after the others.
     void addLine(std::vector<std::string> values);
 
     // The certificate: which of its two models is chosen (always A for any other form).
@@ -59,6 +60,8 @@ public:
 
     // The finished document (Windows-1252, CR LF), as the Document view shows it.
     std::string document() const;
+    // The same with its paragraph kinds and line table, for the typeset outputs.
+    plecta::StructuredDocument structure() const;
 
     bool operator==(const FormState &other) const;
 

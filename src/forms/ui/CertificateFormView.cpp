@@ -37,3 +37,10 @@ void CertificateFormView::generateText(std::string &output) const
     if (isCreated())
         forms::generateCertificateText(*description(), *this, modelASelected(), output);
 }
+
+plecta::StructuredDocument CertificateFormView::documentStructure() const
+{
+    if (isCreated())
+        return forms::certificateStructure(*description(), *this, modelASelected());
+    return {};
+}

@@ -9,6 +9,7 @@ class CertificateFormView : public FormView
 public:
     CertificateFormView() = default;
     void generateText(std::string &output) const override;
+    plecta::StructuredDocument documentStructure() const override;
 
 protected:
     void initializeFields() override;

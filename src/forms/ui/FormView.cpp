@@ -155,6 +155,13 @@ void FormView::generateText(std::string &output) const
         forms::generateFormText(*m_form, *this, output);
 }
 
+plecta::StructuredDocument FormView::documentStructure() const
+{
+    if (m_form && m_page)
+        return forms::formStructure(*m_form, *this);
+    return {};
+}
+
 QWidget *FormView::fieldWidget(int id) const
 {
     return id == 0 ? nullptr : m_fields.value(id).data();
