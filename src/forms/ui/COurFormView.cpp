@@ -169,6 +169,42 @@ QWidget *COurFormView::fieldWidget(int id) const
     return id == 0 ? nullptr : m_fields.value(id).data();
 }
 
+QWidget *COurFormView::selectUnfilledField(std::string_view cp1252Name)
+{
+    QWidget *field = findUnfilledField(cp1252Name);
+    if (field)
+        ensureWidgetVisible(field);
+    return field;
+}
+
+QWidget *COurFormView::findUnfilledField(std::string_view cp1252Name) const
+{
+    const QString name = qttext::toQString(std::string(cp1252Name));
+    const QString placeholder = u'<' + name;
+    for (const forms::Item &item : m_form->items) {
+        QWidget *widget = fieldWidget(item.id);
+        if (!widget || !widget->isEnabled())
+            continue;
+        if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+            const qsizetype at = edit->text().indexOf(placeholder);
+            if (at >= 0) {
+                const qsizetype end = edit->text().indexOf(u'>', at);
+                edit->setSelection(int(at), int(end < 0 ? edit->text().size() - at : end + 1 - at));
+                return edit;
+            }
+            if (edit->text().isEmpty() && edit->placeholderText().startsWith(placeholder))
+                return edit;
+        } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
+            if (box->selectPlaceholder(placeholder))
+                return box;
+        } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+            if (combo->currentText().toUpper() == name || combo->currentText().contains(placeholder))
+                return combo;
+        }
+    }
+    return nullptr;
+}
+
 void COurFormView::setGroupEnabled(int group, bool enabled)
 {
     for (const auto &[itemGroup, widget] : std::as_const(m_grouped)) {
