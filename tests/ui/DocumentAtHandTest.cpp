@@ -68,9 +68,10 @@ TEST_F(DocumentAtHand, UnfilledBoxesAreNamedBeforeSavingAndGoingBackSelectsTheFi
     // Back in the form, on the first box left, its placeholder selected so typing replaces it.
     EXPECT_EQ(frame->activeFrame(), frame->workbook()->frames().first());
     EXPECT_EQ(QApplication::focusWidget(), edit(1077));
-    EXPECT_EQ(edit(1077)->selectedText(), u"<NOM DE L'ORGANISME>"_qs);
     QTest::keyClicks(edit(1077), u"Junta"_qs);
     EXPECT_EQ(edit(1077)->text(), u"Junta"_qs);
+    // A placeholder written out in a box is selected, so that typing replaces it.
+    edit(1082)->setText(u"Sessió <NÚMERO>"_qs);
 
     // Printing asks the same; a form with one box left says so in the singular.
     dialogs::setNextGoOn(false);
@@ -78,6 +79,7 @@ TEST_F(DocumentAtHand, UnfilledBoxesAreNamedBeforeSavingAndGoingBackSelectsTheFi
     EXPECT_TRUE(dialogs::lastQuestion().startsWith(u"Queden "_qs));
     EXPECT_TRUE(dialogs::lastQuestion().contains(u"omplir: NÚMERO"_qs)) << dialogs::lastQuestion().toStdString();
     EXPECT_EQ(QApplication::focusWidget(), edit(1082));
+    EXPECT_EQ(edit(1082)->selectedText(), u"<NÚMERO>"_qs);
 
     // Going on saves the document as it is.
     dialogs::setNextGoOn(true);
@@ -87,15 +89,38 @@ TEST_F(DocumentAtHand, UnfilledBoxesAreNamedBeforeSavingAndGoingBackSelectsTheFi
     EXPECT_EQ(readFile(path), QByteArray::fromStdString(generated()));
 }
 
+TEST_F(DocumentAtHand, PlaceholdersAreHintsInEmptyBoxesAndTheDocumentStillShowsThem)
+{
+    EXPECT_EQ(edit(1077)->text(), QString());
+    EXPECT_EQ(edit(1077)->placeholderText(), u"<NOM DE L'ORGANISME>"_qs);
+    auto *points = qobject_cast<FormTextBox *>(form()->fieldWidget(1051));
+    ASSERT_TRUE(points);
+    EXPECT_EQ(points->toPlainText(), QString());
+    EXPECT_EQ(points->placeholderText(), u"<PUNTS>"_qs);
+    EXPECT_EQ(generated().rfind("Acta de la reuni\xF3: <NOM DE L'ORGANISME>\r\n", 0), 0u);
+    EXPECT_NE(generated().find("<PUNTS>"), std::string::npos);
+    EXPECT_FALSE(form()->isModified());
+
+    // A click puts the caret at the start of what is typed, not after the placeholder.
+    QTest::mouseClick(edit(1077), Qt::LeftButton, {}, edit(1077)->rect().center());
+    QTest::keyClicks(edit(1077), u"Junta"_qs);
+    EXPECT_EQ(generated().rfind("Acta de la reuni\xF3: Junta\r\n", 0), 0u);
+    EXPECT_TRUE(form()->isModified());
+    // Emptied again, the box is a hint again.
+    edit(1077)->clear();
+    EXPECT_EQ(generated().rfind("Acta de la reuni\xF3: <NOM DE L'ORGANISME>\r\n", 0), 0u);
+}
+
 TEST_F(DocumentAtHand, ATabReachedWithTabSelectsAllOfALargeBox)
 {
     auto *points = qobject_cast<FormTextBox *>(form()->fieldWidget(1051));
     ASSERT_TRUE(points);
+    points->setPlainText(u"Lectura de l'acta\nPressupost"_qs);
     QWidget *before = points->previousInFocusChain();
     before->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(before, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), points);
-    EXPECT_EQ(points->textCursor().selectedText(), points->toPlainText());
+    EXPECT_EQ(points->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'), points->toPlainText());
     EXPECT_FALSE(points->textCursor().selectedText().isEmpty());
     // A click leaves the caret where it falls.
     points->setFocus(Qt::MouseFocusReason);

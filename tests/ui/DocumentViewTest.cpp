@@ -163,6 +163,7 @@ TEST_F(DocumentView, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAn
     };
     QApplication::clipboard()->clear();
     QLineEdit *name = edit(1077);
+    name->setText(u"<NOM DE L'ORGANISME>"_qs); // the hint as text, to have something to select
     name->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), name);
     EXPECT_FALSE(enabled(frame->mainActions().copy));
@@ -195,6 +196,7 @@ TEST_F(DocumentView, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAn
     // A large text box: the same commands, on its own selection.
     auto *points = qobject_cast<QPlainTextEdit *>(catalogue->shownForm()->fieldWidget(1051));
     ASSERT_TRUE(points);
+    points->setPlainText(u"<PUNTS>"_qs);
     points->setFocus();
     EXPECT_FALSE(enabled(frame->mainActions().copy));
     points->selectAll();

@@ -41,6 +41,8 @@ std::string FormTextBox::documentText() const
 
 bool FormTextBox::selectPlaceholder(const QString &placeholder)
 {
+    if (text().isEmpty())
+        return placeholderText().startsWith(placeholder);
     QTextCursor found = document()->find(placeholder);
     if (found.isNull())
         return false;

@@ -16,8 +16,8 @@ public:
     std::string documentText() const;
     // The text as the user sees it (line breaks as '\n').
     QString text() const;
-    // Selects the first "<...>" that begins with `placeholder` ("<HORARI"); false when the box
-    // holds none.
+    // Selects the first "<...>" that begins with `placeholder` ("<HORARI"); true as well for an
+    // empty box whose hint is that placeholder; false when the box holds none.
     bool selectPlaceholder(const QString &placeholder);
 
 protected:
