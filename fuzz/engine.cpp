@@ -5,6 +5,7 @@
 
 #include "models/DocumentModels.h"
 #include "models/MemoryFieldSource.h"
+#include "models/StructuredDocument.h"
 #include "models/TemplateEngine.h"
 
 #include <algorithm>
@@ -139,8 +140,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     case 1: rowTemplate = kOrderRowTemplate; break;
     default: rowTemplate = recipe.chunk(120);
     }
-    const std::optional<RowTemplate> row =
-        (flags & 0x01) || rowOnly ? std::optional<RowTemplate>(rowTemplate) : std::nullopt;
+    std::optional<LineTable> row;
+    if ((flags & 0x01) || rowOnly)
+        row = LineTable(rowTemplate, {"a", "b", "c", "d", "e"}, 0, 2, 3, 1);
 
     const std::string model = rowOnly ? std::string("%list%") : recipe.rest();
 
@@ -150,9 +152,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(first == second, "two merges of the same fields differ");
 
     const std::string text = model.substr(0, model.find('\0'));
-    // Braces are the models' markup (optional segments), which the merge removes.
+    // Braces are the models' markup (optional segments, paragraph kinds), which the merge removes.
     if (text.find_first_of("%{") == std::string::npos)
         require(first == text, "a model without placeholders or markup changed");
+    // The structured merge reads the same model; its paragraphs hold no line ends of their own.
+    for (const DocumentBlock &block : MergeStructured(fields, table, model, row).blocks)
+        require(block.text.find('\r') == std::string::npos, "a paragraph kept a carriage return");
     if (rowOnly && (flags & 0x02) && !(flags & 0x04))
         checkRow(first, rowTemplate, fields);
 

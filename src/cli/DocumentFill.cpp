@@ -229,7 +229,7 @@ Problem DocumentFill::addLine(std::string_view valuesUtf8, std::string_view wher
     return addLineValues(std::move(values), where);
 }
 
-Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::string_view where)
+Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::string_view where, AmountCheck amount)
 {
     const forms::LineItems *lines = m_kind.form->lineItems;
     if (!lines)
@@ -243,6 +243,10 @@ Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::st
         values.push_back(std::move(*text));
     }
     const std::size_t columns = lines->dialogLabels.size();
+    // The amount may be left out: it is quantity × price.
+    const bool amountLast = lines->amountColumn == int(columns) - 1;
+    if (amountLast && values.size() + 1 == columns)
+        values.emplace_back();
     if (values.size() != columns) {
         std::string names;
         for (std::string_view label : lines->dialogLabels)
@@ -250,8 +254,12 @@ Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::st
         return Failure{std::string(where) + ": " + std::to_string(values.size()) + " valors; les línies de " +
                        kindLabel(m_kind) + " en tenen " + std::to_string(columns) + " (" + names + ")"};
     }
-    auto &rows = m_fields.field(plecta::kLineListId)->rows;
-    rows.insert(rows.begin(), std::move(values));
+    const plecta::LineCheck check =
+        plecta::checkLine(forms::lineTable(*lines), values, amount == AmountCheck::MustAgree);
+    if (check.problem)
+        return Failure{std::string(where) + ": " + cp1252::toUtf8(*check.problem)};
+    // Lines keep the order in which they are given.
+    m_fields.field(plecta::kLineListId)->rows.push_back(std::move(values));
     return std::nullopt;
 }
 
@@ -277,6 +285,15 @@ Problem DocumentFill::check() const
                            ", que no s'omple amb el Model " + (m_modelA ? "A" : "B") + " (trieu-lo amb --model)"};
     }
     return std::nullopt;
+}
+
+plecta::MergedDocument DocumentFill::merged(bool typeset) const
+{
+    plecta::MergedDocument document{text(), {}};
+    if (typeset)
+        document.structure = isCertificate() ? forms::certificateStructure(m_fields, m_modelA)
+                                             : forms::formStructure(*m_kind.form, m_fields);
+    return document;
 }
 
 std::string DocumentFill::text() const

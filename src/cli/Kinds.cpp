@@ -32,19 +32,24 @@ std::optional<int> parseId(std::string_view word)
     return id;
 }
 
-// Whether each query word begins a word of the name, in the name's order: "sollicitud a" is
-// "sol·licitud - Model A", "acta" is "acta de reunió", "alcada" is "recurs d'alçada".
-bool wordsBeginNameWords(const std::vector<std::string> &query, const std::vector<std::string> &name)
+// How a query's words begin the words of a name, in the name's order: "sollicitud a" is
+// "sol·licitud - Model A", "acta" is "acta de reunió", "alcada" is "recurs d'alçada". A query
+// whose last word begins the name's last word reaches its end.
+enum class WordMatch { None, Begins, ReachesEnd };
+
+WordMatch matchNameWords(const std::vector<std::string> &query, const std::vector<std::string> &name)
 {
     std::size_t next = 0;
     for (const std::string &word : query) {
         while (next < name.size() && !name[next].starts_with(word))
             ++next;
         if (next == name.size())
-            return false;
+            return WordMatch::None;
         ++next;
     }
-    return !query.empty();
+    if (query.empty())
+        return WordMatch::None;
+    return next == name.size() ? WordMatch::ReachesEnd : WordMatch::Begins;
 }
 
 std::vector<std::string> foldedName(const Kind &kind)
@@ -53,21 +58,24 @@ std::vector<std::string> foldedName(const Kind &kind)
 }
 
 // The kinds a loose name stands for: the one whose name folds to the same words (letter case,
-// accents, the middle dot and punctuation aside), or else every kind whose name it begins word
-// by word.
+// accents, the middle dot and punctuation aside); else the kinds whose names it begins word by
+// word down to their last word ("sollicitud a": Model A, not "sol·licitud d'accés a la
+// informació pública"); else every kind whose name it begins word by word.
 std::vector<const Kind *> kindsByLooseName(const std::vector<Kind> &kinds, std::string_view cp1252Name)
 {
     const std::vector<std::string> query = plecta::foldedWords(cp1252Name);
-    std::vector<const Kind *> found;
+    std::vector<const Kind *> toTheEnd, begun;
     for (const Kind &kind : kinds) {
-        if (foldedName(kind) == query)
+        const std::vector<std::string> name = foldedName(kind);
+        if (name == query)
             return {&kind};
+        const WordMatch match = matchNameWords(query, name);
+        if (match == WordMatch::ReachesEnd)
+            toTheEnd.push_back(&kind);
+        if (match != WordMatch::None)
+            begun.push_back(&kind);
     }
-    for (const Kind &kind : kinds) {
-        if (wordsBeginNameWords(query, foldedName(kind)))
-            found.push_back(&kind);
-    }
-    return found;
+    return toTheEnd.empty() ? begun : toTheEnd;
 }
 
 } // namespace

@@ -128,7 +128,7 @@ Expected<int> run(const ParsedArgs &args)
         return Failure{"el CSV no té cap fila de dades, només la capçalera"};
 
     // Every document is built, and every name checked, before anything is written.
-    std::vector<std::pair<std::string, std::string>> documents; // file name, text (Windows-1252)
+    std::vector<std::pair<std::string, plecta::MergedDocument>> documents; // file name, document
     std::map<std::string, std::size_t> names;
     for (std::size_t r = 1; r < records->size(); ++r) {
         const CsvRecord &record = (*records)[r];
@@ -153,11 +153,11 @@ Expected<int> run(const ParsedArgs &args)
         if (const auto [at, added] = names.emplace(*name, record.line); !added)
             return Failure{"CSV, línia " + std::to_string(record.line) + ": el nom de fitxer «" + *name +
                            "» ja és el de la línia " + std::to_string(at->second)};
-        documents.emplace_back(std::move(*name), fill.text());
+        documents.emplace_back(std::move(*name), fill.merged(*format != Format::Text));
     }
 
     if (single) {
-        std::vector<std::string> texts;
+        std::vector<plecta::MergedDocument> texts;
         for (auto &document : documents)
             texts.push_back(std::move(document.second));
         const auto bytes = formatDocuments(*format, texts, title, request->encoding);

@@ -87,9 +87,11 @@ Problem DocumentFill::restore(const forms::SavedForm &saved, std::string_view wh
         if (Problem problem = setCell(name, value, std::string(where) + ", camp «" + name + "»"))
             return problem;
     }
-    // Each line is added at the top, so the last one goes in first.
-    for (std::size_t i = saved.lines.size(); i-- > 0;) {
-        if (Problem problem = addLineValues(saved.lines[i], std::string(where) + ", línia " + std::to_string(i + 1)))
+    // Top to bottom, as the file lists them. An amount the user wrote over the product in the
+    // window is theirs to keep.
+    for (std::size_t i = 0; i < saved.lines.size(); ++i) {
+        if (Problem problem = addLineValues(saved.lines[i], std::string(where) + ", línia " + std::to_string(i + 1),
+                                            AmountCheck::Free))
             return problem;
     }
     return std::nullopt;

@@ -16,4 +16,9 @@ void generateCertificateText(const plecta::FieldSource &fields, bool modelASelec
     plecta::MergeTemplate(fields, fieldNames(kCertificat), certificateModel(modelASelected).modelId, output);
 }
 
+plecta::StructuredDocument certificateStructure(const plecta::FieldSource &fields, bool modelASelected)
+{
+    return plecta::MergeStructured(fields, fieldNames(kCertificat), certificateModel(modelASelected).modelId);
+}
+
 } // namespace forms

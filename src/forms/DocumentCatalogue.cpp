@@ -7,7 +7,7 @@ namespace {
 
 // Each text is kept as written, double spaces and tabs included; words run together and
 // misspelt have been mended, since a writing handbook must not show them.
-constexpr std::array<std::string_view, 20> kDescriptions = {
+constexpr std::array<std::string_view, 28> kDescriptions = {
     "És un document formal que constata un fet, una convenció, una obligació, una  deliberació, "
     "un acord  o una manifestació  de voluntat, a fi que  n'hi hagi constància.",
     "És un document mitjançant el  qual donem fe d'un fet o d'unes declaracions. Atès "
@@ -62,6 +62,50 @@ constexpr std::array<std::string_view, 20> kDescriptions = {
     "que posen fi a la via administrativa, davant el mateix òrgan que els ha dictat, en lloc "
     "d'anar directament a la jurisdicció contenciosa administrativa; el termini és d'un mes "
     "si l'acte és exprés (articles 123 i 124 de la Llei 39/2015).",
+    "És el document mitjançant el qual la persona interessada manifesta, sota la seva responsabilitat, que "
+    "compleix els requisits que la normativa estableix per exercir un dret o iniciar una activitat, que disposa de "
+    "la documentació que ho acredita, que la posarà a disposició de l'Administració quan li sigui requerida i que "
+    "es compromet a mantenir-ne el compliment. La presenta qui vol exercir el dret o iniciar l'activitat, que pot "
+    "fer-ho des del dia de la presentació, sens perjudici de les facultats de comprovació de l'Administració "
+    "(article 69 de la Llei 39/2015).",
+    "És el document mitjançant el qual la persona interessada posa en coneixement de l'Administració les seves "
+    "dades identificatives o qualsevol altra dada rellevant per iniciar una activitat o exercir un dret. La presenta "
+    "qui inicia l'activitat o exerceix el dret, abans de fer-ho o, quan la legislació corresponent ho preveu "
+    "expressament, dins d'un termini posterior a l'inici (article 69.2 de la Llei 39/2015).",
+    "És el document mitjançant el qual una persona designa qui la representa davant una administració, en un "
+    "procediment concret o en qualsevol actuació, i la persona representant hi signa l'acceptació. Cal acreditar "
+    "la representació per formular sol·licituds, presentar declaracions responsables o comunicacions, interposar "
+    "recursos, desistir d'accions i renunciar a drets en nom d'una altra persona (article 5 de la Llei 39/2015). La "
+    "representació també es pot atorgar per compareixença personal a l'oficina d'assistència en matèria de "
+    "registres o per compareixença electrònica a la seu electrònica, i queda inscrita en el registre electrònic "
+    "d'apoderaments (article 6).",
+    "És el document mitjançant el qual qualsevol persona demana a una administració o a una entitat pública la "
+    "informació que té en el seu poder com a conseqüència de la seva activitat. No cal motivar la sol·licitud ni "
+    "acreditar cap interès, tot i que els motius que s'hi exposin es poden tenir en compte en resoldre (article 18 "
+    "de la Llei 19/2014). L'Administració ha de resoldre en el termini d'un mes.",
+    "És el document mitjançant el qual la persona que ha sol·licitat informació pública reclama davant la Comissió "
+    "de Garantia del Dret d'Accés a la Informació Pública quan l'Administració li ha denegat l'accés, totalment o "
+    "parcialment, o no ha resolt dins del termini. S'ha de presentar en el termini d'un mes des de la notificació "
+    "de la resolució o des que es produeix el silenci administratiu (article 42 de la Llei 19/2014). És gratuïta i "
+    "no cal interposar abans un recurs de reposició.",
+    "És el document mitjançant el qual una persona exerceix davant el responsable d'un tractament els drets que li "
+    "reconeixen els articles 15 a 22 del Reglament general de protecció de dades: accés, rectificació, supressió, "
+    "limitació del tractament, portabilitat, oposició i no ser objecte de decisions individuals automatitzades. El "
+    "responsable ha de respondre en el termini d'un mes, prorrogable dos mesos més en els casos complexos. Si no "
+    "respon o denega la petició, es pot reclamar davant l'Autoritat Catalana de Protecció de Dades quan el "
+    "responsable és una administració o una entitat pública de Catalunya, i davant l'Agència Espanyola de "
+    "Protecció de Dades en els altres casos.",
+    "És el recurs que la persona interessada interposa contra un acte ferm en via administrativa, davant l'òrgan "
+    "que el va dictar, només per un dels quatre motius que preveu l'article 125 de la Llei 39/2015. Si el motiu és "
+    "un error de fet que resulta dels documents de l'expedient, el termini és de quatre anys des de la notificació "
+    "de la resolució; en els altres casos, de tres mesos des que es coneixen els documents o des que la sentència "
+    "judicial és ferma.",
+    "És el document mitjançant el qual una empresa o un professional detalla per endavant els béns o els serveis "
+    "que oferirà a un client, amb els preus, l'IVA, la validesa de l'oferta i les condicions de pagament. Cal tenir "
+    "en compte que un pressupost no és una factura: qui emet factures a Espanya ha de complir el Reglament que "
+    "regula les obligacions de facturació (Reial decret 1619/2012) i, a partir del 2027, el programa amb què les "
+    "emet ha de complir els requisits del Reial decret 1007/2023. Aquest manual només ofereix models de documents "
+    "i no emet factures.",
 };
 
 } // namespace
@@ -83,6 +127,7 @@ const DocListEntry g_tcDocList[] = {
     {0, "Documentació comercial", 0, 0, {}},
     {179, "albarà", 1, 1, kDescriptions[9]},
     {181, "comanda", 1, 2, kDescriptions[10]},
+    {198, "pressupost", 1, 3, kDescriptions[27]},
     {0, {}, 0, -1, {}},
 };
 
@@ -92,14 +137,22 @@ const DocListEntry g_apDocList[] = {
     {166, "sol·licitud - Model B", 1, 1, kDescriptions[11]},
     {174, "petició", 1, 1, kDescriptions[12]},
     {173, "denúncia", 1, 1, kDescriptions[13]},
+    {191, "declaració responsable", 1, 1, kDescriptions[20]},
+    {192, "comunicació prèvia", 1, 1, kDescriptions[21]},
+    {194, "sol·licitud d'accés a la informació pública", 1, 1, kDescriptions[23]},
+    {196, "exercici de drets de protecció de dades", 1, 1, kDescriptions[25]},
     {0, "Documentació usada durant el procediment", 0, 0, {}},
     {185, "al·legació", 1, 1, kDescriptions[14]},
     {186, "desistiment", 1, 1, kDescriptions[15]},
     {187, "renúncia", 1, 1, kDescriptions[16]},
     {188, "queixa", 1, 1, kDescriptions[17]},
+    {193, "atorgament de representació", 1, 1, kDescriptions[22]},
     {0, "Documentació usada amb posterioritat a la resolució", 0, 0, {}},
     {189, "recurs d'alçada", 1, 1, kDescriptions[18]},
     {190, "recurs potestatiu de reposició", 1, 1, kDescriptions[19]},
+    {197, "recurs extraordinari de revisió", 1, 1, kDescriptions[26]},
+    {195, "reclamació davant la Comissió de Garantia del Dret d'Accés a la Informació Pública", 1, 1,
+     kDescriptions[24]},
     {0, {}, 0, -1, {}},
 };
 

@@ -198,7 +198,15 @@ struct LineItems
     std::span<const ListColumn> columns;
     std::span<const std::string_view> dialogLabels; // one per column, in column order
     plecta::RowTemplate rowTemplate;
+    // The columns that hold the quantity, the unit price and the line's amount.
+    int quantityColumn = -1;
+    int priceColumn = -1;
+    int amountColumn = -1;
+    int rateFieldId = 0; // the field with the VAT rate; 0: the general rate
 };
+
+// How the engine tables the line items: headings in Windows-1252, the amount columns, the rate.
+plecta::LineTable lineTable(const LineItems &lines);
 
 struct FormDef
 {

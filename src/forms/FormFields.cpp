@@ -34,12 +34,29 @@ plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_m
     return fields;
 }
 
+plecta::LineTable lineTable(const LineItems &lines)
+{
+    std::vector<std::string> headings;
+    for (const ListColumn &column : lines.columns)
+        headings.push_back(cp1252::fromUtf8(column.header).text);
+    return {lines.rowTemplate, std::move(headings), lines.quantityColumn,
+            lines.priceColumn, lines.amountColumn,  lines.rateFieldId};
+}
+
 void generateFormText(const FormDef &form, const plecta::FieldSource &fields, std::string &output)
 {
-    std::optional<plecta::RowTemplate> rowTemplate;
+    std::optional<plecta::LineTable> table;
     if (form.lineItems)
-        rowTemplate = form.lineItems->rowTemplate;
-    plecta::MergeTemplate(NotificationRule(form, fields), fieldNames(form), form.modelId, output, rowTemplate);
+        table = lineTable(*form.lineItems);
+    plecta::MergeTemplate(NotificationRule(form, fields), fieldNames(form), form.modelId, output, table);
+}
+
+plecta::StructuredDocument formStructure(const FormDef &form, const plecta::FieldSource &fields)
+{
+    std::optional<plecta::LineTable> table;
+    if (form.lineItems)
+        table = lineTable(*form.lineItems);
+    return plecta::MergeStructured(NotificationRule(form, fields), fieldNames(form), form.modelId, table);
 }
 
 } // namespace forms

@@ -4,6 +4,7 @@
 #include "forms/FormDescription.h"
 #include "models/FieldSource.h"
 #include "models/MemoryFieldSource.h"
+#include "models/StructuredDocument.h"
 
 #include <chrono>
 #include <string>
@@ -18,5 +19,7 @@ plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_m
 // The document of a form without behaviour of its own: its fields merged into its model by name, with its row template
 // when it has line items.
 void generateFormText(const FormDef &form, const plecta::FieldSource &fields, std::string &output);
+// The same with its structure, for the typeset outputs.
+plecta::StructuredDocument formStructure(const FormDef &form, const plecta::FieldSource &fields);
 
 } // namespace forms

@@ -4,7 +4,9 @@
 #include "reference/Places.h"
 #include "reference/ReferenceTables.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace forms {
 namespace {
@@ -40,6 +42,9 @@ constexpr FormBlocks kFormBlocks[] = {
     {181, kPlace1047},                                                             // comanda: the client's municipality
 };
 
+// The procedures of today: the applicant block and the place of signing.
+constexpr int kProcedureLayouts[] = {191, 192, 193, 194, 195, 196, 197};
+
 std::string initialTextOf(const FormDef &form, int id)
 {
     for (const Item &item : form.items) {
@@ -65,6 +70,8 @@ std::span<const PlaceBlock> placeBlocks(const FormDef &form)
         if (entry.layoutId == form.layoutId)
             return entry.blocks;
     }
+    if (std::ranges::find(kProcedureLayouts, form.layoutId) != std::end(kProcedureLayouts))
+        return kApplicant;
     return {};
 }
 

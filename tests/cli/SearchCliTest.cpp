@@ -122,9 +122,11 @@ TEST_F(CliTest, SearchSaysNotFoundAndRefusesAnEmptyQuery)
     EXPECT_TRUE(refused(run({"search", ""}), "buit"));
     EXPECT_TRUE(refused(run({"search", " ·'- "}), "buit"));
     EXPECT_TRUE(refused(run({"search", "a", "--in", "tractaments"}), "--in"));
-    // The appeal by a word of its name, with its description.
+    // The appeal by a word of its name, with its description, before a kind whose description
+    // only mentions it.
     const std::vector<std::string> appeal = lines(run({"search", "reposicio", "--in", "documents"}).out);
-    ASSERT_EQ(appeal.size(), 1u);
+    ASSERT_EQ(appeal.size(), 2u);
+    EXPECT_TRUE(appeal[1].starts_with("documents\treclamació davant la Comissió de Garantia")) << appeal[1];
     EXPECT_TRUE(appeal[0].starts_with("documents\trecurs potestatiu de reposició\tÉs un document ")) << appeal[0];
     EXPECT_EQ(appeal[0].find("  "), std::string::npos) << appeal[0];
     // A slash is kept: only the rows that hold "c/" come out, not every "c".

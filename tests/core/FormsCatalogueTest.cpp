@@ -45,7 +45,7 @@ void expectWellFormed(const DocListEntry *catalogue, std::size_t kinds)
 
 TEST(FormsCatalogue, CommercialKindsAndTheirForms)
 {
-    expectWellFormed(g_tcDocList, 11);
+    expectWellFormed(g_tcDocList, 12);
     const auto rows = catalogueRows(g_tcDocList);
     EXPECT_EQ(rows[0].pszName, "Actes i certificats");
     EXPECT_EQ(rows[1].pszName, "acta de reunió");
@@ -69,6 +69,7 @@ TEST(FormsCatalogue, CommercialKindsAndTheirForms)
         {"saluda", 178, 2, "CTCViewSaluda"},
         {"albarà", 179, 1, "CTCViewAlbara"},
         {"comanda", 181, 2, "CTCViewComanda"},
+        {"pressupost", 198, 3, "CTCViewPressupost"},
     };
     std::size_t next = 0;
     for (const DocListEntry &row : rows) {
@@ -87,7 +88,7 @@ TEST(FormsCatalogue, CommercialKindsAndTheirForms)
 
 TEST(FormsCatalogue, PublicAdministrationKinds)
 {
-    expectWellFormed(g_apDocList, 10);
+    expectWellFormed(g_apDocList, 17);
     const auto rows = catalogueRows(g_apDocList);
     EXPECT_EQ(rows[0].pszName, "Documentació que inicia el procediment");
     EXPECT_EQ(rows[1].pszName, "sol·licitud - Model A");
@@ -98,8 +99,10 @@ TEST(FormsCatalogue, PublicAdministrationKinds)
             ids.insert(row.nFormID);
         }
     }
-    EXPECT_EQ(ids, (std::set<int>{165, 166, 173, 174, 185, 186, 187, 188, 189, 190}));
-    EXPECT_EQ(rows.back().pszName, "recurs potestatiu de reposició");
+    EXPECT_EQ(ids,
+              (std::set<int>{165, 166, 173, 174, 185, 186, 187, 188, 189, 190, 191, 192, 193, 194, 195, 196, 197}));
+    EXPECT_EQ(rows.back().pszName,
+              "reclamació davant la Comissió de Garantia del Dret d'Accés a la Informació Pública");
 }
 
 // One table of texts serves both catalogues; only the two application models share a text.
@@ -120,8 +123,8 @@ TEST(FormsCatalogue, DescriptionsAreSharedFromOneTable)
             }
         }
     }
-    EXPECT_EQ(byName.size(), 21u);
-    EXPECT_EQ(texts.size(), 20u);
+    EXPECT_EQ(byName.size(), 29u);
+    EXPECT_EQ(texts.size(), 28u);
     EXPECT_EQ(byName["sol·licitud - Model A"].data(), byName["sol·licitud - Model B"].data());
     EXPECT_NE(byName["albarà"], byName["saluda"]);
     EXPECT_NE(byName["albarà"].find("lliura"), std::string_view::npos);

@@ -60,7 +60,7 @@ TEST(Forms, NamesModelsAndLayoutsAgree)
             const std::string bytes(*model);
             for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), placeholder); it != std::sregex_iterator();
                  ++it) {
-                if ((*it)[1] != "list") {
+                if ((*it)[1] != "list" && (*it)[1] != "totals") {
                     EXPECT_NE(findField(*form, (*it)[1].str()), nullptr) << it->str() << " names no field";
                 }
             }
@@ -237,23 +237,24 @@ TEST(Forms, MemosAndLetter)
     EXPECT_EQ(lines(text)[22], cp("<INFORMACIÓ OCASIONAL>"));
 }
 
-TEST(Forms, LineItemsComeOutNewestFirst)
+TEST(Forms, LineItemsComeOutInTheOrderGivenWithTheirTotals)
 {
     auto fields = initialFields(kAlbara, kDay);
     std::string text;
     generateFormText(kAlbara, fields, text);
-    // No lines: the separator row is followed directly by the closing border.
-    EXPECT_TRUE(text.ends_with("\xA6\r\n+" + std::string(75, '-') + "+"));
+    // No lines: the separator row is followed directly by the closing border, and no totals.
+    EXPECT_TRUE(text.ends_with("\xA6\r\n+" + std::string(75, '-') + "+\r\n"));
 
-    // Lines are inserted at the top, as the form does.
     auto &rows = fields.field(plecta::kLineListId)->rows;
     for (const char *name : {"first", "second", "third"})
-        rows.insert(rows.begin(), {"1", name, "2", "3"});
+        rows.push_back({"1", name, "2", ""});
     generateFormText(kAlbara, fields, text);
     const auto third = text.find("third"), second = text.find("second"), first = text.find("first");
-    ASSERT_NE(first, std::string::npos);
-    EXPECT_LT(third, second);
-    EXPECT_LT(second, first);
+    ASSERT_NE(third, std::string::npos);
+    EXPECT_LT(first, second);
+    EXPECT_LT(second, third);
+    EXPECT_NE(text.find("2,00 "), std::string::npos);                               // each line's amount, computed
+    EXPECT_TRUE(text.ends_with("Total                     7,26 \x80\r\n")) << text; // 6,00 + 21 %
 
     rows = {{"3", "Cadira", "25", "75"}};
     generateFormText(kAlbara, fields, text);
@@ -306,5 +307,5 @@ TEST(Forms, TheLineListIdIsReserved)
             }
         }
     }
-    EXPECT_EQ(lineLists, 2); // the delivery note and the order
+    EXPECT_EQ(lineLists, 3); // the delivery note, the order and the quote
 }

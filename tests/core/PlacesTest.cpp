@@ -144,7 +144,7 @@ TEST(Places, EveryMunicipalityBoxHasItsBlock)
             EXPECT_EQ(inBlocks[item.id], place ? 1 : 0) << form->className << " " << item.id;
         }
     }
-    EXPECT_EQ(municipalityBoxes, 32u);
+    EXPECT_EQ(municipalityBoxes, 46u);
 }
 
 TEST(Places, FillsOnlyWhatTheUserLeft)

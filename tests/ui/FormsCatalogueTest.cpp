@@ -225,7 +225,7 @@ TEST_F(CommercialDocuments, CertificateModelsFollowTheRadioButtons)
     EXPECT_EQ(documentLines()[8], u"del director i el segell que ho acredita."_qs);
 }
 
-TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
+TEST_F(CommercialDocuments, DeliveryNoteLinesKeepTheirOrderAndComputeTheirAmounts)
 {
     select("albarà");
     auto *form = qobject_cast<CTCViewAlbara *>(catalogue->shownForm());
@@ -246,13 +246,16 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
             ASSERT_TRUE(dialog);
             caption = dialog->windowTitle();
             labels.clear();
-            for (QLabel *label : dialog->findChildren<QLabel *>())
-                labels << label->text();
+            for (QLabel *label : dialog->findChildren<QLabel *>()) {
+                if (!label->text().isEmpty())
+                    labels << label->text();
+            }
             EXPECT_EQ(dialog->focusWidget(), dialog->field(0));
             EXPECT_TRUE(dialog->field(1)->text().isEmpty()) << "every line starts empty";
             QTest::keyClicks(dialog->field(0), u"2"_qs);
             QTest::keyClicks(dialog->field(1), QString::fromLatin1(name));
             QTest::keyClicks(dialog->field(2), u"5"_qs);
+            EXPECT_EQ(dialog->field(3)->text(), u"10,00"_qs) << "the amount follows as the user types";
             QTest::keyClick(dialog->field(2), Qt::Key_Return); // Enter confirms from any field
         });
         QTest::mouseClick(add, Qt::LeftButton);
@@ -261,16 +264,17 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
     EXPECT_EQ(caption, u"Nova entrada"_qs);
     EXPECT_EQ(labels, (QStringList{u"Quantitat"_qs, u"Concepte"_qs, u"Preu unitari"_qs, u"Total"_qs}));
     ASSERT_EQ(list->topLevelItemCount(), 3);
-    EXPECT_EQ(list->topLevelItem(0)->text(1), u"tercer"_qs);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), u"primer"_qs);
 
     const QString text = documentText();
     const auto third = text.indexOf(u"tercer"_qs), second = text.indexOf(u"segon"_qs),
                first = text.indexOf(u"primer"_qs);
-    EXPECT_GE(third, 0);
-    EXPECT_LT(third, second);
-    EXPECT_LT(second, first);
-    const QString row = u"¦ 2       ¦   tercer"_qs + QString(28, u' ') + u"¦ 5"_qs + QString(12, u' ') + u'¦' +
-                        QString(12, u' ') + u'¦';
+    EXPECT_GE(first, 0);
+    EXPECT_LT(first, second);
+    EXPECT_LT(second, third);
+    const QString row =
+        u"¦ 2       ¦   tercer"_qs + QString(28, u' ') + u"¦ 5"_qs + QString(12, u' ') + u'¦' + u"    10,00   ¦"_qs;
+    EXPECT_TRUE(text.contains(u"Total                    36,30 €"_qs)) << text.toStdString(); // 30,00 + 21 %
     EXPECT_TRUE(text.contains(row + u'\n')) << row.toStdString();
 
     // Cancelling adds nothing, whether by the button or by Escape after typing.
@@ -419,7 +423,7 @@ TEST_F(CommercialDocuments, PublicAdministrationCatalogueListsItsTenKinds)
         kinds += tree->topLevelItem(g)->childCount();
         EXPECT_EQ(tree->topLevelItem(g)->isExpanded(), g == 0);
     }
-    EXPECT_EQ(kinds, 10);
+    EXPECT_EQ(kinds, 17);
     // Both application models share one description.
     EXPECT_EQ(tree->itemOf("sol·licitud - Model A")->toolTip(0), tree->itemOf("sol·licitud - Model B")->toolTip(0));
 }

@@ -35,6 +35,10 @@ CDlgListAskItems::CDlgListAskItems(int count, QWidget *parent) : DialogSkin(pare
         m_values.append(QString());
     }
     layout->addLayout(form);
+    m_message = new QLabel;
+    m_message->setWordWrap(true);
+    m_message->hide();
+    layout->addWidget(m_message);
     layout->addSpacing(8);
 
     auto *buttons = new QDialogButtonBox;
@@ -64,9 +68,47 @@ QLineEdit *CDlgListAskItems::field(int index) const
     return m_fields.value(index);
 }
 
+void CDlgListAskItems::computeAmounts(const plecta::LineTable &table)
+{
+    QLineEdit *amount = field(table.amountColumn);
+    if (!field(table.quantityColumn) || !field(table.priceColumn) || !amount)
+        return;
+    m_table = table;
+    amount->setPlaceholderText(QStringLiteral("quantitat × preu"));
+    amount->setToolTip(QStringLiteral("Es calcula sol mentre escriviu la quantitat i el preu; si hi escriviu un "
+                                      "altre import, es manté el vostre."));
+    connect(field(table.quantityColumn), &QLineEdit::textEdited, this, &CDlgListAskItems::updateAmount);
+    connect(field(table.priceColumn), &QLineEdit::textEdited, this, &CDlgListAskItems::updateAmount);
+    connect(amount, &QLineEdit::textEdited, this, [this](const QString &text) { m_amountWritten = !text.isEmpty(); });
+}
+
+void CDlgListAskItems::updateAmount()
+{
+    if (!m_table || m_amountWritten)
+        return;
+    std::vector<std::string> cells;
+    for (QLineEdit *edit : m_fields)
+        cells.push_back(qttext::toCp1252(edit->text()));
+    cells[std::size_t(m_table->amountColumn)].clear();
+    const plecta::LineCheck check = plecta::checkLine(*m_table, cells, false);
+    field(m_table->amountColumn)
+        ->setText(check.computedAmount ? qttext::toQString(money::formatAmount(*check.computedAmount)) : QString());
+}
+
 void CDlgListAskItems::accept()
 {
-    // Exactly as typed: no trimming, no check of what the values mean.
+    if (m_table) {
+        std::vector<std::string> cells;
+        for (QLineEdit *edit : m_fields)
+            cells.push_back(qttext::toCp1252(edit->text()));
+        if (const plecta::LineCheck check = plecta::checkLine(*m_table, cells, false); check.problem) {
+            // Nothing is added: the line stays in the dialog to be put right.
+            m_message->setText(qttext::toQString(*check.problem));
+            m_message->show();
+            return;
+        }
+    }
+    // Exactly as typed: no trimming.
     for (int i = 0; i < m_fields.size(); ++i)
         m_values[i] = m_fields.at(i)->text();
     DialogSkin::accept();

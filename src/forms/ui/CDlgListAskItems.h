@@ -1,5 +1,8 @@
 #pragma once
+#include "models/LineTable.h"
 #include "shell/ui/DialogSkin.h"
+
+#include <optional>
 
 #include <QList>
 #include <QString>
@@ -16,6 +19,9 @@ public:
     void SetCaption(const QString &caption);
     QStringList values() const { return m_values; }
     QLineEdit *field(int index) const;
+    // Fills the amount in as quantity × price while the user types, until the user writes an
+    // amount of their own; refuses numbers that are not numbers.
+    void computeAmounts(const plecta::LineTable &table);
 
     void accept() override;
 
@@ -24,6 +30,11 @@ protected:
     void setLabelList(const QStringList &labels);
 
 private:
+    void updateAmount();
+
+    std::optional<plecta::LineTable> m_table;
+    bool m_amountWritten = false; // the user typed the amount: it is theirs, not computed
+    QLabel *m_message = nullptr;
     QList<QLabel *> m_labels;
     QList<QLineEdit *> m_fields;
     QStringList m_values;

@@ -171,6 +171,13 @@ void COurFormView::GenerateText(std::string &output) const
         forms::generateFormText(*m_form, *this, output);
 }
 
+plecta::StructuredDocument COurFormView::documentStructure() const
+{
+    if (m_form && m_page)
+        return forms::formStructure(*m_form, *this);
+    return {};
+}
+
 QWidget *COurFormView::fieldWidget(int id) const
 {
     return id == 0 ? nullptr : m_fields.value(id).data();

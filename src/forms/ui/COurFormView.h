@@ -3,6 +3,7 @@
 // the template engine reads through FieldSource.
 #include "forms/FormDescription.h"
 #include "models/FieldSource.h"
+#include "models/StructuredDocument.h"
 #include "models/TemplateEngine.h"
 
 #include <QHash>
@@ -40,6 +41,8 @@ public:
 
     // The finished document built from the fields as they are now. Changes nothing in the form.
     virtual void GenerateText(std::string &output) const;
+    // The same document with its structure, for the typeset outputs.
+    virtual plecta::StructuredDocument documentStructure() const;
 
     // The widget of a field (or of a label, radio button or button that has an id).
     QWidget *fieldWidget(int id) const;

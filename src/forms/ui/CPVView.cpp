@@ -4,6 +4,7 @@
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
 #include "export/PdfDocument.h"
+#include "export/TypesetPages.h"
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CTCView.h"
@@ -13,6 +14,7 @@
 #include "text/ui/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -23,6 +25,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <iterator>
@@ -59,9 +62,9 @@ void CPVView::viewActivated()
     // Whatever was changed here gives way to a fresh copy of the form's text.
     if (!m_form)
         return;
-    std::string text;
-    m_form->GenerateText(text);
-    setDocumentBytes(text);
+    m_form->GenerateText(m_generatedText);
+    m_structure = m_form->documentStructure();
+    setDocumentBytes(m_generatedText);
     if (const std::string_view name = forms::kindName(m_form->templateId()); !name.empty())
         m_title = QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
@@ -161,9 +164,14 @@ QByteArray CPVView::fileBytes(SaveFormat format) const
     switch (format) {
     case SaveFormat::TextCp1252: return QByteArray::fromStdString(text);
     case SaveFormat::TextUtf8: return QByteArray::fromStdString(cp1252::toUtf8(text));
-    case SaveFormat::Odt:
-        return QByteArray::fromStdString(docexport::odtDocument(std::span(&text, 1), m_title.toStdString()));
-    case SaveFormat::Pdf: return docexport::pdfDocument(std::span(&text, 1), m_title);
+    case SaveFormat::Odt: {
+        const plecta::StructuredDocument structure = typesetStructure();
+        return QByteArray::fromStdString(docexport::odtDocument(std::span(&structure, 1), m_title.toStdString()));
+    }
+    case SaveFormat::Pdf: {
+        const plecta::StructuredDocument structure = typesetStructure();
+        return docexport::pdfDocument(std::span(&structure, 1), m_title);
+    }
     }
     return {};
 }
@@ -197,28 +205,50 @@ bool CPVView::saveTo(const QString &path, SaveFormat format)
     return false;
 }
 
-bool CPVView::renderTo(QPrinter *printer) const
+plecta::StructuredDocument CPVView::typesetStructure() const
 {
     const std::string text = documentBytes();
-    return docexport::renderDocuments(*printer, std::span(&text, 1)) && printer->printerState() != QPrinter::Error;
+    return text == m_generatedText ? m_structure : plecta::structureOfText(text);
+}
+
+bool CPVView::renderTo(QPrinter *printer, bool asText) const
+{
+    bool painted = false;
+    if (asText) {
+        const std::string text = documentBytes();
+        painted = docexport::renderDocuments(*printer, std::span(&text, 1));
+    } else {
+        const plecta::StructuredDocument structure = typesetStructure();
+        painted = docexport::renderTypeset(*printer, std::span(&structure, 1));
+    }
+    return painted && printer->printerState() != QPrinter::Error;
 }
 
 void CPVView::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    docexport::setUpPage(printer);
+    docexport::setUpTypesetPage(printer);
     printer.setDocName(m_title);
     QPrintDialog dialog(&printer, this);
+    // The text as it shows here, in the fixed-pitch font, stays a choice of its own.
+    auto *textTab = new QWidget;
+    textTab->setWindowTitle(QStringLiteral("Text"));
+    auto *asText = new QCheckBox(QStringLiteral("Imprimeix el text tal com es veu, en lletra d'amplada fixa"), textTab);
+    asText->setObjectName(QStringLiteral("printAsText"));
+    (new QVBoxLayout(textTab))->addWidget(asText);
+    dialog.setOptionTabs({textTab});
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!renderTo(&printer))
+    if (asText->isChecked())
+        docexport::setUpPage(printer);
+    if (!renderTo(&printer, asText->isChecked()))
         reportPrintFailure(printer, QStringLiteral("No s'ha pogut imprimir el document."));
 }
 
 void CPVView::printPreview()
 {
     QPrinter printer(QPrinter::HighResolution);
-    docexport::setUpPage(printer);
+    docexport::setUpTypesetPage(printer);
     printer.setDocName(m_title);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Previsualitza la impressió"));

@@ -5,6 +5,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 
+#include "models/StructuredDocument.h"
+
 #include <string>
 
 class COurFormView;
@@ -49,9 +51,13 @@ public:
     bool saveTo(const QString &path, SaveFormat format = SaveFormat::TextCp1252);
     void print();
     void printPreview();
-    // The one renderer of the printed pages, for the printer, the preview and PDF files alike.
-    // False when the printer could not take the pages.
-    bool renderTo(QPrinter *printer) const;
+    // The one renderer of the printed pages, for the printer, the preview and PDF files alike:
+    // the typeset pages, or the text as it shows here when `asText`. False when the printer could
+    // not take the pages.
+    bool renderTo(QPrinter *printer, bool asText = false) const;
+    // The document's structure for the typeset outputs: the form's, or, when the text was changed
+    // here, the lines of the text as they stand.
+    plecta::StructuredDocument typesetStructure() const;
     // The document's title: its kind's name in the catalogue, for the metadata of ODT and PDF.
     const QString &documentTitle() const { return m_title; }
 
@@ -78,4 +84,6 @@ private:
 
     QFont m_font;
     QPointer<COurFormView> m_form;
+    std::string m_generatedText; // the text as the form gave it, and its structure
+    plecta::StructuredDocument m_structure;
 };

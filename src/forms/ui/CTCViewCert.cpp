@@ -37,3 +37,10 @@ void CTCViewCert::GenerateText(std::string &output) const
     if (isCreated())
         forms::generateCertificateText(*this, modelASelected(), output);
 }
+
+plecta::StructuredDocument CTCViewCert::documentStructure() const
+{
+    if (isCreated())
+        return forms::certificateStructure(*this, modelASelected());
+    return {};
+}

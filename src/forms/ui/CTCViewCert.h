@@ -9,6 +9,7 @@ class CTCViewCert : public COurFormView
 public:
     CTCViewCert() = default;
     void GenerateText(std::string &output) const override;
+    plecta::StructuredDocument documentStructure() const override;
 
 protected:
     void OnInitialUpdate() override;

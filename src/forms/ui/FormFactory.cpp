@@ -12,7 +12,8 @@ COurFormView *createFormObject(int layoutId)
     // Forms whose behaviour is more than their description.
     if (form->className == "CTCViewCert")
         return new CTCViewCert;
-    if (form->className == "CTCViewAlbara")
+    // The quote's lines have four columns, as the delivery note's: the same line dialog.
+    if (form->className == "CTCViewAlbara" || form->className == "CTCViewPressupost")
         return new CTCViewAlbara;
     if (form->className == "CTCViewComanda")
         return new CTCViewComanda;

@@ -24,6 +24,7 @@ void CLineListFormView::AddLine()
     for (std::string_view label : description()->lineItems->dialogLabels)
         labels.append(QString::fromUtf8(label.data(), qsizetype(label.size())));
     CDlgListAskItems *dialog = makeLineDialog(labels);
+    dialog->computeAmounts(forms::lineTable(*description()->lineItems));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Called from a button or from a double click seen by an event filter: opened, not run, so
     // no event loop starts inside the filter.
@@ -33,9 +34,9 @@ void CLineListFormView::AddLine()
 
 void CLineListFormView::insertLine(const QStringList &values)
 {
-    // The newest line goes on top, so the document lists the lines newest first.
+    // Lines keep the order in which they are added.
     if (QTreeWidget *list = lineList())
-        list->insertTopLevelItem(0, new QTreeWidgetItem(values));
+        list->addTopLevelItem(new QTreeWidgetItem(values));
 }
 
 CDlgListAskItems *CTCViewAlbara::makeLineDialog(const QStringList &labels)

@@ -7,7 +7,7 @@ class CDlgListAskItems;
 class QTreeWidget;
 
 // A form with a list of line items: "Afegeix un concepte" or a double click on the list opens a
-// dialog for a new line; once it is confirmed, the line goes in at the top of the list.
+// dialog for a new line; once it is confirmed, the line goes in at the end of the list.
 class CLineListFormView : public COurFormView
 {
     Q_OBJECT
