@@ -8,6 +8,7 @@
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/COurFormView.h"
 #include "forms/ui/CTCView.h"
+#include "models/UnfilledFields.h"
 #include "shell/ui/Dialogs.h"
 #include "text/Cp1252.h"
 #include "text/ui/QtText.h"
@@ -53,6 +54,7 @@ void CPVView::followCatalogue(CTCView *catalogue)
 {
     m_form = catalogue->shownForm();
     connect(catalogue, &CTCView::shownFormChanged, this, [this](COurFormView *form) { m_form = form; });
+    connect(catalogue, &CTCView::documentCommandRequested, this, &CPVView::performForForm);
 }
 
 void CPVView::viewActivated()
@@ -89,11 +91,38 @@ ViewActions CPVView::offeredActions() const
     return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
 }
 
+void CPVView::performForForm(ViewAction command)
+{
+    viewActivated();
+    perform(command);
+}
+
+bool CPVView::confirmUnfilled(const QString &goOn)
+{
+    const std::vector<plecta::UnfilledField> left = plecta::unfilledFields(documentBytes());
+    if (left.empty())
+        return true;
+    if (dialogs::confirmGoOn(this, qttext::toQString(plecta::unfilledFieldsMessage(left)), goOn,
+                             QStringLiteral("&Torna al formulari")))
+        return true;
+    if (m_form) {
+        if (QWidget *field = m_form->selectUnfilledField(left.front().name))
+            emit fieldRequested(field);
+    }
+    return false;
+}
+
 void CPVView::perform(ViewAction command)
 {
     switch (command) {
-    case ViewAction::SaveAs: saveAs(); break;
-    case ViewAction::Print: print(); break;
+    case ViewAction::SaveAs:
+        if (confirmUnfilled(QStringLiteral("&Desa igualment")))
+            saveAs();
+        break;
+    case ViewAction::Print:
+        if (confirmUnfilled(QStringLiteral("&Imprimeix igualment")))
+            print();
+        break;
     case ViewAction::PrintPreview: printPreview(); break;
     case ViewAction::Review: FormChecking::of(this)->review(this); break;
     default: break;
