@@ -318,6 +318,7 @@ TEST_F(BadInput, SaveToAFolderThatCannotTakeTheFileChangesNothing)
     for (const QString &target : targets) {
         dialogs::clearTestAnswers();
         dialogs::setNextFileName(target);
+        dialogs::setNextGoOn(true); // the certificate's boxes left as they start
         dialogs::setNextAnswer(QMessageBox::Ok);
         runAction(frame, frame->mainActions().saveAs);
         EXPECT_FALSE(QFile::exists(target)) << target.toStdString();

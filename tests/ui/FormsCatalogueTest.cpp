@@ -108,7 +108,9 @@ TEST_F(CommercialDocuments, OpensOnTheMinutesWithTheirForm)
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(document->sourceForm(), form);
     EXPECT_EQ(form->size(), catalogue->formPane()->size()) << "the form fills the pane";
-    EXPECT_EQ(field<QLineEdit>(1077)->text(), u"<NOM DE L'ORGANISME>"_qs);
+    // The placeholder is a hint in an empty box.
+    EXPECT_EQ(field<QLineEdit>(1077)->text(), QString());
+    EXPECT_EQ(field<QLineEdit>(1077)->placeholderText(), u"<NOM DE L'ORGANISME>"_qs);
     EXPECT_EQ(field<QLineEdit>(1083)->text(), dateText());
     EXPECT_EQ(field<QComboBox>(1000)->currentText(), u"Càrrec"_qs);
     EXPECT_EQ(field<QComboBox>(1000)->count(), 5);
@@ -448,15 +450,15 @@ protected:
         catalogue()->tree()->setCurrentItem(item);
         return catalogue()->shownForm();
     }
-    // Opens "Vocabulari" with the question (if one comes) answered; whether it opened.
-    bool openVocabulary(QMessageBox::StandardButton answer)
+    // Closes the program with the question (if one comes) answered; whether it closed.
+    bool closeProgram(QMessageBox::StandardButton answer)
     {
         dialogs::clearTestAnswers();
         dialogs::setNextAnswer(answer);
-        const bool opened = frame->openFunction(2);
+        const bool closed = frame->close();
         asked = !dialogs::lastMessage().isEmpty();
         dialogs::clearTestAnswers();
-        return opened;
+        return closed;
     }
     bool asked = false;
 };
@@ -492,19 +494,29 @@ TEST_F(DiscardQuestion, AnythingTypedOrChosenIsKeptUnlessTheUserDiscardsIt)
         change.make(form);
         EXPECT_TRUE(form->isModified());
 
-        // Cancelled: nothing is closed and the change is still there.
+        // A lookup opens beside the form without a question; the form comes back as it was.
         const QPointer<CatalogueView> before = catalogue();
-        EXPECT_FALSE(openVocabulary(QMessageBox::Cancel));
-        EXPECT_TRUE(asked);
+        dialogs::clearTestAnswers();
+        EXPECT_TRUE(frame->openFunction(2));
+        EXPECT_TRUE(dialogs::lastMessage().isEmpty());
+        EXPECT_TRUE(frame->openFunction(0));
         EXPECT_EQ(catalogue(), before.data());
         EXPECT_EQ(catalogue()->shownForm(), form);
         EXPECT_TRUE(form->isModified());
 
-        // Discarded: the function opens, and a new catalogue starts untouched.
-        EXPECT_TRUE(openVocabulary(QMessageBox::Discard));
-        ASSERT_TRUE(frame->openFunction(0)) << "the vocabulary holds nothing typed";
+        // Quitting asks; cancelled, nothing is closed and the change is still there.
+        frame->openFunction(5);
+        EXPECT_FALSE(closeProgram(QMessageBox::Cancel));
+        EXPECT_TRUE(asked);
+        EXPECT_TRUE(before);
+        frame->openFunction(0);
+        EXPECT_TRUE(form->isModified());
+
+        // Discarded, the windows go; a new catalogue starts untouched.
+        EXPECT_TRUE(closeProgram(QMessageBox::Discard));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(before.isNull());
+        ASSERT_TRUE(frame->openFunction(0));
         EXPECT_FALSE(catalogue()->holdsUserInput());
     }
 
@@ -513,15 +525,20 @@ TEST_F(DiscardQuestion, AnythingTypedOrChosenIsKeptUnlessTheUserDiscardsIt)
     const QString initial = name->text();
     replaceText(name, u"x"_qs);
     replaceText(name, initial);
-    EXPECT_TRUE(openVocabulary(QMessageBox::Cancel));
+    EXPECT_TRUE(closeProgram(QMessageBox::Cancel));
     EXPECT_FALSE(asked);
 }
 
-TEST_F(DiscardQuestion, ReopeningTheSameFunctionAndClosingTheProgramAskToo)
+TEST_F(DiscardQuestion, ReopeningTheSameFunctionKeepsItAndClosingTheProgramAsks)
 {
-    replaceText(qobject_cast<QLineEdit *>(select("acta de reunió")->fieldWidget(1077)), u"Junta"_qs);
+    QLineEdit *name = qobject_cast<QLineEdit *>(select("acta de reunió")->fieldWidget(1077));
+    replaceText(name, u"Junta"_qs);
+    // Asking again for the function that is open brings it forward as it is.
+    EXPECT_TRUE(frame->openFunction(0));
+    EXPECT_TRUE(dialogs::lastMessage().isEmpty());
+    EXPECT_EQ(name->text(), u"Junta"_qs);
     dialogs::setNextAnswer(QMessageBox::Cancel);
-    EXPECT_FALSE(frame->openFunction(0));
+    EXPECT_FALSE(frame->close());
     EXPECT_TRUE(dialogs::lastMessage().contains(u"Voleu descartar-lo?"_qs));
 
     // Unattended and unanswered, the question counts as cancelled: nothing is lost.

@@ -1,6 +1,7 @@
 #include "app/ui/ViewFactory.h"
 
 #include "app/ui/StartView.h"
+#include "app/ui/Workbook.h"
 #include "forms/ui/CatalogueView.h"
 #include "forms/ui/DocumentView.h"
 #include "forms/ui/FormView.h"
@@ -40,7 +41,7 @@ QWidget *createView(ViewKind kind)
     return view;
 }
 
-void connectViews(const QList<QWidget *> &views)
+void connectViews(const QList<QWidget *> &views, Workbook *workbook)
 {
     // A function's Document window shows the form of the catalogue it was opened with.
     CatalogueView *catalogue = nullptr;
@@ -49,7 +50,9 @@ void connectViews(const QList<QWidget *> &views)
             catalogue = found;
     }
     for (QWidget *view : views) {
-        if (auto *document = qobject_cast<DocumentView *>(view); document && catalogue)
+        if (auto *document = qobject_cast<DocumentView *>(view); document && catalogue) {
             document->followCatalogue(catalogue);
+            QObject::connect(document, &DocumentView::fieldRequested, workbook, &Workbook::reveal);
+        }
     }
 }

@@ -7,6 +7,9 @@
 #include "forms/ui/FormPane.h"
 #include "forms/ui/FormView.h"
 #include "forms/ui/MunicipalityCompleter.h"
+#include "text/ui/QtText.h"
+
+#include <QMetaMethod>
 
 CatalogueView::CatalogueView(const forms::DocListEntry *catalogue, QWidget *parent)
     : QSplitter(Qt::Vertical, parent), m_catalogue(catalogue), m_tree(new CatalogueTree(catalogue)),
@@ -83,8 +86,11 @@ bool CatalogueView::holdsUserInput() const
 
 ViewActions CatalogueView::offeredActions() const
 {
-    const ViewActions panes = ViewAction::NextPane | ViewAction::PreviousPane;
-    return shownForm() ? panes | ViewAction::Review : panes;
+    // The document commands stay offered without a form, so that their keys say why they do
+    // nothing instead of doing nothing.
+    const ViewActions always = ViewAction::NextPane | ViewAction::PreviousPane | ViewAction::SaveAs |
+                               ViewAction::Print | ViewAction::PrintPreview;
+    return shownForm() ? always | ViewAction::Review : always;
 }
 
 void CatalogueView::perform(ViewAction command)
@@ -92,6 +98,14 @@ void CatalogueView::perform(ViewAction command)
     if (command == ViewAction::Review) {
         if (FormChecking *checking = FormChecking::of(shownForm()))
             checking->review(this);
+        return;
+    }
+    if (command == ViewAction::SaveAs || command == ViewAction::Print || command == ViewAction::PrintPreview) {
+        if (shownForm() && isSignalConnected(QMetaMethod::fromSignal(&CatalogueView::documentCommandRequested)))
+            emit documentCommandRequested(command);
+        else
+            qttext::showStatusMessage(this, QStringLiteral("Trieu primer un document de la llista: "
+                                                           "el que es desa o s'imprimeix és el seu text."));
         return;
     }
     // Two panes: next and previous both move the focus to the other one.

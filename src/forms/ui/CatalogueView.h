@@ -38,6 +38,8 @@ public:
 signals:
     // The form shown below the tree changed; nullptr for a kind whose form is not written.
     void shownFormChanged(FormView *form);
+    // Save, print or preview asked on the form's tab: the Document window carries it out.
+    void documentCommandRequested(ViewAction command);
 
 protected:
     CatalogueView(const forms::DocListEntry *catalogue, QWidget *parent);

@@ -8,6 +8,7 @@
 #include "forms/DocumentCatalogue.h"
 #include "forms/ui/CatalogueView.h"
 #include "forms/ui/FormView.h"
+#include "models/UnfilledFields.h"
 #include "shell/ui/Dialogs.h"
 #include "text/Cp1252.h"
 #include "text/ui/QtText.h"
@@ -53,6 +54,7 @@ void DocumentView::followCatalogue(CatalogueView *catalogue)
 {
     m_form = catalogue->shownForm();
     connect(catalogue, &CatalogueView::shownFormChanged, this, [this](FormView *form) { m_form = form; });
+    connect(catalogue, &CatalogueView::documentCommandRequested, this, &DocumentView::performForForm);
 }
 
 void DocumentView::viewActivated()
@@ -89,11 +91,38 @@ ViewActions DocumentView::offeredActions() const
     return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
 }
 
+void DocumentView::performForForm(ViewAction command)
+{
+    viewActivated();
+    perform(command);
+}
+
+bool DocumentView::confirmUnfilled(const QString &goOn)
+{
+    const std::vector<plecta::UnfilledField> left = plecta::unfilledFields(documentBytes());
+    if (left.empty())
+        return true;
+    if (dialogs::confirmGoOn(this, qttext::toQString(plecta::unfilledFieldsMessage(left)), goOn,
+                             QStringLiteral("&Torna al formulari")))
+        return true;
+    if (m_form) {
+        if (QWidget *field = m_form->selectUnfilledField(left.front().name))
+            emit fieldRequested(field);
+    }
+    return false;
+}
+
 void DocumentView::perform(ViewAction command)
 {
     switch (command) {
-    case ViewAction::SaveAs: saveAs(); break;
-    case ViewAction::Print: print(); break;
+    case ViewAction::SaveAs:
+        if (confirmUnfilled(QStringLiteral("&Desa igualment")))
+            saveAs();
+        break;
+    case ViewAction::Print:
+        if (confirmUnfilled(QStringLiteral("&Imprimeix igualment")))
+            print();
+        break;
     case ViewAction::PrintPreview: printPreview(); break;
     case ViewAction::Review: FormChecking::of(this)->review(this); break;
     default: break;

@@ -28,6 +28,9 @@ public:
 
     void initialUpdate() override;
     void viewActivated() override;
+    // A command given on the form's tab: the document is made fresh from the form, then the
+    // command runs on it as on this tab.
+    void performForForm(ViewAction command);
     ViewActions offeredActions() const override;
     void perform(ViewAction command) override;
 
@@ -60,6 +63,10 @@ public:
 
     const QFont &documentFont() const { return m_font; }
 
+signals:
+    // "Torna al formulari": the field of the form to bring forward and give the focus.
+    void fieldRequested(QWidget *field);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
@@ -67,6 +74,9 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    // Before the document leaves with boxes left as they started, the question that names them;
+    // true to go on. Going back asks for the first of them in the form.
+    bool confirmUnfilled(const QString &goOn);
     QByteArray fileBytes(SaveFormat format) const;
 
     QString m_title = QStringLiteral("Document");

@@ -5,6 +5,7 @@
 #include "forms/ui/FormPageBuilder.h"
 #include "forms/ui/FormTextBox.h"
 #include "models/DateText.h"
+#include "models/UnfilledFields.h"
 #include "text/ui/QtText.h"
 
 #include <QAbstractButton>
@@ -107,16 +108,22 @@ void FormView::initializeFields()
         switch (item.kind) {
         case forms::ItemKind::Edit:
         case forms::ItemKind::Box:
-        case forms::ItemKind::Today:
+        case forms::ItemKind::Today: {
+            // A placeholder is a greyed hint in an empty box: a click or a key replaces it, and
+            // the document still shows it while the box stays empty.
+            const std::string initial = forms::initialText(item, dateText);
+            const bool hint = plecta::isPlaceholder(initial);
+            QString shown = qttext::toQString(initial);
+            shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-                edit->setText(qttext::toQString(forms::initialText(item, dateText)));
+                edit->setPlaceholderText(hint ? shown : QString());
+                edit->setText(hint ? QString() : shown);
                 edit->setCursorPosition(0);
             } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
-                QString initial = qttext::toQString(forms::initialText(item, dateText));
-                initial.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-                box->setPlainText(initial);
+                box->setPlaceholderText(hint ? shown : QString());
+                box->setPlainText(hint ? QString() : shown);
             }
-            break;
+        } break;
         case forms::ItemKind::Choice:
             if (auto *combo = qobject_cast<QComboBox *>(widget)) {
                 combo->clear();
@@ -165,6 +172,42 @@ plecta::StructuredDocument FormView::documentStructure() const
 QWidget *FormView::fieldWidget(int id) const
 {
     return id == 0 ? nullptr : m_fields.value(id).data();
+}
+
+QWidget *FormView::selectUnfilledField(std::string_view cp1252Name)
+{
+    QWidget *field = findUnfilledField(cp1252Name);
+    if (field)
+        ensureWidgetVisible(field);
+    return field;
+}
+
+QWidget *FormView::findUnfilledField(std::string_view cp1252Name) const
+{
+    const QString name = qttext::toQString(std::string(cp1252Name));
+    const QString placeholder = u'<' + name;
+    for (const forms::Item &item : m_form->items) {
+        QWidget *widget = fieldWidget(item.id);
+        if (!widget || !widget->isEnabled())
+            continue;
+        if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+            const qsizetype at = edit->text().indexOf(placeholder);
+            if (at >= 0) {
+                const qsizetype end = edit->text().indexOf(u'>', at);
+                edit->setSelection(int(at), int(end < 0 ? edit->text().size() - at : end + 1 - at));
+                return edit;
+            }
+            if (edit->text().isEmpty() && edit->placeholderText().startsWith(placeholder))
+                return edit;
+        } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
+            if (box->selectPlaceholder(placeholder))
+                return box;
+        } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+            if (combo->currentText().toUpper() == name || combo->currentText().contains(placeholder))
+                return combo;
+        }
+    }
+    return nullptr;
 }
 
 void FormView::setGroupEnabled(int group, bool enabled)
@@ -224,10 +267,11 @@ std::string FormView::text(int id) const
     QWidget *widget = fieldWidget(id);
     if (auto *picker = qobject_cast<DatePicker *>(widget))
         return picker->dateText();
+    // An empty box with a placeholder gives the placeholder, as the document always showed it.
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        return qttext::toCp1252(edit->text());
+        return qttext::toCp1252(edit->text().isEmpty() ? edit->placeholderText() : edit->text());
     if (auto *box = qobject_cast<FormTextBox *>(widget))
-        return box->documentText();
+        return box->text().isEmpty() ? qttext::toCp1252(box->placeholderText()) : box->documentText();
     if (auto *label = qobject_cast<QLabel *>(widget))
         return qttext::toCp1252(label->text());
     if (auto *combo = qobject_cast<QComboBox *>(widget))

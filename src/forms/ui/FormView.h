@@ -44,6 +44,11 @@ public:
 
     // The widget of a field (or of a label, radio button or button that has an id).
     QWidget *fieldWidget(int id) const;
+    // The field that still shows a placeholder or a choice label its document lacks ("NOM i
+    // COGNOMS" for a box holding "<NOM i COGNOMS>", "CÀRREC" for the choice left at "Càrrec"),
+    // scrolled into view with the placeholder selected so that typing replaces it; nullptr when
+    // no field shows it.
+    QWidget *selectUnfilledField(std::string_view cp1252Name);
     // The page: the form at its own size, inside the scroll area.
     QWidget *page() const { return m_page; }
 
@@ -68,6 +73,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QWidget *findUnfilledField(std::string_view cp1252Name) const;
     // Every field's value in one comparable text.
     QString fieldState() const;
 

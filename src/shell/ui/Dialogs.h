@@ -20,6 +20,10 @@ QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, con
 // closing the box cancel. True when the user chose to discard.
 bool confirmDiscard(QWidget *parent, const QString &text);
 
+// Asks whether to go on although something is missing, with a button that goes on (`goOn`,
+// "Desa igualment") and one that goes back (`back`, the default, also Escape). True to go on.
+bool confirmGoOn(QWidget *parent, const QString &text, const QString &goOn, const QString &back);
+
 // The save-file dialog: asks before it replaces an existing file. Returns the chosen path with
 // the default suffix added when the name has none, or an empty string when cancelled.
 QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix);
@@ -41,7 +45,9 @@ public:
     std::optional<QString> nextFileName;
     std::optional<int> nextFileType;
     std::optional<QMessageBox::StandardButton> nextAnswer;
+    std::optional<bool> nextGoOn;
     QString lastMessage;
+    QString lastQuestion;
     bool unattended = false;
 };
 
@@ -49,8 +55,11 @@ public:
 void setNextFileName(const QString &path); // an empty path answers "cancel"
 void setNextFileType(int filter);          // the type the next save dialog chose (0 unless told)
 void setNextAnswer(QMessageBox::StandardButton answer);
+void setNextGoOn(bool goOn); // the answer of the next confirmGoOn()
 // The text of the last message box shown (or answered in advance), for tests.
 QString lastMessage();
+// The text of the last confirmGoOn() question, for tests.
+QString lastQuestion();
 void clearTestAnswers();
 // Unattended runs (the tests): a dialog with no answer preset is not shown; it answers
 // "cancel" at once and says so on standard error, so that a forgotten answer fails a test
