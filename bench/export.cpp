@@ -1,14 +1,23 @@
-// Documents leaving as PDF/A: the longest document the forms give, and a 1,000-row merge written
-// one PDF per row through the merge's own path (fill, format, staged write).
+// Documents leaving as typeset PDF/A: the longest document the forms give, an order of sixty
+// lines, a 1,000-row merge written one PDF per row through the merge's own path (fill, format,
+// staged write), and one page of print preview.
 
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
 #include "cli/GuiApplication.h"
 #include "cli/Kinds.h"
 #include "cli/Output.h"
+#include "cli/StagedFiles.h"
+#include "export/TypesetDocument.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
+#include <QPainter>
+#include <QTextDocument>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -52,7 +61,7 @@ int firstTextBox(const cli::Kind &kind)
     throw std::runtime_error("the form has no text box");
 }
 
-std::string pdf(std::span<const std::string> documents, std::string_view title)
+std::string pdf(std::span<const plecta::MergedDocument> documents, std::string_view title)
 {
     auto bytes = cli::formatDocuments(cli::Format::Pdf, documents, title, cli::Encoding::Cp1252);
     if (!bytes || bytes->empty())
@@ -63,18 +72,64 @@ std::string pdf(std::span<const std::string> documents, std::string_view title)
 void BM_PdfOfTheLongestDocument(benchmark::State &state)
 {
     const cli::Kind &kind = longestKind();
-    const std::string text = cli::DocumentFill(kind, kDate).text();
+    const plecta::MergedDocument document = cli::DocumentFill(kind, kDate).merged(true);
+    const std::string &text = document.text;
     std::size_t size = 0;
     for (auto _ : state) {
-        const std::string bytes = pdf(std::span(&text, 1), kind.entry->pszName);
+        const std::string bytes = pdf(std::span(&document, 1), kind.entry->name);
         size = bytes.size();
         benchmark::DoNotOptimize(bytes.data());
     }
-    state.SetLabel(std::string(kind.entry->pszName));
+    state.SetLabel(std::string(kind.entry->name));
     state.counters["document_bytes"] = double(text.size());
     state.counters["pdf_bytes"] = double(size);
 }
 BENCHMARK(BM_PdfOfTheLongestDocument)->Unit(benchmark::kMillisecond);
+
+// An order of sixty lines whose descriptions take two lines each: four pages, every row kept whole.
+plecta::MergedDocument longOrder()
+{
+    const std::vector<cli::Kind> kinds = cli::allKinds();
+    const auto kind = std::find_if(kinds.begin(), kinds.end(), [](const cli::Kind &k) {
+        return k.form && k.form->lineItems && k.form->layoutId == 181;
+    });
+    cli::DocumentFill fill(*kind, kDate);
+    for (int line = 1; line <= 60; ++line) {
+        const std::string values = "R-" + std::to_string(line) + "|Article " + std::to_string(line) +
+                                   ", amb una descripci\xC3\xB3 prou llarga per ocupar dues l\xC3\xADnies de la "
+                                   "cel\xC2\xB7la de la taula|" +
+                                   std::to_string(line) + "|1,10";
+        if (fill.addLine(values, "bench"))
+            throw std::runtime_error("the line was refused");
+    }
+    return fill.merged(true);
+}
+
+void BM_PdfOfASixtyLineOrder(benchmark::State &state)
+{
+    const plecta::MergedDocument document = longOrder();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(pdf(std::span(&document, 1), "comanda"));
+}
+BENCHMARK(BM_PdfOfASixtyLineOrder)->Unit(benchmark::kMillisecond);
+
+// One page of print preview: the longest document laid out and its first page painted at the
+// screen's resolution, as the preview window draws it.
+void BM_OnePageOfPreview(benchmark::State &state)
+{
+    const plecta::StructuredDocument structure = cli::DocumentFill(longestKind(), kDate).merged(true).structure;
+    QImage page(794, 1123, QImage::Format_ARGB32_Premultiplied); // A4 at 96 dpi
+    for (auto _ : state) {
+        const auto document = docexport::typesetDocument(structure, &page, QSizeF(643, 900));
+        QPainter painter(&page);
+        page.fill(Qt::white);
+        painter.translate(113, 94);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(0, 0, 643, 900);
+        document->documentLayout()->draw(&painter, context);
+    }
+}
+BENCHMARK(BM_OnePageOfPreview)->Unit(benchmark::kMillisecond);
 
 void BM_MergeThousandRowsToPdf(benchmark::State &state)
 {
@@ -92,10 +147,10 @@ void BM_MergeThousandRowsToPdf(benchmark::State &state)
             cli::DocumentFill fill(kind, kDate);
             if (fill.setCell(id, "Fila " + std::to_string(row), "bench"))
                 throw std::runtime_error("the row was refused");
-            const std::string text = fill.text();
+            const plecta::MergedDocument document = fill.merged(true);
             char name[16];
             std::snprintf(name, sizeof name, "%04d.pdf", row);
-            files.add(folder / name, pdf(std::span(&text, 1), kind.entry->pszName));
+            files.add(folder / name, pdf(std::span(&document, 1), kind.entry->name));
         }
         if (files.commit())
             throw std::runtime_error("the files were not written");

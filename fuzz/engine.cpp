@@ -5,6 +5,7 @@
 
 #include "models/DocumentModels.h"
 #include "models/MemoryFieldSource.h"
+#include "models/StructuredDocument.h"
 #include "models/TemplateEngine.h"
 
 #include <algorithm>
@@ -60,7 +61,9 @@ void require(bool condition, const char *what)
 }
 
 constexpr const char *kNames[] = {"nom", "nom_2", "NOM", "municipi", "list", "%", "data", "", "Codi_Postal"};
-constexpr const char *kClasses[] = {"edit", "STATIC", "SysDateTimePick32", "ComboBox", "button"};
+constexpr FieldKind kKinds[] = {FieldKind::None,      FieldKind::OneLineText, FieldKind::MultiLineText,
+                                FieldKind::FixedText, FieldKind::Choice,      FieldKind::EditableChoice,
+                                FieldKind::Date,      FieldKind::LineList};
 
 // The rows of a one-row list must keep, in order, every value and every template character that
 // is neither a padding space nor part of a marker.
@@ -111,11 +114,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     MemoryFieldSource fields;
     for (int id = 0; id < 7; ++id) {
         const std::uint8_t kind = recipe.byte();
-        if (kind % 7 == 6)
+        if (kind % 10 == 9)
             continue; // missing
         MemoryField field;
-        field.className = kClasses[kind % 7 % std::size(kClasses)];
-        field.live = kind % 7 != 5;
+        field.kind = kKinds[kind % 10 % std::size(kKinds)];
+        field.live = kind % 10 != 8;
         field.text = recipe.chunk(40);
         for (int n = recipe.byte() % 4; n > 0; --n)
             field.items.push_back(recipe.chunk(16));
@@ -139,8 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     case 1: rowTemplate = kOrderRowTemplate; break;
     default: rowTemplate = recipe.chunk(120);
     }
-    const std::optional<RowTemplate> row =
-        (flags & 0x01) || rowOnly ? std::optional<RowTemplate>(rowTemplate) : std::nullopt;
+    std::optional<LineTable> row;
+    if ((flags & 0x01) || rowOnly)
+        row = LineTable(rowTemplate, {"a", "b", "c", "d", "e"}, 0, 2, 3, 1);
 
     const std::string model = rowOnly ? std::string("%list%") : recipe.rest();
 
@@ -150,9 +154,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     require(first == second, "two merges of the same fields differ");
 
     const std::string text = model.substr(0, model.find('\0'));
-    // Braces are the models' markup (optional segments), which the merge removes.
+    // Braces are the models' markup (optional segments, paragraph kinds), which the merge removes.
     if (text.find_first_of("%{") == std::string::npos)
         require(first == text, "a model without placeholders or markup changed");
+    // The structured merge reads the same model; its paragraphs hold no line ends of their own.
+    for (const DocumentBlock &block : MergeStructured(fields, table, model, row).blocks)
+        require(block.text.find('\r') == std::string::npos, "a paragraph kept a carriage return");
     if (rowOnly && (flags & 0x02) && !(flags & 0x04))
         checkRow(first, rowTemplate, fields);
 

@@ -4,7 +4,8 @@ namespace {
 
 constexpr WindowKind kCommercialCatalogue{ViewKind::CommercialCatalogue, false};
 constexpr WindowKind kAdministrationCatalogue{ViewKind::AdministrationCatalogue, false};
-constexpr WindowKind kDocumentText{ViewKind::DocumentText, true};
+// The document has no close button: it is the form's text, always one tab away.
+constexpr WindowKind kDocumentText{ViewKind::DocumentText, false};
 constexpr WindowKind kNone{};
 
 // clang-format off

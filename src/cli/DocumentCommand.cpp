@@ -2,6 +2,7 @@
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
 #include "cli/SavedValues.h"
+#include "cli/StagedFiles.h"
 
 #include "models/UnfilledFields.h"
 #include "text/Cp1252.h"
@@ -37,14 +38,13 @@ Expected<int> run(const ParsedArgs &args)
     const auto format = formatOption(args, output ? formatOfName(*output) : Format::Text);
     if (!format)
         return format.failure();
-    const std::string text = fill.text();
+    const plecta::MergedDocument merged = fill.merged(*format != Format::Text);
     // Scripts that must not send a half-filled document ask for --strict; others get it silently.
     if (args.has("--strict")) {
-        if (const auto left = plecta::unfilledFields(text); !left.empty())
+        if (const auto left = plecta::unfilledFields(merged.text); !left.empty())
             return Failure{cp1252::toUtf8(plecta::unfilledFieldsMessage(left))};
     }
-    const auto document =
-        formatDocuments(*format, std::span(&text, 1), request->kind.entry->pszName, request->encoding);
+    const auto document = formatDocuments(*format, std::span(&merged, 1), request->kind.entry->name, request->encoding);
     if (!document)
         return document.failure();
 

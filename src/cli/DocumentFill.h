@@ -7,8 +7,9 @@
 #include "cli/Expected.h"
 #include "cli/Kinds.h"
 #include "cli/Output.h"
+#include "forms/FormState.h"
 #include "forms/SavedForm.h"
-#include "models/MemoryFieldSource.h"
+#include "models/StructuredDocument.h"
 
 #include <chrono>
 #include <map>
@@ -57,11 +58,14 @@ public:
     // and setText(), an empty cell leaving the field as it starts; an editable list takes a text
     // that is none of its items as typed.
     Problem setCell(std::string_view id, std::string_view utf8, std::string_view where);
-    // "A|B|C": one line item, one value per column, added as the "Afegeix un concepte" button adds it
-    // (at the top of the list).
+    // "A|B|C": one line item, one value per column, added at the end of the list. The amount may
+    // be left out (quantity × unit price); one given that disagrees with the product is refused.
     Problem addLine(std::string_view valuesUtf8, std::string_view where);
-    // One line item given value by value, added at the top of the list as addLine() adds it.
-    Problem addLineValues(std::vector<std::string> valuesUtf8, std::string_view where);
+    // One line item given value by value, added at the end as addLine() adds it; `Free` keeps an
+    // amount that differs from the product (one the user wrote over it in the window).
+    enum class AmountCheck { MustAgree, Free };
+    Problem addLineValues(std::vector<std::string> valuesUtf8, std::string_view where,
+                          AmountCheck amount = AmountCheck::MustAgree);
     // "A" or "B": the certificate's model.
     Problem setModel(std::string_view letter);
     // What can only be judged once every option is in: a text for the closing sentence of the
@@ -77,17 +81,15 @@ public:
 
     // The document exactly as the "Document" view shows it (Windows-1252, CR LF).
     std::string text() const;
+    // The text, and the structure too when `typeset` (the PDF and OpenDocument outputs).
+    plecta::MergedDocument merged(bool typeset) const;
 
 private:
     Expected<const forms::Item *> field(std::string_view id, std::string_view where) const;
-    bool isCertificate() const;
     Problem typeIntoList(const forms::Item &item, std::string_view utf8, std::string_view where);
 
     Kind m_kind;
-    plecta::MemoryFieldSource m_fields;
-    bool m_modelA = true;
-    std::chrono::year_month_day m_date;                 // what the date pickers start with
-    std::map<int, std::chrono::year_month_day> m_dates; // date pickers given another date
+    forms::FormState m_state;
 };
 
 } // namespace cli

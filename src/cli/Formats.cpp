@@ -57,21 +57,26 @@ Expected<Format> formatOption(const ParsedArgs &args, Format fallback)
     return format;
 }
 
-Expected<std::string> formatDocuments(Format format, std::span<const std::string> documents, std::string_view title,
-                                      Encoding encoding)
+Expected<std::string> formatDocuments(Format format, std::span<const plecta::MergedDocument> documents,
+                                      std::string_view title, Encoding encoding)
 {
+    std::vector<plecta::StructuredDocument> structures;
+    if (format != Format::Text) {
+        for (const plecta::MergedDocument &document : documents)
+            structures.push_back(document.structure);
+    }
     switch (format) {
     case Format::Text: {
         std::string text;
-        for (const std::string &document : documents)
-            text += encode(document, encoding);
+        for (const plecta::MergedDocument &document : documents)
+            text += encode(document.text, encoding);
         return text;
     }
-    case Format::Odt: return docexport::odtDocument(documents, title);
+    case Format::Odt: return docexport::odtDocument(structures, title);
     case Format::Pdf: {
         ensureGuiApplication();
         const QByteArray pdf =
-            docexport::pdfDocument(documents, QString::fromUtf8(title.data(), qsizetype(title.size())));
+            docexport::pdfDocument(structures, QString::fromUtf8(title.data(), qsizetype(title.size())));
         if (pdf.isEmpty())
             return Failure{"no s'ha pogut compondre el PDF"};
         return pdf.toStdString();

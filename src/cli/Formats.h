@@ -6,6 +6,7 @@
 #include "cli/Args.h"
 #include "cli/Expected.h"
 #include "cli/Output.h"
+#include "models/StructuredDocument.h"
 
 #include <filesystem>
 #include <span>
@@ -25,9 +26,9 @@ std::string_view extensionOf(Format format);
 // meaning.
 Expected<Format> formatOption(const ParsedArgs &args, Format fallback);
 
-// The bytes of a file holding the documents (Windows-1252, CR LF), each from a new page. Text
-// holds one document, in the encoding given. The title (UTF-8) goes into the metadata.
-Expected<std::string> formatDocuments(Format format, std::span<const std::string> documents, std::string_view title,
-                                      Encoding encoding);
+// The bytes of a file holding the documents, each from a new page: their texts in the encoding
+// given, or typeset from their structures. The title (UTF-8) goes into the metadata.
+Expected<std::string> formatDocuments(Format format, std::span<const plecta::MergedDocument> documents,
+                                      std::string_view title, Encoding encoding);
 
 } // namespace cli

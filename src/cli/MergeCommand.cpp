@@ -3,6 +3,7 @@
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
 #include "cli/SavedValues.h"
+#include "cli/StagedFiles.h"
 #include "text/InputGate.h"
 #include "text/Utf8.h"
 
@@ -48,7 +49,7 @@ Expected<Columns> readHeader(const Kind &kind, const CsvRecord &header, const st
                            "(afegiu-hi línies amb --line)"};
         if (!field && !isName)
             return Failure{"CSV, línia 1: la columna «" + title + "» no és cap camp de " + kindLabel(kind) +
-                           " (vegeu plecta-cli fields " + std::to_string(kind.entry->nFormID) + ")"};
+                           " (vegeu plecta-cli fields " + std::to_string(kind.entry->formId) + ")"};
         columns.fieldIds.push_back(field ? title : std::string());
     }
     if (nameColumn && !columns.name)
@@ -112,7 +113,7 @@ Expected<int> run(const ParsedArgs &args)
     if (single && *format == Format::Text)
         return Failure{"--single escriu un fitxer .pdf o .odt, un document per pàgina"};
     const std::string_view extension = extensionOf(*format);
-    const std::string_view title = kind.entry->pszName;
+    const std::string_view title = kind.entry->name;
 
     const auto text = readInput(*csvPath);
     if (!text)
@@ -128,7 +129,7 @@ Expected<int> run(const ParsedArgs &args)
         return Failure{"el CSV no té cap fila de dades, només la capçalera"};
 
     // Every document is built, and every name checked, before anything is written.
-    std::vector<std::pair<std::string, std::string>> documents; // file name, text (Windows-1252)
+    std::vector<std::pair<std::string, plecta::MergedDocument>> documents; // file name, document
     std::map<std::string, std::size_t> names;
     for (std::size_t r = 1; r < records->size(); ++r) {
         const CsvRecord &record = (*records)[r];
@@ -153,11 +154,11 @@ Expected<int> run(const ParsedArgs &args)
         if (const auto [at, added] = names.emplace(*name, record.line); !added)
             return Failure{"CSV, línia " + std::to_string(record.line) + ": el nom de fitxer «" + *name +
                            "» ja és el de la línia " + std::to_string(at->second)};
-        documents.emplace_back(std::move(*name), fill.text());
+        documents.emplace_back(std::move(*name), fill.merged(*format != Format::Text));
     }
 
     if (single) {
-        std::vector<std::string> texts;
+        std::vector<plecta::MergedDocument> texts;
         for (auto &document : documents)
             texts.push_back(std::move(document.second));
         const auto bytes = formatDocuments(*format, texts, title, request->encoding);

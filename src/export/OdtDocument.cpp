@@ -1,30 +1,29 @@
 #include "export/OdtDocument.h"
 
-#include "export/PageLayout.h"
 #include "export/ZipWriter.h"
 #include "text/Cp1252.h"
 
 #include <cstdio>
 #include <ctime>
+#include <set>
 
 namespace docexport {
 namespace {
 
 constexpr std::string_view kMimeType = "application/vnd.oasis.opendocument.text";
-
-// Style names are NCNames: the space of the display name is written "_20_", as office suites do.
-constexpr std::string_view kStyleName = "Text_20_del_20_document";
-constexpr std::string_view kNewPageStyle = "P1";
+constexpr std::string_view kOdtFontFamily = "Liberation Sans";
+// The page's margins, as the typeset PDF's.
+constexpr double kOdtLeftMm = 30, kOdtRightMm = 20, kOdtTopMm = 25, kOdtBottomMm = 20;
 
 constexpr std::string_view kNamespaces = R"( xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0")"
                                          R"( xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0")"
                                          R"( xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0")"
+                                         R"( xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0")"
                                          R"( xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0")"
                                          R"( xmlns:svg="urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0")"
                                          R"( xmlns:meta="urn:oasis:names:tc:opendocument:xmlns:meta:1.0")"
                                          R"( xmlns:dc="http://purl.org/dc/elements/1.1/")";
 
-// Windows-1252 text as XML character data in UTF-8. The control characters XML cannot hold go.
 std::string xmlText(std::string_view cp1252Text)
 {
     std::string escaped;
@@ -87,66 +86,251 @@ std::string paragraphContent(std::string_view line)
     return out;
 }
 
-std::string points(double value)
+// A paragraph's text: spaces as above, TABs as tabs and kept line breaks as line breaks.
+std::string inlineContent(std::string_view text)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%gpt", value);
-    return text;
+    std::string out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find_first_of("\n\t", start), text.size());
+        out += paragraphContent(text.substr(start, end - start));
+        if (end == text.size())
+            break;
+        out += text[end] == '\n' ? "<text:line-break/>" : "<text:tab/>";
+        start = end + 1;
+    }
+    return out;
 }
 
-std::string contentXml(std::span<const std::string> documents)
+// Style names are NCNames: a space of the display name is written "_20_", as office suites do.
+std::string styleName(std::string_view displayName)
 {
+    std::string name;
+    for (char c : displayName)
+        name += c == ' ' ? std::string("_20_") : std::string(1, c);
+    return name;
+}
+
+struct ParagraphStyle
+{
+    std::string_view displayName; // UTF-8
+    std::string_view properties;  // paragraph properties
+    std::string_view text;        // text properties beyond the family and size
+    bool middleTab = false;       // a tab stop in the middle of the line, as the text's TABs line up
+};
+
+constexpr std::string_view kBodyStyle = "Cos";
+constexpr std::string_view kTitleStyle = "T\xC3\xADtol";
+constexpr std::string_view kLinesStyle = "L\xC3\xADnies";
+constexpr std::string_view kTableHeadingStyle = "Cap\xC3\xA7"
+                                                "alera de taula";
+constexpr std::string_view kTableTextStyle = "Contingut de taula";
+constexpr std::string_view kTableNumberStyle = "Import";
+constexpr std::string_view kTotalStyle = "Total";
+constexpr std::string_view kVerbTextStyle = "Verb performatiu"; // the verb's words in a "Verb" paragraph
+
+// Every named style, "Cos" first: the others take their font from it.
+constexpr ParagraphStyle kStyles[] = {
+    {kBodyStyle, R"(fo:text-align="justify" fo:margin-top="0cm" fo:margin-bottom="0cm" fo:line-height="115%")", ""},
+    {kTitleStyle, R"(fo:margin-bottom="0.3cm" fo:keep-with-next="always")",
+     R"( fo:font-size="14pt" fo:font-weight="bold")"},
+    {"Encap\xC3\xA7"
+     "alament",
+     R"(fo:margin-top="0.2cm" fo:keep-with-next="always")", R"( fo:font-weight="bold")"},
+    {"Verb", R"(fo:margin-top="0.2cm" fo:margin-bottom="0.2cm" fo:keep-with-next="always")", ""},
+    {"Element", R"(fo:text-align="start" fo:margin-left="0.6cm")", ""},
+    {kLinesStyle, R"(fo:text-align="start")", "", true},
+    {"Lloc i data", R"(fo:text-align="start" fo:margin-top="0.4cm")", ""},
+    {"Signatura", R"(fo:text-align="start" fo:margin-top="2.5cm")", "", true},
+    {"Destinaci\xC3\xB3", R"(fo:text-align="start" fo:margin-top="1cm")", ""},
+    {kTableHeadingStyle, R"(fo:text-align="start")", R"( fo:font-size="10pt" fo:font-weight="bold")"},
+    {kTableTextStyle, R"(fo:text-align="start")", R"( fo:font-size="10pt")"},
+    {kTableNumberStyle, R"(fo:text-align="end")", R"( fo:font-size="10pt")"},
+    {kTotalStyle, R"(fo:text-align="end")", ""}, // label, TAB, amount
+};
+
+std::string_view styleOf(plecta::BlockKind kind)
+{
+    using plecta::BlockKind;
+    switch (kind) {
+    case BlockKind::Title: return kStyles[1].displayName;
+    case BlockKind::Heading: return kStyles[2].displayName;
+    case BlockKind::Verb: return kStyles[3].displayName;
+    case BlockKind::Body: return kBodyStyle;
+    case BlockKind::Item: return kStyles[4].displayName;
+    case BlockKind::Lines: return kLinesStyle;
+    case BlockKind::Place: return kStyles[6].displayName;
+    case BlockKind::Signature: return kStyles[7].displayName;
+    case BlockKind::Addressee: return kStyles[8].displayName;
+    case BlockKind::Table: return kTableTextStyle;
+    }
+    return kBodyStyle;
+}
+
+// Paragraphs that follow blank lines of the text, or open a new document's page, take an
+// automatic style over their named one: "<style>-<blank lines>[-page]".
+class AutomaticStyles
+{
+public:
+    std::string use(std::string_view named, int blankLines, bool newPage)
+    {
+        if (blankLines == 0 && !newPage)
+            return styleName(named);
+        const std::string name = styleName(named) + "-" + std::to_string(blankLines) + (newPage ? "-p" : "");
+        if (m_seen.insert(name).second) {
+            m_xml += R"(<style:style style:name=")" + name + R"(" style:family="paragraph" style:parent-style-name=")" +
+                     styleName(named) + R"("><style:paragraph-properties)";
+            if (blankLines > 0) {
+                char margin[32];
+                std::snprintf(margin, sizeof margin, R"( fo:margin-top="%.2fcm")", blankLines * 0.42);
+                m_xml += margin;
+            }
+            if (newPage)
+                m_xml += R"( fo:break-before="page")";
+            m_xml += "/></style:style>";
+        }
+        return name;
+    }
+    const std::string &xml() const { return m_xml; }
+
+private:
+    std::set<std::string> m_seen;
+    std::string m_xml;
+};
+
+std::string paragraph(std::string_view style, std::string_view cp1252Text)
+{
+    return R"(<text:p text:style-name=")" + std::string(style) + R"(">)" + inlineContent(cp1252Text) + "</text:p>";
+}
+
+// A verb paragraph: the verb in its own character style, so that it stays bold when the
+// paragraph's style is changed.
+std::string verbParagraph(std::string_view style, std::string_view cp1252Text)
+{
+    const plecta::TextSpan verb = plecta::performativeVerb(cp1252Text);
+    return R"(<text:p text:style-name=")" + std::string(style) + R"(">)" +
+           inlineContent(cp1252Text.substr(0, verb.begin)) + R"(<text:span text:style-name=")" +
+           styleName(kVerbTextStyle) + R"(">)" + inlineContent(cp1252Text.substr(verb.begin, verb.end - verb.begin)) +
+           "</text:span>" + inlineContent(cp1252Text.substr(verb.end)) + "</text:p>";
+}
+
+std::string tableRow(std::span<const std::string> cells, const std::vector<bool> &numeric, std::string_view textStyle)
+{
+    std::string xml = "<table:table-row>";
+    for (std::size_t c = 0; c < numeric.size(); ++c) {
+        const std::string_view style = numeric[c] ? kTableNumberStyle : textStyle;
+        xml += R"(<table:table-cell table:style-name="Cella" office:value-type="string">)" +
+               paragraph(styleName(style), c < cells.size() ? std::string_view(cells[c]) : std::string_view()) +
+               "</table:table-cell>";
+    }
+    return xml + "</table:table-row>";
+}
+
+std::string itemTable(const plecta::ItemTable &table, int number)
+{
+    std::string xml = R"(<table:table table:name="L)"
+                      "\xC3\xAD"
+                      R"(nies)" +
+                      (number > 1 ? "_" + std::to_string(number) : std::string()) + R"(" table:style-name="Taula">)";
+    for (std::size_t c = 0; c < table.headings.size(); ++c)
+        xml += std::string(R"(<table:table-column table:style-name=")") +
+               (table.numeric[c] ? "ColumnaXifra" : "Columna") + R"("/>)";
+    xml += "<table:table-header-rows>" + tableRow(table.headings, table.numeric, kTableHeadingStyle) +
+           "</table:table-header-rows>";
+    for (const std::vector<std::string> &row : table.rows)
+        xml += tableRow(row, table.numeric, kTableTextStyle);
+    xml += "</table:table>";
+    for (const plecta::TotalsLine &line : table.totals)
+        xml += paragraph(styleName(kTotalStyle), line.label + "\t" + line.amount);
+    return xml;
+}
+
+constexpr std::string_view kTableStyles =
+    R"(<style:style style:name="Taula" style:family="table"><style:table-properties style:width="16cm")"
+    R"( table:align="margins" fo:margin-top="0.2cm" fo:margin-bottom="0.2cm"/></style:style>)"
+    R"(<style:style style:name="Columna" style:family="table-column">)"
+    R"(<style:table-column-properties style:rel-column-width="3*"/></style:style>)"
+    R"(<style:style style:name="ColumnaXifra" style:family="table-column">)"
+    R"(<style:table-column-properties style:rel-column-width="2*"/></style:style>)"
+    R"(<style:style style:name="Cella" style:family="table-cell"><style:table-cell-properties)"
+    R"( fo:padding="0.1cm" fo:border="0.5pt solid #000000"/></style:style>)";
+
+std::string contentXml(std::span<const plecta::StructuredDocument> documents)
+{
+    AutomaticStyles automatic;
+    std::string body;
+    int tables = 0;
+    bool firstDocument = true;
+    for (const plecta::StructuredDocument &document : documents) {
+        bool newPage = !firstDocument;
+        firstDocument = false;
+        if (document.blocks.empty()) // an empty document still takes its page
+            body += paragraph(automatic.use(kLinesStyle, 0, newPage), "");
+        for (const plecta::DocumentBlock &block : document.blocks) {
+            if (block.kind == plecta::BlockKind::Table) {
+                if (newPage)
+                    body += paragraph(automatic.use(kLinesStyle, 0, true), "");
+                body += itemTable(block.table, ++tables);
+            } else {
+                const std::string style = automatic.use(styleOf(block.kind), block.blankLinesBefore, newPage);
+                body += block.kind == plecta::BlockKind::Verb ? verbParagraph(style, block.text)
+                                                              : paragraph(style, block.text);
+            }
+            newPage = false;
+        }
+    }
     std::string xml = R"(<?xml version="1.0" encoding="UTF-8"?>)"
                       "\n<office:document-content";
     xml += kNamespaces;
-    xml += R"( office:version="1.2">)";
-    xml += "<office:automatic-styles>";
-    xml += R"(<style:style style:name=")" + std::string(kNewPageStyle) +
-           R"(" style:family="paragraph" style:parent-style-name=")" + std::string(kStyleName) + R"(">)";
-    xml += R"(<style:paragraph-properties fo:break-before="page"/></style:style>)";
-    xml += "</office:automatic-styles><office:body><office:text>";
-    bool firstDocument = true;
-    for (const std::string &document : documents) {
-        const std::vector<std::string> lines = documentLines(document);
-        bool firstLine = true;
-        // An empty document still takes its page.
-        for (std::size_t i = 0; i < std::max<std::size_t>(lines.size(), 1); ++i) {
-            const std::string_view style = firstLine && !firstDocument ? kNewPageStyle : kStyleName;
-            const std::string content = i < lines.size() ? paragraphContent(lines[i]) : std::string();
-            xml += R"(<text:p text:style-name=")" + std::string(style) + R"(">)" + content + "</text:p>";
-            firstLine = false;
-        }
-        firstDocument = false;
-    }
+    xml += R"( office:version="1.2"><office:automatic-styles>)";
+    xml += kTableStyles;
+    xml += automatic.xml();
+    xml += "</office:automatic-styles><office:body><office:text>" + body;
     xml += "</office:text></office:body></office:document-content>\n";
     return xml;
 }
 
-std::string stylesXml(double pointSize)
+std::string millimetres(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%gmm", value);
+    return text;
+}
+
+std::string stylesXml()
 {
     const std::string family(kOdtFontFamily);
-    const std::string margin = points(kMarginMm / 25.4 * 72.0);
     std::string xml = R"(<?xml version="1.0" encoding="UTF-8"?>)"
                       "\n<office:document-styles";
     xml += kNamespaces;
     xml += R"( office:version="1.2">)";
     xml += R"(<office:font-face-decls><style:font-face style:name=")" + family + R"(" svg:font-family="')" + family +
-           R"('" style:font-family-generic="modern" style:font-pitch="fixed"/></office:font-face-decls>)";
+           R"('" style:font-family-generic="swiss" style:font-pitch="variable"/></office:font-face-decls>)";
     xml += "<office:styles>";
-    xml += R"(<style:default-style style:family="paragraph"><style:text-properties fo:language="ca" fo:country="ES"/>)"
-           "</style:default-style>";
-    // Lines stay whole on a page (a wrapped line table's row among them); no space between lines.
-    xml += R"(<style:style style:name=")" + std::string(kStyleName) + R"(" style:display-name=")" +
-           std::string(kOdtParagraphStyle) + R"(" style:family="paragraph" style:class="text">)";
-    xml += R"(<style:paragraph-properties fo:margin-top="0pt" fo:margin-bottom="0pt" fo:keep-together="always"/>)";
-    xml += R"(<style:text-properties style:font-name=")" + family + R"(" fo:font-size=")" + points(pointSize) +
-           R"(" style:font-pitch="fixed"/>)";
-    xml += "</style:style></office:styles>";
+    xml += R"(<style:default-style style:family="paragraph"><style:text-properties style:font-name=")" + family +
+           R"(" fo:font-size="11pt" fo:language="ca" fo:country="ES"/></style:default-style>)";
+    for (const ParagraphStyle &style : kStyles) {
+        xml += R"(<style:style style:name=")" + styleName(style.displayName) + R"(" style:display-name=")" +
+               std::string(style.displayName) + R"(" style:family="paragraph")";
+        if (style.displayName != kBodyStyle)
+            xml += R"( style:parent-style-name=")" + styleName(kBodyStyle) + R"(")";
+        xml += R"( style:class="text"><style:paragraph-properties )" + std::string(style.properties);
+        xml += style.middleTab ? R"(><style:tab-stops><style:tab-stop style:position="8cm"/></style:tab-stops>)"
+                                 "</style:paragraph-properties>"
+                               : "/>";
+        xml += R"(<style:text-properties style:font-name=")" + family + R"(")" + std::string(style.text) + "/>";
+        xml += "</style:style>";
+    }
+    xml += R"(<style:style style:name=")" + styleName(kVerbTextStyle) + R"(" style:display-name=")" +
+           std::string(kVerbTextStyle) +
+           R"(" style:family="text"><style:text-properties fo:font-weight="bold" fo:letter-spacing="0.04em"/>)"
+           "</style:style>";
+    xml += "</office:styles>";
     xml += R"(<office:automatic-styles><style:page-layout style:name="pm1">)";
     xml += R"(<style:page-layout-properties fo:page-width="210mm" fo:page-height="297mm")"
            R"( style:print-orientation="portrait" fo:margin-top=")" +
-           margin + R"(" fo:margin-bottom=")" + margin + R"(" fo:margin-left=")" + margin + R"(" fo:margin-right=")" +
-           margin + R"("/>)";
+           millimetres(kOdtTopMm) + R"(" fo:margin-bottom=")" + millimetres(kOdtBottomMm) + R"(" fo:margin-left=")" +
+           millimetres(kOdtLeftMm) + R"(" fo:margin-right=")" + millimetres(kOdtRightMm) + R"("/>)";
     xml += "</style:page-layout></office:automatic-styles>";
     xml += R"(<office:master-styles><style:master-page style:name="Standard" style:page-layout-name="pm1"/>)"
            "</office:master-styles></office:document-styles>\n";
@@ -190,22 +374,14 @@ std::string manifestXml()
 
 } // namespace
 
-std::string odtDocument(std::span<const std::string> documents, std::string_view title,
+std::string odtDocument(std::span<const plecta::StructuredDocument> documents, std::string_view title,
                         std::chrono::system_clock::time_point created)
 {
-    // One size for the one paragraph style: the size at which every document's lines fit.
-    std::vector<std::string> allLines;
-    for (const std::string &document : documents) {
-        std::vector<std::string> lines = documentLines(document);
-        allLines.insert(allLines.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
-    }
-    const double pointSize = fittingPointSize(allLines, kTextWidthPt, kMonospaceAdvanceEm);
-
     ZipWriter zip(created);
     // First and uncompressed, so that the file's type can be read at a fixed offset.
     zip.addStored("mimetype", kMimeType);
     zip.addDeflated("content.xml", contentXml(documents));
-    zip.addDeflated("styles.xml", stylesXml(pointSize));
+    zip.addDeflated("styles.xml", stylesXml());
     zip.addDeflated("meta.xml", metaXml(title, created));
     zip.addDeflated("META-INF/manifest.xml", manifestXml());
     return zip.finish();

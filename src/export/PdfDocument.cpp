@@ -1,13 +1,13 @@
 #include "export/PdfDocument.h"
 
-#include "export/PageRenderer.h"
+#include "export/TypesetPages.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 
 namespace docexport {
 
-QByteArray pdfDocument(std::span<const std::string> documents, const QString &title)
+QByteArray pdfDocument(std::span<const plecta::StructuredDocument> documents, const QString &title)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -15,10 +15,11 @@ QByteArray pdfDocument(std::span<const std::string> documents, const QString &ti
     {
         QPdfWriter writer(&buffer);
         writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+        writer.setResolution(600);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Plecta " PLECTA_VERSION));
-        setUpPage(writer);
-        if (!renderDocuments(writer, documents))
+        setUpTypesetPage(writer);
+        if (!renderTypeset(writer, documents))
             return {};
     }
     return bytes;

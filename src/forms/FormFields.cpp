@@ -17,7 +17,10 @@ plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_m
         switch (item.kind) {
         case ItemKind::Edit:
         case ItemKind::Box:
-        case ItemKind::Today: fields.setEdit(item.id, initialText(item, dateText)); break;
+        case ItemKind::Today:
+            fields.setEdit(item.id, initialText(item, dateText)).kind =
+                takesSeveralLines(item) ? plecta::FieldKind::MultiLineText : plecta::FieldKind::OneLineText;
+            break;
         case ItemKind::DatePicker: fields.setDatePicker(item.id, longDateText); break;
         case ItemKind::Choice: {
             std::vector<std::string> items;
@@ -34,12 +37,29 @@ plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_m
     return fields;
 }
 
+plecta::LineTable lineTable(const LineItems &lines)
+{
+    std::vector<std::string> headings;
+    for (const ListColumn &column : lines.columns)
+        headings.push_back(cp1252::fromUtf8(column.header).text);
+    return {lines.rowTemplate, std::move(headings), lines.quantityColumn,
+            lines.priceColumn, lines.amountColumn,  lines.rateFieldId};
+}
+
 void generateFormText(const FormDef &form, const plecta::FieldSource &fields, std::string &output)
 {
-    std::optional<plecta::RowTemplate> rowTemplate;
+    std::optional<plecta::LineTable> table;
     if (form.lineItems)
-        rowTemplate = form.lineItems->rowTemplate;
-    plecta::MergeTemplate(NotificationRule(form, fields), fieldNames(form), form.modelId, output, rowTemplate);
+        table = lineTable(*form.lineItems);
+    plecta::MergeTemplate(NotificationRule(form, fields), fieldNames(form), form.modelId, output, table);
+}
+
+plecta::StructuredDocument formStructure(const FormDef &form, const plecta::FieldSource &fields)
+{
+    std::optional<plecta::LineTable> table;
+    if (form.lineItems)
+        table = lineTable(*form.lineItems);
+    return plecta::MergeStructured(NotificationRule(form, fields), fieldNames(form), form.modelId, table);
 }
 
 } // namespace forms

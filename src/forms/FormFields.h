@@ -4,6 +4,7 @@
 #include "forms/FormDescription.h"
 #include "models/FieldSource.h"
 #include "models/MemoryFieldSource.h"
+#include "models/StructuredDocument.h"
 
 #include <chrono>
 #include <string>
@@ -12,11 +13,13 @@ namespace forms {
 
 // At first show every text box holds its initial text (today(): today's date text), every date
 // picker shows today's long date, every choice list its items in alphabetical order with the
-// first one selected, and the line list is empty. Class names are those the engine reads.
+// first one selected, and the line list is empty.
 plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_month_day today);
 
 // The document of a form without behaviour of its own: its fields merged into its model by name, with its row template
 // when it has line items.
 void generateFormText(const FormDef &form, const plecta::FieldSource &fields, std::string &output);
+// The same with its structure, for the typeset outputs.
+plecta::StructuredDocument formStructure(const FormDef &form, const plecta::FieldSource &fields);
 
 } // namespace forms

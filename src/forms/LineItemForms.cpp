@@ -11,7 +11,7 @@ namespace {
 
 constexpr ListColumn kAlbaraColumns[] = {{"Quantitat", 90}, {"Concepte", 130}, {"Preu unitari", 70}, {"Total", 50}};
 constexpr std::string_view kAlbaraLabels[] = {"Quantitat", "Concepte", "Preu unitari", "Total"};
-constexpr LineItems kAlbaraLines{kAlbaraColumns, kAlbaraLabels, plecta::kDeliveryNoteRowTemplate};
+constexpr LineItems kAlbaraLines{kAlbaraColumns, kAlbaraLabels, plecta::kDeliveryNoteRowTemplate, 0, 2, 3};
 
 // clang-format off
 constexpr Item kAlbaraItems[] = {
@@ -36,7 +36,7 @@ constexpr Item kAlbaraItems[] = {
 constexpr ListColumn kComandaColumns[] = {
     {"Referència", 70}, {"Descripció", 130}, {"Quant.", 70}, {"Preu unit.", 50}, {"Import", 50}};
 constexpr std::string_view kComandaLabels[] = {"Referència", "Descripció", "Quant.", "Preu unit.", "Import"};
-constexpr LineItems kComandaLines{kComandaColumns, kComandaLabels, plecta::kOrderRowTemplate};
+constexpr LineItems kComandaLines{kComandaColumns, kComandaLabels, plecta::kOrderRowTemplate, 2, 3, 4, 1124};
 
 // The rates in force (the general one since 2012), with the space Catalan puts before "%".
 constexpr std::string_view kVatRates[] = {"21 %", "10 %", "4 %", "exempt"};
@@ -62,7 +62,7 @@ constexpr Item kComandaItems[] = {
 
 } // namespace
 
-const FormDef kAlbara{"CTCViewAlbara", 179, 179, 320, kAlbaraItems, &kAlbaraLines};
-const FormDef kComanda{"CTCViewComanda", 181, 182, 340, kComandaItems, &kComandaLines};
+const FormDef kAlbara{"deliveryNoteForm", 179, 179, 320, kAlbaraItems, &kAlbaraLines};
+const FormDef kComanda{"orderForm", 181, 182, 340, kComandaItems, &kComandaLines};
 
 } // namespace forms

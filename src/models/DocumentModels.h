@@ -11,7 +11,8 @@ namespace plecta {
 struct DocumentModel
 {
     int id = 0;
-    std::string_view bytes;
+    std::string_view bytes;  // as the text merge copies it
+    std::string_view markup; // the same with the paragraph-kind tokens (BlockKinds.h); empty when it has none
 };
 
 // Every compiled-in model, in increasing id order (generated at build time).
@@ -19,6 +20,8 @@ std::span<const DocumentModel> documentModels();
 
 // The bytes of the model with this id, or nothing for an unknown id.
 std::optional<std::string_view> findDocumentModel(int id);
+// The model with its paragraph-kind tokens, for the structured merge.
+std::optional<std::string_view> findDocumentModelMarkup(int id);
 
 // The row templates of the line-item tables in models 179 (delivery note), 182 (order) and 198
 // (quote).

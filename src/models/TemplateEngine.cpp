@@ -1,5 +1,6 @@
 #include "models/TemplateEngine.h"
 
+#include "models/BlockKinds.h"
 #include "models/Contraction.h"
 #include "models/DateText.h"
 #include "models/DocumentModels.h"
@@ -13,6 +14,7 @@ namespace plecta {
 namespace {
 
 constexpr std::string_view kListPlaceholder = "%list%";
+constexpr std::string_view kTotalsPlaceholder = "%totals%";
 constexpr std::size_t kMarkerWidth = 3; // "%0%": also the width a short cell value is padded to
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix)
@@ -27,22 +29,30 @@ bool equalsNoCase(std::string_view a, std::string_view b)
     return a.size() == b.size() && startsWithNoCase(a, b);
 }
 
-// The content a field gives the document, or nothing when the field is no value source.
+} // namespace
+
 std::optional<std::string> fieldContent(const FieldSource &fields, int id)
 {
     if (!fields.hasField(id) || !fields.isLive(id))
         return std::nullopt;
-    const std::string kind = fields.className(id);
-    if (equalsNoCase(kind, "edit") || equalsNoCase(kind, "static"))
-        return fields.text(id);
-    if (equalsNoCase(kind, "SysDateTimePick32")) // the picker may show the weekday; documents do not
+    switch (fields.kind(id)) {
+    case FieldKind::OneLineText:
+    case FieldKind::MultiLineText:
+    case FieldKind::FixedText:
+    case FieldKind::EditableChoice: return fields.text(id);
+    case FieldKind::Date: // the picker may show the weekday; documents do not
         return std::string(withoutWeekday(fields.text(id)));
-    if (equalsNoCase(kind, "combobox")) {
+    case FieldKind::Choice: {
         const std::optional<int> selected = fields.selectedItem(id);
         return selected ? fields.itemText(id, *selected) : std::string();
     }
+    case FieldKind::LineList:
+    case FieldKind::None: break;
+    }
     return std::nullopt;
 }
+
+namespace {
 
 bool isNameCharacter(char c)
 {
@@ -69,15 +79,19 @@ bool isMarkerAt(std::string_view row, std::size_t i)
 // values fit keep the template's length and their separators line up. A longer value takes the
 // place of the padding spaces after its marker, but never of a separator, another marker or the
 // line end: those follow the value, so the row grows instead of losing data.
-void appendRow(const FieldSource &fields, RowTemplate row, int rowIndex, std::string &output)
+void appendRow(const FieldSource &fields, const LineTable &table, int rowIndex, std::string &output)
 {
+    const RowTemplate row = table.rowTemplate;
+    const std::vector<std::string> cells = documentCells(fields, table, rowIndex);
     std::size_t i = 0;
     while (i < row.size()) {
         if (!isMarkerAt(row, i)) {
             output += row[i++];
             continue;
         }
-        const std::string value = fields.cellText(kLineListId, rowIndex, row[i + 1] - '0');
+        const std::size_t column = std::size_t(row[i + 1] - '0');
+        const std::string value =
+            column < cells.size() ? cells[column] : fields.cellText(kLineListId, rowIndex, int(column));
         output += value;
         i += kMarkerWidth;
         if (value.size() < kMarkerWidth)
@@ -88,13 +102,9 @@ void appendRow(const FieldSource &fields, RowTemplate row, int rowIndex, std::st
     }
 }
 
-void appendLineList(const FieldSource &fields, std::optional<RowTemplate> rowTemplate, std::string &output)
+bool hasLineList(const FieldSource &fields, const std::optional<LineTable> &table)
 {
-    if (!rowTemplate || !fields.hasField(kLineListId) || !fields.isLive(kLineListId))
-        return;
-    const int rows = fields.rowCount(kLineListId);
-    for (int r = 0; r < rows; ++r)
-        appendRow(fields, *rowTemplate, r, output);
+    return table && !table->rowTemplate.empty() && fields.hasField(kLineListId) && fields.isLive(kLineListId);
 }
 
 // The content of the field that the placeholder "%name%" stands for, or nothing.
@@ -111,13 +121,13 @@ std::optional<std::string> namedContent(const FieldSource &fields, std::span<con
 } // namespace
 
 void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, int modelId, std::string &output,
-                   std::optional<RowTemplate> rowTemplate)
+                   std::optional<LineTable> lineTable)
 {
-    MergeTemplate(fields, names, findDocumentModel(modelId).value_or(std::string_view()), output, rowTemplate);
+    MergeTemplate(fields, names, findDocumentModel(modelId).value_or(std::string_view()), output, lineTable);
 }
 
 void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, std::string_view model,
-                   std::string &output, std::optional<RowTemplate> rowTemplate)
+                   std::string &output, std::optional<LineTable> lineTable)
 {
     output.clear();
     const std::string resolved = resolveOptionalSegments(
@@ -129,17 +139,36 @@ void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, 
     std::size_t p = 0;
     while (p < model.size()) {
         const std::string_view rest = model.substr(p);
+        if (rest.front() == '{' && (p == 0 || model[p - 1] == '\n')) {
+            // A paragraph kind for the typeset outputs: the text has no use for it.
+            if (const std::size_t token = kindTokenLength(rest)) {
+                p += token;
+                continue;
+            }
+        }
         if (rest.front() != '%') {
-            // Copy the whole run up to the next "%" at once.
-            const std::size_t run = std::min(rest.find('%'), rest.size());
-            output.append(rest.substr(0, run));
-            p += run;
+            // Copy the whole run up to the next "%" or line-start "{" at once.
+            std::size_t run = std::min(rest.find('%'), rest.size());
+            for (std::size_t brace = rest.find("\n{"); brace < run; brace = rest.find("\n{", brace + 1))
+                run = brace + 1;
+            output.append(rest.substr(0, std::max<std::size_t>(run, 1)));
+            p += std::max<std::size_t>(run, 1);
             continue;
         }
         if (startsWithNoCase(rest, kListPlaceholder)) {
-            appendLineList(fields, rowTemplate, output);
+            if (hasLineList(fields, lineTable)) {
+                for (int r = 0, rows = fields.rowCount(kLineListId); r < rows; ++r)
+                    appendRow(fields, *lineTable, r, output);
+            }
             modelTextStart = output.size();
             p += kListPlaceholder.size();
+            continue;
+        }
+        if (startsWithNoCase(rest, kTotalsPlaceholder)) {
+            if (hasLineList(fields, lineTable))
+                output += totalsText(fields, *lineTable);
+            modelTextStart = output.size();
+            p += kTotalsPlaceholder.size();
             continue;
         }
         bool taken = false;

@@ -1,9 +1,10 @@
 #pragma once
 // The template engine: copies a document model byte by byte and puts the current content of the
-// form's fields in place of its placeholders: a field's name between two "%" ("%nom%"), and
-// "%list%" for the line items.
+// form's fields in place of its placeholders: a field's name between two "%" ("%nom%"), "%list%"
+// for the line items and "%totals%" for the sums under them.
 
 #include "models/FieldSource.h"
+#include "models/LineTable.h"
 
 #include <optional>
 #include <span>
@@ -24,18 +25,18 @@ struct FieldName
     int fieldId = 0;
 };
 
-// One table row of the line list: a line ending with CR LF, with the column markers "%0%" to
-// "%9%". A "%" that does not begin such a marker is an ordinary character.
-using RowTemplate = std::string_view;
-
 // Merges the compiled-in model with this id. An unknown id gives the empty text. A placeholder
 // names a field in any letter case; one that names no field of the form, or a field that gives no
 // value, stays in the text as it is.
 void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, int modelId, std::string &output,
-                   std::optional<RowTemplate> rowTemplate = std::nullopt);
+                   std::optional<LineTable> lineTable = std::nullopt);
 
 // The same over any model bytes; the text ends at the first NUL.
 void MergeTemplate(const FieldSource &fields, std::span<const FieldName> names, std::string_view model,
-                   std::string &output, std::optional<RowTemplate> rowTemplate = std::nullopt);
+                   std::string &output, std::optional<LineTable> lineTable = std::nullopt);
+
+// The content a field gives the document ("edit", "static" and date pickers their text, a choice
+// list its selected item), or nothing when the field is no value source.
+std::optional<std::string> fieldContent(const FieldSource &fields, int id);
 
 } // namespace plecta

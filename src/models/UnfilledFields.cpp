@@ -87,6 +87,14 @@ std::vector<UnfilledField> unfilledFields(std::string_view document)
     return fields;
 }
 
+bool isPlaceholder(std::string_view text)
+{
+    if (text.size() < 3 || text.front() != '<' || text.back() != '>')
+        return false;
+    const std::string_view inside = text.substr(1, text.size() - 2);
+    return inside.find_first_of("<>\r\n") == std::string_view::npos && looksLikePlaceholder(inside);
+}
+
 std::string unfilledFieldsMessage(const std::vector<UnfilledField> &fields)
 {
     if (fields.empty())

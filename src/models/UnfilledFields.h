@@ -27,6 +27,10 @@ inline constexpr std::string_view kChoiceLabels[] = {"C\xE0rrec"};
 // ("<NOM i COGNOMS, (Càrrec)>" is "NOM i COGNOMS"). A choice label counts as a whole word.
 std::vector<UnfilledField> unfilledFields(std::string_view cp1252Document);
 
+// Whether a field's whole text is one placeholder ("<NOM i COGNOMS>", "<NOM i COGNOMS, (Càrrec)>"),
+// by the same rule: what a form shows as a greyed hint in an empty box.
+bool isPlaceholder(std::string_view cp1252Text);
+
 // The sentence that names them (Windows-1252): "Queda 1 camp per omplir: HORARI", "Queden 3 camps
 // per omplir: HORARI, NOM i COGNOMS, CÀRREC"; empty when nothing is left.
 std::string unfilledFieldsMessage(const std::vector<UnfilledField> &fields);

@@ -33,8 +33,8 @@ std::vector<int> allKindIds()
     std::vector<int> ids;
     for (const forms::DocListEntry *catalogue : {forms::g_tcDocList, forms::g_apDocList}) {
         for (const forms::DocListEntry &row : forms::catalogueRows(catalogue)) {
-            if (row.nLevel == 1)
-                ids.push_back(row.nFormID);
+            if (row.level == 1)
+                ids.push_back(row.formId);
         }
     }
     return ids;
@@ -44,7 +44,7 @@ std::string document(const forms::FormDef &form, const plecta::FieldSource &fiel
 {
     std::string text;
     if (&form == &forms::kCertificat)
-        forms::generateCertificateText(fields, modelA, text);
+        forms::generateCertificateText(forms::kCertificat, fields, modelA, text);
     else
         forms::generateFormText(form, fields, text);
     return text;
@@ -95,17 +95,24 @@ TEST_F(CliTest, EveryKindWritesWhatItsFormMerges)
             }
             case forms::ItemKind::LineList: {
                 const std::size_t columns = form->lineItems->dialogLabels.size();
+                // Words in the text columns, numbers where the line's sums are.
+                const forms::LineItems &lines = *form->lineItems;
                 for (const std::string_view value : {"primera", "segona"}) {
                     std::vector<std::string> cells;
                     std::string line;
                     for (std::size_t c = 0; c < columns; ++c) {
-                        cells.push_back(cp(std::string(value) + "·" + std::to_string(c)));
-                        line += (c ? "|" : "") + std::string(value) + "·" + std::to_string(c);
+                        const int column = int(c);
+                        const bool number = column == lines.quantityColumn || column == lines.priceColumn ||
+                                            column == lines.amountColumn;
+                        const std::string cell = number ? std::to_string(c + 2) + (value == "segona" ? "0" : "")
+                                                        : std::string(value) + "·" + std::to_string(c);
+                        cells.push_back(column == lines.amountColumn ? std::string() : cp(cell));
+                        line += (c ? "|" : "") + (column == lines.amountColumn ? std::string() : cell);
                     }
                     args.push_back("--line");
                     args.push_back(line);
-                    auto &rows = expected.field(item.id)->rows;
-                    rows.insert(rows.begin(), cells);
+                    // In the order given; the amount left empty is quantity × price.
+                    expected.field(item.id)->rows.push_back(cells);
                 }
                 break;
             }
@@ -191,7 +198,7 @@ TEST_F(CliTest, GoldenDocuments)
                           "aprofita  aquesta  avinentesa   per  manifestar-li  la  seva\r\n"
                           "consideració i el seu afecte.\r\n\r\n\r\nReus, 9 de gener de 2024");
 
-    // New lines go to the top, as the "Afegeix un concepte" button puts them.
+    // Lines keep the order in which they are given, and the totals follow the table.
     const CliRun delivery = run({"document", "albarà", "--set", "1115=Mobles Puig, SL", "--line", "3|Cadira|25|75",
                                  "--line", "1|Taula|120|120", "--date", "2024-03-15"});
     const std::string border = "+" + std::string(75, '-') + "+";
@@ -201,9 +208,11 @@ TEST_F(CliTest, GoldenDocuments)
                   border + "\r\n" +
                   cp("¦Quantitat¦ Concepte                            ¦ Preu unitari ¦    TOTAL   ¦\r\n"
                      "¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦\r\n"
-                     "¦ 1       ¦   Taula                             ¦ 120          ¦    120     ¦\r\n"
-                     "¦ 3       ¦   Cadira                            ¦ 25           ¦    75      ¦\r\n") +
-                  border);
+                     "¦ 3       ¦   Cadira                            ¦ 25           ¦    75      ¦\r\n"
+                     "¦ 1       ¦   Taula                             ¦ 120          ¦    120     ¦\r\n") +
+                  border + "\r\n" + std::string(45, ' ') + "Base imposable          195,00 \x80\r\n" +
+                  std::string(45, ' ') + "IVA 21 %                 40,95 \x80\r\n" + std::string(45, ' ') +
+                  "Total                   235,95 \x80\r\n");
 
     // The withdrawal: a choice list and two date pickers.
     const CliRun withdrawal = run({"document",   "desistiment",
@@ -267,7 +276,7 @@ TEST_F(CliTest, DocumentRefusesBadInputAndWritesNothing)
     EXPECT_TRUE(refused(run({"document", "carta", "--set", "9999=x"}), "9999"));
     EXPECT_TRUE(refused(run({"document", "carta", "--set", "1043"}), "CAMP=VALOR"));
     EXPECT_TRUE(refused(run({"document", "carta", "--line", "1|Taula|1|1"}), "línies"));
-    EXPECT_TRUE(refused(run({"document", "albarà", "--line", "1|Taula|1"}), "4"));
+    EXPECT_TRUE(refused(run({"document", "albarà", "--line", "1|Taula"}), "4"));
     EXPECT_TRUE(refused(run({"document", "carta", "--choose", "1043=x"}), "1043"));
     EXPECT_TRUE(refused(run({"document", "acta de reunió", "--choose", "1000=Tresorer"}), "Tresorer"));
     EXPECT_TRUE(refused(run({"document", "acta de reunió", "--set", "1000=Tresorer"}), "--choose"));

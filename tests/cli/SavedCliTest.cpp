@@ -14,8 +14,8 @@ std::vector<int> allKindIds()
     std::vector<int> ids;
     for (const forms::DocListEntry *catalogue : {forms::g_tcDocList, forms::g_apDocList}) {
         for (const forms::DocListEntry &row : forms::catalogueRows(catalogue)) {
-            if (row.nLevel == 1)
-                ids.push_back(row.nFormID);
+            if (row.level == 1)
+                ids.push_back(row.formId);
         }
     }
     return ids;
@@ -43,10 +43,19 @@ std::vector<std::string> fillEverything(const forms::FormDef &form)
         } else if (item.kind == forms::ItemKind::Choice) {
             args.insert(args.end(), {"--choose", field + "=" + std::string(forms::sortedChoices(item.items).back())});
         } else if (item.kind == forms::ItemKind::LineList) {
+            // Numbers where the line takes numbers; the amount left for the program to compute.
+            const forms::LineItems &lines = *form.lineItems;
             for (const std::string value : {"primera", "segona"}) {
                 std::string line;
-                for (std::size_t c = 0; c < form.lineItems->dialogLabels.size(); ++c)
-                    line += (c ? "|" : "") + value + "·" + std::to_string(c);
+                for (int c = 0; c < int(lines.dialogLabels.size()); ++c) {
+                    line += c ? "|" : "";
+                    if (c == lines.quantityColumn)
+                        line += value == "primera" ? "3" : "1.250";
+                    else if (c == lines.priceColumn)
+                        line += value == "primera" ? "12,50" : "0,10";
+                    else if (c != lines.amountColumn)
+                        line += value + "·" + std::to_string(c);
+                }
                 args.insert(args.end(), {"--line", line});
             }
         }
@@ -101,7 +110,7 @@ TEST_F(CliTest, CommandLineOverridesAndAddsToASavedForm)
     // The kind word may be given too, when it is the saved one.
     EXPECT_EQ(run({"document", "carta", "--values", "carta.plecta"}).status, 0);
 
-    // Lines given on the command line go on top of the saved ones, as if given after them.
+    // Lines given on the command line follow the saved ones, as if given after them.
     ASSERT_EQ(run({"save", "albarà", "--line", "3|Cadira|25|75", "--line", "1|Taula|120|120", "--date", "2024-03-15",
                    "-o", "albara.plecta"})
                   .status,

@@ -56,8 +56,8 @@ TEST(DocumentModels, SizesAndLastBytes)
         {176, {417, "-\r\n\r\n  %recorregut%\0"s}},
         {177, {318, "%data%\r\n\r\n%informacio_ocasional%\0"s}},
         {178, {292, "\r\n\r\n\r\n%lloc%, %data%\0"s}},
-        {179, {386, "-+\0"s}},
-        {182, {435, "-\xA6\r\n\r\n\r\n\r\n\r\n\0"s}},
+        {179, {396, "-+\r\n%totals%\0"s}},
+        {182, {443, "-\xA6\r\n%totals%\r\n\r\n\r\n\r\n\0"s}},
         {169, {518, "(signatura)\r\n\r\n%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
         {170, {593, "(signatura)\r\n\r\n%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
         {173, {463, "(signatura)\r\n\r\n%destinacio%{?dir3} (codi DIR3: %dir3%){/?}"}},
@@ -75,7 +75,7 @@ TEST(DocumentModels, SizesAndLastBytes)
         {195, {1054, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
         {196, {841, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
         {197, {880, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
-        {198, {706, "PAGAMENT\r\n%condicions%\r\n"}}};
+        {198, {716, "PAGAMENT\r\n%condicions%\r\n"}}};
     for (const auto &[id, expected] : models) {
         const std::string bytes = model(id);
         EXPECT_EQ(bytes.size(), expected.first) << "model " << id;
@@ -118,7 +118,7 @@ TEST(DocumentModels, EveryModelIsWellFormed)
 
 TEST(DocumentModels, PlaceholdersEachModelUses)
 {
-    // How many fields each model asks for, "%list%" aside; which ones, the forms' tests check.
+    // How many fields each model asks for, "%list%" and "%totals%" aside; which ones, the forms' tests check.
     const std::map<int, std::size_t> counts = {{163, 18}, {164, 6},  {165, 6},  {166, 24}, {167, 12}, {171, 1},
                                                {175, 8},  {176, 9},  {177, 18}, {178, 8},  {179, 7},  {182, 8},
                                                {169, 17}, {170, 20}, {173, 16}, {174, 16}, {185, 17}, {186, 18},
@@ -130,6 +130,7 @@ TEST(DocumentModels, PlaceholdersEachModelUses)
         for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), field); it != std::sregex_iterator(); ++it)
             used.insert((*it)[1]);
         const bool hasList = used.erase("list") > 0;
+        EXPECT_EQ(used.erase("totals") > 0, hasList) << "model " << id; // the sums under the table
         EXPECT_EQ(used.size(), count) << "model " << id;
         EXPECT_EQ(hasList, id == 179 || id == 182) << "model " << id;
     }
@@ -182,13 +183,14 @@ TEST(DocumentModels, DeliveryNoteTable)
     const std::string bytes = model(179);
     const auto l = lines(bytes);
     const std::string border = "+" + std::string(75, '-') + "+";
-    ASSERT_EQ(l.size(), 15u);
+    ASSERT_EQ(l.size(), 16u);
     EXPECT_EQ(l[1], "");
     EXPECT_EQ(l[6], "\t\t\t\t\t\t\t%data%");
     EXPECT_EQ(l[11], border);
     EXPECT_EQ(l[12], "\xA6Quantitat\xA6 Concepte                            \xA6 Preu unitari \xA6    TOTAL   \xA6");
     EXPECT_EQ(l[13], "\xA6\t  \xA6\t\t\t\t\t\xA6\t       \xA6\t    \xA6");
-    EXPECT_EQ(l[14], "%list%" + border + "\0"s);
+    EXPECT_EQ(l[14], "%list%" + border);
+    EXPECT_EQ(l[15], "%totals%\0"s);
     // The row template lines up with the header: same length, separators at the same places.
     const std::string row(kDeliveryNoteRowTemplate.substr(0, kDeliveryNoteRowTemplate.size() - 2));
     ASSERT_EQ(row.size(), l[12].size());
@@ -202,7 +204,8 @@ TEST(DocumentModels, OrderTable)
     const auto l = lines(bytes);
     const std::string inner = "+----------+---------------------------------+-------+----------+-----------\xA6";
     ASSERT_EQ(l.size(), 19u); // 17 lines with CR LF, then the NUL
-    for (int n = 14; n <= 17; ++n)
+    EXPECT_EQ(l[14], "%totals%");
+    for (int n = 15; n <= 17; ++n)
         EXPECT_EQ(l[n], "") << "line " << n;
     EXPECT_EQ(l[18], "\0"s);
     EXPECT_EQ(l[2], "COMANDA N\xDAM.: %numero%");

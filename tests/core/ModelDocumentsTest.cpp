@@ -156,7 +156,7 @@ const std::vector<Form> kForms = {
       {"nom_lliurament", 1117, "<NOM DEL CLIENT>"}, {"adreca_lliurament", 1044, "<ADREÇA>"}, {"nif_lliurament", 1118, "<NIF>"}},
      {{"", "<RAÓ SOCIAL>", "<ADREÇA DEL CLIENT>", "<NIF>", "", "\t\t\t\t\t\t\t6 de setembre de 2001"}},
      // No lines: the separator row runs straight into the closing border.
-     "¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦\r\n+---------------------------------------------------------------------------+"},
+     "¦\t  ¦\t\t\t\t\t¦\t       ¦\t    ¦\r\n+---------------------------------------------------------------------------+\r\n"},
     {182,
      {{"client", 1120, "<NOM DEL CLIENT>"}, {"numero", 1121, "0"}, date("data", 1083), {"adreca", 1046, "<ADREÇA DEL CLIENT>"},
       {"municipi", 1047, "<MUNICIPI DEL CLIENT>"}, {"telefon", 1123, "<TELÈFON>"}, choice("iva", 1124, "21 %|10 %|4 %|exempt"), {"nif", 1116, "<NIF>"}},
@@ -308,7 +308,7 @@ std::size_t expectedSize(const Form &form)
     const std::regex placeholder("%([a-z0-9_]+)%");
     for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), placeholder); it != std::sregex_iterator(); ++it) {
         size -= it->length();
-        if ((*it)[1] != "list")
+        if ((*it)[1] != "list" && (*it)[1] != "totals")
             size += u.contentOf.at((*it)[1]).size(); // throws, and fails the test, for a field not filled
     }
     return size;

@@ -174,9 +174,9 @@ TEST(Contraction, AnArticleAtAParagraphStartTakesACapital)
     const std::string_view model =
         "%lloc%, 8 de desembre de 2026\r\n\r\n%lloc%\r\n\r\n{place}%lloc% i %lloc%\r\n%lloc%";
     EXPECT_EQ(merge(model, {{"lloc", "el Masnou"}}),
-              "El Masnou, 8 de desembre de 2026\r\n\r\nEl Masnou\r\n\r\n{place}El Masnou i el Masnou\r\nel Masnou");
+              "El Masnou, 8 de desembre de 2026\r\n\r\nEl Masnou\r\n\r\nEl Masnou i el Masnou\r\nel Masnou");
     EXPECT_EQ(merge(model, {{"lloc", "l'Hospitalet"}}),
-              "L'Hospitalet, 8 de desembre de 2026\r\n\r\nL'Hospitalet\r\n\r\n{place}L'Hospitalet i "
+              "L'Hospitalet, 8 de desembre de 2026\r\n\r\nL'Hospitalet\r\n\r\nL'Hospitalet i "
               "l'Hospitalet\r\nl'Hospitalet");
     EXPECT_EQ(merge("%lloc%", {{"lloc", "elx"}}), "elx");
     // A line that goes on with the sentence of the line before keeps the value as written.

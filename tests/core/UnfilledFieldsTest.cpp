@@ -48,6 +48,17 @@ TEST(UnfilledFields, NamesWhatIsLeftOnceInDocumentOrder)
     EXPECT_EQ(twice[0].position, 0u);
 }
 
+// A box whose whole text is one placeholder shows it as a greyed hint.
+TEST(UnfilledFields, AWholePlaceholderIsAHint)
+{
+    for (const char *text :
+         {"<NOM i COGNOMS>", "<NOM i COGNOMS, (Càrrec)>", "<CÀRREC/EMPRESA DEL DESTINATARI>", "<DNI/NIE>"})
+        EXPECT_TRUE(plecta::isPlaceholder(cp(text))) << text;
+    for (const char *text :
+         {"", "<>", "<A>", "<maria@puig.cat>", "Sr. <NOM>", "<NOM> i <COGNOMS>", "<NOM\r\nX>", "Càrrec", "<NOM"})
+        EXPECT_FALSE(plecta::isPlaceholder(cp(text))) << text;
+}
+
 TEST(UnfilledFields, TheMessageCountsAndNamesThem)
 {
     EXPECT_EQ(plecta::unfilledFieldsMessage({}), "");

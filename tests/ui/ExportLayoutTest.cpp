@@ -4,6 +4,7 @@
 #include "export/OdtDocument.h"
 #include "export/PageLayout.h"
 #include "export/ZipWriter.h"
+#include "models/StructuredDocument.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -198,9 +199,16 @@ TEST(ZipWriter, EntriesReadBackWithTheMimetypeFirstAndStored)
     EXPECT_EQ(listing, "mimetype\ncontent.xml\nempty.txt\ndir/binary.bin\n");
 }
 
-TEST(OdtDocument, PackageHoldsOneParagraphPerLineAndEveryDocumentFromANewPage)
+TEST(OdtDocument, ParagraphsTakeTheirKindsStyleAndEveryDocumentStartsANewPage)
 {
-    const std::vector<std::string> documents = {"Acta\r\n\r\nDe la reuni\xF3  del 5\r\n", "Segona\tp\xE0gina\r\n"};
+    using plecta::BlockKind;
+    plecta::StructuredDocument first;
+    first.blocks = {{BlockKind::Title, 0, "Acta", {}},
+                    {BlockKind::Body, 1, "De la reuni\xF3  del 5", {}},
+                    {BlockKind::Lines, 0, "u\ndos\ttres", {}}};
+    plecta::StructuredDocument second;
+    second.blocks = {{BlockKind::Verb, 0, "CERTIFICO", {}}};
+    const std::vector<plecta::StructuredDocument> documents{first, second};
     const std::string odt = odtDocument(documents, "Acta de la reunió");
     const Archive archive(odt);
     EXPECT_EQ(odt.substr(30, 8), "mimetype");
@@ -212,41 +220,27 @@ TEST(OdtDocument, PackageHoldsOneParagraphPerLineAndEveryDocumentFromANewPage)
         EXPECT_EQ(output("unzip -p " + archive.path() + " " + part + " | xmllint --noout - 2>&1"), "") << part;
     }
     EXPECT_NE(archive.entry("meta.xml").find("<dc:title>Acta de la reunió</dc:title>"), std::string::npos);
-    const std::string named = archive.entry("styles.xml");
-    EXPECT_NE(named.find(std::string(kOdtParagraphStyle)), std::string::npos);
-    EXPECT_NE(named.find(std::string(kOdtFontFamily)), std::string::npos);
+    EXPECT_NE(archive.entry("meta.xml").find("<dc:language>ca</dc:language>"), std::string::npos);
 
-    // Paragraphs back to text: the words and the runs of spaces as in the documents, in UTF-8.
     const std::string content = archive.entry("content.xml");
-    std::vector<std::string> paragraphs;
-    for (std::size_t at = 0; (at = content.find("<text:p ", at)) != std::string::npos;) {
-        const std::size_t start = content.find('>', at) + 1;
-        const bool empty = content[start - 2] == '/';
-        const std::size_t end = empty ? start : content.find("</text:p>", start);
-        paragraphs.push_back(content.substr(start, end - start));
-        at = end;
-    }
-    ASSERT_EQ(paragraphs.size(), 4u) << content;
-    EXPECT_EQ(paragraphs[0], "Acta");
-    EXPECT_EQ(paragraphs[1], "");
-    EXPECT_NE(paragraphs[2].find("De la reunió"), std::string::npos) << paragraphs[2];
-    EXPECT_EQ(paragraphs[2].find("  "), std::string::npos) << "runs of spaces are written as <text:s/>";
-    EXPECT_NE(paragraphs[3].find("pàgina"), std::string::npos) << paragraphs[3];
-    // The second document, and only it, starts on a new page: its first paragraph takes a style
-    // with a page break before.
-    std::vector<std::string> styles;
-    const std::string opening = "<text:p text:style-name=\"";
-    for (std::size_t at = 0; (at = content.find(opening, at)) != std::string::npos; ++at) {
+    const auto paragraph = [&](std::string_view styleName) {
+        const std::string opening = "<text:p text:style-name=\"" + std::string(styleName) + "\">";
+        const std::size_t at = content.find(opening);
+        if (at == std::string::npos)
+            return std::string("(none)");
         const std::size_t start = at + opening.size();
-        styles.push_back(content.substr(start, content.find('"', start) - start));
-    }
-    ASSERT_EQ(styles.size(), 4u);
-    EXPECT_EQ(styles[0], styles[1]);
-    EXPECT_EQ(styles[0], styles[2]);
-    EXPECT_NE(styles[3], styles[0]);
-    const std::size_t breakStyle = content.find("<style:style style:name=\"" + styles[3] + "\"");
+        return content.substr(start, content.find("</text:p>", start) - start);
+    };
+    EXPECT_EQ(paragraph("Títol"), "Acta");
+    // After a blank line of the text: the named style with the space above it.
+    EXPECT_EQ(paragraph("Cos-1"), "De la reunió<text:s text:c=\"2\"/>del 5");
+    EXPECT_EQ(paragraph("Línies"), "u<text:line-break/>dos<text:tab/>tres");
+    // The second document, and only it, starts on a new page.
+    EXPECT_EQ(paragraph("Verb-0-p"), "<text:span text:style-name=\"Verb_20_performatiu\">CERTIFICO</text:span>");
+    const std::size_t breakStyle = content.find("<style:style style:name=\"Verb-0-p\"");
     ASSERT_NE(breakStyle, std::string::npos);
     EXPECT_NE(content.substr(breakStyle, content.find("</style:style>", breakStyle) - breakStyle)
                   .find("fo:break-before=\"page\""),
               std::string::npos);
+    EXPECT_EQ(content.find("break-before", breakStyle + 1), content.rfind("break-before"));
 }

@@ -7,12 +7,12 @@
 #include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
 #include "forms/DocumentCatalogue.h"
-#include "forms/ui/CDlgListAskItems.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
-#include "forms/ui/CTCView.h"
-#include "forms/ui/CTCViewForm.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/DocumentView.h"
+#include "forms/ui/FormPane.h"
+#include "forms/ui/FormView.h"
+#include "forms/ui/LineItemDialog.h"
 #include "forms/ui/LineItemFormViews.h"
 #include "models/DateText.h"
 #include "shell/ui/ChildFrame.h"
@@ -76,7 +76,7 @@ protected:
     }
     template <class W> W *field(int id) const
     {
-        COurFormView *form = catalogue->shownForm();
+        FormView *form = catalogue->shownForm();
         return form ? qobject_cast<W *>(form->fieldWidget(id)) : nullptr;
     }
     // Turns to "Document" and returns its text, then back to "Edició".
@@ -94,21 +94,23 @@ protected:
 
 TEST_F(CommercialDocuments, OpensOnTheMinutesWithTheirForm)
 {
-    CTCViewLstDoc *tree = catalogue->tree();
+    CatalogueTree *tree = catalogue->tree();
     ASSERT_TRUE(tree->currentItem());
     EXPECT_EQ(tree->currentItem()->text(0), u"acta de reunió"_qs);
     EXPECT_EQ(tree->currentItem()->parent()->text(0), u"Actes i certificats"_qs);
     EXPECT_TRUE(tree->currentItem()->parent()->isExpanded());
     EXPECT_FALSE(tree->itemOf("Comunicats")->isExpanded()) << "only the first group starts open";
-    EXPECT_EQ(tree->height(), CTCView::kTreeHeight);
+    EXPECT_EQ(tree->height(), CatalogueView::kTreeHeight);
 
-    COurFormView *form = catalogue->shownForm();
+    FormView *form = catalogue->shownForm();
     ASSERT_TRUE(form);
-    EXPECT_EQ(form->objectName(), u"CTCViewActaReunio"_qs);
+    EXPECT_EQ(form->objectName(), u"minutesForm"_qs);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(document->sourceForm(), form);
-    EXPECT_EQ(form->childId(), 101);
-    EXPECT_EQ(field<QLineEdit>(1077)->text(), u"<NOM DE L'ORGANISME>"_qs);
+    EXPECT_EQ(form->size(), catalogue->formPane()->size()) << "the form fills the pane";
+    // The placeholder is a hint in an empty box.
+    EXPECT_EQ(field<QLineEdit>(1077)->text(), QString());
+    EXPECT_EQ(field<QLineEdit>(1077)->placeholderText(), u"<NOM DE L'ORGANISME>"_qs);
     EXPECT_EQ(field<QLineEdit>(1083)->text(), dateText());
     EXPECT_EQ(field<QComboBox>(1000)->currentText(), u"Càrrec"_qs);
     EXPECT_EQ(field<QComboBox>(1000)->count(), 5);
@@ -151,15 +153,15 @@ TEST_F(CommercialDocuments, DocumentShowsTheMergedFormAndFollowsItsChanges)
 TEST_F(CommercialDocuments, SwitchingKindsKeepsTypedTextAndHeadingsChangeNothing)
 {
     replaceText(field<QLineEdit>(1082), u"12"_qs);
-    COurFormView *minutes = catalogue->shownForm();
+    FormView *minutes = catalogue->shownForm();
 
     select("carta");
-    COurFormView *letter = catalogue->shownForm();
+    FormView *letter = catalogue->shownForm();
     ASSERT_TRUE(letter);
     EXPECT_NE(letter, minutes);
     EXPECT_FALSE(minutes->isVisible());
     EXPECT_EQ(document->sourceForm(), letter);
-    EXPECT_EQ(letter->childId(), 101);
+    EXPECT_TRUE(letter->isVisible());
     EXPECT_TRUE(documentText().startsWith(u"<NOM i COGNOMS>\n<CÀRREC/EMPRESA>\n"_qs));
 
     // A heading: the letter stays on screen and stays current.
@@ -177,7 +179,7 @@ TEST_F(CommercialDocuments, SwitchingKindsKeepsTypedTextAndHeadingsChangeNothing
 TEST_F(CommercialDocuments, CertificateModelsFollowTheRadioButtons)
 {
     select("certificat");
-    COurFormView *form = catalogue->shownForm();
+    FormView *form = catalogue->shownForm();
     ASSERT_TRUE(form);
     auto *modelA = field<QRadioButton>(1091);
     auto *modelB = field<QRadioButton>(1092);
@@ -223,10 +225,10 @@ TEST_F(CommercialDocuments, CertificateModelsFollowTheRadioButtons)
     EXPECT_EQ(documentLines()[8], u"del director i el segell que ho acredita."_qs);
 }
 
-TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
+TEST_F(CommercialDocuments, DeliveryNoteLinesKeepTheirOrderAndComputeTheirAmounts)
 {
     select("albarà");
-    auto *form = qobject_cast<CTCViewAlbara *>(catalogue->shownForm());
+    auto *form = qobject_cast<DeliveryNoteFormView *>(catalogue->shownForm());
     ASSERT_TRUE(form);
     QTreeWidget *list = form->lineList();
     ASSERT_TRUE(list);
@@ -240,17 +242,20 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
     QString caption;
     for (const char *name : {"primer", "segon", "tercer"}) {
         whenModal([&, name](QWidget *modal) {
-            auto *dialog = qobject_cast<CDlgListAskFourItems *>(modal);
+            auto *dialog = qobject_cast<FourValueLineDialog *>(modal);
             ASSERT_TRUE(dialog);
             caption = dialog->windowTitle();
             labels.clear();
-            for (QLabel *label : dialog->findChildren<QLabel *>())
-                labels << label->text();
+            for (QLabel *label : dialog->findChildren<QLabel *>()) {
+                if (!label->text().isEmpty())
+                    labels << label->text();
+            }
             EXPECT_EQ(dialog->focusWidget(), dialog->field(0));
             EXPECT_TRUE(dialog->field(1)->text().isEmpty()) << "every line starts empty";
             QTest::keyClicks(dialog->field(0), u"2"_qs);
             QTest::keyClicks(dialog->field(1), QString::fromLatin1(name));
             QTest::keyClicks(dialog->field(2), u"5"_qs);
+            EXPECT_EQ(dialog->field(3)->text(), u"10,00"_qs) << "the amount follows as the user types";
             QTest::keyClick(dialog->field(2), Qt::Key_Return); // Enter confirms from any field
         });
         QTest::mouseClick(add, Qt::LeftButton);
@@ -259,21 +264,22 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
     EXPECT_EQ(caption, u"Nova entrada"_qs);
     EXPECT_EQ(labels, (QStringList{u"Quantitat"_qs, u"Concepte"_qs, u"Preu unitari"_qs, u"Total"_qs}));
     ASSERT_EQ(list->topLevelItemCount(), 3);
-    EXPECT_EQ(list->topLevelItem(0)->text(1), u"tercer"_qs);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), u"primer"_qs);
 
     const QString text = documentText();
     const auto third = text.indexOf(u"tercer"_qs), second = text.indexOf(u"segon"_qs),
                first = text.indexOf(u"primer"_qs);
-    EXPECT_GE(third, 0);
-    EXPECT_LT(third, second);
-    EXPECT_LT(second, first);
-    const QString row = u"¦ 2       ¦   tercer"_qs + QString(28, u' ') + u"¦ 5"_qs + QString(12, u' ') + u'¦' +
-                        QString(12, u' ') + u'¦';
+    EXPECT_GE(first, 0);
+    EXPECT_LT(first, second);
+    EXPECT_LT(second, third);
+    const QString row =
+        u"¦ 2       ¦   tercer"_qs + QString(28, u' ') + u"¦ 5"_qs + QString(12, u' ') + u'¦' + u"    10,00   ¦"_qs;
+    EXPECT_TRUE(text.contains(u"Total                    36,30 €"_qs)) << text.toStdString(); // 30,00 + 21 %
     EXPECT_TRUE(text.contains(row + u'\n')) << row.toStdString();
 
     // Cancelling adds nothing, whether by the button or by Escape after typing.
     whenModal([](QWidget *modal) {
-        auto *dialog = qobject_cast<CDlgListAskItems *>(modal);
+        auto *dialog = qobject_cast<LineItemDialog *>(modal);
         ASSERT_TRUE(dialog);
         QTest::keyClicks(dialog->field(0), u"9"_qs);
         QTest::keyClick(dialog, Qt::Key_Escape);
@@ -296,10 +302,10 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesComeOutNewestFirst)
 TEST_F(CommercialDocuments, OrderAsksForFiveValuesAndTakesThemInOrder)
 {
     select("comanda");
-    auto *form = qobject_cast<CTCViewComanda *>(catalogue->shownForm());
+    auto *form = qobject_cast<OrderFormView *>(catalogue->shownForm());
     ASSERT_TRUE(form);
     whenModal([](QWidget *modal) {
-        auto *dialog = qobject_cast<CDlgListAskFiveItems *>(modal);
+        auto *dialog = qobject_cast<FiveValueLineDialog *>(modal);
         ASSERT_TRUE(dialog);
         // "ŀ" is written "l·" as it is typed; an empty field is a valid value.
         const QStringList values{u"R-7"_qs, u"Ce\u0140lofana"_qs, u"3"_qs, u""_qs, u"12"_qs};
@@ -323,16 +329,16 @@ TEST_F(CommercialDocuments, FormsScrollWhenThePaneIsSmaller)
 {
     frame->resize(700, 400);
     QTest::qWait(20);
-    COurFormView *form = catalogue->shownForm();
+    FormView *form = catalogue->shownForm();
     const QSize page = form->page()->size();
     EXPECT_GT(page.height(), form->viewport()->height());
     EXPECT_TRUE(form->verticalScrollBar()->isVisible());
     EXPECT_EQ(form->verticalScrollBar()->maximum(), page.height() - form->viewport()->height());
-    // The form keeps its size; only the pane's record changes.
+    // The page keeps its size; the scroll area follows the pane.
     frame->resize(1100, 800);
     QTest::qWait(20);
     EXPECT_EQ(form->page()->size(), page);
-    EXPECT_EQ(catalogue->formPane()->recordedHeight(), catalogue->formPane()->height());
+    EXPECT_EQ(form->size(), catalogue->formPane()->size());
 }
 
 TEST_F(CommercialDocuments, PaneKeysMoveBetweenTreeAndForm)
@@ -382,7 +388,7 @@ TEST_F(CommercialDocuments, EditableListsGiveWhatTheyShowPickedOrTyped)
 
 TEST_F(CommercialDocuments, LongDescriptionsWrapAtTheTooltipWidth)
 {
-    CTCViewLstDoc *tree = catalogue->tree();
+    CatalogueTree *tree = catalogue->tree();
     QTreeWidgetItem *item = tree->itemOf("certificat");
     const QPoint at = tree->visualItemRect(item).center();
     QHelpEvent help(QEvent::ToolTip, at, tree->viewport()->mapToGlobal(at));
@@ -396,7 +402,7 @@ TEST_F(CommercialDocuments, LongDescriptionsWrapAtTheTooltipWidth)
     auto *label = qobject_cast<QLabel *>(tip);
     ASSERT_TRUE(label);
     EXPECT_TRUE(label->text().contains(u"donem fe d'un fet"_qs));
-    EXPECT_LE(label->width(), CTCViewLstDoc::kTooltipWidth + 30);
+    EXPECT_LE(label->width(), CatalogueTree::kTooltipWidth + 30);
     EXPECT_GT(label->height(), 2 * label->fontMetrics().lineSpacing()) << "a long description wraps";
     QToolTip::hideText();
 }
@@ -404,12 +410,12 @@ TEST_F(CommercialDocuments, LongDescriptionsWrapAtTheTooltipWidth)
 TEST_F(CommercialDocuments, PublicAdministrationCatalogueListsItsTenKinds)
 {
     frame->openFunction(1);
-    auto *view = qobject_cast<CTCView *>(frame->workbook()->frames().at(0)->viewWidget());
+    auto *view = qobject_cast<CatalogueView *>(frame->workbook()->frames().at(0)->viewWidget());
     ASSERT_TRUE(view);
-    auto *administrationDocument = qobject_cast<CPVView *>(frame->workbook()->frames().at(1)->viewWidget());
+    auto *administrationDocument = qobject_cast<DocumentView *>(frame->workbook()->frames().at(1)->viewWidget());
     ASSERT_TRUE(administrationDocument);
     EXPECT_EQ(administrationDocument->sourceForm(), view->shownForm()) << "the Document follows its own catalogue";
-    CTCViewLstDoc *tree = view->tree();
+    CatalogueTree *tree = view->tree();
     ASSERT_TRUE(tree->currentItem());
     EXPECT_EQ(tree->currentItem()->text(0), u"sol·licitud - Model A"_qs);
     int kinds = 0;
@@ -434,22 +440,25 @@ protected:
         ASSERT_NO_FATAL_FAILURE(MainWindowTest::SetUp());
         ASSERT_TRUE(frame->openFunction(0));
     }
-    CTCView *catalogue() const { return qobject_cast<CTCView *>(frame->workbook()->frames().value(0)->viewWidget()); }
-    COurFormView *select(std::string_view kind) const
+    CatalogueView *catalogue() const
+    {
+        return qobject_cast<CatalogueView *>(frame->workbook()->frames().value(0)->viewWidget());
+    }
+    FormView *select(std::string_view kind) const
     {
         QTreeWidgetItem *item = catalogue()->tree()->itemOf(kind);
         catalogue()->tree()->setCurrentItem(item);
         return catalogue()->shownForm();
     }
-    // Opens "Vocabulari" with the question (if one comes) answered; whether it opened.
-    bool openVocabulary(QMessageBox::StandardButton answer)
+    // Closes the program with the question (if one comes) answered; whether it closed.
+    bool closeProgram(QMessageBox::StandardButton answer)
     {
         dialogs::clearTestAnswers();
         dialogs::setNextAnswer(answer);
-        const bool opened = frame->openFunction(2);
+        const bool closed = frame->close();
         asked = !dialogs::lastMessage().isEmpty();
         dialogs::clearTestAnswers();
-        return opened;
+        return closed;
     }
     bool asked = false;
 };
@@ -461,43 +470,53 @@ TEST_F(DiscardQuestion, AnythingTypedOrChosenIsKeptUnlessTheUserDiscardsIt)
     struct Change
     {
         const char *kind;
-        std::function<void(COurFormView *)> make;
+        std::function<void(FormView *)> make;
     };
     const Change changes[] = {
         {"acta de reunió",
-         [](COurFormView *f) { replaceText(qobject_cast<QLineEdit *>(f->fieldWidget(1077)), u"Junta"_qs); }},
+         [](FormView *f) { replaceText(qobject_cast<QLineEdit *>(f->fieldWidget(1077)), u"Junta"_qs); }},
         {"acta de reunió",
-         [](COurFormView *f) {
+         [](FormView *f) {
              auto *box = qobject_cast<QPlainTextEdit *>(f->fieldWidget(1051));
              box->setFocus();
              QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
              QTest::keyClick(box, Qt::Key_Return);
          }},
-        {"saluda", [](COurFormView *f) { QTest::keyClick(f->fieldWidget(1000), Qt::Key_Down); }},
-        {"certificat", [](COurFormView *f) { QTest::mouseClick(f->fieldWidget(1092), Qt::LeftButton); }},
+        {"saluda", [](FormView *f) { QTest::keyClick(f->fieldWidget(1000), Qt::Key_Down); }},
+        {"certificat", [](FormView *f) { QTest::mouseClick(f->fieldWidget(1092), Qt::LeftButton); }},
     };
     for (const Change &change : changes) {
         SCOPED_TRACE(change.kind);
-        COurFormView *form = select(change.kind);
+        FormView *form = select(change.kind);
         ASSERT_TRUE(form);
         EXPECT_FALSE(form->isModified());
         EXPECT_FALSE(catalogue()->holdsUserInput());
         change.make(form);
         EXPECT_TRUE(form->isModified());
 
-        // Cancelled: nothing is closed and the change is still there.
-        const QPointer<CTCView> before = catalogue();
-        EXPECT_FALSE(openVocabulary(QMessageBox::Cancel));
-        EXPECT_TRUE(asked);
+        // A lookup opens beside the form without a question; the form comes back as it was.
+        const QPointer<CatalogueView> before = catalogue();
+        dialogs::clearTestAnswers();
+        EXPECT_TRUE(frame->openFunction(2));
+        EXPECT_TRUE(dialogs::lastMessage().isEmpty());
+        EXPECT_TRUE(frame->openFunction(0));
         EXPECT_EQ(catalogue(), before.data());
         EXPECT_EQ(catalogue()->shownForm(), form);
         EXPECT_TRUE(form->isModified());
 
-        // Discarded: the function opens, and a new catalogue starts untouched.
-        EXPECT_TRUE(openVocabulary(QMessageBox::Discard));
-        ASSERT_TRUE(frame->openFunction(0)) << "the vocabulary holds nothing typed";
+        // Quitting asks; cancelled, nothing is closed and the change is still there.
+        frame->openFunction(5);
+        EXPECT_FALSE(closeProgram(QMessageBox::Cancel));
+        EXPECT_TRUE(asked);
+        EXPECT_TRUE(before);
+        frame->openFunction(0);
+        EXPECT_TRUE(form->isModified());
+
+        // Discarded, the windows go; a new catalogue starts untouched.
+        EXPECT_TRUE(closeProgram(QMessageBox::Discard));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(before.isNull());
+        ASSERT_TRUE(frame->openFunction(0));
         EXPECT_FALSE(catalogue()->holdsUserInput());
     }
 
@@ -506,15 +525,20 @@ TEST_F(DiscardQuestion, AnythingTypedOrChosenIsKeptUnlessTheUserDiscardsIt)
     const QString initial = name->text();
     replaceText(name, u"x"_qs);
     replaceText(name, initial);
-    EXPECT_TRUE(openVocabulary(QMessageBox::Cancel));
+    EXPECT_TRUE(closeProgram(QMessageBox::Cancel));
     EXPECT_FALSE(asked);
 }
 
-TEST_F(DiscardQuestion, ReopeningTheSameFunctionAndClosingTheProgramAskToo)
+TEST_F(DiscardQuestion, ReopeningTheSameFunctionKeepsItAndClosingTheProgramAsks)
 {
-    replaceText(qobject_cast<QLineEdit *>(select("acta de reunió")->fieldWidget(1077)), u"Junta"_qs);
+    QLineEdit *name = qobject_cast<QLineEdit *>(select("acta de reunió")->fieldWidget(1077));
+    replaceText(name, u"Junta"_qs);
+    // Asking again for the function that is open brings it forward as it is.
+    EXPECT_TRUE(frame->openFunction(0));
+    EXPECT_TRUE(dialogs::lastMessage().isEmpty());
+    EXPECT_EQ(name->text(), u"Junta"_qs);
     dialogs::setNextAnswer(QMessageBox::Cancel);
-    EXPECT_FALSE(frame->openFunction(0));
+    EXPECT_FALSE(frame->close());
     EXPECT_TRUE(dialogs::lastMessage().contains(u"Voleu descartar-lo?"_qs));
 
     // Unattended and unanswered, the question counts as cancelled: nothing is lost.

@@ -5,11 +5,11 @@
 #include "app/ui/FormFileCommands.h"
 #include "forms/DocumentCatalogue.h"
 #include "forms/FormDescription.h"
-#include "forms/ui/CDatePicker.h"
-#include "forms/ui/CDlgListAskItems.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
+#include "forms/ui/DatePicker.h"
 #include "forms/ui/FormFile.h"
 #include "forms/ui/FormTextBox.h"
+#include "forms/ui/LineItemDialog.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -32,7 +32,7 @@ std::vector<KindInCatalogue> kindsWithForms()
     for (int catalogue = 0; catalogue < 2; ++catalogue) {
         for (const forms::DocListEntry &row :
              forms::catalogueRows(catalogue == 0 ? forms::g_tcDocList : forms::g_apDocList)) {
-            if (row.nLevel == 1 && forms::formByLayoutId(row.nFormID))
+            if (row.level == 1 && forms::formByLayoutId(row.formId))
                 kinds.push_back({catalogue, &row});
         }
     }
@@ -40,7 +40,7 @@ std::vector<KindInCatalogue> kindsWithForms()
 }
 
 // The first one-line text box of a form, as the user types into it.
-QLineEdit *firstTextBox(const COurFormView &form)
+QLineEdit *firstTextBox(const FormView &form)
 {
     for (const forms::Item &item : form.description()->items) {
         if (auto *edit = qobject_cast<QLineEdit *>(form.fieldWidget(item.id));
@@ -54,29 +54,29 @@ class SavedFormWindow : public MainWindowTest
 {
 protected:
     // The catalogue of the open function, or nullptr.
-    CTCView *catalogue() const
+    CatalogueView *catalogue() const
     {
         for (ChildFrame *child : frame->workbook()->frames()) {
-            if (auto *view = qobject_cast<CTCView *>(child->viewWidget()))
+            if (auto *view = qobject_cast<CatalogueView *>(child->viewWidget()))
                 return view;
         }
         return nullptr;
     }
-    COurFormView *shownForm() const { return catalogue() ? catalogue()->shownForm() : nullptr; }
+    FormView *shownForm() const { return catalogue() ? catalogue()->shownForm() : nullptr; }
     std::string documentBytes() const
     {
         std::string text;
-        if (COurFormView *form = shownForm())
-            form->GenerateText(text);
+        if (FormView *form = shownForm())
+            form->generateText(text);
         return text;
     }
 
     // Opens a kind's catalogue with its form shown.
-    COurFormView *showKind(const KindInCatalogue &kind)
+    FormView *showKind(const KindInCatalogue &kind)
     {
         if (!frame->openFunction(kind.catalogue) || !catalogue())
             return nullptr;
-        catalogue()->selectKind(kind.entry->pszName);
+        catalogue()->selectKind(kind.entry->name);
         return shownForm();
     }
 
@@ -98,7 +98,7 @@ protected:
 // Every field of the form changed from its start, as a user could: texts with accents and the
 // euro, line breaks in the large boxes, the last item of a fixed list, typed text in an editable
 // one, a date far from today, the other certificate model and two lines through the line dialog.
-void fillEveryField(COurFormView &form)
+void fillEveryField(FormView &form)
 {
     int n = 0;
     for (const forms::Item &item : form.description()->items) {
@@ -106,7 +106,7 @@ void fillEveryField(COurFormView &form)
         const QString text = QStringLiteral("Valor %1 de «%2»: 12,50 €")
                                  .arg(++n)
                                  .arg(QString::fromUtf8(item.name.data(), qsizetype(item.name.size())));
-        if (auto *picker = qobject_cast<CDatePicker *>(widget))
+        if (auto *picker = qobject_cast<DatePicker *>(widget))
             picker->setDate(QDate(2031, 2, 28).addDays(n));
         else if (auto *edit = qobject_cast<QLineEdit *>(widget))
             edit->setText(text);
@@ -126,7 +126,7 @@ void fillEveryField(COurFormView &form)
             if (item.kind == forms::ItemKind::AddButton)
                 qobject_cast<QAbstractButton *>(form.fieldWidget(item.id))->click();
         }
-        auto *dialog = form.findChild<CDlgListAskItems *>();
+        auto *dialog = form.findChild<LineItemDialog *>();
         ASSERT_TRUE(dialog);
         for (int column = 0; dialog->field(column); ++column)
             dialog->field(column)->setText(QStringLiteral("línia %1, columna %2").arg(line + 1).arg(column + 1));
@@ -138,13 +138,13 @@ void fillEveryField(COurFormView &form)
 TEST_F(SavedFormWindow, EveryKindSavedAndOpenedInAFreshWindowGivesTheSameDocument)
 {
     for (const KindInCatalogue &kind : kindsWithForms()) {
-        SCOPED_TRACE(std::string(kind.entry->pszName));
-        COurFormView *form = showKind(kind);
+        SCOPED_TRACE(std::string(kind.entry->name));
+        FormView *form = showKind(kind);
         ASSERT_TRUE(form);
         ASSERT_NO_FATAL_FAILURE(fillEveryField(*form));
         const std::string before = documentBytes();
         const forms::SavedForm kept = formfile::capture(*form);
-        const QString path = dir.filePath(QStringLiteral("formulari-%1.plecta").arg(kind.entry->nFormID));
+        const QString path = dir.filePath(QStringLiteral("formulari-%1.plecta").arg(kind.entry->formId));
         ASSERT_TRUE(saveFormTo(path));
         ASSERT_TRUE(QFile::exists(path));
         EXPECT_FALSE(form->isModified()) << "a saved form still counts as typed and unsaved";
@@ -153,9 +153,9 @@ TEST_F(SavedFormWindow, EveryKindSavedAndOpenedInAFreshWindowGivesTheSameDocumen
         frame->show();
         ASSERT_TRUE(openFormFile(path)) << dialogs::lastMessage().toStdString();
         ASSERT_TRUE(shownForm());
-        EXPECT_EQ(shownForm()->templateId(), kind.entry->nFormID);
+        EXPECT_EQ(shownForm()->templateId(), kind.entry->formId);
         EXPECT_EQ(catalogue()->tree()->currentItem()->text(0),
-                  QString::fromUtf8(kind.entry->pszName.data(), qsizetype(kind.entry->pszName.size())));
+                  QString::fromUtf8(kind.entry->name.data(), qsizetype(kind.entry->name.size())));
         EXPECT_EQ(documentBytes(), before);
         EXPECT_EQ(formfile::capture(*shownForm()), kept);
         EXPECT_FALSE(shownForm()->isModified());
@@ -165,7 +165,7 @@ TEST_F(SavedFormWindow, EveryKindSavedAndOpenedInAFreshWindowGivesTheSameDocumen
 
 TEST_F(SavedFormWindow, TheTitleNamesTheFileAndMarksItModifiedAfterAChange)
 {
-    COurFormView *form = showKind(kindsWithForms().front());
+    FormView *form = showKind(kindsWithForms().front());
     ASSERT_TRUE(form);
     auto *edit = firstTextBox(*form);
     ASSERT_TRUE(edit);
@@ -239,7 +239,7 @@ protected:
         bytes.replace(at, from.size(), to);
     }
 
-    QPointer<COurFormView> form;
+    QPointer<FormView> form;
     QLineEdit *edit = nullptr;
     std::string typed;
     QString editName; // the field of that box

@@ -1,10 +1,10 @@
 #include "app/ui/FormFileCommands.h"
 
 #include "app/ui/Workbook.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
-#include "forms/ui/CTCView.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/DocumentView.h"
 #include "forms/ui/FormFile.h"
+#include "forms/ui/FormView.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/Dialogs.h"
 #include "shell/ui/SafeSave.h"
@@ -17,31 +17,31 @@ FormFileCommands::FormFileCommands(QWidget *window, Workbook *workbook, Function
     : QObject(window), m_window(window), m_workbook(workbook), m_openFunction(std::move(openFunction))
 {}
 
-COurFormView *FormFileCommands::activeForm() const
+FormView *FormFileCommands::activeForm() const
 {
     ChildFrame *frame = m_workbook->activeFrame();
     QWidget *view = frame ? frame->viewWidget() : nullptr;
-    if (auto *catalogue = qobject_cast<CTCView *>(view))
+    if (auto *catalogue = qobject_cast<CatalogueView *>(view))
         return catalogue->shownForm();
-    if (auto *document = qobject_cast<CPVView *>(view))
+    if (auto *document = qobject_cast<DocumentView *>(view))
         return document->sourceForm();
     return nullptr;
 }
 
-COurFormView *FormFileCommands::unsavedForm() const
+FormView *FormFileCommands::unsavedForm(const QList<ChildFrame *> &frames) const
 {
-    if (COurFormView *active = activeForm(); active && active->isModified())
+    if (FormView *active = activeForm(); active && active->isModified())
         return active;
-    for (ChildFrame *frame : m_workbook->frames()) {
-        if (auto *catalogue = qobject_cast<CTCView *>(frame->viewWidget())) {
-            if (const QList<COurFormView *> modified = catalogue->modifiedForms(); !modified.isEmpty())
+    for (ChildFrame *frame : frames) {
+        if (auto *catalogue = qobject_cast<CatalogueView *>(frame->viewWidget())) {
+            if (const QList<FormView *> modified = catalogue->modifiedForms(); !modified.isEmpty())
                 return modified.first();
         }
     }
     return nullptr;
 }
 
-bool FormFileCommands::saveForm(COurFormView *form)
+bool FormFileCommands::saveForm(FormView *form)
 {
     if (!form || !form->isCreated())
         return false;
@@ -76,22 +76,36 @@ bool FormFileCommands::openFile(const QString &path, QString *problem)
         dialogs::message(m_window, QMessageBox::Critical, loaded.error);
         return false;
     }
-    // The function of the kind's catalogue opens afresh: every form as it starts.
+    // The kind's catalogue comes forward, opened or as it was left.
     if (!m_openFunction(loaded.catalogue))
         return false;
-    CTCView *catalogue = nullptr;
+    CatalogueView *catalogue = nullptr;
     for (ChildFrame *frame : m_workbook->frames()) {
-        if (auto *found = qobject_cast<CTCView *>(frame->viewWidget())) {
+        if (auto *found = qobject_cast<CatalogueView *>(frame->viewWidget())) {
             catalogue = found;
             m_workbook->activateFrame(frame);
         }
     }
-    if (!catalogue || !catalogue->selectKind(loaded.kind->pszName) || !catalogue->shownForm())
+    if (!catalogue || !catalogue->selectKind(loaded.kind->name) || !catalogue->shownForm())
         return false;
-    COurFormView *form = catalogue->shownForm();
-    QStringList warnings;
-    // The file was tried on a form of the same kind: it goes in whole.
-    formfile::restore(*form, *loaded.form, warnings);
+    FormView *form = catalogue->shownForm();
+    // What was typed into this form goes: the user says first.
+    if (form->isModified()) {
+        switch (dialogs::askDiscard(
+            m_window, QStringLiteral("Es perdrà el text que heu escrit al formulari. Voleu descartar-lo?"), true)) {
+        case dialogs::DiscardAnswer::Discard: break;
+        case dialogs::DiscardAnswer::Cancel: return false;
+        case dialogs::DiscardAnswer::SaveForm:
+            if (!saveForm(form))
+                return false;
+            break;
+        }
+    }
+    // The whole form as the file left the trial form: every field, those the file leaves out at
+    // their start, replaces what the form held.
+    QStringList unused; // the file's own warnings came with the trial
+    formfile::restore(*form, *loaded.form, unused);
+    const QStringList &warnings = loaded.warnings;
     form->markUnmodified();
     setCurrent(form, path);
     if (!warnings.isEmpty()) {
@@ -117,13 +131,13 @@ bool FormFileCommands::isModified() const
     return m_form && m_form->isModified();
 }
 
-void FormFileCommands::setCurrent(COurFormView *form, const QString &path)
+void FormFileCommands::setCurrent(FormView *form, const QString &path)
 {
     if (m_form != form) {
         if (m_form)
             disconnect(m_form, nullptr, this, nullptr);
         m_form = form;
-        connect(form, &COurFormView::edited, this, &FormFileCommands::fileStateChanged);
+        connect(form, &FormView::edited, this, &FormFileCommands::fileStateChanged);
         connect(form, &QObject::destroyed, this, &FormFileCommands::fileStateChanged, Qt::QueuedConnection);
     }
     m_path = path;

@@ -1,11 +1,13 @@
 #pragma once
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
 
-class COurFormView;
+class ChildFrame;
+class FormView;
 class QWidget;
 class Workbook;
 
@@ -22,17 +24,18 @@ public:
     FormFileCommands(QWidget *window, Workbook *workbook, FunctionOpener openFunction);
 
     // The form the active window shows or follows, or nullptr.
-    COurFormView *activeForm() const;
-    // A form holding what the user typed and did not save: the active one first; nullptr when none.
-    COurFormView *unsavedForm() const;
+    FormView *activeForm() const;
+    // A form of these windows holding what the user typed and did not save: the active one
+    // first; nullptr when none.
+    FormView *unsavedForm(const QList<ChildFrame *> &frames) const;
 
     // Asks for a file name (the form's own file proposed) and writes the form there, atomically.
     // False when cancelled or when the file could not be written (after telling why).
-    bool saveForm(COurFormView *form);
+    bool saveForm(FormView *form);
     // Asks for a file and opens it.
     bool openForm();
-    // Reads a saved form, then opens its catalogue (asking first about what was typed) with the
-    // kind selected and the form filled as saved. A file that cannot be opened is reported and
+    // Reads a saved form, then brings its catalogue forward with the kind selected and the form
+    // filled as saved (asking first when that form holds typed text). A file that cannot be opened is reported and
     // nothing open changes (`problem`, when given, gets the message). Fields the form no longer
     // has are reported after it opens.
     bool openFile(const QString &path, QString *problem = nullptr);
@@ -47,11 +50,11 @@ signals:
     void fileStateChanged();
 
 private:
-    void setCurrent(COurFormView *form, const QString &path);
+    void setCurrent(FormView *form, const QString &path);
 
     QWidget *m_window;
     Workbook *m_workbook;
     FunctionOpener m_openFunction;
-    QPointer<COurFormView> m_form;
+    QPointer<FormView> m_form;
     QString m_path;
 };

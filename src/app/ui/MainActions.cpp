@@ -135,13 +135,9 @@ QAction *MainActions::action(EditAction command) const
     return nullptr;
 }
 
-void MainActions::update(bool windowsOpen, ViewActions offered, const EditCommands &edit)
+void MainActions::update(ViewActions offered, const EditCommands &edit)
 {
-    for (QAction *item : {saveAs, print, printPreview, saveForm})
-        item->setVisible(windowsOpen);
-    editMenu->menuAction()->setVisible(windowsOpen);
-    functionsMenu->menuAction()->setVisible(windowsOpen);
-
+    // The menus keep their items when the last window closes; what has nothing to act on greys.
     for (ViewAction command :
          {ViewAction::SaveAs, ViewAction::Print, ViewAction::PrintPreview, ViewAction::Find, ViewAction::NextPane,
           ViewAction::PreviousPane, ViewAction::Review, ViewAction::SaveForm})

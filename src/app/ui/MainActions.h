@@ -12,8 +12,8 @@ class QMainWindow;
 class QMenu;
 
 // Every command of the main window as one named action, created once, and the one menu bar
-// that carries them. While no child window is open the bar shows only "Fitxer" with "Surt" and
-// "Ajuda"; the other menus and items appear with the first window.
+// that carries them. The menus and their items stay when no child window is open; the commands
+// that need one are greyed then.
 class MainActions : public QObject
 {
     Q_OBJECT
@@ -51,9 +51,8 @@ public:
     QAction *action(ViewAction command) const;
     QAction *action(EditAction command) const;
 
-    // Shows the menus and items that belong to open windows, and enables each action as the
-    // active view offers it and as the focused text widget allows.
-    void update(bool windowsOpen, ViewActions offered, const EditCommands &edit);
+    // Enables each action as the active view offers it and as the focused text widget allows.
+    void update(ViewActions offered, const EditCommands &edit);
 
 signals:
     void viewActionTriggered(ViewAction command);

@@ -158,7 +158,7 @@ void MainWindow::updateActions()
 {
     ChildFrame *frame = activeFrame();
     ChildView *view = frame ? frame->view() : nullptr;
-    m_actions->update(!m_workbook->frames().isEmpty(), view ? view->offeredActions() : ViewActions{}, *m_edit);
+    m_actions->update(view ? view->offeredActions() : ViewActions{}, *m_edit);
 }
 
 void MainWindow::updateShell()
@@ -179,20 +179,61 @@ ChildFrame *MainWindow::createWindow(const WindowKind &kind)
 void MainWindow::closeAllChildren()
 {
     m_workbook->closeAll();
+    for (const SheetSet &set : std::as_const(m_putAside)) {
+        for (const QPointer<ChildFrame> &frame : set.frames)
+            delete frame.data();
+    }
+    m_putAside.clear();
+    m_openFunction = -1;
+}
+
+bool MainWindow::switchToFunction(int position)
+{
+    // The open function comes forward as it is; another one is put aside, with what was typed in
+    // it, and the one asked for comes back as it was left.
+    if (position == m_openFunction && !m_workbook->frames().isEmpty()) {
+        if (m_workbook->activeFrame())
+            m_workbook->activateFrame(m_workbook->activeFrame());
+        return true;
+    }
+    m_rebuilding = true;
+    if (m_openFunction >= 0 && !m_workbook->frames().isEmpty())
+        m_putAside.insert(m_openFunction, m_workbook->takeAll());
+    else
+        m_workbook->closeAll(); // start windows only: they hold nothing
+    const auto kept = m_putAside.find(position);
+    const bool found = kept != m_putAside.end();
+    if (found) {
+        m_openFunction = position;
+        m_workbook->restore(*kept);
+        m_putAside.erase(kept);
+    }
+    m_rebuilding = false;
+    if (found)
+        updateShell();
+    return found;
 }
 
 bool MainWindow::mayDiscardChildren()
 {
+    // Every window, those of the functions put aside too.
+    QList<ChildFrame *> frames = m_workbook->frames();
+    for (const SheetSet &set : std::as_const(m_putAside)) {
+        for (const QPointer<ChildFrame> &frame : set.frames) {
+            if (frame)
+                frames.append(frame);
+        }
+    }
     // Asked again after a form is saved, as long as another one holds something typed.
     for (;;) {
         bool typed = false;
-        for (ChildFrame *frame : m_workbook->frames()) {
+        for (ChildFrame *frame : std::as_const(frames)) {
             if (ChildView *view = frame->view())
                 typed = typed || view->holdsUserInput();
         }
         if (!typed)
             return true;
-        COurFormView *unsaved = m_formFiles->unsavedForm();
+        FormView *unsaved = m_formFiles->unsavedForm(frames);
         switch (dialogs::askDiscard(this,
                                     QStringLiteral("Es perdrà el text que heu escrit als formularis. "
                                                    "Voleu descartar-lo?"),
@@ -210,11 +251,14 @@ bool MainWindow::mayDiscardChildren()
 bool MainWindow::openFunction(int position)
 {
     const FunctionDef *function = functionAt(position);
-    if (!function || !mayDiscardChildren())
+    if (!function)
         return false;
+    if (switchToFunction(position))
+        return true;
 
     m_rebuilding = true;
-    closeAllChildren();
+    m_workbook->closeAll();
+    m_openFunction = position;
     std::unique_ptr<WaitNotice> notice;
     if (function->waitNotice) {
         notice = std::make_unique<WaitNotice>(this);
@@ -235,7 +279,7 @@ bool MainWindow::openFunction(int position)
     QList<QWidget *> views;
     for (ChildFrame *frame : std::as_const(opened))
         views.append(frame->viewWidget());
-    connectViews(views);
+    connectViews(views, m_workbook);
     m_workbook->refreshLabels();
     m_workbook->setTabStripVisible(function->showTabs);
     if (!opened.isEmpty())

@@ -1,7 +1,9 @@
 #pragma once
+#include "app/ui/Workbook.h"
 #include "shell/ui/ChildView.h"
 
 #include <QMainWindow>
+#include <QMap>
 
 class ChildFrame;
 class ChildView;
@@ -28,8 +30,9 @@ public:
     MainWindow();
     ~MainWindow() override;
 
-    // Runs the opening procedure of a function (positions 0 to 5; others do nothing). When the
-    // open windows hold something the user typed, asks first; false when the user kept them.
+    // Brings a function forward (positions 0 to 5; others do nothing): the open one stays as
+    // it is, put aside with whatever was typed in it, and the one asked for comes back as it was
+    // left, or is opened the first time. False for a position without a function.
     bool openFunction(int position);
     // Opens one more start window, titled "Plecta<n>" or with the given title.
     ChildFrame *openStartWindow(const QString &title = {});
@@ -38,7 +41,7 @@ public:
     ChildFrame *activeFrame() const;
     QWidget *activeView() const;
     void activateTab(int index);
-    // Closes every child window without asking.
+    // Closes every child window, those of the functions put aside too, without asking.
     void closeAllChildren();
 
     // Every command of the window as a named action.
@@ -66,6 +69,9 @@ private:
     ChildFrame *createWindow(const WindowKind &kind);
     // Asks before the open windows and what was typed in them are thrown away; true to go on.
     bool mayDiscardChildren();
+    // Puts the open function aside and brings back the one at `position` if it was kept; false
+    // when it has to be opened.
+    bool switchToFunction(int position);
     void performViewAction(ViewAction command);
     void openAbout();
     void buildFormFiles();
@@ -80,4 +86,6 @@ private:
     FormFileCommands *m_formFiles = nullptr;
     bool m_rebuilding = false; // windows are being closed and opened: no updates until the end
     int m_startWindows = 0;
+    int m_openFunction = -1;        // the function whose windows the workbook shows, -1: none
+    QMap<int, SheetSet> m_putAside; // the other functions opened, by position
 };

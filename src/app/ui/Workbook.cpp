@@ -3,6 +3,8 @@
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/ChildView.h"
 
+#include <QApplication>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,7 +29,8 @@ QSize WorkbookTabBar::tabSizeHint(int index) const
     return {tabWidth(), QTabBar::tabSizeHint(index).height()};
 }
 
-Workbook::Workbook(QWidget *parent) : QWidget(parent), m_stack(new QStackedWidget(this)), m_tabs(new WorkbookTabBar(this))
+Workbook::Workbook(QWidget *parent)
+    : QWidget(parent), m_stack(new QStackedWidget(this)), m_tabs(new WorkbookTabBar(this))
 {
     setObjectName(QStringLiteral("workbook"));
     m_tabs->setObjectName(QStringLiteral("workbookTabs"));
@@ -42,6 +45,18 @@ Workbook::Workbook(QWidget *parent) : QWidget(parent), m_stack(new QStackedWidge
     layout->addWidget(m_stack, 1);
     layout->addWidget(m_tabs);
     connect(m_tabs, &QTabBar::currentChanged, this, &Workbook::onTabChanged);
+    // The keys every tabbed Qt window knows, wherever the focus is in the main window.
+    const std::pair<QKeySequence, int> tabKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto &[keys, step] : tabKeys) {
+        auto *shortcut = new QShortcut(keys, this, nullptr, nullptr, Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { activateNeighbour(step); });
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { rememberFocus(now); });
     connect(m_tabs, &QTabBar::tabCloseRequested, this, [this](int index) {
         if (index >= 0 && index < m_frames.size())
             closeFrame(m_frames.at(index));
@@ -109,9 +124,16 @@ void Workbook::closeAll()
 
 void Workbook::discard(ChildFrame *frame)
 {
-    const int index = int(m_frames.indexOf(frame));
     frame->close();
+    detach(frame);
+    frame->deleteLater();
+}
+
+void Workbook::detach(ChildFrame *frame)
+{
+    const int index = int(m_frames.indexOf(frame));
     m_frames.removeAt(index);
+    m_lastFocus.remove(frame);
     {
         const QSignalBlocker blocker(m_tabs);
         m_tabs->removeTab(index);
@@ -119,7 +141,73 @@ void Workbook::discard(ChildFrame *frame)
     // Hidden before it leaves the stack, so the stack does not show it as a window of its own.
     frame->hide();
     m_stack->removeWidget(frame);
-    frame->deleteLater();
+}
+
+SheetSet Workbook::takeAll()
+{
+    SheetSet set;
+    set.active = activeFrame();
+    set.tabStripVisible = m_tabStripVisible;
+    set.lastFocus = m_lastFocus;
+    {
+        const QSignalBlocker tabs(m_tabs);
+        const QSignalBlocker stack(m_stack);
+        while (!m_frames.isEmpty()) {
+            ChildFrame *frame = m_frames.constFirst();
+            set.frames.append(frame);
+            detach(frame);
+        }
+    }
+    updateTabStrip();
+    emit frameCountChanged(0);
+    emit activeFrameChanged(nullptr);
+    return set;
+}
+
+void Workbook::restore(const SheetSet &set)
+{
+    for (const QPointer<ChildFrame> &frame : set.frames) {
+        if (!frame)
+            continue;
+        addFrame(frame);
+        m_lastFocus.insert(frame, set.lastFocus.value(frame.data()));
+    }
+    setTabStripVisible(set.tabStripVisible);
+    refreshLabels();
+    if (set.active && m_frames.contains(set.active.data()))
+        activateFrame(set.active);
+    else if (!m_frames.isEmpty())
+        activateFrame(m_frames.constFirst());
+}
+
+void Workbook::rememberFocus(QWidget *now)
+{
+    for (ChildFrame *frame : std::as_const(m_frames)) {
+        if (now && frame->isAncestorOf(now) && now->isVisibleTo(frame)) {
+            m_lastFocus.insert(frame, now);
+            return;
+        }
+    }
+}
+
+void Workbook::activateNeighbour(int step)
+{
+    const int count = int(m_frames.size());
+    if (count < 2 || !m_tabStripVisible)
+        return;
+    const int current = std::max(0, int(m_frames.indexOf(activeFrame())));
+    activateFrame(m_frames.at(((current + step) % count + count) % count));
+}
+
+void Workbook::reveal(QWidget *widget)
+{
+    for (ChildFrame *frame : std::as_const(m_frames)) {
+        if (frame->isAncestorOf(widget)) {
+            activateFrame(frame);
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 ChildFrame *Workbook::activeFrame() const
@@ -153,7 +241,12 @@ void Workbook::onTabChanged(int index)
     m_stack->setCurrentWidget(frame);
     if (ChildView *view = frame->view())
         view->viewActivated();
-    frame->setFocus(Qt::OtherFocusReason);
+    // The focus goes back where it was on this tab, as long as that field is still shown.
+    const QPointer<QWidget> last = m_lastFocus.value(frame);
+    if (last && last->isVisibleTo(frame) && last->isEnabled())
+        last->setFocus(Qt::OtherFocusReason);
+    else
+        frame->setFocus(Qt::OtherFocusReason);
     emit activeFrameChanged(frame);
 }
 

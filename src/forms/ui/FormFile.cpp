@@ -2,10 +2,10 @@
 
 #include "forms/Certificate.h"
 #include "forms/FormDescription.h"
-#include "forms/ui/CDatePicker.h"
-#include "forms/ui/COurFormView.h"
+#include "forms/ui/DatePicker.h"
 #include "forms/ui/FormFactory.h"
 #include "forms/ui/FormTextBox.h"
+#include "forms/ui/FormView.h"
 #include "text/Cp1252.h"
 #include "text/ui/QtText.h"
 
@@ -34,18 +34,18 @@ std::string typedText(const std::string &cp1252Text)
     return text.toStdString();
 }
 
-QAbstractButton *modelButton(const COurFormView &form, bool modelA)
+QAbstractButton *modelButton(const FormView &form, bool modelA)
 {
     return qobject_cast<QAbstractButton *>(
         form.fieldWidget(modelA ? forms::kCertModelARadio : forms::kCertModelBRadio));
 }
 
-bool hasModels(const COurFormView &form)
+bool hasModels(const FormView &form)
 {
     return modelButton(form, true) && modelButton(form, false);
 }
 
-QString kindLabel(const COurFormView &form)
+QString kindLabel(const FormView &form)
 {
     return QStringLiteral("«%1»").arg(utf8(forms::kindName(form.templateId())));
 }
@@ -81,7 +81,7 @@ std::optional<QString> gated(const forms::Item &item, const std::string &value, 
     return text;
 }
 
-QString setDate(CDatePicker &picker, const forms::Item &item, const std::string &value)
+QString setDate(DatePicker &picker, const forms::Item &item, const std::string &value)
 {
     const QDate date = QDate::fromString(utf8(value), Qt::ISODate);
     if (value.size() != 10 || !date.isValid() || date < picker.minimumDate() || date > picker.maximumDate())
@@ -109,10 +109,10 @@ QString setChoice(QComboBox &combo, const forms::Item &item, const std::string &
     return {};
 }
 
-QString setField(COurFormView &form, const forms::Item &item, const std::string &value)
+QString setField(FormView &form, const forms::Item &item, const std::string &value)
 {
     QWidget *widget = form.fieldWidget(item.id);
-    if (auto *picker = qobject_cast<CDatePicker *>(widget))
+    if (auto *picker = qobject_cast<DatePicker *>(widget))
         return setDate(*picker, item, value);
     if (auto *combo = qobject_cast<QComboBox *>(widget))
         return setChoice(*combo, item, value);
@@ -129,7 +129,7 @@ QString setField(COurFormView &form, const forms::Item &item, const std::string 
     return {};
 }
 
-QString setLines(COurFormView &form, const std::vector<std::vector<std::string>> &lines)
+QString setLines(FormView &form, const std::vector<std::vector<std::string>> &lines)
 {
     auto *list = qobject_cast<QTreeWidget *>(form.fieldWidget(plecta::kLineListId));
     const forms::FormDef *description = form.description();
@@ -174,8 +174,8 @@ const forms::DocListEntry *findKind(const forms::SavedForm &saved, int &catalogu
         for (catalogue = 0; catalogue < 2; ++catalogue) {
             for (const forms::DocListEntry &row :
                  forms::catalogueRows(catalogue == 0 ? forms::g_tcDocList : forms::g_apDocList)) {
-                const bool named = byNumber ? row.nFormID == saved.kindNumber : row.pszName == saved.kindName;
-                if (row.nLevel == 1 && named && forms::formByLayoutId(row.nFormID))
+                const bool named = byNumber ? row.formId == saved.kindNumber : row.name == saved.kindName;
+                if (row.level == 1 && named && forms::formByLayoutId(row.formId))
                     return &row;
             }
         }
@@ -190,7 +190,7 @@ QString fileFilter()
     return QStringLiteral("Formularis de Plecta (*%1)").arg(utf8(forms::kSavedFormExtension));
 }
 
-forms::SavedForm capture(const COurFormView &form)
+forms::SavedForm capture(const FormView &form)
 {
     forms::SavedForm saved;
     saved.kindNumber = form.templateId();
@@ -201,9 +201,10 @@ forms::SavedForm capture(const COurFormView &form)
         if (!forms::isField(item) || item.kind == forms::ItemKind::LineList)
             continue;
         std::string value;
-        if (auto *picker = qobject_cast<CDatePicker *>(form.fieldWidget(item.id)))
+        if (auto *picker = qobject_cast<DatePicker *>(form.fieldWidget(item.id)))
             value = picker->date().toString(Qt::ISODate).toStdString();
-        else if (const auto chosen = form.selectedItem(item.id); chosen && form.className(item.id) == "combobox")
+        else if (const auto chosen = form.selectedItem(item.id);
+                 chosen && form.kind(item.id) == plecta::FieldKind::Choice)
             value = cp1252::toUtf8(form.itemText(item.id, *chosen));
         else
             value = typedText(form.text(item.id));
@@ -220,12 +221,12 @@ forms::SavedForm capture(const COurFormView &form)
     return saved;
 }
 
-QByteArray fileBytes(const COurFormView &form)
+QByteArray fileBytes(const FormView &form)
 {
     return QByteArray::fromStdString(forms::writeSavedForm(capture(form)));
 }
 
-QString restore(COurFormView &form, const forms::SavedForm &saved, QStringList &warnings)
+QString restore(FormView &form, const forms::SavedForm &saved, QStringList &warnings)
 {
     if (!saved.model.empty()) {
         if (!hasModels(form))
@@ -272,10 +273,12 @@ Loaded load(const QString &path)
                       .arg(read.form->kindNumber);
         } else {
             // Tried on a form of its own that no window shows.
-            const std::unique_ptr<COurFormView> trial(createFormObject(loaded.kind->nFormID));
-            trial->SetTemplateId(loaded.kind->nFormID);
-            trial->Create(nullptr, QRect(), 0);
+            const std::unique_ptr<FormView> trial(createFormObject(loaded.kind->formId));
+            trial->setTemplateId(loaded.kind->formId);
+            trial->build();
             why = restore(*trial, *read.form, loaded.warnings);
+            if (why.isEmpty())
+                read.form = capture(*trial);
         }
     }
     if (!why.isEmpty()) {

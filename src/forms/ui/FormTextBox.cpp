@@ -2,6 +2,7 @@
 
 #include "text/ui/QtText.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
@@ -36,6 +37,27 @@ std::string FormTextBox::documentText() const
         out += qttext::toCp1252(lines.at(i));
     }
     return out;
+}
+
+bool FormTextBox::selectPlaceholder(const QString &placeholder)
+{
+    if (text().isEmpty())
+        return placeholderText().startsWith(placeholder);
+    QTextCursor found = document()->find(placeholder);
+    if (found.isNull())
+        return false;
+    const QTextCursor close = document()->find(QStringLiteral(">"), found.selectionEnd());
+    if (!close.isNull() && close.block() == found.block())
+        found.setPosition(close.selectionEnd(), QTextCursor::KeepAnchor);
+    setTextCursor(found);
+    return true;
+}
+
+void FormTextBox::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        selectAll();
 }
 
 bool FormTextBox::insertGated(QString text)

@@ -16,8 +16,14 @@ public:
     std::string documentText() const;
     // The text as the user sees it (line breaks as '\n').
     QString text() const;
+    // Selects the first "<...>" that begins with `placeholder` ("<HORARI"); true as well for an
+    // empty box whose hint is that placeholder; false when the box holds none.
+    bool selectPlaceholder(const QString &placeholder);
 
 protected:
+    // Reached with Tab, the box selects its whole text, as a one-line field does, so that what
+    // is typed replaces it.
+    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;

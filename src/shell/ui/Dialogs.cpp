@@ -103,6 +103,23 @@ DiscardAnswer askDiscard(QWidget *parent, const QString &text, bool offerSaveFor
     return box.clickedButton() == box.button(QMessageBox::Discard) ? DiscardAnswer::Discard : DiscardAnswer::Cancel;
 }
 
+bool confirmGoOn(QWidget *parent, const QString &text, const QString &goOn, const QString &back)
+{
+    if (Answers *preset = answers())
+        preset->lastQuestion = text;
+    if (const auto preset = take(&Answers::nextGoOn))
+        return *preset;
+    if (refuseUnattended("question", text))
+        return false;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Plecta"), text, QMessageBox::NoButton, parent);
+    QPushButton *goOnButton = box.addButton(goOn, QMessageBox::AcceptRole);
+    QPushButton *backButton = box.addButton(back, QMessageBox::RejectRole);
+    box.setDefaultButton(backButton);
+    box.setEscapeButton(backButton);
+    box.exec();
+    return box.clickedButton() == goOnButton;
+}
+
 QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix, const QString &proposed)
 {
     if (const auto preset = take(&Answers::nextFileName))
@@ -175,6 +192,17 @@ void setNextAnswer(QMessageBox::StandardButton answer)
         preset->nextAnswer = answer;
 }
 
+void setNextGoOn(bool goOn)
+{
+    if (Answers *preset = answers())
+        preset->nextGoOn = goOn;
+}
+
+QString lastQuestion()
+{
+    return answers() ? answers()->lastQuestion : QString();
+}
+
 QString lastMessage()
 {
     return answers() ? answers()->lastMessage : QString();
@@ -192,7 +220,9 @@ void clearTestAnswers()
         preset->nextFileName.reset();
         preset->nextFileType.reset();
         preset->nextAnswer.reset();
+        preset->nextGoOn.reset();
         preset->lastMessage.clear();
+        preset->lastQuestion.clear();
     }
 }
 

@@ -23,6 +23,10 @@ bool confirmDiscard(QWidget *parent, const QString &text);
 enum class DiscardAnswer { SaveForm, Discard, Cancel };
 DiscardAnswer askDiscard(QWidget *parent, const QString &text, bool offerSaveForm);
 
+// Asks whether to go on although something is missing, with a button that goes on (`goOn`,
+// "Desa igualment") and one that goes back (`back`, the default, also Escape). True to go on.
+bool confirmGoOn(QWidget *parent, const QString &text, const QString &goOn, const QString &back);
+
 // The save-file dialog: asks before it replaces an existing file. Returns the chosen path with
 // the default suffix added when the name has none, or an empty string when cancelled.
 QString saveFileName(QWidget *parent, const QString &filter, const QString &defaultSuffix,
@@ -46,7 +50,9 @@ public:
     std::optional<QString> nextFileName;
     std::optional<int> nextFileType;
     std::optional<QMessageBox::StandardButton> nextAnswer;
+    std::optional<bool> nextGoOn;
     QString lastMessage;
+    QString lastQuestion;
     bool unattended = false;
 };
 
@@ -55,8 +61,11 @@ void setNextFileName(const QString &path); // an empty path answers "cancel"
 void setNextFileType(int filter);          // the type the next save dialog chose (0 unless told)
 // For askDiscard(): Save chooses "Desa el formulari", Discard "Descarta", anything else cancels.
 void setNextAnswer(QMessageBox::StandardButton answer);
+void setNextGoOn(bool goOn); // the answer of the next confirmGoOn()
 // The text of the last message box shown (or answered in advance), for tests.
 QString lastMessage();
+// The text of the last confirmGoOn() question, for tests.
+QString lastQuestion();
 void clearTestAnswers();
 // Unattended runs (the tests): a dialog with no answer preset is not shown; it answers
 // "cancel" at once and says so on standard error, so that a forgotten answer fails a test

@@ -5,27 +5,32 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 
+#include "models/StructuredDocument.h"
+
 #include <string>
 
-class COurFormView;
-class CTCView;
+class FormView;
+class CatalogueView;
 class QPrinter;
 
 // The "Document" window: shows the finished text of the form its catalogue shows, fresh at
 // every activation, in a fixed-pitch font. The text can be saved, printed and previewed, cut,
 // copied, pasted and deleted, but not typed into.
-class CPVView : public QPlainTextEdit, public ChildView
+class DocumentView : public QPlainTextEdit, public ChildView
 {
     Q_OBJECT
 public:
-    explicit CPVView(QWidget *parent = nullptr);
+    explicit DocumentView(QWidget *parent = nullptr);
 
     // From now on the text is that of the form the catalogue shows.
-    void followCatalogue(CTCView *catalogue);
-    COurFormView *sourceForm() const { return m_form; }
+    void followCatalogue(CatalogueView *catalogue);
+    FormView *sourceForm() const { return m_form; }
 
     void initialUpdate() override;
     void viewActivated() override;
+    // A command given on the form's tab: the document is made fresh from the form, then the
+    // command runs on it as on this tab.
+    void performForForm(ViewAction command);
     ViewActions offeredActions() const override;
     void perform(ViewAction command) override;
 
@@ -46,13 +51,21 @@ public:
     bool saveTo(const QString &path, SaveFormat format = SaveFormat::TextCp1252);
     void print();
     void printPreview();
-    // The one renderer of the printed pages, for the printer, the preview and PDF files alike.
-    // False when the printer could not take the pages.
-    bool renderTo(QPrinter *printer) const;
+    // The one renderer of the printed pages, for the printer, the preview and PDF files alike:
+    // the typeset pages, or the text as it shows here when `asText`. False when the printer could
+    // not take the pages.
+    bool renderTo(QPrinter *printer, bool asText = false) const;
+    // The document's structure for the typeset outputs: the form's, or, when the text was changed
+    // here, the lines of the text as they stand.
+    plecta::StructuredDocument typesetStructure() const;
     // The document's title: its kind's name in the catalogue, for the metadata of ODT and PDF.
     const QString &documentTitle() const { return m_title; }
 
     const QFont &documentFont() const { return m_font; }
+
+signals:
+    // "Torna al formulari": the field of the form to bring forward and give the focus.
+    void fieldRequested(QWidget *field);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -61,11 +74,16 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
+    // Before the document leaves with boxes left as they started, the question that names them;
+    // true to go on. Going back asks for the first of them in the form.
+    bool confirmUnfilled(const QString &goOn);
     QByteArray fileBytes(SaveFormat format) const;
 
     QString m_title = QStringLiteral("Document");
     void reportPrintFailure(const QPrinter &printer, const QString &what);
 
     QFont m_font;
-    QPointer<COurFormView> m_form;
+    QPointer<FormView> m_form;
+    std::string m_generatedText; // the text as the form gave it, and its structure
+    plecta::StructuredDocument m_structure;
 };

@@ -1,18 +1,21 @@
-#include "forms/ui/CPVView.h"
+#include "forms/ui/DocumentView.h"
 
 #include "check/ui/FormChecking.h"
 #include "export/OdtDocument.h"
 #include "export/PageRenderer.h"
 #include "export/PdfDocument.h"
+#include "export/TypesetPages.h"
 #include "forms/DocumentCatalogue.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CTCView.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/FormView.h"
+#include "models/UnfilledFields.h"
 #include "shell/ui/Dialogs.h"
 #include "shell/ui/SafeSave.h"
 #include "text/Cp1252.h"
 #include "text/ui/QtText.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -22,11 +25,12 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <iterator>
 
-CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
+DocumentView::DocumentView(QWidget *parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -35,7 +39,7 @@ CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
     new FormChecking(this);
 }
 
-void CPVView::initialUpdate()
+void DocumentView::initialUpdate()
 {
     m_font = QFont(QStringLiteral("Courier"));
     m_font.setStyleHint(QFont::TypeWriter);
@@ -46,32 +50,33 @@ void CPVView::initialUpdate()
     setTabStopDistance(8 * QFontMetricsF(m_font).horizontalAdvance(u' '));
 }
 
-void CPVView::followCatalogue(CTCView *catalogue)
+void DocumentView::followCatalogue(CatalogueView *catalogue)
 {
     m_form = catalogue->shownForm();
-    connect(catalogue, &CTCView::shownFormChanged, this, [this](COurFormView *form) { m_form = form; });
+    connect(catalogue, &CatalogueView::shownFormChanged, this, [this](FormView *form) { m_form = form; });
+    connect(catalogue, &CatalogueView::documentCommandRequested, this, &DocumentView::performForForm);
 }
 
-void CPVView::viewActivated()
+void DocumentView::viewActivated()
 {
     // Whatever was changed here gives way to a fresh copy of the form's text.
     if (!m_form)
         return;
-    std::string text;
-    m_form->GenerateText(text);
-    setDocumentBytes(text);
+    m_form->generateText(m_generatedText);
+    m_structure = m_form->documentStructure();
+    setDocumentBytes(m_generatedText);
     if (const std::string_view name = forms::kindName(m_form->templateId()); !name.empty())
         m_title = QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-void CPVView::setDocumentBytes(const std::string &bytes)
+void DocumentView::setDocumentBytes(const std::string &bytes)
 {
     QString text = qttext::toQString(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(text);
 }
 
-std::string CPVView::documentBytes() const
+std::string DocumentView::documentBytes() const
 {
     // The raw text: the plain-text export would turn no-break spaces into spaces.
     QString text = document()->toRawText();
@@ -81,24 +86,51 @@ std::string CPVView::documentBytes() const
     return qttext::toCp1252(text);
 }
 
-ViewActions CPVView::offeredActions() const
+ViewActions DocumentView::offeredActions() const
 {
     const ViewActions actions = ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
     return m_form ? actions | ViewAction::SaveForm : actions;
 }
 
-void CPVView::perform(ViewAction command)
+void DocumentView::performForForm(ViewAction command)
+{
+    viewActivated();
+    perform(command);
+}
+
+bool DocumentView::confirmUnfilled(const QString &goOn)
+{
+    const std::vector<plecta::UnfilledField> left = plecta::unfilledFields(documentBytes());
+    if (left.empty())
+        return true;
+    if (dialogs::confirmGoOn(this, qttext::toQString(plecta::unfilledFieldsMessage(left)), goOn,
+                             QStringLiteral("&Torna al formulari")))
+        return true;
+    if (m_form) {
+        if (QWidget *field = m_form->selectUnfilledField(left.front().name))
+            emit fieldRequested(field);
+    }
+    return false;
+}
+
+void DocumentView::perform(ViewAction command)
 {
     switch (command) {
-    case ViewAction::SaveAs: saveAs(); break;
-    case ViewAction::Print: print(); break;
+    case ViewAction::SaveAs:
+        if (confirmUnfilled(QStringLiteral("&Desa igualment")))
+            saveAs();
+        break;
+    case ViewAction::Print:
+        if (confirmUnfilled(QStringLiteral("&Imprimeix igualment")))
+            print();
+        break;
     case ViewAction::PrintPreview: printPreview(); break;
     case ViewAction::Review: FormChecking::of(this)->review(this); break;
     default: break;
     }
 }
 
-CPVView::SaveFormat CPVView::saveFormatFor(const QString &path, SaveFormat chosen)
+DocumentView::SaveFormat DocumentView::saveFormatFor(const QString &path, SaveFormat chosen)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"pdf")
@@ -110,7 +142,7 @@ CPVView::SaveFormat CPVView::saveFormatFor(const QString &path, SaveFormat chose
     return chosen;
 }
 
-bool CPVView::saveAs()
+bool DocumentView::saveAs()
 {
     // UTF-8 text first, as today's systems read text files; the program's own Windows-1252 bytes
     // one choice away.
@@ -127,20 +159,25 @@ bool CPVView::saveAs()
     return saveTo(path, saveFormatFor(path, formats[std::clamp(chosen, 0, int(std::size(formats)) - 1)]));
 }
 
-QByteArray CPVView::fileBytes(SaveFormat format) const
+QByteArray DocumentView::fileBytes(SaveFormat format) const
 {
     const std::string text = documentBytes();
     switch (format) {
     case SaveFormat::TextCp1252: return QByteArray::fromStdString(text);
     case SaveFormat::TextUtf8: return QByteArray::fromStdString(cp1252::toUtf8(text));
-    case SaveFormat::Odt:
-        return QByteArray::fromStdString(docexport::odtDocument(std::span(&text, 1), m_title.toStdString()));
-    case SaveFormat::Pdf: return docexport::pdfDocument(std::span(&text, 1), m_title);
+    case SaveFormat::Odt: {
+        const plecta::StructuredDocument structure = typesetStructure();
+        return QByteArray::fromStdString(docexport::odtDocument(std::span(&structure, 1), m_title.toStdString()));
+    }
+    case SaveFormat::Pdf: {
+        const plecta::StructuredDocument structure = typesetStructure();
+        return docexport::pdfDocument(std::span(&structure, 1), m_title);
+    }
     }
     return {};
 }
 
-bool CPVView::saveTo(const QString &path, SaveFormat format)
+bool DocumentView::saveTo(const QString &path, SaveFormat format)
 {
     // Written beside the target and renamed into place, so a failed save never damages a file.
     const QByteArray bytes = fileBytes(format);
@@ -155,28 +192,50 @@ bool CPVView::saveTo(const QString &path, SaveFormat format)
     return false;
 }
 
-bool CPVView::renderTo(QPrinter *printer) const
+plecta::StructuredDocument DocumentView::typesetStructure() const
 {
     const std::string text = documentBytes();
-    return docexport::renderDocuments(*printer, std::span(&text, 1)) && printer->printerState() != QPrinter::Error;
+    return text == m_generatedText ? m_structure : plecta::structureOfText(text);
 }
 
-void CPVView::print()
+bool DocumentView::renderTo(QPrinter *printer, bool asText) const
+{
+    bool painted = false;
+    if (asText) {
+        const std::string text = documentBytes();
+        painted = docexport::renderDocuments(*printer, std::span(&text, 1));
+    } else {
+        const plecta::StructuredDocument structure = typesetStructure();
+        painted = docexport::renderTypeset(*printer, std::span(&structure, 1));
+    }
+    return painted && printer->printerState() != QPrinter::Error;
+}
+
+void DocumentView::print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    docexport::setUpPage(printer);
+    docexport::setUpTypesetPage(printer);
     printer.setDocName(m_title);
     QPrintDialog dialog(&printer, this);
+    // The text as it shows here, in the fixed-pitch font, stays a choice of its own.
+    auto *textTab = new QWidget;
+    textTab->setWindowTitle(QStringLiteral("Text"));
+    auto *asText = new QCheckBox(QStringLiteral("Imprimeix el text tal com es veu, en lletra d'amplada fixa"), textTab);
+    asText->setObjectName(QStringLiteral("printAsText"));
+    (new QVBoxLayout(textTab))->addWidget(asText);
+    dialog.setOptionTabs({textTab});
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!renderTo(&printer))
+    if (asText->isChecked())
+        docexport::setUpPage(printer);
+    if (!renderTo(&printer, asText->isChecked()))
         reportPrintFailure(printer, QStringLiteral("No s'ha pogut imprimir el document."));
 }
 
-void CPVView::printPreview()
+void DocumentView::printPreview()
 {
     QPrinter printer(QPrinter::HighResolution);
-    docexport::setUpPage(printer);
+    docexport::setUpTypesetPage(printer);
     printer.setDocName(m_title);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(QStringLiteral("Previsualitza la impressió"));
@@ -188,7 +247,7 @@ void CPVView::printPreview()
         reportPrintFailure(printer, QStringLiteral("No s'ha pogut previsualitzar la impressió."));
 }
 
-void CPVView::reportPrintFailure(const QPrinter &printer, const QString &what)
+void DocumentView::reportPrintFailure(const QPrinter &printer, const QString &what)
 {
     const QString where =
         printer.outputFileName().isEmpty()
@@ -198,7 +257,7 @@ void CPVView::reportPrintFailure(const QPrinter &printer, const QString &what)
                      what + QStringLiteral("\n\n") + QStringLiteral("No s'ha pogut escriure a %1.").arg(where));
 }
 
-void CPVView::keyPressEvent(QKeyEvent *event)
+void DocumentView::keyPressEvent(QKeyEvent *event)
 {
     // Commands and movements work; characters, Backspace, Enter and Tab are discarded.
     const int key = event->key();
@@ -213,17 +272,17 @@ void CPVView::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void CPVView::inputMethodEvent(QInputMethodEvent *event)
+void DocumentView::inputMethodEvent(QInputMethodEvent *event)
 {
     event->accept();
 }
 
-bool CPVView::canInsertFromMimeData(const QMimeData *source) const
+bool DocumentView::canInsertFromMimeData(const QMimeData *source) const
 {
     return source->hasText();
 }
 
-void CPVView::insertFromMimeData(const QMimeData *source)
+void DocumentView::insertFromMimeData(const QMimeData *source)
 {
     if (!source->hasText())
         return;

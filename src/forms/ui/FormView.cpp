@@ -1,12 +1,11 @@
-#include "forms/ui/COurFormView.h"
+#include "forms/ui/FormView.h"
 
 #include "forms/FormFields.h"
-#include "forms/ui/AmountMenu.h"
-#include "forms/ui/CDatePicker.h"
+#include "forms/ui/DatePicker.h"
 #include "forms/ui/FormPageBuilder.h"
 #include "forms/ui/FormTextBox.h"
-#include "forms/ui/MunicipalityCompleter.h"
 #include "models/DateText.h"
+#include "models/UnfilledFields.h"
 #include "text/ui/QtText.h"
 
 #include <QAbstractButton>
@@ -26,7 +25,7 @@ QString utf8(std::string_view text)
 
 } // namespace
 
-COurFormView::COurFormView()
+FormView::FormView()
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
@@ -35,21 +34,17 @@ COurFormView::COurFormView()
     setBackgroundRole(QPalette::Mid);
 }
 
-COurFormView::~COurFormView() = default;
+FormView::~FormView() = default;
 
-bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
+bool FormView::build()
 {
     if (m_page)
         return false;
     m_form = forms::formByLayoutId(m_templateId);
     if (!m_form)
         return false;
-    hide();
-    setParent(parent);
-    setGeometry(rect);
-    m_childId = childId;
     if (objectName().isEmpty())
-        setObjectName(utf8(m_form->className));
+        setObjectName(utf8(m_form->objectName));
 
     FormPage built = buildFormPage(*m_form);
     m_page = built.page;
@@ -64,34 +59,31 @@ bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
     for (const forms::Item &item : m_form->items) {
         if (item.kind == forms::ItemKind::AddButton) {
             if (auto *button = qobject_cast<QAbstractButton *>(fieldWidget(item.id)))
-                connect(button, &QAbstractButton::clicked, this, [this] { AddLine(); });
+                connect(button, &QAbstractButton::clicked, this, [this] { addLine(); });
         }
     }
-    OnInitialUpdate();
+    initializeFields();
     m_initialState = fieldState();
     watchEdits();
-    // The handbook where the user writes: municipalities complete, amounts turn into words.
-    MunicipalityCompleter::attach(this);
-    AmountMenu::attach(m_page);
     return true;
 }
 
-bool COurFormView::isModified() const
+bool FormView::isModified() const
 {
     return isCreated() && fieldState() != m_initialState;
 }
 
-void COurFormView::markUnmodified()
+void FormView::markUnmodified()
 {
     m_initialState = fieldState();
     emit edited();
 }
 
-void COurFormView::watchEdits()
+void FormView::watchEdits()
 {
     const auto tell = [this] { emit edited(); };
     for (const QPointer<QWidget> &widget : std::as_const(m_fields)) {
-        if (auto *picker = qobject_cast<CDatePicker *>(widget))
+        if (auto *picker = qobject_cast<DatePicker *>(widget))
             connect(picker, &QDateEdit::dateChanged, this, tell);
         else if (auto *edit = qobject_cast<QLineEdit *>(widget))
             connect(edit, &QLineEdit::textChanged, this, tell);
@@ -110,7 +102,7 @@ void COurFormView::watchEdits()
     }
 }
 
-QString COurFormView::fieldState() const
+QString FormView::fieldState() const
 {
     QString state;
     for (const forms::Item &item : m_form->items) {
@@ -118,7 +110,7 @@ QString COurFormView::fieldState() const
         if (!widget || item.kind == forms::ItemKind::Label || item.kind == forms::ItemKind::AddButton)
             continue;
         state += QString::number(item.id) + u'=';
-        if (auto *picker = qobject_cast<CDatePicker *>(widget))
+        if (auto *picker = qobject_cast<DatePicker *>(widget))
             state += picker->date().toString(Qt::ISODate);
         else if (auto *edit = qobject_cast<QLineEdit *>(widget))
             state += edit->text();
@@ -140,7 +132,7 @@ QString COurFormView::fieldState() const
     return state;
 }
 
-void COurFormView::OnInitialUpdate()
+void FormView::initializeFields()
 {
     std::string dateText;
     plecta::MakeDateText(dateText);
@@ -151,16 +143,22 @@ void COurFormView::OnInitialUpdate()
         switch (item.kind) {
         case forms::ItemKind::Edit:
         case forms::ItemKind::Box:
-        case forms::ItemKind::Today:
+        case forms::ItemKind::Today: {
+            // A placeholder is a greyed hint in an empty box: a click or a key replaces it, and
+            // the document still shows it while the box stays empty.
+            const std::string initial = forms::initialText(item, dateText);
+            const bool hint = plecta::isPlaceholder(initial);
+            QString shown = qttext::toQString(initial);
+            shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-                edit->setText(qttext::toQString(forms::initialText(item, dateText)));
+                edit->setPlaceholderText(hint ? shown : QString());
+                edit->setText(hint ? QString() : shown);
                 edit->setCursorPosition(0);
             } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
-                QString initial = qttext::toQString(forms::initialText(item, dateText));
-                initial.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-                box->setPlainText(initial);
+                box->setPlaceholderText(hint ? shown : QString());
+                box->setPlainText(hint ? QString() : shown);
             }
-            break;
+        } break;
         case forms::ItemKind::Choice:
             if (auto *combo = qobject_cast<QComboBox *>(widget)) {
                 combo->clear();
@@ -174,7 +172,7 @@ void COurFormView::OnInitialUpdate()
                 radio->setChecked(item.checked);
             break;
         case forms::ItemKind::DatePicker:
-            if (auto *picker = qobject_cast<CDatePicker *>(widget))
+            if (auto *picker = qobject_cast<DatePicker *>(widget))
                 picker->setDate(QDate::currentDate());
             break;
         case forms::ItemKind::LineList:
@@ -192,19 +190,62 @@ void COurFormView::OnInitialUpdate()
     }
 }
 
-void COurFormView::GenerateText(std::string &output) const
+void FormView::generateText(std::string &output) const
 {
     output.clear();
     if (m_form && m_page)
         forms::generateFormText(*m_form, *this, output);
 }
 
-QWidget *COurFormView::fieldWidget(int id) const
+plecta::StructuredDocument FormView::documentStructure() const
+{
+    if (m_form && m_page)
+        return forms::formStructure(*m_form, *this);
+    return {};
+}
+
+QWidget *FormView::fieldWidget(int id) const
 {
     return id == 0 ? nullptr : m_fields.value(id).data();
 }
 
-void COurFormView::setGroupEnabled(int group, bool enabled)
+QWidget *FormView::selectUnfilledField(std::string_view cp1252Name)
+{
+    QWidget *field = findUnfilledField(cp1252Name);
+    if (field)
+        ensureWidgetVisible(field);
+    return field;
+}
+
+QWidget *FormView::findUnfilledField(std::string_view cp1252Name) const
+{
+    const QString name = qttext::toQString(std::string(cp1252Name));
+    const QString placeholder = u'<' + name;
+    for (const forms::Item &item : m_form->items) {
+        QWidget *widget = fieldWidget(item.id);
+        if (!widget || !widget->isEnabled())
+            continue;
+        if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+            const qsizetype at = edit->text().indexOf(placeholder);
+            if (at >= 0) {
+                const qsizetype end = edit->text().indexOf(u'>', at);
+                edit->setSelection(int(at), int(end < 0 ? edit->text().size() - at : end + 1 - at));
+                return edit;
+            }
+            if (edit->text().isEmpty() && edit->placeholderText().startsWith(placeholder))
+                return edit;
+        } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
+            if (box->selectPlaceholder(placeholder))
+                return box;
+        } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+            if (combo->currentText().toUpper() == name || combo->currentText().contains(placeholder))
+                return combo;
+        }
+    }
+    return nullptr;
+}
+
+void FormView::setGroupEnabled(int group, bool enabled)
 {
     for (const auto &[itemGroup, widget] : std::as_const(m_grouped)) {
         if (itemGroup == group && widget)
@@ -212,60 +253,60 @@ void COurFormView::setGroupEnabled(int group, bool enabled)
     }
 }
 
-bool COurFormView::eventFilter(QObject *watched, QEvent *event)
+bool FormView::eventFilter(QObject *watched, QEvent *event)
 {
     // A double click anywhere on the line list, on a row or below the rows, adds a line.
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (auto *list = qobject_cast<QTreeWidget *>(fieldWidget(plecta::kLineListId));
             list && watched == list->viewport()) {
-            AddLine();
+            addLine();
             return true;
         }
     }
     return QScrollArea::eventFilter(watched, event);
 }
 
-bool COurFormView::hasField(int id) const
+bool FormView::hasField(int id) const
 {
     return m_fields.contains(id);
 }
 
-bool COurFormView::isLive(int id) const
+bool FormView::isLive(int id) const
 {
     return fieldWidget(id) != nullptr;
 }
 
-std::string COurFormView::className(int id) const
+plecta::FieldKind FormView::kind(int id) const
 {
-    // The names of the controls the engine knows; the date picker is tested before the line
-    // edit it contains, the line list is a report list.
+    // The date picker is tested before the line edit it contains.
     QWidget *widget = fieldWidget(id);
-    if (qobject_cast<CDatePicker *>(widget))
-        return "SysDateTimePick32";
-    if (qobject_cast<QLineEdit *>(widget) || qobject_cast<FormTextBox *>(widget))
-        return "edit";
+    if (qobject_cast<DatePicker *>(widget))
+        return plecta::FieldKind::Date;
+    if (qobject_cast<QLineEdit *>(widget))
+        return plecta::FieldKind::OneLineText;
+    if (qobject_cast<FormTextBox *>(widget))
+        return plecta::FieldKind::MultiLineText;
     if (qobject_cast<QLabel *>(widget))
-        return "static";
+        return plecta::FieldKind::FixedText;
     // An editable list is read as its text: typed or picked, what it shows is what the document
     // gets. A fixed list gives its selected item.
     if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return combo->isEditable() ? "edit" : "combobox";
+        return combo->isEditable() ? plecta::FieldKind::EditableChoice : plecta::FieldKind::Choice;
     if (qobject_cast<QTreeWidget *>(widget))
-        return "SysListView32";
-    if (qobject_cast<QAbstractButton *>(widget))
-        return "button";
-    return {};
+        return plecta::FieldKind::LineList;
+    return plecta::FieldKind::None;
 }
 
-std::string COurFormView::text(int id) const
+std::string FormView::text(int id) const
 {
     QWidget *widget = fieldWidget(id);
-    if (auto *picker = qobject_cast<CDatePicker *>(widget))
+    if (auto *picker = qobject_cast<DatePicker *>(widget))
         return picker->dateText();
+    // An empty box with a placeholder gives the placeholder, as the document always showed it.
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        return qttext::toCp1252(edit->text());
+        return qttext::toCp1252(edit->text().isEmpty() ? edit->placeholderText() : edit->text());
     if (auto *box = qobject_cast<FormTextBox *>(widget))
-        return box->documentText();
+        return box->text().isEmpty() ? qttext::toCp1252(box->placeholderText()) : box->documentText();
     if (auto *label = qobject_cast<QLabel *>(widget))
         return qttext::toCp1252(label->text());
     if (auto *combo = qobject_cast<QComboBox *>(widget))
@@ -275,7 +316,7 @@ std::string COurFormView::text(int id) const
     return {};
 }
 
-std::optional<int> COurFormView::selectedItem(int id) const
+std::optional<int> FormView::selectedItem(int id) const
 {
     auto *combo = qobject_cast<QComboBox *>(fieldWidget(id));
     if (!combo || combo->currentIndex() < 0)
@@ -286,7 +327,7 @@ std::optional<int> COurFormView::selectedItem(int id) const
     return combo->currentIndex();
 }
 
-std::string COurFormView::itemText(int id, int index) const
+std::string FormView::itemText(int id, int index) const
 {
     auto *combo = qobject_cast<QComboBox *>(fieldWidget(id));
     if (!combo || index < 0 || index >= combo->count())
@@ -294,13 +335,13 @@ std::string COurFormView::itemText(int id, int index) const
     return qttext::toCp1252(combo->itemText(index));
 }
 
-int COurFormView::rowCount(int id) const
+int FormView::rowCount(int id) const
 {
     auto *list = qobject_cast<QTreeWidget *>(fieldWidget(id));
     return list ? list->topLevelItemCount() : 0;
 }
 
-std::string COurFormView::cellText(int id, int row, int column) const
+std::string FormView::cellText(int id, int row, int column) const
 {
     auto *list = qobject_cast<QTreeWidget *>(fieldWidget(id));
     if (!list || column < 0 || column >= list->columnCount())
