@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 struct KindInCatalogue
@@ -181,11 +183,11 @@ TEST_F(SavedFormWindow, TheTitleNamesTheFileAndMarksItModifiedAfterAChange)
     QTest::keyClick(edit, Qt::Key_Backspace);
     EXPECT_FALSE(frame->isWindowModified()) << "the form is as saved again";
 
-    // Another function closes the form: the title no longer names its file.
+    // Another function in front: the title names no file; back to the form, it does again.
     frame->openFunction(2);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
     EXPECT_FALSE(frame->windowTitle().contains(u"acta"_qs));
+    frame->openFunction(0);
+    EXPECT_EQ(frame->windowTitle(), u"Plecta - acta.plecta[*]"_qs);
 }
 
 TEST_F(SavedFormWindow, KeysAreCtrlOAndAFreeCtrlAltS)
@@ -295,22 +297,37 @@ TEST_F(SavedFormRefused, AFieldTheFormNoLongerHasIsAWarningAndTheRestOpens)
 TEST_F(SavedFormRefused, TheQuestionBeforeTypedTextGoesOffersToSaveTheForm)
 {
     dialogs::setNextAnswer(QMessageBox::Cancel);
-    EXPECT_FALSE(frame->openFunction(2));
+    EXPECT_FALSE(frame->close());
     EXPECT_TRUE(form) << "cancelled, yet the form went";
 
     // "Desa el formulari", then the save dialog cancelled: nothing goes.
     dialogs::setNextAnswer(QMessageBox::Save);
     dialogs::setNextFileName(QString());
-    EXPECT_FALSE(frame->openFunction(2));
+    EXPECT_FALSE(frame->close());
     EXPECT_TRUE(form);
 
     const QString path = dir.filePath(u"abans.plecta"_qs);
     dialogs::setNextAnswer(QMessageBox::Save);
     dialogs::setNextFileName(path);
-    EXPECT_TRUE(frame->openFunction(2));
+    EXPECT_TRUE(frame->close());
     const formfile::Loaded loaded = formfile::load(path);
     ASSERT_TRUE(loaded.form) << loaded.error.toStdString();
-    EXPECT_EQ(loaded.form->values.front().second, "Escrit abans");
+    EXPECT_TRUE(std::ranges::count(loaded.form->values,
+                                   std::pair<std::string, std::string>(editName.toStdString(), "Escrit abans")));
+}
+
+TEST_F(SavedFormRefused, OpeningAFileOverTypedTextAsksFirst)
+{
+    const QString path = dir.filePath(u"altre.plecta"_qs);
+    writeFile(path, QByteArray::fromStdString(forms::writeSavedForm(formfile::capture(*form))));
+    edit->setText(u"Escrit després"_qs);
+    dialogs::setNextAnswer(QMessageBox::Cancel);
+    ASSERT_TRUE(openFormFile(path));
+    EXPECT_EQ(edit->text(), u"Escrit després"_qs) << "kept when the question was cancelled";
+    dialogs::setNextAnswer(QMessageBox::Discard);
+    ASSERT_TRUE(openFormFile(path));
+    EXPECT_EQ(edit->text(), u"Escrit abans"_qs);
+    EXPECT_FALSE(form->isModified());
 }
 
 TEST_F(SavedFormRefused, ASaveThatFailsSaysSoAndKeepsTheFormUnsaved)

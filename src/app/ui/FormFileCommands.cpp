@@ -123,12 +123,17 @@ bool FormFileCommands::openFile(const QString &path, QString *problem)
 
 QString FormFileCommands::fileName() const
 {
-    return m_form ? QFileInfo(m_path).fileName() : QString();
+    // Only while the form's function is the one in front.
+    for (ChildFrame *frame : m_workbook->frames()) {
+        if (m_form && frame->isAncestorOf(m_form))
+            return QFileInfo(m_path).fileName();
+    }
+    return {};
 }
 
 bool FormFileCommands::isModified() const
 {
-    return m_form && m_form->isModified();
+    return !fileName().isEmpty() && m_form->isModified();
 }
 
 void FormFileCommands::setCurrent(FormView *form, const QString &path)

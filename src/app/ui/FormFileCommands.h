@@ -40,7 +40,8 @@ public:
     // has are reported after it opens.
     bool openFile(const QString &path, QString *problem = nullptr);
 
-    // The name of the file of the form last saved or opened, while that form is open; or empty.
+    // The name of the file of the form last saved or opened, while that form's function is in
+    // front; or empty.
     QString fileName() const;
     // Whether that form changed since.
     bool isModified() const;
