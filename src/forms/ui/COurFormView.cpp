@@ -6,6 +6,7 @@
 #include "forms/ui/FormPageBuilder.h"
 #include "forms/ui/FormTextBox.h"
 #include "forms/ui/MunicipalityCompleter.h"
+#include "forms/ui/NotificationChoice.h"
 #include "models/DateText.h"
 #include "models/UnfilledFields.h"
 #include "text/ui/QtText.h"
@@ -73,6 +74,7 @@ bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
     // The handbook where the user writes: municipalities complete, amounts turn into words.
     MunicipalityCompleter::attach(this);
     AmountMenu::attach(m_page);
+    NotificationChoice::attach(this);
     return true;
 }
 
