@@ -116,6 +116,7 @@ struct ParagraphStyle
     std::string_view displayName; // UTF-8
     std::string_view properties;  // paragraph properties
     std::string_view text;        // text properties beyond the family and size
+    bool middleTab = false;       // a tab stop in the middle of the line, as the text's TABs line up
 };
 
 constexpr std::string_view kBodyStyle = "Cos";
@@ -126,6 +127,7 @@ constexpr std::string_view kTableHeadingStyle = "Cap\xC3\xA7"
 constexpr std::string_view kTableTextStyle = "Contingut de taula";
 constexpr std::string_view kTableNumberStyle = "Import";
 constexpr std::string_view kTotalStyle = "Total";
+constexpr std::string_view kVerbTextStyle = "Verb performatiu"; // the verb's words in a "Verb" paragraph
 
 // Every named style, "Cos" first: the others take their font from it.
 constexpr ParagraphStyle kStyles[] = {
@@ -135,12 +137,11 @@ constexpr ParagraphStyle kStyles[] = {
     {"Encap\xC3\xA7"
      "alament",
      R"(fo:margin-top="0.2cm" fo:keep-with-next="always")", R"( fo:font-weight="bold")"},
-    {"Verb", R"(fo:margin-top="0.2cm" fo:margin-bottom="0.2cm" fo:keep-with-next="always")",
-     R"( fo:font-weight="bold" fo:letter-spacing="0.04em")"},
+    {"Verb", R"(fo:margin-top="0.2cm" fo:margin-bottom="0.2cm" fo:keep-with-next="always")", ""},
     {"Element", R"(fo:text-align="start" fo:margin-left="0.6cm")", ""},
-    {kLinesStyle, R"(fo:text-align="start")", ""},
+    {kLinesStyle, R"(fo:text-align="start")", "", true},
     {"Lloc i data", R"(fo:text-align="start" fo:margin-top="0.4cm")", ""},
-    {"Signatura", R"(fo:text-align="start" fo:margin-top="2.5cm")", ""},
+    {"Signatura", R"(fo:text-align="start" fo:margin-top="2.5cm")", "", true},
     {"Destinaci\xC3\xB3", R"(fo:text-align="start" fo:margin-top="1cm")", ""},
     {kTableHeadingStyle, R"(fo:text-align="start")", R"( fo:font-size="10pt" fo:font-weight="bold")"},
     {kTableTextStyle, R"(fo:text-align="start")", R"( fo:font-size="10pt")"},
@@ -202,6 +203,17 @@ std::string paragraph(std::string_view style, std::string_view cp1252Text)
     return R"(<text:p text:style-name=")" + std::string(style) + R"(">)" + inlineContent(cp1252Text) + "</text:p>";
 }
 
+// A verb paragraph: the verb in its own character style, so that it stays bold when the
+// paragraph's style is changed.
+std::string verbParagraph(std::string_view style, std::string_view cp1252Text)
+{
+    const plecta::TextSpan verb = plecta::performativeVerb(cp1252Text);
+    return R"(<text:p text:style-name=")" + std::string(style) + R"(">)" +
+           inlineContent(cp1252Text.substr(0, verb.begin)) + R"(<text:span text:style-name=")" +
+           styleName(kVerbTextStyle) + R"(">)" + inlineContent(cp1252Text.substr(verb.begin, verb.end - verb.begin)) +
+           "</text:span>" + inlineContent(cp1252Text.substr(verb.end)) + "</text:p>";
+}
+
 std::string tableRow(std::span<const std::string> cells, const std::vector<bool> &numeric, std::string_view textStyle)
 {
     std::string xml = "<table:table-row>";
@@ -260,7 +272,9 @@ std::string contentXml(std::span<const plecta::StructuredDocument> documents)
                     body += paragraph(automatic.use(kLinesStyle, 0, true), "");
                 body += itemTable(block.table, ++tables);
             } else {
-                body += paragraph(automatic.use(styleOf(block.kind), block.blankLinesBefore, newPage), block.text);
+                const std::string style = automatic.use(styleOf(block.kind), block.blankLinesBefore, newPage);
+                body += block.kind == plecta::BlockKind::Verb ? verbParagraph(style, block.text)
+                                                              : paragraph(style, block.text);
             }
             newPage = false;
         }
@@ -300,10 +314,17 @@ std::string stylesXml()
                std::string(style.displayName) + R"(" style:family="paragraph")";
         if (style.displayName != kBodyStyle)
             xml += R"( style:parent-style-name=")" + styleName(kBodyStyle) + R"(")";
-        xml += R"( style:class="text"><style:paragraph-properties )" + std::string(style.properties) + "/>";
+        xml += R"( style:class="text"><style:paragraph-properties )" + std::string(style.properties);
+        xml += style.middleTab ? R"(><style:tab-stops><style:tab-stop style:position="8cm"/></style:tab-stops>)"
+                                 "</style:paragraph-properties>"
+                               : "/>";
         xml += R"(<style:text-properties style:font-name=")" + family + R"(")" + std::string(style.text) + "/>";
         xml += "</style:style>";
     }
+    xml += R"(<style:style style:name=")" + styleName(kVerbTextStyle) + R"(" style:display-name=")" +
+           std::string(kVerbTextStyle) +
+           R"(" style:family="text"><style:text-properties fo:font-weight="bold" fo:letter-spacing="0.04em"/>)"
+           "</style:style>";
     xml += "</office:styles>";
     xml += R"(<office:automatic-styles><style:page-layout style:name="pm1">)";
     xml += R"(<style:page-layout-properties fo:page-width="210mm" fo:page-height="297mm")"

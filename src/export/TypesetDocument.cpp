@@ -47,6 +47,7 @@ QTextBlockFormat blockFormat(const plecta::DocumentBlock &block, const QPaintDev
     case BlockKind::Verb:
         format.setTopMargin(format.topMargin() + line * 0.3);
         format.setBottomMargin(line * 0.3);
+        format.setAlignment(Qt::AlignJustify);
         break;
     case BlockKind::Body: format.setAlignment(Qt::AlignJustify); break;
     case BlockKind::Item: format.setLeftMargin(mmToPixels(6, device)); break;
@@ -56,16 +57,16 @@ QTextBlockFormat blockFormat(const plecta::DocumentBlock &block, const QPaintDev
     case BlockKind::Lines:
     case BlockKind::Table: break;
     }
+    // A TAB of the text ("La secretària<TAB>Vist i plau") goes to the middle of the line.
+    format.setTabPositions({QTextOption::Tab(mmToPixels(kTabStopMm, device), QTextOption::LeftTab)});
     return format;
 }
 
 QTextCharFormat charFormat(BlockKind kind)
 {
     QTextCharFormat format;
-    const bool bold = kind == BlockKind::Title || kind == BlockKind::Heading || kind == BlockKind::Verb;
+    const bool bold = kind == BlockKind::Title || kind == BlockKind::Heading;
     format.setFont(typesetFont(kind == BlockKind::Title ? kTitlePointSize : kBodyPointSize, bold));
-    if (kind == BlockKind::Verb)
-        format.setFontLetterSpacing(104);
     return format;
 }
 
@@ -74,6 +75,24 @@ void insertText(QTextCursor &cursor, std::string_view cp1252Text, const QTextCha
     QString text = fromCp1252(cp1252Text);
     text.replace(u'\n', QChar::LineSeparator);
     cursor.insertText(text, format);
+}
+
+// A paragraph's text; in a verb paragraph the verb in bold.
+void insertParagraph(QTextCursor &cursor, const plecta::DocumentBlock &block)
+{
+    const QTextCharFormat format = charFormat(block.kind);
+    if (block.kind != BlockKind::Verb) {
+        insertText(cursor, block.text, format);
+        return;
+    }
+    const plecta::TextSpan verb = plecta::performativeVerb(block.text);
+    const std::string_view text = block.text;
+    QTextCharFormat bold = format;
+    bold.setFontWeight(QFont::Bold);
+    bold.setFontLetterSpacing(104);
+    insertText(cursor, text.substr(0, verb.begin), format);
+    insertText(cursor, text.substr(verb.begin, verb.end - verb.begin), bold);
+    insertText(cursor, text.substr(verb.end), format);
 }
 
 void insertCell(QTextTable *table, int row, int column, std::string_view text, bool right,
@@ -192,9 +211,12 @@ void addresseeToFoot(QTextDocument &document, int firstAddresseeBlock, double pa
     const double room = (pageOfTop + 1) * pageHeight - bottom - 2;
     if (std::floor((bottom - 1) / pageHeight) != pageOfTop || room <= 0)
         return;
+    // The margin is in the layout's 96 dpi pixels, the room in the device's.
+    const QPaintDevice *device = layout->paintDevice();
+    const double scale = device ? device->logicalDpiY() / kLayoutDpi : 1.0;
     QTextCursor cursor(block);
     QTextBlockFormat format = block.blockFormat();
-    format.setTopMargin(format.topMargin() + room);
+    format.setTopMargin(format.topMargin() + room / scale);
     cursor.setBlockFormat(format);
 }
 
@@ -262,7 +284,7 @@ std::unique_ptr<QTextDocument> build(const plecta::StructuredDocument &structure
             firstAddressee = cursor.blockNumber();
         else if (block.kind != BlockKind::Addressee)
             firstAddressee = -1; // only a closing addressee goes to the foot
-        insertText(cursor, block.text, charFormat(block.kind));
+        insertParagraph(cursor, block);
     }
     cursor.endEditBlock();
     document->documentLayout()->setPaintDevice(device);

@@ -27,6 +27,8 @@ inline constexpr double kTitlePointSize = 14.0;
 inline constexpr double kTablePointSize = 10.0;
 // The room left to sign above the signer's name.
 inline constexpr double kSignatureSpaceMm = 25.0;
+// Where a TAB of the text takes the words after it: the middle of the text's width.
+inline constexpr double kTabStopMm = 80.0;
 
 // The proportional family of typeset documents (Liberation Sans, or DejaVu Sans where it is
 // missing), found through fontconfig; it has an italic and a bold.

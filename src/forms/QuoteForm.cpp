@@ -11,7 +11,7 @@ namespace {
 // offer holds and how it is to be paid.
 constexpr ListColumn kColumns[] = {{"Quantitat", 60}, {"Descripció", 150}, {"Preu unitari", 70}, {"Import", 60}};
 constexpr std::string_view kDialogLabels[] = {"Quantitat", "Descripció", "Preu unitari", "Import"};
-constexpr LineItems kLines{kColumns, kDialogLabels, plecta::kQuoteRowTemplate};
+constexpr LineItems kLines{kColumns, kDialogLabels, plecta::kQuoteRowTemplate, 0, 2, 3, 1248};
 
 // clang-format off
 constexpr Item kItems[] = {

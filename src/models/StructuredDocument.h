@@ -8,8 +8,10 @@
 //   text       lines kept as they are, as a block without a token shows them
 //   title      the document's name or subject, set large and bold
 //   heading    a section heading (the minutes' "Ordre del dia"), bold
-//   verb       the performative verb ("EXPOSO", "SOL·LICITO", "CERTIFICO"), bold
-//   body       running text: the block's lines flow into one paragraph, justified
+//   verb       the paragraph of the performative verb ("EXPOSO", "DECLARO, sota la meva
+//              responsabilitat..."): the verb in bold, the rest runs on as body text
+//   body       running text: the block's lines flow into one paragraph, justified; line breaks
+//              the user typed inside a value are kept
 //   item       one entry of a list
 //   place      place and date
 //   signature  the signer, below the space left to sign
@@ -23,6 +25,7 @@
 #include "models/FieldSource.h"
 #include "models/LineTable.h"
 #include "models/TemplateEngine.h"
+#include "text/Fold.h"
 
 #include <optional>
 #include <span>
@@ -66,6 +69,11 @@ StructuredDocument MergeStructured(const FieldSource &fields, std::span<const Fi
                                    std::optional<LineTable> lineTable = std::nullopt);
 StructuredDocument MergeStructured(const FieldSource &fields, std::span<const FieldName> names, int modelId,
                                    std::optional<LineTable> lineTable = std::nullopt);
+
+// The performative verb of a verb paragraph, set in bold: its first run of words in capitals
+// ("SOL·LICITO" in "Per això, SOL·LICITO"; "FORMULO RECURS D'ALÇADA" before its comma). Empty
+// ({0, 0}) when the paragraph has none.
+TextSpan performativeVerb(std::string_view cp1252Text);
 
 // A document with no structure but its lines (a text from elsewhere): one Lines block per run of
 // lines between blank lines.

@@ -75,7 +75,7 @@ TEST(DocumentModels, SizesAndLastBytes)
         {195, {1054, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
         {196, {841, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
         {197, {880, "%destinacio%{?dir3} (codi DIR3: %dir3%){/?}\r\n"}},
-        {198, {706, "PAGAMENT\r\n%condicions%\r\n"}}};
+        {198, {716, "PAGAMENT\r\n%condicions%\r\n"}}};
     for (const auto &[id, expected] : models) {
         const std::string bytes = model(id);
         EXPECT_EQ(bytes.size(), expected.first) << "model " << id;

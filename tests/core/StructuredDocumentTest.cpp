@@ -2,9 +2,12 @@
 // items as a real table with their totals.
 
 #include "models/StructuredDocument.h"
+#include "models/DocumentModels.h"
 #include "models/MemoryFieldSource.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 using namespace plecta;
 
@@ -90,6 +93,77 @@ TEST(StructuredDocument, LineItemsBecomeOneTableWithTotals)
     ASSERT_EQ(table.totals.size(), 3u);
     EXPECT_EQ(table.totals[2].amount, "235,95 \x80");
     EXPECT_EQ(document.blocks[2].text, "Fi");
+}
+
+TEST(StructuredDocument, RunningTextKeepsTheUsersLineBreaksAndDropsTheModelsPadding)
+{
+    const StructuredDocument document = MergeStructured(
+        applicant(), kTable, "{body}I,   %nom%,  expedeixo\r\naquest   certificat.\r\n{body}%fets%\r\n");
+    ASSERT_EQ(document.blocks.size(), 2u);
+    EXPECT_EQ(document.blocks[0].text, "I, Maria Puig, expedeixo aquest certificat.");
+    EXPECT_EQ(document.blocks[1].text, "Primera l\xEDnia\nsegona l\xEDnia");
+}
+
+TEST(StructuredDocument, TheVerbIsTheFirstRunOfWordsInCapitals)
+{
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"EXPOSO", "EXPOSO"},
+        {"Per aix\xF2, SOL\xB7LICITO", "SOL\xB7LICITO"},
+        {"Per aix\xF2, SOL\xB7LICITO:", "SOL\xB7LICITO"},
+        {"FORMULO RECURS D'AL\xC7"
+         "ADA, d'acord amb la",
+         "FORMULO RECURS D'AL\xC7"
+         "ADA"},
+        {"SOL\xB7LICITO que es tingui per presentada aquesta QUEIXA", "SOL\xB7LICITO"},
+        {"Per aix\xF2, d'acord amb l'article 39, PRESENTO aquesta RECLAMACI\xD3", "PRESENTO"},
+        {"ATORGO LA REPRESENTACI\xD3, d'acord amb", "ATORGO LA REPRESENTACI\xD3"},
+        {"I, perqu\xE8 consti, signo", ""}, // one capital is no verb
+        {"Que ho demano", ""},
+    };
+    for (const auto &[text, verb] : cases) {
+        const TextSpan span = performativeVerb(text);
+        EXPECT_EQ(text.substr(span.begin, span.end - span.begin), verb) << text;
+    }
+}
+
+// Every compiled-in model, merged with no field filled: its structure keeps every word of its
+// text, each verb paragraph has its verb, and a document to be signed (an application, an appeal) has its place and
+// date, its signature and the addressee at the end.
+TEST(StructuredDocument, EveryModelIsTypesetWithItsWords)
+{
+    const auto words = [](std::string_view text) {
+        std::istringstream in{std::string(text)};
+        std::vector<std::string> out;
+        for (std::string word; in >> word;)
+            out.push_back(word);
+        return out;
+    };
+    for (const DocumentModel &model : documentModels()) {
+        SCOPED_TRACE("model " + std::to_string(model.id));
+        ASSERT_FALSE(model.markup.empty()) << "the model names no paragraph kind";
+        MemoryFieldSource none;
+        std::string text;
+        MergeTemplate(none, {}, model.id, text);
+        const StructuredDocument document = MergeStructured(none, {}, model.id);
+        std::string blocksText;
+        std::vector<BlockKind> kinds;
+        for (const DocumentBlock &block : document.blocks) {
+            blocksText += block.text + "\n";
+            kinds.push_back(block.kind);
+            if (block.kind == BlockKind::Verb) {
+                EXPECT_GT(performativeVerb(block.text).end, 0u) << block.text;
+            }
+        }
+        if (model.bytes.find("%list%") == std::string::npos) { // with a line list, the table replaces its lines
+            EXPECT_EQ(words(blocksText), words(text));
+        }
+        EXPECT_NE(std::count(kinds.begin(), kinds.end(), BlockKind::Lines), std::ptrdiff_t(kinds.size()));
+        if (text.find("(signatura") != std::string::npos) {
+            EXPECT_NE(std::find(kinds.begin(), kinds.end(), BlockKind::Place), kinds.end());
+            EXPECT_NE(std::find(kinds.begin(), kinds.end(), BlockKind::Signature), kinds.end());
+            EXPECT_EQ(kinds.back(), BlockKind::Addressee);
+        }
+    }
 }
 
 } // namespace
