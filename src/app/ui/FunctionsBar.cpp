@@ -96,8 +96,13 @@ void FunctionsBar::setLargeIcons(bool large)
         m_list->setGridSize({});
         m_list->setSpacing(2);
     }
-    for (int i = 0; i < m_list->count(); ++i)
-        m_list->item(i)->setTextAlignment(large ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+    for (int i = 0; i < m_list->count(); ++i) {
+        QListWidgetItem *item = m_list->item(i);
+        item->setTextAlignment(large ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+        // A large item fills its cell of the grid, so that its label wraps there instead of being
+        // cut to the width the list first measured.
+        item->setSizeHint(large ? m_list->gridSize() - QSize(2 * m_list->spacing(), m_list->spacing()) : QSize());
+    }
 }
 
 void FunctionsBar::showContextMenu(const QPoint &pos)
