@@ -7,6 +7,9 @@
 #include "forms/ui/FormFactory.h"
 #include "text/ui/QtText.h"
 
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
+
 #include <QMetaMethod>
 
 CTCView::CTCView(const forms::DocListEntry *catalogue, QWidget *parent)
@@ -31,6 +34,8 @@ CTCView::CTCView(const forms::DocListEntry *catalogue, QWidget *parent)
         m_forms.append(form);
     }
     connect(m_tree, &CTCViewLstDoc::kindSelected, this, &CTCView::showKind);
+    connect(m_tree, &QTreeWidget::itemExpanded, this, &CTCView::fitTreeToRows);
+    connect(m_tree, &QTreeWidget::itemCollapsed, this, &CTCView::fitTreeToRows);
 }
 
 CTCView::~CTCView() = default;
@@ -48,6 +53,31 @@ COurFormView *CTCView::formOfRow(int row) const
 void CTCView::initialUpdate()
 {
     m_tree->fill();
+    fitTreeToRows();
+}
+
+void CTCView::resizeEvent(QResizeEvent *event)
+{
+    QSplitter::resizeEvent(event);
+    fitTreeToRows();
+}
+
+void CTCView::fitTreeToRows()
+{
+    int rows = 0;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const QTreeWidgetItem *parent = (*it)->parent();
+        rows += !(*it)->isHidden() && (!parent || parent->isExpanded());
+    }
+    const int rowHeight = std::max(m_tree->sizeHintForRow(0), m_tree->fontMetrics().height());
+    int wanted = std::max(kTreeHeight, rows * rowHeight + 2 * m_tree->frameWidth() + 2);
+    const int total = height() - handleWidth();
+    if (total > 0)
+        wanted = std::min(wanted, std::max(kTreeHeight, total / 2));
+    if (total > 0 && sizes().value(0) != wanted)
+        setSizes({wanted, total - wanted});
+    else if (total <= 0)
+        setSizes({wanted, 10 * kTreeHeight});
 }
 
 void CTCView::showKind(int row)
