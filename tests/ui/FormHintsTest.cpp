@@ -5,7 +5,7 @@
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
 #include "forms/Notifications.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
 #include "forms/ui/FormTextBox.h"
 
 #include <QClipboard>
@@ -21,16 +21,16 @@ namespace {
 class FormHints : public MainWindowTest
 {
 protected:
-    COurFormView *openKind(std::string_view kind)
+    FormView *openKind(std::string_view kind)
     {
         frame->openFunction(1);
-        auto *catalogue = qobject_cast<CTCView *>(frame->activeView());
+        auto *catalogue = qobject_cast<CatalogueView *>(frame->activeView());
         if (!catalogue)
             return nullptr;
         catalogue->tree()->setCurrentItem(catalogue->tree()->itemOf(kind));
         return catalogue->shownForm();
     }
-    template <class Widget> Widget *field(COurFormView *form, std::string_view name) const
+    template <class Widget> Widget *field(FormView *form, std::string_view name) const
     {
         const forms::Item *item = forms::findField(*form->description(), name);
         return item ? qobject_cast<Widget *>(form->fieldWidget(item->id)) : nullptr;
@@ -48,7 +48,7 @@ protected:
 
 TEST_F(FormHints, TheModelsQueStandsBesideTheBoxThatContinuesIt)
 {
-    COurFormView *form = openKind("sol·licitud - Model A");
+    FormView *form = openKind("sol·licitud - Model A");
     ASSERT_TRUE(form);
     QStringList leadIns;
     for (const QLabel *label : form->page()->findChildren<QLabel *>(u"leadIn"_qs))
@@ -77,7 +77,7 @@ TEST_F(FormHints, TheModelsQueStandsBesideTheBoxThatContinuesIt)
 
 TEST_F(FormHints, ACompanyRepresentedIsOfferedElectronicNotificationAlone)
 {
-    COurFormView *form = openKind("sol·licitud - Model A");
+    FormView *form = openKind("sol·licitud - Model A");
     ASSERT_TRUE(form);
     auto *means = field<QComboBox>(form, "mitja_notificacio");
     auto *nif = field<QLineEdit>(form, "nif_representat");
@@ -105,7 +105,7 @@ TEST_F(FormHints, ACompanyRepresentedIsOfferedElectronicNotificationAlone)
 
 TEST_F(FormHints, APasteIntoALargeBoxKeepsWhatFitsAndSaysWhatWasLeftOut)
 {
-    COurFormView *form = openKind("sol·licitud - Model A");
+    FormView *form = openKind("sol·licitud - Model A");
     ASSERT_TRUE(form);
     auto *reasons = field<FormTextBox>(form, "raonament");
     ASSERT_TRUE(reasons);

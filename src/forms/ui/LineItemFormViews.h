@@ -1,14 +1,14 @@
 #pragma once
-#include "forms/ui/COurFormView.h"
+#include "forms/ui/FormView.h"
 
 #include <QStringList>
 
-class CDlgListAskItems;
+class LineItemDialog;
 class QTreeWidget;
 
 // A form with a list of line items: "Afegeix un concepte" or a double click on the list opens a
 // dialog for a new line; once it is confirmed, the line goes in at the end of the list.
-class CLineListFormView : public COurFormView
+class LineListFormView : public FormView
 {
     Q_OBJECT
 public:
@@ -16,30 +16,30 @@ public:
 
 protected:
     // Opens the line dialog (modal to the form's window, without a nested event loop).
-    void AddLine() override;
+    void addLine() override;
     // The form's line dialog with its caption and these labels set.
-    virtual CDlgListAskItems *makeLineDialog(const QStringList &labels) = 0;
+    virtual LineItemDialog *makeLineDialog(const QStringList &labels) = 0;
     // The values typed into a confirmed dialog, in column order.
-    virtual QStringList lineValues(const CDlgListAskItems &dialog) const = 0;
+    virtual QStringList lineValues(const LineItemDialog &dialog) const = 0;
 
 private:
     void insertLine(const QStringList &values);
 };
 
 // The delivery note: four values a line.
-class CTCViewAlbara : public CLineListFormView
+class DeliveryNoteFormView : public LineListFormView
 {
     Q_OBJECT
 protected:
-    CDlgListAskItems *makeLineDialog(const QStringList &labels) override;
-    QStringList lineValues(const CDlgListAskItems &dialog) const override;
+    LineItemDialog *makeLineDialog(const QStringList &labels) override;
+    QStringList lineValues(const LineItemDialog &dialog) const override;
 };
 
 // The order: five values a line.
-class CTCViewComanda : public CLineListFormView
+class OrderFormView : public LineListFormView
 {
     Q_OBJECT
 protected:
-    CDlgListAskItems *makeLineDialog(const QStringList &labels) override;
-    QStringList lineValues(const CDlgListAskItems &dialog) const override;
+    LineItemDialog *makeLineDialog(const QStringList &labels) override;
+    QStringList lineValues(const LineItemDialog &dialog) const override;
 };

@@ -1,7 +1,7 @@
 #include "forms/ui/NotificationChoice.h"
 
 #include "forms/Notifications.h"
-#include "forms/ui/COurFormView.h"
+#include "forms/ui/FormView.h"
 #include "text/ui/QtText.h"
 
 #include <QComboBox>
@@ -18,7 +18,7 @@ QString utf8(std::string_view text)
 
 } // namespace
 
-void NotificationChoice::attach(COurFormView *view)
+void NotificationChoice::attach(FormView *view)
 {
     const forms::FormDef *form = view->description();
     if (!form)

@@ -1,7 +1,7 @@
 #pragma once
 #include <QObject>
 
-class COurFormView;
+class FormView;
 class QComboBox;
 class QLineEdit;
 
@@ -13,7 +13,7 @@ class NotificationChoice : public QObject
     Q_OBJECT
 public:
     // Watches the form's NIF of the represented party, when it has one and a list of means.
-    static void attach(COurFormView *view);
+    static void attach(FormView *view);
 
 private:
     NotificationChoice(QComboBox *means, QLineEdit *nif);
