@@ -49,8 +49,8 @@ TEST(ModelLeadIn, IsAFewWordsForEveryBoxOfEveryForm)
             if (item.kind != forms::ItemKind::Box || item.lines <= 1)
                 continue;
             const std::string leadIn = forms::modelLeadIn(*form, item.name);
-            EXPECT_EQ(leadIn.find_first_of("%{}"), std::string::npos) << form->className << ' ' << item.name;
-            EXPECT_LE(leadIn.size(), 20u) << form->className << ' ' << item.name;
+            EXPECT_EQ(leadIn.find_first_of("%{}"), std::string::npos) << form->objectName << ' ' << item.name;
+            EXPECT_LE(leadIn.size(), 20u) << form->objectName << ' ' << item.name;
             found += !leadIn.empty();
         }
     }

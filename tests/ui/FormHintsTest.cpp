@@ -70,7 +70,7 @@ TEST_F(FormHints, TheModelsQueStandsBesideTheBoxThatContinuesIt)
     request->setFocus();
     QTest::keyClicks(request, u"necessito una copia"_qs);
     std::string text;
-    form->GenerateText(text);
+    form->generateText(text);
     EXPECT_NE(text.find("Que necessito una copia"), std::string::npos);
     EXPECT_EQ(text.find("Que Que"), std::string::npos);
 }
@@ -92,7 +92,7 @@ TEST_F(FormHints, ACompanyRepresentedIsOfferedElectronicNotificationAlone)
     EXPECT_EQ(means->currentText(), electronic);
     EXPECT_TRUE(means->toolTip().contains(u"article 14.2"_qs));
     std::string text;
-    form->GenerateText(text);
+    form->generateText(text);
     EXPECT_NE(text.find("notificacions per mitjans electr\xF2nics"), std::string::npos);
 
     // A person's NIF: both again, electronic still chosen.
