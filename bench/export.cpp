@@ -7,6 +7,7 @@
 #include "cli/GuiApplication.h"
 #include "cli/Kinds.h"
 #include "cli/Output.h"
+#include "cli/StagedFiles.h"
 #include "export/TypesetDocument.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -75,11 +76,11 @@ void BM_PdfOfTheLongestDocument(benchmark::State &state)
     const std::string &text = document.text;
     std::size_t size = 0;
     for (auto _ : state) {
-        const std::string bytes = pdf(std::span(&document, 1), kind.entry->pszName);
+        const std::string bytes = pdf(std::span(&document, 1), kind.entry->name);
         size = bytes.size();
         benchmark::DoNotOptimize(bytes.data());
     }
-    state.SetLabel(std::string(kind.entry->pszName));
+    state.SetLabel(std::string(kind.entry->name));
     state.counters["document_bytes"] = double(text.size());
     state.counters["pdf_bytes"] = double(size);
 }
@@ -149,7 +150,7 @@ void BM_MergeThousandRowsToPdf(benchmark::State &state)
             const plecta::MergedDocument document = fill.merged(true);
             char name[16];
             std::snprintf(name, sizeof name, "%04d.pdf", row);
-            files.add(folder / name, pdf(std::span(&document, 1), kind.entry->pszName));
+            files.add(folder / name, pdf(std::span(&document, 1), kind.entry->name));
         }
         if (files.commit())
             throw std::runtime_error("the files were not written");

@@ -61,7 +61,9 @@ void require(bool condition, const char *what)
 }
 
 constexpr const char *kNames[] = {"nom", "nom_2", "NOM", "municipi", "list", "%", "data", "", "Codi_Postal"};
-constexpr const char *kClasses[] = {"edit", "STATIC", "SysDateTimePick32", "ComboBox", "button"};
+constexpr FieldKind kKinds[] = {FieldKind::None,      FieldKind::OneLineText, FieldKind::MultiLineText,
+                                FieldKind::FixedText, FieldKind::Choice,      FieldKind::EditableChoice,
+                                FieldKind::Date,      FieldKind::LineList};
 
 // The rows of a one-row list must keep, in order, every value and every template character that
 // is neither a padding space nor part of a marker.
@@ -112,11 +114,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     MemoryFieldSource fields;
     for (int id = 0; id < 7; ++id) {
         const std::uint8_t kind = recipe.byte();
-        if (kind % 7 == 6)
+        if (kind % 10 == 9)
             continue; // missing
         MemoryField field;
-        field.className = kClasses[kind % 7 % std::size(kClasses)];
-        field.live = kind % 7 != 5;
+        field.kind = kKinds[kind % 10 % std::size(kKinds)];
+        field.live = kind % 10 != 8;
         field.text = recipe.chunk(40);
         for (int n = recipe.byte() % 4; n > 0; --n)
             field.items.push_back(recipe.chunk(16));

@@ -70,12 +70,11 @@ std::string firstPart(std::string_view form)
 
 FormsToAvoid::FormsToAvoid()
 {
-    for (const AvoidEntry *e = g_formsToAvoid; e->pszForm; ++e)
-        m_byFirstPart[firstPart(e->pszForm)].push_back(e);
+    for (const AvoidEntry *e = g_formsToAvoid; e->form; ++e)
+        m_byFirstPart[firstPart(e->form)].push_back(e);
     for (auto &[key, entries] : m_byFirstPart) {
-        std::sort(entries.begin(), entries.end(), [](const AvoidEntry *a, const AvoidEntry *b) {
-            return std::strlen(a->pszForm) > std::strlen(b->pszForm);
-        });
+        std::sort(entries.begin(), entries.end(),
+                  [](const AvoidEntry *a, const AvoidEntry *b) { return std::strlen(a->form) > std::strlen(b->form); });
     }
 }
 
@@ -91,7 +90,7 @@ std::vector<AvoidMatch> FormsToAvoid::find(std::string_view text, const std::vec
         if (candidates == m_byFirstPart.end())
             continue;
         for (const AvoidEntry *e : candidates->second) {
-            const std::size_t end = matchAt(text, part.begin, e->pszForm);
+            const std::size_t end = matchAt(text, part.begin, e->form);
             if (end != std::string_view::npos) {
                 matches.push_back({part.begin, end, e});
                 searchedTo = end;
@@ -108,7 +107,7 @@ const AvoidEntry *FormsToAvoid::entry(std::string_view form) const
     if (candidates == m_byFirstPart.end())
         return nullptr;
     for (const AvoidEntry *e : candidates->second) {
-        if (form == e->pszForm)
+        if (form == e->form)
             return e;
     }
     return nullptr;
@@ -122,10 +121,10 @@ int FormsToAvoid::vocabularyRow(const AvoidEntry &entry)
     };
     const std::string first = correctForms(entry).front();
     int byCatalan = -1;
-    for (int row = 0; g_vocabulary[row].pszCastella; ++row) {
-        if (unpadded(g_vocabulary[row].pszCastella) == entry.pszForm)
+    for (int row = 0; g_vocabulary[row].castilian; ++row) {
+        if (unpadded(g_vocabulary[row].castilian) == entry.form)
             return row;
-        const std::string_view catalan = unpadded(g_vocabulary[row].pszCatala);
+        const std::string_view catalan = unpadded(g_vocabulary[row].catalan);
         const bool sameWord =
             catalan.starts_with(first) && (catalan.size() == first.size() || catalan[first.size()] == ' ');
         if (byCatalan < 0 && sameWord)
@@ -137,7 +136,7 @@ int FormsToAvoid::vocabularyRow(const AvoidEntry &entry)
 std::vector<std::string> FormsToAvoid::correctForms(const AvoidEntry &entry)
 {
     std::vector<std::string> forms;
-    const std::string_view all = entry.pszCorrect;
+    const std::string_view all = entry.correct;
     std::size_t start = 0;
     while (start <= all.size()) {
         const std::size_t comma = all.find(", ", start);

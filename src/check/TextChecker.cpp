@@ -26,14 +26,14 @@ void addWordsOf(std::unordered_set<std::string> &known, std::string_view text)
 std::unordered_set<std::string> handbookWords()
 {
     std::unordered_set<std::string> known;
-    for (const MunicipalityEntry *m = g_municipalities; m->pszName; ++m)
-        addWordsOf(known, m->pszName);
+    for (const MunicipalityEntry *m = g_municipalities; m->name; ++m)
+        addWordsOf(known, m->name);
     for (const char *const *c = g_comarques; *c; ++c)
         addWordsOf(known, *c);
-    for (const AbbrevEntry *a = g_abbreviations; a->pszAbbrev; ++a)
-        addWordsOf(known, a->pszAbbrev);
-    for (const SymbolEntry *s = g_symbols; s->pszSymbol; ++s)
-        addWordsOf(known, s->pszSymbol);
+    for (const AbbrevEntry *a = g_abbreviations; a->abbreviation; ++a)
+        addWordsOf(known, a->abbreviation);
+    for (const SymbolEntry *s = g_symbols; s->symbol; ++s)
+        addWordsOf(known, s->symbol);
     return known;
 }
 

@@ -2,6 +2,7 @@
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
 #include "cli/SavedValues.h"
+#include "cli/StagedFiles.h"
 
 #include "models/UnfilledFields.h"
 #include "text/Cp1252.h"
@@ -43,8 +44,7 @@ Expected<int> run(const ParsedArgs &args)
         if (const auto left = plecta::unfilledFields(merged.text); !left.empty())
             return Failure{cp1252::toUtf8(plecta::unfilledFieldsMessage(left))};
     }
-    const auto document =
-        formatDocuments(*format, std::span(&merged, 1), request->kind.entry->pszName, request->encoding);
+    const auto document = formatDocuments(*format, std::span(&merged, 1), request->kind.entry->name, request->encoding);
     if (!document)
         return document.failure();
 

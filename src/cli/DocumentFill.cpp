@@ -18,10 +18,10 @@ bool digits(std::string_view text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-std::string joinChoices(const plecta::MemoryField &field)
+std::string joinChoices(const std::vector<std::string> &items)
 {
     std::string out;
-    for (const std::string &item : field.items)
+    for (const std::string &item : items)
         out += (out.empty() ? "«" : ", «") + cp1252::toUtf8(item) + "»";
     return out;
 }
@@ -72,23 +72,12 @@ Expected<Assignment> parseAssignment(std::string_view text, std::string_view opt
     return Assignment{std::string(text.substr(0, equals)), std::string(text.substr(equals + 1))};
 }
 
-DocumentFill::DocumentFill(const Kind &kind, std::chrono::year_month_day date)
-    : m_kind(kind), m_fields(forms::initialFields(*kind.form, date)), m_date(date)
-{
-    for (const forms::Item &item : kind.form->items) {
-        if (item.kind == forms::ItemKind::Radio && item.id == forms::kCertModelBRadio && item.checked)
-            m_modelA = false;
-    }
-}
-
-bool DocumentFill::isCertificate() const
-{
-    return m_kind.form == &forms::kCertificat;
-}
+DocumentFill::DocumentFill(const Kind &kind, std::chrono::year_month_day date) : m_kind(kind), m_state(*kind.form, date)
+{}
 
 Expected<const forms::Item *> DocumentFill::field(std::string_view id, std::string_view where) const
 {
-    const std::string help = " (vegeu plecta-cli fields " + std::to_string(m_kind.entry->nFormID) + ")";
+    const std::string help = " (vegeu plecta-cli fields " + std::to_string(m_kind.entry->formId) + ")";
     if (const forms::Item *item = forms::findField(*m_kind.form, id))
         return item;
     return Failure{std::string(where) + ": el document " + kindLabel(m_kind) + " no té el camp " + std::string(id) +
@@ -128,15 +117,14 @@ Problem DocumentFill::setText(std::string_view id, std::string_view utf8, std::s
         auto text = gateText(unescaped, where, forms::inputRules(**item));
         if (!text)
             return text.failure();
-        m_fields.field((*item)->id)->text = std::move(*text);
+        m_state.setText((*item)->id, std::move(*text));
         return std::nullopt;
     }
     case forms::ItemKind::DatePicker: {
         const auto date = parseDate(utf8, where);
         if (!date)
             return date.failure();
-        plecta::MakeLongDateText(m_fields.field((*item)->id)->text, *date);
-        m_dates[(*item)->id] = *date;
+        m_state.setDate((*item)->id, *date);
         return std::nullopt;
     }
     case forms::ItemKind::Choice:
@@ -160,22 +148,11 @@ Problem DocumentFill::choose(std::string_view id, std::string_view itemUtf8, std
     auto wanted = gateText(itemUtf8, where);
     if (!wanted)
         return wanted.failure();
-    plecta::MemoryField &list = *m_fields.field((*item)->id);
-    std::optional<int> match;
-    for (std::size_t i = 0; i < list.items.size() && !match; ++i) {
-        if (list.items[i] == *wanted)
-            match = int(i);
-    }
-    for (std::size_t i = 0; i < list.items.size() && !match; ++i) {
-        if (cp1252::toLower(list.items[i]) == cp1252::toLower(*wanted))
-            match = int(i);
-    }
+    const std::optional<int> match = m_state.findChoice((*item)->id, *wanted);
     if (!match)
         return Failure{std::string(where) + ": la llista " + std::string(id) + " no té «" + std::string(itemUtf8) +
-                       "»; té " + joinChoices(list)};
-    list.selected = match;
-    list.className = "combobox";
-    list.text.clear();
+                       "»; té " + joinChoices(m_state.choices((*item)->id))};
+    m_state.select((*item)->id, match);
     return std::nullopt;
 }
 
@@ -184,19 +161,7 @@ Problem DocumentFill::typeIntoList(const forms::Item &item, std::string_view utf
     auto text = gateText(utf8, where);
     if (!text)
         return text.failure();
-    plecta::MemoryField &list = *m_fields.field(item.id);
-    for (std::size_t i = 0; i < list.items.size(); ++i) {
-        if (list.items[i] == *text) {
-            list.selected = int(i);
-            list.className = "combobox";
-            list.text.clear();
-            return std::nullopt;
-        }
-    }
-    // Typed text is what the list's edit box holds, and what the document takes from it.
-    list.className = "edit";
-    list.selected.reset();
-    list.text = std::move(*text);
+    m_state.type(item.id, std::move(*text));
     return std::nullopt;
 }
 
@@ -259,51 +224,42 @@ Problem DocumentFill::addLineValues(std::vector<std::string> valuesUtf8, std::st
     if (check.problem)
         return Failure{std::string(where) + ": " + cp1252::toUtf8(*check.problem)};
     // Lines keep the order in which they are given.
-    m_fields.field(plecta::kLineListId)->rows.push_back(std::move(values));
+    m_state.addLine(std::move(values));
     return std::nullopt;
 }
 
 Problem DocumentFill::setModel(std::string_view letter)
 {
-    if (!isCertificate())
+    if (!m_state.isCertificate())
         return Failure{"--model: només el certificat té dos models, no " + kindLabel(m_kind)};
     if (letter != "A" && letter != "a" && letter != "B" && letter != "b")
         return Failure{"--model: «" + std::string(letter) + "» no és cap model (A o B)"};
-    m_modelA = letter == "A" || letter == "a";
+    m_state.setModelA(letter == "A" || letter == "a");
     return std::nullopt;
 }
 
 Problem DocumentFill::check() const
 {
-    if (!isCertificate())
+    const forms::Item *item = m_state.textForTheOtherModel();
+    if (!item)
         return std::nullopt;
-    const forms::CertificateModel model = forms::certificateModel(m_modelA);
-    for (const forms::Item &item : m_kind.form->items) {
-        if (forms::isField(item) && item.group == model.disabledGroup && !m_fields.text(item.id).empty())
-            return Failure{"el camp " + std::string(item.name) + " (" + std::to_string(item.id) +
-                           ") és de la frase final del Model " + (m_modelA ? "B" : "A") +
-                           ", que no s'omple amb el Model " + (m_modelA ? "A" : "B") + " (trieu-lo amb --model)"};
-    }
-    return std::nullopt;
+    const bool modelA = m_state.modelA();
+    return Failure{"el camp " + std::string(item->name) + " (" + std::to_string(item->id) +
+                   ") és de la frase final del Model " + (modelA ? "B" : "A") + ", que no s'omple amb el Model " +
+                   (modelA ? "A" : "B") + " (trieu-lo amb --model)"};
 }
 
 plecta::MergedDocument DocumentFill::merged(bool typeset) const
 {
     plecta::MergedDocument document{text(), {}};
     if (typeset)
-        document.structure = isCertificate() ? forms::certificateStructure(m_fields, m_modelA)
-                                             : forms::formStructure(*m_kind.form, m_fields);
+        document.structure = m_state.structure();
     return document;
 }
 
 std::string DocumentFill::text() const
 {
-    std::string out;
-    if (isCertificate())
-        forms::generateCertificateText(m_fields, m_modelA, out);
-    else
-        forms::generateFormText(*m_kind.form, m_fields, out);
-    return out;
+    return m_state.document();
 }
 
 } // namespace cli

@@ -7,8 +7,8 @@
 #include "cli/Expected.h"
 #include "cli/Kinds.h"
 #include "cli/Output.h"
+#include "forms/FormState.h"
 #include "forms/SavedForm.h"
-#include "models/MemoryFieldSource.h"
 #include "models/StructuredDocument.h"
 
 #include <chrono>
@@ -86,14 +86,10 @@ public:
 
 private:
     Expected<const forms::Item *> field(std::string_view id, std::string_view where) const;
-    bool isCertificate() const;
     Problem typeIntoList(const forms::Item &item, std::string_view utf8, std::string_view where);
 
     Kind m_kind;
-    plecta::MemoryFieldSource m_fields;
-    bool m_modelA = true;
-    std::chrono::year_month_day m_date;                 // what the date pickers start with
-    std::map<int, std::chrono::year_month_day> m_dates; // date pickers given another date
+    forms::FormState m_state;
 };
 
 } // namespace cli

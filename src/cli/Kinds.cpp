@@ -54,7 +54,7 @@ WordMatch matchNameWords(const std::vector<std::string> &query, const std::vecto
 
 std::vector<std::string> foldedName(const Kind &kind)
 {
-    return plecta::foldedWords(cp1252::fromUtf8(kind.entry->pszName).text);
+    return plecta::foldedWords(cp1252::fromUtf8(kind.entry->name).text);
 }
 
 // The kinds a loose name stands for: the one whose name folds to the same words (letter case,
@@ -86,11 +86,11 @@ std::vector<Kind> allKinds()
     for (const Catalogue &catalogue : kCatalogues) {
         std::string_view group;
         for (const forms::DocListEntry &row : forms::catalogueRows(catalogue.rows)) {
-            if (row.nLevel == 0) {
-                group = row.pszName;
+            if (row.level == 0) {
+                group = row.name;
                 continue;
             }
-            kinds.push_back({&row, catalogue.name, group, forms::formByLayoutId(row.nFormID)});
+            kinds.push_back({&row, catalogue.name, group, forms::formByLayoutId(row.formId)});
         }
     }
     return kinds;
@@ -98,7 +98,7 @@ std::vector<Kind> allKinds()
 
 std::string kindLabel(const Kind &kind)
 {
-    return "«" + std::string(kind.entry->pszName) + "»";
+    return "«" + std::string(kind.entry->name) + "»";
 }
 
 Expected<Kind> findKind(std::string_view word)
@@ -107,7 +107,7 @@ Expected<Kind> findKind(std::string_view word)
     const Kind *found = nullptr;
     if (const auto id = parseId(word)) {
         for (const Kind &kind : kinds) {
-            if (kind.entry->nFormID == *id)
+            if (kind.entry->formId == *id)
                 found = &kind;
         }
     } else if (const auto wanted = gateText(word, "el tipus de document")) {
@@ -116,7 +116,7 @@ Expected<Kind> findKind(std::string_view word)
             std::string names;
             for (const Kind *kind : candidates)
                 names +=
-                    (names.empty() ? "" : ", ") + kindLabel(*kind) + " (" + std::to_string(kind->entry->nFormID) + ")";
+                    (names.empty() ? "" : ", ") + kindLabel(*kind) + " (" + std::to_string(kind->entry->formId) + ")";
             return Failure{"el tipus «" + std::string(word) + "» pot ser més d'un: " + names};
         }
         if (!candidates.empty())

@@ -25,7 +25,7 @@ Expected<int> runKinds(const ParsedArgs &args)
         return encoding.failure();
     std::string out;
     for (const Kind &kind : allKinds()) {
-        out += std::to_string(kind.entry->nFormID) + "\t" + std::string(kind.entry->pszName) + "\t" +
+        out += std::to_string(kind.entry->formId) + "\t" + std::string(kind.entry->name) + "\t" +
                std::string(kind.catalogue) + "\t" + std::string(kind.group);
         if (!kind.form)
             out += "\tsense formulari";

@@ -3,6 +3,7 @@
 #include "cli/DocumentFill.h"
 #include "cli/Formats.h"
 #include "cli/SavedValues.h"
+#include "cli/StagedFiles.h"
 #include "text/InputGate.h"
 #include "text/Utf8.h"
 
@@ -48,7 +49,7 @@ Expected<Columns> readHeader(const Kind &kind, const CsvRecord &header, const st
                            "(afegiu-hi línies amb --line)"};
         if (!field && !isName)
             return Failure{"CSV, línia 1: la columna «" + title + "» no és cap camp de " + kindLabel(kind) +
-                           " (vegeu plecta-cli fields " + std::to_string(kind.entry->nFormID) + ")"};
+                           " (vegeu plecta-cli fields " + std::to_string(kind.entry->formId) + ")"};
         columns.fieldIds.push_back(field ? title : std::string());
     }
     if (nameColumn && !columns.name)
@@ -112,7 +113,7 @@ Expected<int> run(const ParsedArgs &args)
     if (single && *format == Format::Text)
         return Failure{"--single escriu un fitxer .pdf o .odt, un document per pàgina"};
     const std::string_view extension = extensionOf(*format);
-    const std::string_view title = kind.entry->pszName;
+    const std::string_view title = kind.entry->name;
 
     const auto text = readInput(*csvPath);
     if (!text)

@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 #include "cli/SavedValues.h"
+#include "cli/StagedFiles.h"
 
 #include <filesystem>
 

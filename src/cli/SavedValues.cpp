@@ -39,30 +39,29 @@ std::string typedText(std::string_view cp1252Text)
 forms::SavedForm DocumentFill::saved() const
 {
     forms::SavedForm saved;
-    saved.kindName = m_kind.entry->pszName;
-    saved.kindNumber = m_kind.entry->nFormID;
-    if (isCertificate())
-        saved.model = m_modelA ? "A" : "B";
+    saved.kindName = m_kind.entry->name;
+    saved.kindNumber = m_kind.entry->formId;
+    if (m_state.isCertificate())
+        saved.model = m_state.modelA() ? "A" : "B";
     for (const forms::Item &item : m_kind.form->items) {
         if (!forms::isField(item) || item.kind == forms::ItemKind::LineList)
             continue;
         std::string value;
         if (item.kind == forms::ItemKind::DatePicker) {
-            const auto given = m_dates.find(item.id);
-            value = isoDate(given == m_dates.end() ? m_date : given->second);
-        } else if (const auto selected = m_fields.selectedItem(item.id);
-                   item.kind == forms::ItemKind::Choice && m_fields.className(item.id) == "combobox" && selected) {
-            value = cp1252::toUtf8(m_fields.itemText(item.id, *selected));
+            value = isoDate(m_state.date(item.id));
+        } else if (const auto selected = m_state.selectedItem(item.id);
+                   item.kind == forms::ItemKind::Choice && !m_state.holdsTypedText(item.id) && selected) {
+            value = cp1252::toUtf8(m_state.itemText(item.id, *selected));
         } else {
-            value = typedText(m_fields.text(item.id));
+            value = typedText(m_state.text(item.id));
         }
         saved.values.emplace_back(fieldKey(item), std::move(value));
     }
     if (const forms::LineItems *lines = m_kind.form->lineItems) {
-        for (int row = 0; row < m_fields.rowCount(plecta::kLineListId); ++row) {
+        for (int row = 0; row < m_state.rowCount(plecta::kLineListId); ++row) {
             std::vector<std::string> cells;
             for (std::size_t column = 0; column < lines->dialogLabels.size(); ++column)
-                cells.push_back(cp1252::toUtf8(m_fields.cellText(plecta::kLineListId, row, int(column))));
+                cells.push_back(cp1252::toUtf8(m_state.cellText(plecta::kLineListId, row, int(column))));
             saved.lines.push_back(std::move(cells));
         }
     }
@@ -72,9 +71,9 @@ forms::SavedForm DocumentFill::saved() const
 Problem DocumentFill::restore(const forms::SavedForm &saved, std::string_view where, std::vector<std::string> &warnings)
 {
     if (!saved.model.empty()) {
-        if (!isCertificate())
+        if (!m_state.isCertificate())
             return Failure{std::string(where) + ": «model» només és del certificat, no de " + kindLabel(m_kind)};
-        m_modelA = saved.model == "A";
+        m_state.setModelA(saved.model == "A");
     }
     for (const auto &[name, value] : saved.values) {
         // By name; a file another program wrote may give the field's number instead.
@@ -112,11 +111,11 @@ Expected<Kind> savedKind(const forms::SavedForm &saved, const std::string &path)
 {
     const std::vector<Kind> kinds = allKinds();
     for (const Kind &kind : kinds) {
-        if (kind.form && kind.entry->nFormID == saved.kindNumber)
+        if (kind.form && kind.entry->formId == saved.kindNumber)
             return kind;
     }
     for (const Kind &kind : kinds) {
-        if (kind.form && kind.entry->pszName == saved.kindName)
+        if (kind.form && kind.entry->name == saved.kindName)
             return kind;
     }
     return Failure{path + ": el document «" + saved.kindName + "» (número " + std::to_string(saved.kindNumber) +

@@ -1,7 +1,5 @@
 #include "forms/Certificate.h"
 
-#include "forms/CommercialForms.h"
-
 namespace forms {
 
 CertificateModel certificateModel(bool modelASelected)
@@ -11,14 +9,16 @@ CertificateModel certificateModel(bool modelASelected)
     return {kCertModelB, kCertModelBGroup, kCertModelAGroup};
 }
 
-void generateCertificateText(const plecta::FieldSource &fields, bool modelASelected, std::string &output)
+void generateCertificateText(const FormDef &form, const plecta::FieldSource &fields, bool modelASelected,
+                             std::string &output)
 {
-    plecta::MergeTemplate(fields, fieldNames(kCertificat), certificateModel(modelASelected).modelId, output);
+    plecta::MergeTemplate(fields, fieldNames(form), certificateModel(modelASelected).modelId, output);
 }
 
-plecta::StructuredDocument certificateStructure(const plecta::FieldSource &fields, bool modelASelected)
+plecta::StructuredDocument certificateStructure(const FormDef &form, const plecta::FieldSource &fields,
+                                                bool modelASelected)
 {
-    return plecta::MergeStructured(fields, fieldNames(kCertificat), certificateModel(modelASelected).modelId);
+    return plecta::MergeStructured(fields, fieldNames(form), certificateModel(modelASelected).modelId);
 }
 
 } // namespace forms

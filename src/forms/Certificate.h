@@ -26,9 +26,11 @@ struct CertificateModel
 
 CertificateModel certificateModel(bool modelASelected);
 
-// The certificate's document: the chosen model merged with the form's fields.
-void generateCertificateText(const plecta::FieldSource &fields, bool modelASelected, std::string &output);
+// The certificate's document: the chosen model merged with the fields of its form.
+void generateCertificateText(const FormDef &form, const plecta::FieldSource &fields, bool modelASelected,
+                             std::string &output);
 // The same with its structure, for the typeset outputs.
-plecta::StructuredDocument certificateStructure(const plecta::FieldSource &fields, bool modelASelected);
+plecta::StructuredDocument certificateStructure(const FormDef &form, const plecta::FieldSource &fields,
+                                                bool modelASelected);
 
 } // namespace forms

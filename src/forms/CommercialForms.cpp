@@ -223,14 +223,14 @@ constexpr Item kSaludaItems[] = {
 
 } // namespace
 
-const FormDef kActaReunio{"CTCViewActaReunio", 160, 163, 340, kActaItems};
-const FormDef kCertificat{"CTCViewCert", 161, kCertModelA, 340, kCertItems};
-const FormDef kConvReunio{"CTCViewConvReunio", 162, 166, 360, kConvItems};
-const FormDef kInvitacio{"CTCViewActaInvitacio", 163, 167, 340, kInvitacioItems};
-const FormDef kComPremsa{"CTCViewComPremsa", 164, 171, 340, kPremsaItems};
-const FormDef kCommIntIndv{"CTCViewCommIntIndv", 175, 175, 320, kIntIndvItems};
-const FormDef kCommIntCol{"CTCViewCommIntCol", 176, 176, 320, kIntColItems};
-const FormDef kCarta{"CTCViewCarta", 177, 177, 340, kCartaItems};
-const FormDef kSaluda{"CTCViewSaluda", 178, 178, 320, kSaludaItems};
+const FormDef kActaReunio{"minutesForm", 160, 163, 340, kActaItems};
+const FormDef kCertificat{"certificateForm", 161, kCertModelA, 340, kCertItems};
+const FormDef kConvReunio{"meetingNoticeForm", 162, 166, 360, kConvItems};
+const FormDef kInvitacio{"invitationForm", 163, 167, 340, kInvitacioItems};
+const FormDef kComPremsa{"pressReleaseForm", 164, 171, 340, kPremsaItems};
+const FormDef kCommIntIndv{"memoToOnePersonForm", 175, 175, 320, kIntIndvItems};
+const FormDef kCommIntCol{"memoToStaffForm", 176, 176, 320, kIntColItems};
+const FormDef kCarta{"letterForm", 177, 177, 340, kCartaItems};
+const FormDef kSaluda{"salutationForm", 178, 178, 320, kSaludaItems};
 
 } // namespace forms

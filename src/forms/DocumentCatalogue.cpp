@@ -159,7 +159,7 @@ const DocListEntry g_apDocList[] = {
 std::span<const DocListEntry> catalogueRows(const DocListEntry *catalogue)
 {
     std::size_t count = 0;
-    while (catalogue[count].nPosition != -1)
+    while (catalogue[count].position != -1)
         ++count;
     return {catalogue, count};
 }
@@ -168,8 +168,8 @@ std::string_view kindName(int formId)
 {
     for (const DocListEntry *catalogue : {g_tcDocList, g_apDocList}) {
         for (const DocListEntry &row : catalogueRows(catalogue)) {
-            if (row.nLevel == 1 && row.nFormID == formId)
-                return row.pszName;
+            if (row.level == 1 && row.formId == formId)
+                return row.name;
         }
     }
     return {};

@@ -8,12 +8,12 @@ namespace forms {
 
 struct DocListEntry
 {
-    int nFormID;                     // layout id of the kind's form; 0 for a heading
-    std::string_view pszName;        // the tree's text (UTF-8)
-    int nLevel;                      // 0 heading, 1 document kind
-    int nPosition;                   // place of the kind in its group (1 for every public-
-                                     // administration kind); 0 heading; -1 end marker
-    std::string_view pszDescription; // the kind's tooltip; empty for a heading
+    int formId;                   // layout id of the kind's form; 0 for a heading
+    std::string_view name;        // the tree's text (UTF-8)
+    int level;                    // 0 heading, 1 document kind
+    int position;                 // place of the kind in its group (1 for every public-
+                                  // administration kind); 0 heading; -1 end marker
+    std::string_view description; // the kind's tooltip; empty for a heading
 };
 
 extern const DocListEntry g_tcDocList[]; // "Textos de l'empresa"

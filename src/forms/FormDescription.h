@@ -37,7 +37,7 @@
 // Texts in the description are UTF-8, as the widgets take them; initialText() gives a text box's
 // initial text in Windows-1252. Register the form in FormRegistry.cpp; a form whose behaviour is
 // all data needs no class of its own (the generic form view builds it, merges it and
-// reports the class name as its object name). FormFields.h states what a form holds at start.
+// takes the form's objectName). FormFields.h states what a form holds at start.
 // A form with a "<MUNICIPI>" box lists it, with the comarca and postcode boxes of its block, in
 // PlaceFields.cpp, so that the box completes from the index of municipalities.
 
@@ -210,9 +210,9 @@ plecta::LineTable lineTable(const LineItems &lines);
 
 struct FormDef
 {
-    std::string_view className;  // the form's class, e.g. "CTCViewActaReunio"
-    int layoutId = 0;            // the catalogue's nFormID
-    int modelId = 0;             // the document model merged by GenerateText
+    std::string_view objectName; // the form view's object name, e.g. "minutesForm"
+    int layoutId = 0;            // the catalogue's formId
+    int modelId = 0;             // the document model merged by generateText
     int width = 320;             // page width in dialog units (a quarter of the average character)
     std::span<const Item> items; // layout order
     const LineItems *lineItems = nullptr;

@@ -17,7 +17,10 @@ plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_m
         switch (item.kind) {
         case ItemKind::Edit:
         case ItemKind::Box:
-        case ItemKind::Today: fields.setEdit(item.id, initialText(item, dateText)); break;
+        case ItemKind::Today:
+            fields.setEdit(item.id, initialText(item, dateText)).kind =
+                takesSeveralLines(item) ? plecta::FieldKind::MultiLineText : plecta::FieldKind::OneLineText;
+            break;
         case ItemKind::DatePicker: fields.setDatePicker(item.id, longDateText); break;
         case ItemKind::Choice: {
             std::vector<std::string> items;

@@ -13,7 +13,7 @@ namespace forms {
 
 // At first show every text box holds its initial text (today(): today's date text), every date
 // picker shows today's long date, every choice list its items in alphabetical order with the
-// first one selected, and the line list is empty. Class names are those the engine reads.
+// first one selected, and the line list is empty.
 plecta::MemoryFieldSource initialFields(const FormDef &form, std::chrono::year_month_day today);
 
 // The document of a form without behaviour of its own: its fields merged into its model by name, with its row template

@@ -40,9 +40,9 @@ bool NotificationRule::overridden(int id) const
            isLegalEntityNif(m_fields.text(m_represented));
 }
 
-std::string NotificationRule::className(int id) const
+plecta::FieldKind NotificationRule::kind(int id) const
 {
-    return overridden(id) ? "static" : m_fields.className(id);
+    return overridden(id) ? plecta::FieldKind::FixedText : m_fields.kind(id);
 }
 
 std::string NotificationRule::text(int id) const

@@ -35,7 +35,7 @@ public:
 
     bool hasField(int id) const override { return m_fields.hasField(id); }
     bool isLive(int id) const override { return m_fields.isLive(id); }
-    std::string className(int id) const override;
+    plecta::FieldKind kind(int id) const override;
     std::string text(int id) const override;
     std::optional<int> selectedItem(int id) const override { return m_fields.selectedItem(id); }
     std::string itemText(int id, int index) const override { return m_fields.itemText(id, index); }

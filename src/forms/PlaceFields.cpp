@@ -79,7 +79,7 @@ PlaceFill placeFill(const FormDef &form, const PlaceBlock &block, std::size_t mu
                     const plecta::FieldSource &fields)
 {
     PlaceFill fill;
-    fill.municipality = plecta::runningName(g_municipalities[municipality].pszName);
+    fill.municipality = plecta::runningName(g_municipalities[municipality].name);
     if (block.comarca != 0 && untouched(form, block.comarca, fields))
         fill.comarca = plecta::municipalityComarca(municipality);
     if (block.postcode != 0) {

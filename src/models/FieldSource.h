@@ -8,6 +8,18 @@
 
 namespace plecta {
 
+// What a field is, as far as the document is concerned.
+enum class FieldKind {
+    None,           // no field, or a control that gives the document nothing (a button)
+    OneLineText,    // a one-line text box
+    MultiLineText,  // a large text box that takes line breaks
+    FixedText,      // a text the form shows but the user does not type (a value the form decides)
+    Choice,         // a list that gives its selected item
+    EditableChoice, // a list that also takes typed text: what it shows is its value
+    Date,           // a date picker showing the long Catalan date
+    LineList,       // the line items of a delivery note or an order
+};
+
 class FieldSource
 {
 public:
@@ -17,10 +29,9 @@ public:
     virtual bool hasField(int id) const = 0;
     // Whether that field is a live control that can be read (false for a missing one).
     virtual bool isLive(int id) const = 0;
-    // The control's class name: "edit", "static", "SysDateTimePick32", "combobox" (in any letter
-    // case) are the value sources; a line list or anything else answers some other name.
-    virtual std::string className(int id) const = 0;
-    // The text the control currently holds or shows (a date picker: the date text it shows).
+    // What the field is; FieldKind::None for an id the form does not have.
+    virtual FieldKind kind(int id) const = 0;
+    // The text the field currently holds or shows (a date picker: the date text it shows).
     virtual std::string text(int id) const = 0;
 
     // Choice lists: the selected item, if any, and an item's text (empty for a bad index).

@@ -17,7 +17,7 @@ MemoryField &MemoryFieldSource::setEdit(int id, std::string text)
 MemoryField &MemoryFieldSource::setDatePicker(int id, std::string shownText)
 {
     MemoryField field;
-    field.className = "SysDateTimePick32";
+    field.kind = FieldKind::Date;
     field.text = std::move(shownText);
     return set(id, std::move(field));
 }
@@ -25,7 +25,7 @@ MemoryField &MemoryFieldSource::setDatePicker(int id, std::string shownText)
 MemoryField &MemoryFieldSource::setChoice(int id, std::vector<std::string> items, std::optional<int> selected)
 {
     MemoryField field;
-    field.className = "combobox";
+    field.kind = FieldKind::Choice;
     field.items = std::move(items);
     field.selected = selected;
     return set(id, std::move(field));
@@ -34,7 +34,7 @@ MemoryField &MemoryFieldSource::setChoice(int id, std::vector<std::string> items
 MemoryField &MemoryFieldSource::setLineList(int id, std::vector<std::vector<std::string>> rows)
 {
     MemoryField field;
-    field.className = "SysListView32";
+    field.kind = FieldKind::LineList;
     field.rows = std::move(rows);
     return set(id, std::move(field));
 }
@@ -67,10 +67,10 @@ bool MemoryFieldSource::isLive(int id) const
     return f && f->live;
 }
 
-std::string MemoryFieldSource::className(int id) const
+FieldKind MemoryFieldSource::kind(int id) const
 {
     const MemoryField *f = find(id);
-    return f ? f->className : std::string();
+    return f ? f->kind : FieldKind::None;
 }
 
 std::string MemoryFieldSource::text(int id) const

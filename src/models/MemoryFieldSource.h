@@ -12,12 +12,14 @@ namespace plecta {
 
 struct MemoryField
 {
-    std::string className = "edit";
+    FieldKind kind = FieldKind::OneLineText;
     bool live = true;
     std::string text;
     std::vector<std::string> items;             // choice list
     std::optional<int> selected;                // choice list
     std::vector<std::vector<std::string>> rows; // line list, row 0 at the top
+
+    bool operator==(const MemoryField &) const = default;
 };
 
 class MemoryFieldSource : public FieldSource
@@ -33,10 +35,13 @@ public:
 
     // The field with this id, for changing it in place; nullptr when there is none.
     MemoryField *field(int id);
+    const MemoryField *field(int id) const { return find(id); }
+
+    bool operator==(const MemoryFieldSource &other) const { return m_fields == other.m_fields; }
 
     bool hasField(int id) const override;
     bool isLive(int id) const override;
-    std::string className(int id) const override;
+    FieldKind kind(int id) const override;
     std::string text(int id) const override;
     std::optional<int> selectedItem(int id) const override;
     std::string itemText(int id, int index) const override;

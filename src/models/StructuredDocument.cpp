@@ -24,7 +24,7 @@ public:
 
     bool hasField(int id) const override { return m_fields.hasField(id); }
     bool isLive(int id) const override { return m_fields.isLive(id); }
-    std::string className(int id) const override { return m_fields.className(id); }
+    FieldKind kind(int id) const override { return m_fields.kind(id); }
     std::string text(int id) const override
     {
         std::string text = m_fields.text(id);

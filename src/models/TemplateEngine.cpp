@@ -35,14 +35,19 @@ std::optional<std::string> fieldContent(const FieldSource &fields, int id)
 {
     if (!fields.hasField(id) || !fields.isLive(id))
         return std::nullopt;
-    const std::string kind = fields.className(id);
-    if (equalsNoCase(kind, "edit") || equalsNoCase(kind, "static"))
-        return fields.text(id);
-    if (equalsNoCase(kind, "SysDateTimePick32")) // the picker may show the weekday; documents do not
+    switch (fields.kind(id)) {
+    case FieldKind::OneLineText:
+    case FieldKind::MultiLineText:
+    case FieldKind::FixedText:
+    case FieldKind::EditableChoice: return fields.text(id);
+    case FieldKind::Date: // the picker may show the weekday; documents do not
         return std::string(withoutWeekday(fields.text(id)));
-    if (equalsNoCase(kind, "combobox")) {
+    case FieldKind::Choice: {
         const std::optional<int> selected = fields.selectedItem(id);
         return selected ? fields.itemText(id, *selected) : std::string();
+    }
+    case FieldKind::LineList:
+    case FieldKind::None: break;
     }
     return std::nullopt;
 }

@@ -97,7 +97,7 @@ std::vector<DocumentKindPlace> documentKinds()
     std::vector<DocumentKindPlace> kinds;
     for (int catalogue = 0; catalogue < int(std::size(kCatalogues)); ++catalogue) {
         for (const forms::DocListEntry &entry : forms::catalogueRows(kCatalogues[catalogue])) {
-            if (entry.nLevel == 1)
+            if (entry.level == 1)
                 kinds.push_back({catalogue, &entry});
         }
     }
@@ -123,7 +123,7 @@ HandbookIndex::HandbookIndex()
     m_kinds = documentKinds();
     for (const DocumentKindPlace &kind : m_kinds) {
         documents.rows.appendRow(
-            {cp1252::fromUtf8(kind.entry->pszName).text, collapsed(cp1252::fromUtf8(kind.entry->pszDescription).text)});
+            {cp1252::fromUtf8(kind.entry->name).text, collapsed(cp1252::fromUtf8(kind.entry->description).text)});
     }
     documents.search = ListSearch(documents.rows, false);
 

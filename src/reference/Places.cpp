@@ -27,8 +27,8 @@ const std::vector<FoldedName> &foldedNames()
 {
     static const std::vector<FoldedName> names = [] {
         std::vector<FoldedName> out;
-        for (const MunicipalityEntry *m = g_municipalities; m->pszName; ++m)
-            out.push_back({foldForSearch(m->pszName), foldForSearch(runningName(m->pszName))});
+        for (const MunicipalityEntry *m = g_municipalities; m->name; ++m)
+            out.push_back({foldForSearch(m->name), foldForSearch(runningName(m->name))});
         return out;
     }();
     return names;
@@ -82,7 +82,7 @@ std::vector<std::size_t> municipalityProposals(std::string_view typed, std::size
 
 std::string municipalityComarca(std::size_t index)
 {
-    return std::string(unpadded(g_municipalities[index].pszComarca));
+    return std::string(unpadded(g_municipalities[index].comarca));
 }
 
 std::string postcodeText(std::uint32_t postcode)
@@ -94,11 +94,11 @@ std::string postcodeText(std::uint32_t postcode)
 std::vector<std::string> municipalityPostcodes(std::size_t index)
 {
     const MunicipalityEntry &municipality = g_municipalities[index];
-    std::vector<std::string> out{postcodeText(municipality.nPostcode)};
-    const std::string_view name = unpadded(municipality.pszName);
-    for (const OtherPostcodeEntry *other = g_otherPostcodes; other->pszMunicipality; ++other) {
-        if (other->pszMunicipality == name)
-            out.push_back(postcodeText(other->nPostcode));
+    std::vector<std::string> out{postcodeText(municipality.postcode)};
+    const std::string_view name = unpadded(municipality.name);
+    for (const OtherPostcodeEntry *other = g_otherPostcodes; other->municipality; ++other) {
+        if (other->municipality == name)
+            out.push_back(postcodeText(other->postcode));
     }
     return out;
 }

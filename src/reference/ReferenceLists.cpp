@@ -11,24 +11,24 @@ namespace reflist {
 void FillVocabularyList(ReportRows &rows, VocabularyDirection direction)
 {
     const bool castellaFirst = direction == VocabularyDirection::CastellaCatala;
-    for (const VocabEntry *entry = g_vocabulary; entry->pszCastella; ++entry) {
+    for (const VocabEntry *entry = g_vocabulary; entry->castilian; ++entry) {
         if (castellaFirst)
-            rows.appendRow({entry->pszCastella, entry->pszCatala});
+            rows.appendRow({entry->castilian, entry->catalan});
         else
-            rows.appendRow({entry->pszCatala, entry->pszCastella});
+            rows.appendRow({entry->catalan, entry->castilian});
     }
 }
 
 void FillAbbreviationsList(ReportRows &rows)
 {
-    for (const AbbrevEntry *entry = g_abbreviations; entry->pszAbbrev; ++entry)
-        rows.appendRow({entry->pszAbbrev, entry->pszMeaning});
+    for (const AbbrevEntry *entry = g_abbreviations; entry->abbreviation; ++entry)
+        rows.appendRow({entry->abbreviation, entry->meaning});
 }
 
 void FillSymbolsList(ReportRows &rows)
 {
-    for (const SymbolEntry *entry = g_symbols; entry->pszSymbol; ++entry)
-        rows.appendRow({entry->pszSymbol, entry->pszDescription});
+    for (const SymbolEntry *entry = g_symbols; entry->symbol; ++entry)
+        rows.appendRow({entry->symbol, entry->description});
 }
 
 std::string formatPostcode(std::uint32_t postcode)
@@ -47,9 +47,9 @@ std::string formatPhonePrefix(std::uint32_t prefix)
 
 void FillMunicipalitiesList(ReportRows &rows)
 {
-    for (const MunicipalityEntry *entry = g_municipalities; entry->pszName; ++entry)
-        rows.appendRow({entry->pszName, entry->pszComarca, formatPostcode(entry->nPostcode),
-                        formatPhonePrefix(entry->nPhonePrefix)});
+    for (const MunicipalityEntry *entry = g_municipalities; entry->name; ++entry)
+        rows.appendRow(
+            {entry->name, entry->comarca, formatPostcode(entry->postcode), formatPhonePrefix(entry->phonePrefix)});
 }
 
 void FillComarquesList(ReportRows &rows)

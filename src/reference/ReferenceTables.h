@@ -14,45 +14,45 @@
 
 struct VocabEntry
 {
-    const char *pszCastella; // padded to 40
-    const char *pszCatala;   // padded to 40
+    const char *castilian; // padded to 40
+    const char *catalan;   // padded to 40
 };
 
 struct AbbrevEntry
 {
-    const char *pszAbbrev;  // padded to 18
-    const char *pszMeaning; // padded to 47
+    const char *abbreviation; // padded to 18
+    const char *meaning;      // padded to 47
 };
 
 struct SymbolEntry
 {
-    const char *pszSymbol;      // padded to 8
-    const char *pszDescription; // not padded, at most 57 characters
+    const char *symbol;      // padded to 8
+    const char *description; // not padded, at most 57 characters
 };
 
 struct MunicipalityEntry
 {
-    const char *pszName;        // padded to 43, with the few exceptions the data file states
-    const char *pszComarca;     // padded to 18; one stored string per comarca
-    std::uint32_t nPostcode;    // 8630 for 08630
-    std::uint32_t nPhonePrefix; // 93, 972, 973 or 977
+    const char *name;          // padded to 43, with the few exceptions the data file states
+    const char *comarca;       // padded to 18; one stored string per comarca
+    std::uint32_t postcode;    // 8630 for 08630
+    std::uint32_t phonePrefix; // 93, 972, 973 or 977
 };
 
-// A postcode a municipality has besides its main one (its nPostcode); a municipality may have
-// several. pszMunicipality is its name as g_municipalities stores it, without the padding.
+// A postcode a municipality has besides its main one (its postcode); a municipality may have
+// several. municipality is its name as g_municipalities stores it, without the padding.
 struct OtherPostcodeEntry
 {
-    const char *pszMunicipality;
-    std::uint32_t nPostcode;
+    const char *municipality;
+    std::uint32_t postcode;
 };
 
 // A form to avoid in Catalan text (a Castilian word or calque, lower case, a phrase's words
 // separated by single spaces), the Catalan to write instead (forms separated by ", ") and a note.
 struct AvoidEntry
 {
-    const char *pszForm;
-    const char *pszCorrect;
-    const char *pszNote;
+    const char *form;
+    const char *correct;
+    const char *note;
 };
 
 // Castilian-Catalan vocabulary, grouped by Catalan headword in dictionary order.

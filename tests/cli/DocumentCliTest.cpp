@@ -33,8 +33,8 @@ std::vector<int> allKindIds()
     std::vector<int> ids;
     for (const forms::DocListEntry *catalogue : {forms::g_tcDocList, forms::g_apDocList}) {
         for (const forms::DocListEntry &row : forms::catalogueRows(catalogue)) {
-            if (row.nLevel == 1)
-                ids.push_back(row.nFormID);
+            if (row.level == 1)
+                ids.push_back(row.formId);
         }
     }
     return ids;
@@ -44,7 +44,7 @@ std::string document(const forms::FormDef &form, const plecta::FieldSource &fiel
 {
     std::string text;
     if (&form == &forms::kCertificat)
-        forms::generateCertificateText(fields, modelA, text);
+        forms::generateCertificateText(forms::kCertificat, fields, modelA, text);
     else
         forms::generateFormText(form, fields, text);
     return text;

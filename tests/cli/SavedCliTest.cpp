@@ -14,8 +14,8 @@ std::vector<int> allKindIds()
     std::vector<int> ids;
     for (const forms::DocListEntry *catalogue : {forms::g_tcDocList, forms::g_apDocList}) {
         for (const forms::DocListEntry &row : forms::catalogueRows(catalogue)) {
-            if (row.nLevel == 1)
-                ids.push_back(row.nFormID);
+            if (row.level == 1)
+                ids.push_back(row.formId);
         }
     }
     return ids;

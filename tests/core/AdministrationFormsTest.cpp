@@ -44,37 +44,36 @@ const std::string kClosingNames = " mitja_notificacio correu lloc data destinaci
 struct Expected
 {
     const FormDef *form;
-    std::string_view className;
+    std::string_view objectName;
     int layoutId, modelId, width;
     std::string layout; // field ids in layout order
     std::string names;  // field names in layout order
 };
 
 const Expected kExpected[] = {
-    {&kSolA, "CAPViewSolA", 165, 169, 327, kApplicant + "1046 1051" + kClosing,
+    {&kSolA, "applicationAForm", 165, 169, 327, kApplicant + "1046 1051" + kClosing,
      kApplicantNames + "raonament peticio" + kClosingNames},
-    {&kSolB, "CAPViewSolB", 166, 170, 369,
+    {&kSolB, "applicationBForm", 166, 170, 369,
      "1042 1049 1050 1044 1047 1045 1048 1001 1140 1141 1046 1053 1054 3011 1142 1143 1052 1083 1056 1144",
      "nom cognoms dni adreca municipi codi_postal comarca telefon representat nif_representat fets motivacio annexos "
      "peticio" +
          kClosingNames},
-    {&kDenuncia, "CAPViewDenuncia", 173, 173, 319, kApplicant + "1045" + kClosing,
-     kApplicantNames + "fets" + kClosingNames},
-    {&kPeticio, "CAPViewPeticio", 174, 174, 319, kApplicant + "3011" + kClosing,
+    {&kDenuncia, "reportForm", 173, 173, 319, kApplicant + "1045" + kClosing, kApplicantNames + "fets" + kClosingNames},
+    {&kPeticio, "petitionForm", 174, 174, 319, kApplicant + "3011" + kClosing,
      kApplicantNames + "peticio" + kClosingNames},
-    {&kAllegacio, "CAPViewAllegacio", 185, 185, 303, kApplicant + "1045 1046" + kClosing,
+    {&kAllegacio, "allegationForm", 185, 185, 303, kApplicant + "1045 1046" + kClosing,
      kApplicantNames + "assumpte declaracio" + kClosingNames},
-    {&kDesistiment, "CAPViewDesistiment", 186, 186, 303, kApplicant + "1000 1084 1045" + kClosing,
+    {&kDesistiment, "withdrawalForm", 186, 186, 303, kApplicant + "1000 1084 1045" + kClosing,
      kApplicantNames + "document data_presentacio assumpte" + kClosingNames},
-    {&kRenuncia, "CAPViewRenuncia", 187, 187, 303, kApplicant + "1129 1045 1046" + kClosing,
+    {&kRenuncia, "renunciationForm", 187, 187, 303, kApplicant + "1129 1045 1046" + kClosing,
      kApplicantNames + "expedient assumpte raons" + kClosingNames},
-    {&kQueixa, "CAPViewQueixa", 188, 188, 303, kApplicant + "1130" + kClosing,
+    {&kQueixa, "complaintForm", 188, 188, 303, kApplicant + "1130" + kClosing,
      kApplicantNames + "raons" + kClosingNames},
-    {&kRecursOrdi, "CAPViewRecursOrdi", 189, 189, 303,
+    {&kRecursOrdi, "higherAppealForm", 189, 189, 303,
      kApplicant + "1133 1135 1134 1136 1115 1085 1131 1132 3011" + kClosing,
      kApplicantNames + "article data_resolucio organ expedient assumpte data_notificacio allegacions annexos peticio" +
          kClosingNames},
-    {&kRecursRevisio, "CAPViewRecursRevisio", 190, 190, 303,
+    {&kRecursRevisio, "reconsiderationAppealForm", 190, 190, 303,
      kApplicant + "1133 1135 1134 1136 1115 1085 1131 1132 3011" + kClosing,
      kApplicantNames + "article data_resolucio organ expedient assumpte data_notificacio allegacions annexos peticio" +
          kClosingNames},
@@ -100,8 +99,8 @@ TEST(AdministrationForms, LayoutsNamesAndModelsAgreeWithASecondTranscription)
 {
     for (const Expected &e : kExpected) {
         const FormDef &form = *e.form;
-        SCOPED_TRACE(std::string(e.className));
-        EXPECT_EQ(form.className, e.className);
+        SCOPED_TRACE(std::string(e.objectName));
+        EXPECT_EQ(form.objectName, e.objectName);
         EXPECT_EQ(form.layoutId, e.layoutId);
         EXPECT_EQ(form.modelId, e.modelId);
         EXPECT_EQ(form.width, e.width);
@@ -162,7 +161,7 @@ const FormDef *const kApplicantForms[] = {&kSolA,     &kDenuncia, &kPeticio,    
 TEST(AdministrationForms, EveryApplicationOpensWithTheApplicantOnce)
 {
     for (const FormDef *form : kApplicantForms) {
-        SCOPED_TRACE(std::string(form->className));
+        SCOPED_TRACE(std::string(form->objectName));
         const std::string text = joined(filled(*form, kMaria));
         EXPECT_TRUE(text.starts_with(cp("Maria Puig i Soler, major d'edat, amb DNI/NIE núm. 12345678Z, amb domicili a "
                                         "Moià (Moianès), carrer Major, 3, CP 08180, telèfon 938 300 000,\n")))
@@ -191,7 +190,7 @@ TEST(AdministrationForms, RepresentationNotificationsAndAddresseeWhenGiven)
     values.push_back({"correu", "maria@exemple.cat"});
     values.push_back({"dir3", "L01081214"});
     for (const FormDef *form : kApplicantForms) {
-        SCOPED_TRACE(std::string(form->className));
+        SCOPED_TRACE(std::string(form->objectName));
         const std::string text = joined(filled(*form, values));
         EXPECT_NE(text.find(cp("amb domicili a")), std::string::npos);
         EXPECT_NE(text.find("amb domicili al Masnou (Moian"), std::string::npos) << text;

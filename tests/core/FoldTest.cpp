@@ -109,11 +109,11 @@ TEST(Municipalities, RunningNamePutsTheArticleInFront)
 TEST(Municipalities, EveryStoredNameHasARunningFormWithoutCommaArticle)
 {
     int moved = 0;
-    for (const MunicipalityEntry *m = g_municipalities; m->pszName; ++m) {
-        const std::string running = plecta::runningName(m->pszName);
+    for (const MunicipalityEntry *m = g_municipalities; m->name; ++m) {
+        const std::string running = plecta::runningName(m->name);
         ASSERT_FALSE(running.empty());
         EXPECT_NE(running.back(), ' ');
-        moved += running != std::string(m->pszName).substr(0, running.size());
+        moved += running != std::string(m->name).substr(0, running.size());
     }
     EXPECT_EQ(moved, 132); // 29 el, 60 la, 10 els, 14 les, 18 l', 1 Es
 }

@@ -21,21 +21,21 @@ void expectWellFormed(const DocListEntry *catalogue, std::size_t kinds)
 {
     const auto rows = catalogueRows(catalogue);
     ASSERT_FALSE(rows.empty());
-    EXPECT_EQ(rows.front().nLevel, 0);
-    EXPECT_TRUE(catalogue[rows.size()].pszName.empty());
+    EXPECT_EQ(rows.front().level, 0);
+    EXPECT_TRUE(catalogue[rows.size()].name.empty());
     std::size_t kindCount = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const DocListEntry &row = rows[i];
-        if (row.nLevel == 0) {
-            EXPECT_EQ(row.nFormID, 0);
-            EXPECT_EQ(row.nPosition, 0);
-            EXPECT_TRUE(row.pszDescription.empty());
+        if (row.level == 0) {
+            EXPECT_EQ(row.formId, 0);
+            EXPECT_EQ(row.position, 0);
+            EXPECT_TRUE(row.description.empty());
             ASSERT_LT(i + 1, rows.size());
-            EXPECT_EQ(rows[i + 1].nLevel, 1) << row.pszName << " has no kinds";
+            EXPECT_EQ(rows[i + 1].level, 1) << row.name << " has no kinds";
         } else {
             ++kindCount;
-            EXPECT_NE(row.nFormID, 0);
-            EXPECT_FALSE(row.pszDescription.empty()) << row.pszName;
+            EXPECT_NE(row.formId, 0);
+            EXPECT_FALSE(row.description.empty()) << row.name;
         }
     }
     EXPECT_EQ(kindCount, kinds);
@@ -47,8 +47,8 @@ TEST(FormsCatalogue, CommercialKindsAndTheirForms)
 {
     expectWellFormed(g_tcDocList, 12);
     const auto rows = catalogueRows(g_tcDocList);
-    EXPECT_EQ(rows[0].pszName, "Actes i certificats");
-    EXPECT_EQ(rows[1].pszName, "acta de reunió");
+    EXPECT_EQ(rows[0].name, "Actes i certificats");
+    EXPECT_EQ(rows[1].name, "acta de reunió");
 
     // Kind, layout, position in its group and the form class that fills it.
     const struct
@@ -58,30 +58,30 @@ TEST(FormsCatalogue, CommercialKindsAndTheirForms)
         int position;
         std::string_view form;
     } expected[] = {
-        {"acta de reunió", 160, 1, "CTCViewActaReunio"},
-        {"certificat", 161, 2, "CTCViewCert"},
-        {"convocatòria de reunió", 162, 1, "CTCViewConvReunio"},
-        {"invitació", 163, 2, "CTCViewActaInvitacio"},
-        {"comunicat de premsa", 164, 1, "CTCViewComPremsa"},
-        {"comunicat intern individual", 175, 2, "CTCViewCommIntIndv"},
-        {"comunicat intern col·lectiu", 176, 3, "CTCViewCommIntCol"},
-        {"carta", 177, 1, "CTCViewCarta"},
-        {"saluda", 178, 2, "CTCViewSaluda"},
-        {"albarà", 179, 1, "CTCViewAlbara"},
-        {"comanda", 181, 2, "CTCViewComanda"},
-        {"pressupost", 198, 3, "CTCViewPressupost"},
+        {"acta de reunió", 160, 1, "minutesForm"},
+        {"certificat", 161, 2, "certificateForm"},
+        {"convocatòria de reunió", 162, 1, "meetingNoticeForm"},
+        {"invitació", 163, 2, "invitationForm"},
+        {"comunicat de premsa", 164, 1, "pressReleaseForm"},
+        {"comunicat intern individual", 175, 2, "memoToOnePersonForm"},
+        {"comunicat intern col·lectiu", 176, 3, "memoToStaffForm"},
+        {"carta", 177, 1, "letterForm"},
+        {"saluda", 178, 2, "salutationForm"},
+        {"albarà", 179, 1, "deliveryNoteForm"},
+        {"comanda", 181, 2, "orderForm"},
+        {"pressupost", 198, 3, "quoteForm"},
     };
     std::size_t next = 0;
     for (const DocListEntry &row : rows) {
-        if (row.nLevel == 0)
+        if (row.level == 0)
             continue;
         ASSERT_LT(next, std::size(expected));
-        EXPECT_EQ(row.pszName, expected[next].name);
-        EXPECT_EQ(row.nFormID, expected[next].formId);
-        EXPECT_EQ(row.nPosition, expected[next].position);
-        const FormDef *form = formByLayoutId(row.nFormID);
-        ASSERT_NE(form, nullptr) << row.pszName;
-        EXPECT_EQ(form->className, expected[next].form);
+        EXPECT_EQ(row.name, expected[next].name);
+        EXPECT_EQ(row.formId, expected[next].formId);
+        EXPECT_EQ(row.position, expected[next].position);
+        const FormDef *form = formByLayoutId(row.formId);
+        ASSERT_NE(form, nullptr) << row.name;
+        EXPECT_EQ(form->objectName, expected[next].form);
         ++next;
     }
 }
@@ -90,19 +90,18 @@ TEST(FormsCatalogue, PublicAdministrationKinds)
 {
     expectWellFormed(g_apDocList, 17);
     const auto rows = catalogueRows(g_apDocList);
-    EXPECT_EQ(rows[0].pszName, "Documentació que inicia el procediment");
-    EXPECT_EQ(rows[1].pszName, "sol·licitud - Model A");
+    EXPECT_EQ(rows[0].name, "Documentació que inicia el procediment");
+    EXPECT_EQ(rows[1].name, "sol·licitud - Model A");
     std::set<int> ids;
     for (const DocListEntry &row : rows) {
-        if (row.nLevel == 1) {
-            EXPECT_EQ(row.nPosition, 1) << row.pszName;
-            ids.insert(row.nFormID);
+        if (row.level == 1) {
+            EXPECT_EQ(row.position, 1) << row.name;
+            ids.insert(row.formId);
         }
     }
     EXPECT_EQ(ids,
               (std::set<int>{165, 166, 173, 174, 185, 186, 187, 188, 189, 190, 191, 192, 193, 194, 195, 196, 197}));
-    EXPECT_EQ(rows.back().pszName,
-              "reclamació davant la Comissió de Garantia del Dret d'Accés a la Informació Pública");
+    EXPECT_EQ(rows.back().name, "reclamació davant la Comissió de Garantia del Dret d'Accés a la Informació Pública");
 }
 
 // One table of texts serves both catalogues; only the two application models share a text.
@@ -117,9 +116,9 @@ TEST(FormsCatalogue, DescriptionsAreSharedFromOneTable)
     std::map<std::string_view, std::string_view> byName;
     for (const DocListEntry *catalogue : {g_tcDocList, g_apDocList}) {
         for (const DocListEntry &row : catalogueRows(catalogue)) {
-            if (row.nLevel == 1) {
-                EXPECT_TRUE(fromTable(row.pszDescription)) << row.pszName;
-                byName[row.pszName] = row.pszDescription;
+            if (row.level == 1) {
+                EXPECT_TRUE(fromTable(row.description)) << row.name;
+                byName[row.name] = row.description;
             }
         }
     }
@@ -145,8 +144,8 @@ TEST(FormsCatalogue, DescriptionsAreSharedFromOneTable)
     // Headings are names, with no hyphen standing for a dash.
     for (const DocListEntry *catalogue : {g_tcDocList, g_apDocList})
         for (const DocListEntry &row : catalogueRows(catalogue)) {
-            if (row.nLevel == 0) {
-                EXPECT_EQ(std::string_view(row.pszName).find(" - "), std::string_view::npos) << row.pszName;
+            if (row.level == 0) {
+                EXPECT_EQ(std::string_view(row.name).find(" - "), std::string_view::npos) << row.name;
             }
         }
 }
@@ -169,7 +168,7 @@ TEST(FormsCatalogue, EveryTextCitesTheLawInForceAndWritesTheGeminatedLWithTheMid
     }
     for (const DocListEntry *catalogue : {g_tcDocList, g_apDocList}) {
         for (const DocListEntry &row : catalogueRows(catalogue))
-            texts.insert(texts.end(), {row.pszName, row.pszDescription});
+            texts.insert(texts.end(), {row.name, row.description});
     }
     ASSERT_GT(texts.size(), 300u);
 

@@ -2,8 +2,10 @@
 // documents an untouched or partly filled form produces.
 
 #include "FormTestSupport.h"
+#include "forms/AdministrationForms.h"
 #include "forms/Certificate.h"
 #include "forms/CommercialForms.h"
+#include "forms/FormState.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +39,7 @@ TEST(Forms, NamesModelsAndLayoutsAgree)
     const std::regex validName("[a-z][a-z0-9]*(_[a-z0-9]+)*");
     const std::regex placeholder("%([A-Za-z0-9_]+)%");
     for (const FormDef *form : allForms()) {
-        SCOPED_TRACE(std::string(form->className));
+        SCOPED_TRACE(std::string(form->objectName));
         EXPECT_EQ(formByLayoutId(form->layoutId), form);
 
         std::set<int> ids;
@@ -75,7 +77,7 @@ TEST(Forms, NamesModelsAndLayoutsAgree)
 TEST(Forms, LayoutTextsAndStructure)
 {
     for (const FormDef *form : kCommercial) {
-        SCOPED_TRACE(std::string(form->className));
+        SCOPED_TRACE(std::string(form->objectName));
         int frames = 0;
         for (const Item &item : form->items) {
             EXPECT_FALSE(cp1252::fromUtf8(item.text).error) << item.text;
@@ -152,8 +154,8 @@ TEST(Forms, CertificateModelChoice)
     fields.setEdit(1045, "typed for A");
 
     std::string a, b;
-    generateCertificateText(fields, true, a);
-    generateCertificateText(fields, false, b);
+    generateCertificateText(kCertificat, fields, true, a);
+    generateCertificateText(kCertificat, fields, false, b);
     EXPECT_EQ(lines(a)[6], "I,   typed for A,  expedeixo  a petici\xF3  de la persona interessada");
     EXPECT_EQ(lines(a)[10], "<MUNICIPI>, " + kDate);
     // Model B takes its closing field from 1046, left empty here.
@@ -162,12 +164,56 @@ TEST(Forms, CertificateModelChoice)
     EXPECT_EQ(lines(b).size(), 11u); // the last line of model 165 has no CR LF
 
     fields.setEdit(1046, "the chair");
-    generateCertificateText(fields, false, b);
+    generateCertificateText(kCertificat, fields, false, b);
     EXPECT_EQ(lines(b)[8], "the chair i el segell que ho acredita.");
 
     EXPECT_EQ(certificateModel(true).modelId, 164);
     EXPECT_EQ(certificateModel(false).modelId, 165);
     EXPECT_EQ(certificateModel(false).enabledGroup, certificateModel(true).disabledGroup);
+}
+
+// The form state is what the window and the command line edit and the document is merged from:
+// the same edits give the same bytes as the fields merged by hand, and any edit is a change.
+TEST(Forms, FormStateHoldsEveryKindOfFieldAndTheCertificateRule)
+{
+    FormState certificate(kCertificat, kDay);
+    const FormState untouchedCertificate = certificate;
+    EXPECT_TRUE(certificate == untouchedCertificate);
+    EXPECT_EQ(certificate.document(), untouched(kCertificat));
+    certificate.setText(1045, "typed for A");
+    EXPECT_FALSE(certificate == untouchedCertificate);
+    EXPECT_EQ(lines(certificate.document())[6],
+              "I,   typed for A,  expedeixo  a petici\xF3  de la persona interessada");
+    EXPECT_EQ(certificate.textForTheOtherModel(), nullptr);
+    certificate.setModelA(false);
+    ASSERT_NE(certificate.textForTheOtherModel(), nullptr);
+    EXPECT_EQ(certificate.textForTheOtherModel()->name, "expedidor");
+    EXPECT_EQ(certificate.document().find("typed for A"), std::string::npos) << "model B drops A's sentence";
+
+    // A date field takes the date and shows it as the document writes it; a list selects an item
+    // by its text (letter case aside) or holds typed text when it is editable.
+    FormState withdrawal(kDesistiment, kDay);
+    EXPECT_EQ(withdrawal.date(1084), kDay);
+    withdrawal.setDate(1084, year{2024} / March / 15);
+    EXPECT_EQ(withdrawal.date(1084), year{2024} / March / 15);
+    EXPECT_NE(withdrawal.document().find("el 15 de mar\xE7 de 2024, relativa a"), std::string::npos);
+    ASSERT_TRUE(withdrawal.findChoice(1000, "PETICI\xD3"));
+    withdrawal.select(1000, withdrawal.findChoice(1000, "PETICI\xD3"));
+    EXPECT_FALSE(withdrawal.holdsTypedText(1000));
+    EXPECT_EQ(withdrawal.itemText(1000, *withdrawal.selectedItem(1000)), "petici\xF3");
+    withdrawal.type(1000, "consulta pr\xE8via");
+    EXPECT_TRUE(withdrawal.holdsTypedText(1000));
+    EXPECT_NE(withdrawal.document().find("consulta pr\xE8via"), std::string::npos);
+    withdrawal.type(1000, "queixa");
+    EXPECT_FALSE(withdrawal.holdsTypedText(1000)) << "typing an item's text selects it";
+    EXPECT_FALSE(withdrawal.findChoice(1000, "telegrama"));
+    withdrawal.setModelA(false);
+    EXPECT_TRUE(withdrawal.modelA()) << "only the certificate has two models";
+
+    FormState order(kComanda, kDay);
+    order.addLine({"R-1", "Cadira", "3", "25,00", "75,00"});
+    ASSERT_EQ(order.lines().size(), 1u);
+    EXPECT_NE(order.document().find("Cadira"), std::string::npos);
 }
 
 TEST(Forms, NoticeOfMeeting)
@@ -300,10 +346,10 @@ TEST(Forms, TheLineListIdIsReserved)
     for (const FormDef *form : forms::allForms()) {
         for (const Item &item : form->items) {
             if (item.kind == ItemKind::LineList) {
-                EXPECT_EQ(item.id, plecta::kLineListId) << form->className;
+                EXPECT_EQ(item.id, plecta::kLineListId) << form->objectName;
                 ++lineLists;
             } else if (item.kind != ItemKind::Label) {
-                EXPECT_NE(item.id, plecta::kLineListId) << form->className;
+                EXPECT_NE(item.id, plecta::kLineListId) << form->objectName;
             }
         }
     }

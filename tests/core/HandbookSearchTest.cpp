@@ -178,7 +178,7 @@ TEST(HandbookSearch, DocumentKindsKnowTheirCatalogue)
     ASSERT_EQ(kinds.rowCount(), 29);
     for (int row = 0; row < kinds.rowCount(); ++row) {
         const reflist::DocumentKindPlace place = handbook().documentKind(row);
-        EXPECT_EQ(unpadded(kinds.cellText(row, 0)), std::string(place.entry->pszName));
+        EXPECT_EQ(unpadded(kinds.cellText(row, 0)), std::string(place.entry->name));
         EXPECT_EQ(place.catalogue, row < 12 ? 0 : 1) << row;
         // Descriptions read as one line: the catalogue's doubled blanks and tabs made single spaces.
         EXPECT_EQ(kinds.cellText(row, 1).find("  "), std::string_view::npos) << row;

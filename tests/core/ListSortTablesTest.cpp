@@ -104,8 +104,9 @@ TEST(ReferenceListsFill, MunicipalitiesFormatPostcodeAndPrefix)
     EXPECT_EQ(rows.cellText(1, 2), "08630");
     EXPECT_EQ(rows.cellText(1, 3), "93");
     EXPECT_EQ(cell(rows, 944, 0), "\xC0ger");
-    EXPECT_EQ(cell(rows, 945, 0), "\xD2" "dena"); // "Òdena"
-    EXPECT_EQ(cell(rows, 946, 0), "\xD2rrius");   // "Òrrius"
+    EXPECT_EQ(cell(rows, 945, 0), "\xD2"
+                                  "dena");      // "Òdena"
+    EXPECT_EQ(cell(rows, 946, 0), "\xD2rrius"); // "Òrrius"
     EXPECT_EQ(formatPostcode(0), "00000");
     EXPECT_EQ(formatPhonePrefix(0), "0");
     int zeroPostcodes = 0, zeroPrefixes = 0;
@@ -177,8 +178,7 @@ TEST(ReferenceListsSort, PostcodesSortNumericallyPrefixesAsText)
     HeaderSort state;
     OnHeaderClick(rows, state, 2, MouseButton::Left);
     for (int row = 1; row < rows.rowCount(); ++row)
-        ASSERT_LE(std::stoul(std::string(rows.cellText(row - 1, 2))),
-                  std::stoul(std::string(rows.cellText(row, 2))));
+        ASSERT_LE(std::stoul(std::string(rows.cellText(row - 1, 2))), std::stoul(std::string(rows.cellText(row, 2))));
     EXPECT_EQ(rows.cellText(0, 2), "08001"); // Barcelona's
     const std::string largest(rows.cellText(946, 2));
     OnHeaderClick(rows, state, 2, MouseButton::Left);

@@ -43,22 +43,22 @@ TEST(ListSortKeys, CaseFoldedBytesWithAccentedLettersAfterZAndSpaceFirst)
 {
     EXPECT_EQ(compareKeys("ABRERA", "abrera"), 0);
     EXPECT_EQ(compareKeys("\xC0ger", "\xE0ger"), 0); // "Àger" and "àger"
-    EXPECT_EQ(compareKeys("\xC7", "\xE7"), 0);        // "Ç" and "ç"
-    EXPECT_GT(compareKeys("\xE0mbit", "zona"), 0);     // an accented initial after "z"
-    EXPECT_LT(compareKeys("abc ", "abca"), 0);         // padding before any letter
-    EXPECT_LT(compareKeys("ab", "ab "), 0);            // a prefix first
-    EXPECT_GT(compareKeys("\x80", "z"), 0);            // unsigned bytes: the euro sign after "z"
+    EXPECT_EQ(compareKeys("\xC7", "\xE7"), 0);       // "Ç" and "ç"
+    EXPECT_GT(compareKeys("\xE0mbit", "zona"), 0);   // an accented initial after "z"
+    EXPECT_LT(compareKeys("abc ", "abca"), 0);       // padding before any letter
+    EXPECT_LT(compareKeys("ab", "ab "), 0);          // a prefix first
+    EXPECT_GT(compareKeys("\x80", "z"), 0);          // unsigned bytes: the euro sign after "z"
 }
 
 TEST(ListSort, AscendingAndDescendingIgnoreCaseAndPutAccentedInitialsLast)
 {
     ReportRows rows = oneColumn({"Xerta  ", "\xC0ger  ", "abrera ", "Dena   ", "ABELLA ", "\xFAtil  "});
     ASSERT_TRUE(SortListByColumn(rows, 0, true, 0, -1));
-    EXPECT_EQ(column(rows), (std::vector<std::string>{"ABELLA ", "abrera ", "Dena   ", "Xerta  ",
-                                                       "\xC0ger  ", "\xFAtil  "}));
+    EXPECT_EQ(column(rows),
+              (std::vector<std::string>{"ABELLA ", "abrera ", "Dena   ", "Xerta  ", "\xC0ger  ", "\xFAtil  "}));
     ASSERT_TRUE(SortListByColumn(rows, 0, false, 0, -1));
-    EXPECT_EQ(column(rows), (std::vector<std::string>{"\xFAtil  ", "\xC0ger  ", "Xerta  ", "Dena   ",
-                                                       "abrera ", "ABELLA "}));
+    EXPECT_EQ(column(rows),
+              (std::vector<std::string>{"\xFAtil  ", "\xC0ger  ", "Xerta  ", "Dena   ", "abrera ", "ABELLA "}));
 }
 
 TEST(ListSort, MovesWholeRowsAndSortsByTheColumnAsked)
@@ -179,7 +179,7 @@ TEST(FindInList, MatchesTheBeginningIgnoringCaseButNotAccents)
     EXPECT_TRUE(beginsWith("\xC0ger  ", "\xE0G")); // "Àger" found by "àG"
     EXPECT_FALSE(beginsWith("Ager", "\xE0"));      // accents are significant
     EXPECT_FALSE(beginsWith("ab", "abc"));
-    EXPECT_TRUE(beginsWith("Dena   ", "dena "));   // the padding is text
+    EXPECT_TRUE(beginsWith("Dena   ", "dena ")); // the padding is text
     EXPECT_FALSE(beginsWith("Dena", "dena "));
 }
 

@@ -22,14 +22,14 @@ std::vector<std::string> proposedNames(std::string_view typedUtf8, std::size_t l
 {
     std::vector<std::string> names;
     for (std::size_t i : plecta::municipalityProposals(cp(typedUtf8), limit))
-        names.push_back(plecta::runningName(g_municipalities[i].pszName));
+        names.push_back(plecta::runningName(g_municipalities[i].name));
     return names;
 }
 
 std::size_t indexOf(std::string_view storedUtf8)
 {
-    for (std::size_t i = 0; g_municipalities[i].pszName; ++i) {
-        if (plecta::runningName(g_municipalities[i].pszName) == plecta::runningName(cp(storedUtf8)))
+    for (std::size_t i = 0; g_municipalities[i].name; ++i) {
+        if (plecta::runningName(g_municipalities[i].name) == plecta::runningName(cp(storedUtf8)))
             return i;
     }
     ADD_FAILURE() << storedUtf8;
@@ -68,8 +68,8 @@ TEST(Places, ProposalsFoldAndRank)
     // Names that begin with the text (in either form), then names with a word that begins with it,
     // then names that merely contain it.
     const auto rank = [](std::size_t i) {
-        const std::string stored = plecta::foldForSearch(g_municipalities[i].pszName);
-        const std::string running = plecta::foldForSearch(plecta::runningName(g_municipalities[i].pszName));
+        const std::string stored = plecta::foldForSearch(g_municipalities[i].name);
+        const std::string running = plecta::foldForSearch(plecta::runningName(g_municipalities[i].name));
         if (stored.starts_with("vall") || running.starts_with("vall"))
             return 0;
         return (" " + running).find(" vall") != std::string::npos ? 1 : 2;
@@ -97,7 +97,7 @@ TEST(Places, PostcodesMainFirst)
 
     std::size_t several = 0;
     std::size_t others = 0;
-    for (std::size_t i = 0; g_municipalities[i].pszName; ++i) {
+    for (std::size_t i = 0; g_municipalities[i].name; ++i) {
         const auto postcodes = plecta::municipalityPostcodes(i);
         several += postcodes.size() > 1 ? 1 : 0;
         others += postcodes.size() - 1;
@@ -126,14 +126,14 @@ TEST(Places, EveryMunicipalityBoxHasItsBlock)
         for (const forms::PlaceBlock &block : forms::placeBlocks(*form)) {
             ++inBlocks[block.municipality];
             EXPECT_EQ(initialOf(*form, block.municipality).rfind("<MUNICIPI", 0), 0u)
-                << form->className << " " << block.municipality;
+                << form->objectName << " " << block.municipality;
             if (block.comarca != 0) {
                 ++inBlocks[block.comarca];
-                EXPECT_EQ(initialOf(*form, block.comarca), "<COMARCA>") << form->className;
+                EXPECT_EQ(initialOf(*form, block.comarca), "<COMARCA>") << form->objectName;
             }
             if (block.postcode != 0) {
                 ++inBlocks[block.postcode];
-                EXPECT_EQ(initialOf(*form, block.postcode), "<CODI>") << form->className;
+                EXPECT_EQ(initialOf(*form, block.postcode), "<CODI>") << form->objectName;
             }
         }
         for (const forms::Item &item : form->items) {
@@ -141,7 +141,7 @@ TEST(Places, EveryMunicipalityBoxHasItsBlock)
                 continue;
             const bool place = item.text.starts_with("<MUNICIPI") || item.text == "<COMARCA>" || item.text == "<CODI>";
             municipalityBoxes += item.text.starts_with("<MUNICIPI") ? 1 : 0;
-            EXPECT_EQ(inBlocks[item.id], place ? 1 : 0) << form->className << " " << item.id;
+            EXPECT_EQ(inBlocks[item.id], place ? 1 : 0) << form->objectName << " " << item.id;
         }
     }
     EXPECT_EQ(municipalityBoxes, 46u);

@@ -45,7 +45,7 @@ std::string document(const FormDef &form, const std::vector<Value> &values)
     for (const Value &value : values) {
         plecta::MemoryField *field = fields.field(value.id);
         if (!field) {
-            ADD_FAILURE() << form.className << " has no field " << value.id;
+            ADD_FAILURE() << form.objectName << " has no field " << value.id;
             continue;
         }
         if (field->items.empty()) {
@@ -54,7 +54,7 @@ std::string document(const FormDef &form, const std::vector<Value> &values)
         }
         const auto at = std::find(field->items.begin(), field->items.end(), cp(value.text));
         if (at == field->items.end())
-            ADD_FAILURE() << form.className << ": no item \"" << value.text << "\" in " << value.id;
+            ADD_FAILURE() << form.objectName << ": no item \"" << value.text << "\" in " << value.id;
         else
             field->selected = int(at - field->items.begin());
     }
@@ -208,7 +208,7 @@ void expectInOrder(const std::string &document, const std::vector<const char *> 
 TEST(ProcedureForms, TypicalValuesGiveTheDocumentsWords)
 {
     for (const Case &c : kCases) {
-        SCOPED_TRACE(std::string(c.form->className));
+        SCOPED_TRACE(std::string(c.form->objectName));
         const std::string text = document(*c.form, with(with(kApplicant, kRepresentedAndNotified), c.own));
         std::vector<const char *> sentences = {kOpening, kRepresentation};
         sentences.insert(sentences.end(), c.sentences.begin(), c.sentences.end());
@@ -224,7 +224,7 @@ TEST(ProcedureForms, TypicalValuesGiveTheDocumentsWords)
 TEST(ProcedureForms, EmptyOptionalBoxesLeaveTheirPartsOut)
 {
     for (const Case &c : kCases) {
-        SCOPED_TRACE(std::string(c.form->className));
+        SCOPED_TRACE(std::string(c.form->objectName));
         const std::vector<Value> values = with(with(with(kApplicant, kRepresentedAndNotified), c.own), emptied(c));
         const std::string text = document(*c.form, values);
         std::vector<const char *> sentences = {kOpening};
@@ -271,15 +271,15 @@ TEST(ProcedureForms, CataloguedWithTheirFormsAndModels)
     std::set<int> seen;
     for (const DocListEntry *catalogue : {g_tcDocList, g_apDocList})
         for (const DocListEntry &row : catalogueRows(catalogue))
-            if (row.nLevel == 1 && row.nFormID >= 191 && row.nFormID <= 198) {
-                seen.insert(row.nFormID);
-                const FormDef *form = formByLayoutId(row.nFormID);
-                ASSERT_NE(form, nullptr) << row.pszName;
-                EXPECT_TRUE(plecta::findDocumentModel(form->modelId)) << row.pszName;
-                if (row.nFormID == 198) {
-                    EXPECT_NE(row.pszDescription.find("un pressupost no és una factura"), std::string_view::npos);
-                    EXPECT_NE(row.pszDescription.find("1619/2012"), std::string_view::npos);
-                    EXPECT_NE(row.pszDescription.find("1007/2023"), std::string_view::npos);
+            if (row.level == 1 && row.formId >= 191 && row.formId <= 198) {
+                seen.insert(row.formId);
+                const FormDef *form = formByLayoutId(row.formId);
+                ASSERT_NE(form, nullptr) << row.name;
+                EXPECT_TRUE(plecta::findDocumentModel(form->modelId)) << row.name;
+                if (row.formId == 198) {
+                    EXPECT_NE(row.description.find("un pressupost no és una factura"), std::string_view::npos);
+                    EXPECT_NE(row.description.find("1619/2012"), std::string_view::npos);
+                    EXPECT_NE(row.description.find("1007/2023"), std::string_view::npos);
                 }
             }
     EXPECT_EQ(seen.size(), 8u);

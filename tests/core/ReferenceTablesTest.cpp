@@ -143,36 +143,36 @@ TEST(ReferenceTables, EachTableHasItsCountAndEndsInAnEndRecord)
     EXPECT_EQ(comarques().size(), 43u);
 
     const std::size_t vocabularyEnd = walk(g_vocabulary).size();
-    EXPECT_EQ(g_vocabulary[vocabularyEnd].pszCatala, nullptr);
-    EXPECT_EQ(g_abbreviations[walk(g_abbreviations).size()].pszMeaning, nullptr);
-    EXPECT_EQ(g_symbols[walk(g_symbols).size()].pszDescription, nullptr);
+    EXPECT_EQ(g_vocabulary[vocabularyEnd].catalan, nullptr);
+    EXPECT_EQ(g_abbreviations[walk(g_abbreviations).size()].meaning, nullptr);
+    EXPECT_EQ(g_symbols[walk(g_symbols).size()].description, nullptr);
     const MunicipalityEntry &end = g_municipalities[walk(g_municipalities).size()];
-    EXPECT_EQ(end.pszComarca, nullptr);
-    EXPECT_EQ(end.nPostcode, 0u);
-    EXPECT_EQ(end.nPhonePrefix, 0u);
+    EXPECT_EQ(end.comarca, nullptr);
+    EXPECT_EQ(end.postcode, 0u);
+    EXPECT_EQ(end.phonePrefix, 0u);
 }
 
 TEST(ReferenceTables, TextsArePaddedToTheirTablesWidths)
 {
     const auto vocabulary = walk(g_vocabulary);
     for (std::size_t i = 0; i < vocabulary.size(); ++i) {
-        expectPadded(vocabulary[i].pszCastella, 40, "vocabulary " + std::to_string(i));
-        expectPadded(vocabulary[i].pszCatala, 40, "vocabulary " + std::to_string(i));
+        expectPadded(vocabulary[i].castilian, 40, "vocabulary " + std::to_string(i));
+        expectPadded(vocabulary[i].catalan, 40, "vocabulary " + std::to_string(i));
     }
-    EXPECT_EQ(std::string(g_vocabulary[0].pszCastella), "a tal efecto                            ");
+    EXPECT_EQ(std::string(g_vocabulary[0].castilian), "a tal efecto                            ");
 
     const auto abbreviations = walk(g_abbreviations);
     for (std::size_t i = 0; i < abbreviations.size(); ++i) {
-        expectPadded(abbreviations[i].pszAbbrev, 18, "abbreviation " + std::to_string(i));
-        expectPadded(abbreviations[i].pszMeaning, 47, "abbreviation " + std::to_string(i));
+        expectPadded(abbreviations[i].abbreviation, 18, "abbreviation " + std::to_string(i));
+        expectPadded(abbreviations[i].meaning, 47, "abbreviation " + std::to_string(i));
     }
 
     const auto symbols = walk(g_symbols);
     for (std::size_t i = 0; i < symbols.size(); ++i) {
-        expectPadded(symbols[i].pszSymbol, 8, "symbol " + std::to_string(i));
-        const std::string description = symbols[i].pszDescription;
+        expectPadded(symbols[i].symbol, 8, "symbol " + std::to_string(i));
+        const std::string description = symbols[i].description;
         EXPECT_LE(description.size(), 57u) << u8(description);
-        EXPECT_EQ(description, trimmed(symbols[i].pszDescription)) << "descriptions are not padded";
+        EXPECT_EQ(description, trimmed(symbols[i].description)) << "descriptions are not padded";
     }
 
     // Names are padded to the longest official name, so none is shown cut. "Conca de Dalt" has
@@ -180,13 +180,13 @@ TEST(ReferenceTables, TextsArePaddedToTheirTablesWidths)
     const auto municipalities = walk(g_municipalities);
     std::size_t longest = 0;
     for (const MunicipalityEntry &m : municipalities)
-        longest = std::max(longest, trimmed(m.pszName).size());
+        longest = std::max(longest, trimmed(m.name).size());
     EXPECT_EQ(longest, 43u);
     for (std::size_t i = 0; i < municipalities.size(); ++i) {
-        const std::string name = trimmed(municipalities[i].pszName);
+        const std::string name = trimmed(municipalities[i].name);
         const std::size_t width = i + 3 >= municipalities.size() ? 18 : name == "Conca de Dalt" ? name.size() : 43;
-        expectPadded(municipalities[i].pszName, width, "municipality " + u8(name));
-        expectPadded(municipalities[i].pszComarca, 18, "comarca of " + u8(name));
+        expectPadded(municipalities[i].name, width, "municipality " + u8(name));
+        expectPadded(municipalities[i].comarca, 18, "comarca of " + u8(name));
     }
 
     for (const std::string &name : comarques())
@@ -197,13 +197,13 @@ TEST(ReferenceTables, TextsHoldNoControlCharactersAndWriteTheGeminatedLWithTheMi
 {
     std::vector<const char *> texts;
     for (const VocabEntry &e : walk(g_vocabulary))
-        texts.insert(texts.end(), {e.pszCastella, e.pszCatala});
+        texts.insert(texts.end(), {e.castilian, e.catalan});
     for (const AbbrevEntry &e : walk(g_abbreviations))
-        texts.insert(texts.end(), {e.pszAbbrev, e.pszMeaning});
+        texts.insert(texts.end(), {e.abbreviation, e.meaning});
     for (const SymbolEntry &e : walk(g_symbols))
-        texts.insert(texts.end(), {e.pszSymbol, e.pszDescription});
+        texts.insert(texts.end(), {e.symbol, e.description});
     for (const MunicipalityEntry &e : walk(g_municipalities))
-        texts.insert(texts.end(), {e.pszName, e.pszComarca});
+        texts.insert(texts.end(), {e.name, e.comarca});
     for (const char *const *name = g_comarques; *name; ++name)
         texts.push_back(*name);
     texts.insert(texts.end(), std::begin(g_numeralWords), std::end(g_numeralWords));
@@ -240,20 +240,20 @@ TEST(ReferenceTables, VocabularyOpensAndClosesWithItsKnownRows)
         {"a cargo de", "a càrrec de"},
     };
     for (std::size_t i = 0; i < std::size(opening); ++i) {
-        EXPECT_EQ(trimmed(vocabulary[i].pszCastella), cp(opening[i].first));
-        EXPECT_EQ(trimmed(vocabulary[i].pszCatala), cp(opening[i].second));
+        EXPECT_EQ(trimmed(vocabulary[i].castilian), cp(opening[i].first));
+        EXPECT_EQ(trimmed(vocabulary[i].catalan), cp(opening[i].second));
     }
-    EXPECT_EQ(trimmed(vocabulary.back().pszCastella), "zona franca");
-    EXPECT_EQ(trimmed(vocabulary.back().pszCatala), "zona franca");
+    EXPECT_EQ(trimmed(vocabulary.back().castilian), "zona franca");
+    EXPECT_EQ(trimmed(vocabulary.back().catalan), "zona franca");
     EXPECT_TRUE(std::any_of(vocabulary.begin(), vocabulary.end(), [](const VocabEntry &e) {
-        return trimmed(e.pszCastella) == "cifra" && trimmed(e.pszCatala) == "xifra f";
+        return trimmed(e.castilian) == "cifra" && trimmed(e.catalan) == "xifra f";
     }));
 
     // Sorted on the Catalan column as the list sorts it, the accented initials come after "z"
     // and run from "àmbit m" to "útil adj".
     std::vector<std::string> catalan;
     for (const VocabEntry &e : vocabulary)
-        catalan.emplace_back(e.pszCatala);
+        catalan.emplace_back(e.catalan);
     std::stable_sort(catalan.begin(), catalan.end(), listOrder);
     const auto firstAccented = std::find_if(
         catalan.begin(), catalan.end(), [](const std::string &t) { return static_cast<unsigned char>(t[0]) >= 0x80; });
@@ -269,8 +269,8 @@ TEST(ReferenceTables, VocabularyCoversTodaysAdministrationWithoutCalques)
     std::set<std::pair<std::string, std::string>> pairs;
     std::set<std::string> catalanTexts;
     for (const VocabEntry &e : walk(g_vocabulary)) {
-        pairs.emplace(trimmed(e.pszCastella), trimmed(e.pszCatala));
-        catalanTexts.insert(trimmed(e.pszCatala));
+        pairs.emplace(trimmed(e.castilian), trimmed(e.catalan));
+        catalanTexts.insert(trimmed(e.catalan));
     }
     // One or more rows from each field a writer in an administration looks up, whole now that
     // the texts have room for them.
@@ -347,7 +347,7 @@ TEST(ReferenceTables, VocabularyIsGroupedByCatalanHeadwordWithTheHeadwordFirst)
     std::string previousKey;
     bool phraseSeen = false;
     for (std::size_t i = 0; i < vocabulary.size(); ++i) {
-        const std::string catalan = trimmed(vocabulary[i].pszCatala);
+        const std::string catalan = trimmed(vocabulary[i].catalan);
         const std::string key = dictionaryKey(catalan.substr(0, catalan.find(' ')));
         EXPECT_GE(key, previousKey) << "record " << i << " \"" << u8(catalan) << "\" is out of order";
         if (key != previousKey)
@@ -366,10 +366,10 @@ TEST(ReferenceTables, VocabularyHoldsNoPairTwice)
     std::map<std::pair<std::string, std::string>, std::size_t> seen;
     const auto vocabulary = walk(g_vocabulary);
     for (std::size_t i = 0; i < vocabulary.size(); ++i) {
-        const auto [it, inserted] = seen.emplace(
-            std::make_pair(std::string(vocabulary[i].pszCastella), std::string(vocabulary[i].pszCatala)), i);
+        const auto [it, inserted] =
+            seen.emplace(std::make_pair(std::string(vocabulary[i].castilian), std::string(vocabulary[i].catalan)), i);
         EXPECT_TRUE(inserted) << "records " << it->second << " and " << i << " are both \""
-                              << u8(vocabulary[i].pszCastella) << "\" / \"" << u8(vocabulary[i].pszCatala) << '"';
+                              << u8(vocabulary[i].castilian) << "\" / \"" << u8(vocabulary[i].catalan) << '"';
     }
 }
 
@@ -377,19 +377,19 @@ TEST(ReferenceTables, AbbreviationsAreLooselyAlphabeticalWithTheirKnownRows)
 {
     const auto abbreviations = walk(g_abbreviations);
     ASSERT_FALSE(abbreviations.empty());
-    EXPECT_EQ(trimmed(abbreviations.front().pszAbbrev), "(a)");
-    EXPECT_EQ(std::string(abbreviations.front().pszMeaning).rfind(cp("àlies;"), 0), 0u);
-    EXPECT_GT(trimmed(abbreviations.front().pszMeaning).size(), cp("àlies; ").size())
+    EXPECT_EQ(trimmed(abbreviations.front().abbreviation), "(a)");
+    EXPECT_EQ(std::string(abbreviations.front().meaning).rfind(cp("àlies;"), 0), 0u);
+    EXPECT_GT(trimmed(abbreviations.front().meaning).size(), cp("àlies; ").size())
         << "the meaning goes on with an example";
-    EXPECT_EQ(trimmed(abbreviations.back().pszAbbrev), "x");
-    EXPECT_EQ(trimmed(abbreviations.back().pszMeaning), "xec");
+    EXPECT_EQ(trimmed(abbreviations.back().abbreviation), "x");
+    EXPECT_EQ(trimmed(abbreviations.back().meaning), "xec");
 
     std::map<std::string, std::string> meaning;
     std::string previousKey;
     for (const AbbrevEntry &e : abbreviations) {
-        meaning[trimmed(e.pszAbbrev)] = trimmed(e.pszMeaning);
-        const std::string key = looseKey(e.pszAbbrev);
-        EXPECT_GE(key, previousKey) << '"' << u8(e.pszAbbrev) << "\" is out of order";
+        meaning[trimmed(e.abbreviation)] = trimmed(e.meaning);
+        const std::string key = looseKey(e.abbreviation);
+        EXPECT_GE(key, previousKey) << '"' << u8(e.abbreviation) << "\" is out of order";
         previousKey = key;
     }
     EXPECT_EQ(meaning["a/"], cp("a l'atenció de"));
@@ -415,14 +415,14 @@ TEST(ReferenceTables, SymbolsAreAlphabeticalByDescriptionAfterTheFirstFive)
 {
     const auto symbols = walk(g_symbols);
     ASSERT_GT(symbols.size(), 5u);
-    EXPECT_EQ(trimmed(symbols.front().pszSymbol), "a");
-    EXPECT_EQ(std::string(symbols.front().pszDescription), cp("àrea"));
-    EXPECT_EQ(trimmed(symbols.back().pszSymbol), "W");
-    EXPECT_EQ(std::string(symbols.back().pszDescription), "watt");
+    EXPECT_EQ(trimmed(symbols.front().symbol), "a");
+    EXPECT_EQ(std::string(symbols.front().description), cp("àrea"));
+    EXPECT_EQ(trimmed(symbols.back().symbol), "W");
+    EXPECT_EQ(std::string(symbols.back().description), "watt");
 
     std::map<std::string, std::string> description;
     for (const SymbolEntry &e : symbols) {
-        const auto [it, inserted] = description.emplace(trimmed(e.pszSymbol), e.pszDescription);
+        const auto [it, inserted] = description.emplace(trimmed(e.symbol), e.description);
         EXPECT_TRUE(inserted) << "symbol \"" << u8(it->first) << "\" twice";
     }
     // "a" and "A" are distinct signs, of the are and of the ampere.
@@ -440,10 +440,10 @@ TEST(ReferenceTables, SymbolsAreAlphabeticalByDescriptionAfterTheFirstFive)
         EXPECT_TRUE(description.count(acronym)) << acronym;
 
     // The first five stand out of the alphabetical run that the rest keep.
-    EXPECT_GT(looseKey(symbols[4].pszDescription), looseKey(symbols[5].pszDescription));
+    EXPECT_GT(looseKey(symbols[4].description), looseKey(symbols[5].description));
     for (std::size_t i = 6; i < symbols.size(); ++i)
-        EXPECT_GE(looseKey(symbols[i].pszDescription), looseKey(symbols[i - 1].pszDescription))
-            << '"' << u8(symbols[i].pszDescription) << "\" is out of order";
+        EXPECT_GE(looseKey(symbols[i].description), looseKey(symbols[i - 1].description))
+            << '"' << u8(symbols[i].description) << "\" is out of order";
 }
 
 TEST(ReferenceTables, MunicipalitiesRunByNameWithTheAccentedInitialsAtTheEnd)
@@ -458,10 +458,10 @@ TEST(ReferenceTables, MunicipalitiesRunByNameWithTheAccentedInitialsAtTheEnd)
         std::uint32_t prefix;
     };
     const auto expectRow = [](const MunicipalityEntry &m, const Row &row) {
-        EXPECT_EQ(trimmed(m.pszName), cp(row.name));
-        EXPECT_EQ(trimmed(m.pszComarca), cp(row.comarca)) << row.name;
-        EXPECT_EQ(m.nPostcode, row.postcode) << row.name;
-        EXPECT_EQ(m.nPhonePrefix, row.prefix) << row.name;
+        EXPECT_EQ(trimmed(m.name), cp(row.name));
+        EXPECT_EQ(trimmed(m.comarca), cp(row.comarca)) << row.name;
+        EXPECT_EQ(m.postcode, row.postcode) << row.name;
+        EXPECT_EQ(m.phonePrefix, row.prefix) << row.name;
     };
     expectRow(municipalities[0], {"Abella de la Conca", "Pallars Jussà", 25651, 973});
     expectRow(municipalities[1], {"Abrera", "Baix Llobregat", 8630, 93});
@@ -471,7 +471,7 @@ TEST(ReferenceTables, MunicipalitiesRunByNameWithTheAccentedInitialsAtTheEnd)
 
     std::map<std::string, const MunicipalityEntry *> byName;
     for (const MunicipalityEntry &m : municipalities) {
-        const auto [it, inserted] = byName.emplace(trimmed(m.pszName), &m);
+        const auto [it, inserted] = byName.emplace(trimmed(m.name), &m);
         EXPECT_TRUE(inserted) << u8(it->first) << " twice";
     }
     expectRow(*byName.at(cp("Agullana")), {"Agullana", "Alt Empordà", 17707, 972});
@@ -482,13 +482,13 @@ TEST(ReferenceTables, MunicipalitiesRunByNameWithTheAccentedInitialsAtTheEnd)
     EXPECT_TRUE(byName.count(cp("Vandellòs i l'Hospitalet de l'Infant")));
 
     for (std::size_t i = 1; i + 3 < municipalities.size(); ++i)
-        EXPECT_LE(folded(trimmed(municipalities[i - 1].pszName)), folded(trimmed(municipalities[i].pszName)))
-            << u8(municipalities[i].pszName) << " is out of order";
+        EXPECT_LE(folded(trimmed(municipalities[i - 1].name)), folded(trimmed(municipalities[i].name)))
+            << u8(municipalities[i].name) << " is out of order";
 
     // Sorted by name as the list sorts it, the list ends with the three accented initials.
     std::vector<std::string> names;
     for (const MunicipalityEntry &m : municipalities)
-        names.emplace_back(m.pszName);
+        names.emplace_back(m.name);
     std::stable_sort(names.begin(), names.end(), listOrder);
     const char *const ending[] = {"Xerta", "Àger", "Òdena", "Òrrius"};
     for (std::size_t i = 0; i < std::size(ending); ++i)
@@ -502,16 +502,16 @@ TEST(ReferenceTables, MunicipalitiesCarryAComarcaOfTheListAndACatalanPostcodeAnd
     const std::set<std::string> listed(names.begin(), names.end());
     std::map<std::string, const char *> storedString;
     for (const MunicipalityEntry &m : walk(g_municipalities)) {
-        const std::string comarca = trimmed(m.pszComarca);
+        const std::string comarca = trimmed(m.comarca);
         EXPECT_TRUE(listed.count(comarca)) << u8(comarca) << " is not in the comarques";
-        const auto [it, inserted] = storedString.emplace(comarca, m.pszComarca);
-        EXPECT_EQ(it->second, m.pszComarca) << "records of " << u8(comarca) << " share one string";
+        const auto [it, inserted] = storedString.emplace(comarca, m.comarca);
+        EXPECT_EQ(it->second, m.comarca) << "records of " << u8(comarca) << " share one string";
 
         // The postcodes of Catalonia begin 08, 17, 25 or 43; the prefix is the province's.
-        const std::uint32_t area = m.nPostcode / 1000;
-        EXPECT_TRUE(area == 8 || area == 17 || area == 25 || area == 43) << u8(m.pszName);
-        EXPECT_TRUE(m.nPhonePrefix == 93 || m.nPhonePrefix == 972 || m.nPhonePrefix == 973 || m.nPhonePrefix == 977)
-            << u8(m.pszName);
+        const std::uint32_t area = m.postcode / 1000;
+        EXPECT_TRUE(area == 8 || area == 17 || area == 25 || area == 43) << u8(m.name);
+        EXPECT_TRUE(m.phonePrefix == 93 || m.phonePrefix == 972 || m.phonePrefix == 973 || m.phonePrefix == 977)
+            << u8(m.name);
     }
     EXPECT_EQ(storedString.size(), 43u) << "every comarca has municipalities";
 }
@@ -537,8 +537,8 @@ TEST(ReferenceTables, MunicipalitiesLieInTheirCurrentComarca)
     std::map<std::string, std::string> comarcaOf;
     std::map<std::string, int> count;
     for (const MunicipalityEntry &m : walk(g_municipalities)) {
-        comarcaOf[trimmed(m.pszName)] = trimmed(m.pszComarca);
-        ++count[trimmed(m.pszComarca)];
+        comarcaOf[trimmed(m.name)] = trimmed(m.comarca);
+        ++count[trimmed(m.comarca)];
     }
     EXPECT_EQ(count[cp("Moianès")], 10);
     EXPECT_EQ(count[cp("Lluçanès")], 8);

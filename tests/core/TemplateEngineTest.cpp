@@ -37,10 +37,10 @@ std::string spaces(std::size_t n)
 
 const std::string kBar = "\xA6"; // the column separator "¦"
 
-MemoryField control(std::string className, std::string text, std::vector<std::string> items = {})
+MemoryField control(FieldKind kind, std::string text, std::vector<std::string> items = {})
 {
     MemoryField field;
-    field.className = std::move(className);
+    field.kind = kind;
     field.text = std::move(text);
     field.items = std::move(items);
     return field;
@@ -70,7 +70,7 @@ TEST(TemplateEngine, PlaceholdersOfNoUsableFieldStayAsWritten)
 {
     MemoryFieldSource fields;
     fields.setEdit(8, "dead").live = false;
-    fields.set(9, control("button", "a button"));
+    fields.set(9, control(FieldKind::None, "a button"));
     fields.setEdit(10, "ten");
     const std::vector<FieldName> names = {{"mort", 8}, {"boto", 9}, {"deu", 10}, {"absent", 7}};
     EXPECT_EQ(merge(fields, names, "<%mort%|%boto%|%absent%|%deu%|%desconegut%>"),
@@ -79,12 +79,12 @@ TEST(TemplateEngine, PlaceholdersOfNoUsableFieldStayAsWritten)
     EXPECT_EQ(merge(fields, names, "%de u% %deu %deu%"), "%de u% %deu ten");
 }
 
-TEST(TemplateEngine, FieldKindsByClassName)
+TEST(TemplateEngine, EachFieldKindGivesItsValue)
 {
     MemoryFieldSource fields;
-    fields.set(1, control("EDIT", "typed"));
-    fields.set(2, control("Static", "label"));
-    fields.set(3, control("sysdatetimepick32", "dijous, 6 de setembre de 2001"));
+    fields.set(1, control(FieldKind::OneLineText, "typed"));
+    fields.set(2, control(FieldKind::FixedText, "label"));
+    fields.set(3, control(FieldKind::Date, "dijous, 6 de setembre de 2001"));
     fields.setChoice(4,
                      {"Fax", "Tel\xE8"
                              "fon"},
@@ -94,13 +94,16 @@ TEST(TemplateEngine, FieldKindsByClassName)
                              "fon"},
                      std::nullopt);
     fields.setChoice(6, {"Fax"}, 4);
-    fields.set(7, control("editable", "not an edit"));
-    fields.set(8, control("ComboBox", "typed, not picked", {"A"}));
-    const std::vector<FieldName> table = {{"field1", 1}, {"field2", 2}, {"field3", 3}, {"field4", 4},
-                                          {"field5", 5}, {"field6", 6}, {"field7", 7}, {"field8", 8}};
-    EXPECT_EQ(merge(fields, table, "%field1%|%field2%|%field3%|%field4%|%field5%|%field6%|%field7%|%field8%"),
+    fields.set(7, control(FieldKind::LineList, "not a value"));
+    fields.set(8, control(FieldKind::Choice, "typed, not picked", {"A"}));
+    fields.set(9, control(FieldKind::EditableChoice, "typed into the list", {"A"}));
+    fields.set(10, control(FieldKind::MultiLineText, "one\r\ntwo"));
+    const std::vector<FieldName> table = {{"field1", 1}, {"field2", 2}, {"field3", 3}, {"field4", 4}, {"field5", 5},
+                                          {"field6", 6}, {"field7", 7}, {"field8", 8}, {"field9", 9}, {"field10", 10}};
+    EXPECT_EQ(merge(fields, table,
+                    "%field1%|%field2%|%field3%|%field4%|%field5%|%field6%|%field7%|%field8%|%field9%|%field10%"),
               "typed|label|6 de setembre de 2001|Tel\xE8" // a date picker's weekday stays in the picker
-              "fon|||%field7%|");
+              "fon|||%field7%||typed into the list|one\r\ntwo");
 }
 
 TEST(TemplateEngine, FieldContentIsNeverScannedAgain)

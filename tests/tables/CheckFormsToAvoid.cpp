@@ -33,8 +33,8 @@ int main()
     }
     int faults = 0;
     std::size_t count = 0;
-    for (const AvoidEntry *e = g_formsToAvoid; e->pszForm; ++e, ++count) {
-        const std::string form = e->pszForm;
+    for (const AvoidEntry *e = g_formsToAvoid; e->form; ++e, ++count) {
+        const std::string form = e->form;
         const auto formWords = check::checkedWords(form);
         if (formWords.size() == 1 && formWords.front().end == form.size() && dictionary->knows(form)) {
             std::cout << shown(form) << ": the dictionary accepts this word\n";

@@ -221,21 +221,21 @@ void addOwnWording(std::vector<Text> &texts)
     };
     for (const forms::FormDef *form : forms::allForms()) {
         for (const forms::Item &item : form->items) {
-            addForm(form->className, item.text);
+            addForm(form->objectName, item.text);
             for (std::string_view choice : item.items)
-                addForm(form->className, choice);
+                addForm(form->objectName, choice);
         }
         if (form->lineItems) {
             for (const forms::ListColumn &column : form->lineItems->columns)
-                addForm(form->className, column.header);
+                addForm(form->objectName, column.header);
             for (std::string_view label : form->lineItems->dialogLabels)
-                addForm(form->className, label);
+                addForm(form->objectName, label);
         }
     }
     for (const forms::DocListEntry *catalogue : {forms::g_tcDocList, forms::g_apDocList}) {
         for (const forms::DocListEntry &row : forms::catalogueRows(catalogue)) {
-            addForm("catalogue", row.pszName);
-            addForm("catalogue", row.pszDescription);
+            addForm("catalogue", row.name);
+            addForm("catalogue", row.description);
         }
     }
 }
@@ -255,10 +255,10 @@ std::set<std::string> listedAbbreviations()
                 listed.insert(part);
         }
     };
-    for (const AbbrevEntry *e = g_abbreviations; e->pszAbbrev; ++e)
-        add(e->pszAbbrev);
-    for (const SymbolEntry *e = g_symbols; e->pszSymbol; ++e)
-        add(e->pszSymbol);
+    for (const AbbrevEntry *e = g_abbreviations; e->abbreviation; ++e)
+        add(e->abbreviation);
+    for (const SymbolEntry *e = g_symbols; e->symbol; ++e)
+        add(e->symbol);
     return listed;
 }
 
@@ -346,19 +346,18 @@ int main(int argc, char **argv)
     std::vector<Text> castilian;
     std::vector<std::size_t> sameText; // indexes into the vocabulary
     std::size_t index = 0;
-    for (const VocabEntry *e = g_vocabulary; e->pszCastella; ++e, ++index) {
+    for (const VocabEntry *e = g_vocabulary; e->castilian; ++e, ++index) {
         const std::string where = "vocabulary " + std::to_string(index + 1);
-        catalan.push_back({"vocabulary", where, prepared(trimmed(e->pszCatala), true)});
-        castilian.push_back({"vocabulary", where, prepared(trimmed(e->pszCastella), true)});
-        if (trimmed(e->pszCastella) == trimmed(e->pszCatala))
+        catalan.push_back({"vocabulary", where, prepared(trimmed(e->catalan), true)});
+        castilian.push_back({"vocabulary", where, prepared(trimmed(e->castilian), true)});
+        if (trimmed(e->castilian) == trimmed(e->catalan))
             sameText.push_back(index);
     }
-    for (const AbbrevEntry *e = g_abbreviations; e->pszAbbrev; ++e)
-        catalan.push_back({"abbreviations", "abbreviation " + cp1252::toUtf8(trimmed(e->pszAbbrev)),
-                           prepared(trimmed(e->pszMeaning), false)});
-    for (const SymbolEntry *e = g_symbols; e->pszSymbol; ++e)
-        catalan.push_back(
-            {"symbols", "symbol " + cp1252::toUtf8(trimmed(e->pszSymbol)), prepared(e->pszDescription, false)});
+    for (const AbbrevEntry *e = g_abbreviations; e->abbreviation; ++e)
+        catalan.push_back({"abbreviations", "abbreviation " + cp1252::toUtf8(trimmed(e->abbreviation)),
+                           prepared(trimmed(e->meaning), false)});
+    for (const SymbolEntry *e = g_symbols; e->symbol; ++e)
+        catalan.push_back({"symbols", "symbol " + cp1252::toUtf8(trimmed(e->symbol)), prepared(e->description, false)});
     addOwnWording(catalan);
 
     bool missing = false;

@@ -6,8 +6,8 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/Workbook.h"
 #include "forms/FormDescription.h"
-#include "forms/ui/COurFormView.h"
 #include "forms/ui/FormFactory.h"
+#include "forms/ui/FormView.h"
 #include "reference/ui/FindDialog.h"
 #include "reference/ui/NumeralsView.h"
 #include "shell/ui/ChildFrame.h"
@@ -48,13 +48,15 @@ TEST(Accessibility, EveryFormInputIsNamedAndTabFollowsTheReadingOrder)
 {
     int forms = 0, inputs = 0;
     for (const forms::FormDef *def : forms::allForms()) {
-        SCOPED_TRACE(std::string(def->className));
+        SCOPED_TRACE(std::string(def->objectName));
         auto pane = std::make_unique<QWidget>();
         pane->resize(900, 1000);
-        COurFormView *view = createFormObject(def->layoutId);
+        FormView *view = createFormObject(def->layoutId);
         ASSERT_TRUE(view);
-        view->SetTemplateId(def->layoutId);
-        ASSERT_TRUE(view->Create(pane.get(), QRect(0, 0, 900, 1000), 101));
+        view->setTemplateId(def->layoutId);
+        view->setParent(pane.get());
+        view->setGeometry(QRect(0, 0, 900, 1000));
+        ASSERT_TRUE(view->build());
         pane->show();
         view->show();
         ++forms;
@@ -93,10 +95,12 @@ TEST(Accessibility, LabelledFieldsAreNamedByTheirLabels)
     // The minutes: a label names the field after it on its line; a field that starts its line is
     // named by its placeholder.
     auto pane = std::make_unique<QWidget>();
-    COurFormView *view = createFormObject(160);
+    FormView *view = createFormObject(160);
     ASSERT_TRUE(view);
-    view->SetTemplateId(160);
-    ASSERT_TRUE(view->Create(pane.get(), QRect(0, 0, 900, 1000), 101));
+    view->setTemplateId(160);
+    view->setParent(pane.get());
+    view->setGeometry(QRect(0, 0, 900, 1000));
+    ASSERT_TRUE(view->build());
     EXPECT_EQ(accessibleName(view->fieldWidget(1077)), u"Acta de la reunió de"_qs);
     EXPECT_EQ(accessibleName(view->fieldWidget(1083)), u"Data"_qs);
     EXPECT_EQ(accessibleName(view->fieldWidget(1051)), u"PUNTS"_qs);

@@ -5,12 +5,12 @@
 #include "../core/FormTestSupport.h"
 #include "MainWindowFixture.h"
 #include "app/ui/FunctionsBar.h"
-#include "forms/ui/CDatePicker.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
-#include "forms/ui/CTCView.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/DatePicker.h"
+#include "forms/ui/DocumentView.h"
 #include "forms/ui/FormTextBox.h"
+#include "forms/ui/FormView.h"
 #include "models/DateText.h"
 #include "models/DocumentModels.h"
 #include "models/OptionalSegments.h"
@@ -39,13 +39,15 @@ const forms::FormDef *const kAll[] = {&forms::kSolA,       &forms::kSolB,       
 struct OpenForm
 {
     std::unique_ptr<QWidget> pane = std::make_unique<QWidget>();
-    COurFormView *view = new COurFormView;
+    FormView *view = new FormView;
 
     explicit OpenForm(int layoutId, QSize size = {900, 1000})
     {
         pane->resize(size);
-        view->SetTemplateId(layoutId);
-        EXPECT_TRUE(view->Create(pane.get(), QRect(QPoint(0, 0), size), 101));
+        view->setTemplateId(layoutId);
+        view->setParent(pane.get());
+        view->setGeometry(QRect(QPoint(0, 0), size));
+        EXPECT_TRUE(view->build());
         pane->show();
         view->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(pane.get()));
@@ -54,7 +56,7 @@ struct OpenForm
     std::string document() const
     {
         std::string text;
-        view->GenerateText(text);
+        view->generateText(text);
         return text;
     }
     std::vector<std::string> lines() const { return formtest::lines(document()); }
@@ -99,7 +101,7 @@ void typeInto(QWidget *edit, const QString &text)
 TEST(AdministrationFormsUi, UntouchedReportGivesItsLinesWithThePickersDate)
 {
     OpenForm form(173);
-    auto *picker = form.field<CDatePicker>(1083);
+    auto *picker = form.field<DatePicker>(1083);
     ASSERT_TRUE(picker);
     EXPECT_EQ(picker->date(), QDate::currentDate());
     // The picker shows the long date that core writes, and the document takes what it shows.
@@ -135,7 +137,7 @@ TEST(AdministrationFormsUi, WithdrawalListIsSortedWithTheApplicationChosen)
     EXPECT_EQ(items, (QStringList{QStringLiteral("petició"), QStringLiteral("queixa"), QStringLiteral("sol·licitud")}));
     EXPECT_EQ(list->currentText(), QStringLiteral("sol·licitud"));
 
-    const std::string filed = qttext::toCp1252(form.field<CDatePicker>(1084)->text());
+    const std::string filed = qttext::toCp1252(form.field<DatePicker>(1084)->text());
     EXPECT_EQ(filed, today());
     EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la sol·licitud presentada"));
     EXPECT_EQ(form.lines()[7].substr(0, 3), "el ");
@@ -184,7 +186,7 @@ TEST(AdministrationFormsUi, AppealsTakeThePickersDateAndKeepTheirLayouts)
     OpenForm ordinary(189), review(190);
     EXPECT_EQ(ordinary.lines()[10],
               "amb data " +
-                  std::string(plecta::withoutWeekday(qttext::toCp1252(ordinary.field<CDatePicker>(1085)->text()))) +
+                  std::string(plecta::withoutWeekday(qttext::toCp1252(ordinary.field<DatePicker>(1085)->text()))) +
                   ".");
     EXPECT_EQ(ordinary.field<QLineEdit>(1133)->text(), QStringLiteral("121"));
     EXPECT_EQ(review.field<QLineEdit>(1133)->text(), QStringLiteral("123"));
@@ -198,16 +200,16 @@ TEST(AdministrationFormsUi, AppealsTakeThePickersDateAndKeepTheirLayouts)
     const QRect heading190 = review.onPage(review.labelStartingWith(QStringLiteral("del procediment administratiu")));
     const QRect article190 = review.onPage(review.field<QLineEdit>(1133));
     EXPECT_GT(article190.top(), heading190.bottom());
-    EXPECT_GT(review.onPage(review.field<CDatePicker>(1135)).top(),
-              ordinary.onPage(ordinary.field<CDatePicker>(1135)).top());
+    EXPECT_GT(review.onPage(review.field<DatePicker>(1135)).top(),
+              ordinary.onPage(ordinary.field<DatePicker>(1135)).top());
 }
 
 TEST(AdministrationFormsUi, EveryFormScrollsInASmallPaneAndGivesTheSameTextTwice)
 {
     for (const forms::FormDef *def : kAll) {
-        SCOPED_TRACE(std::string(def->className));
+        SCOPED_TRACE(std::string(def->objectName));
         OpenForm form(def->layoutId, QSize(300, 200));
-        EXPECT_EQ(form.view->objectName().toStdString(), def->className);
+        EXPECT_EQ(form.view->objectName().toStdString(), def->objectName);
         EXPECT_TRUE(form.view->verticalScrollBar()->isVisible());
         EXPECT_TRUE(form.view->horizontalScrollBar()->isVisible());
         // Every field lies on the page, so scrolling reaches it.
@@ -229,7 +231,7 @@ TEST(AdministrationFormsUi, EveryFormScrollsInASmallPaneAndGivesTheSameTextTwice
 TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
 {
     for (const forms::FormDef *def : kAll) {
-        SCOPED_TRACE(std::string(def->className));
+        SCOPED_TRACE(std::string(def->objectName));
         OpenForm form(def->layoutId);
         std::map<int, std::string> values;
         int daysBack = 0;
@@ -238,7 +240,7 @@ TEST(AdministrationFormsUi, EveryFormFilledThroughItsWidgets)
                 continue;
             QWidget *widget = form.view->fieldWidget(item.id);
             ASSERT_NE(widget, nullptr) << item.id;
-            if (auto *picker = qobject_cast<CDatePicker *>(widget)) {
+            if (auto *picker = qobject_cast<DatePicker *>(widget)) {
                 ++daysBack;
                 for (int i = 0; i < daysBack; ++i)
                     QTest::keyClick(picker, Qt::Key_Down);
@@ -301,9 +303,9 @@ TEST_F(AdministrationFormsWindow, ThroughTheMainWindow)
     QTest::mouseClick(functions->viewport(), Qt::LeftButton, {},
                       functions->visualItemRect(functions->item(1)).center());
 
-    auto *catalogue = qobject_cast<CTCView *>(frame->activeView());
+    auto *catalogue = qobject_cast<CatalogueView *>(frame->activeView());
     ASSERT_NE(catalogue, nullptr);
-    CTCViewLstDoc *tree = catalogue->tree();
+    CatalogueTree *tree = catalogue->tree();
     auto click = [tree](std::string_view name) {
         QTreeWidgetItem *item = tree->itemOf(name);
         ASSERT_NE(item, nullptr) << name;
@@ -313,19 +315,19 @@ TEST_F(AdministrationFormsWindow, ThroughTheMainWindow)
     auto shown = [catalogue] { return catalogue->shownForm(); };
     auto documentTab = [this] {
         frame->activateTab(1);
-        auto *text = qobject_cast<CPVView *>(frame->activeView());
+        auto *text = qobject_cast<DocumentView *>(frame->activeView());
         return text ? text->documentBytes() : std::string("no text view");
     };
     ASSERT_NE(shown(), nullptr);
-    EXPECT_EQ(shown()->objectName(), QStringLiteral("CAPViewSolA"));
+    EXPECT_EQ(shown()->objectName(), QStringLiteral("applicationAForm"));
 
     click("denúncia");
-    COurFormView *report = shown();
+    FormView *report = shown();
     ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->objectName(), QStringLiteral("CAPViewDenuncia"));
+    EXPECT_EQ(report->objectName(), QStringLiteral("reportForm"));
     typeInto(report->fieldWidget(1045), QStringLiteral("Que el forn fa fum."));
     std::string expected;
-    report->GenerateText(expected);
+    report->generateText(expected);
     const std::string text = documentTab();
     EXPECT_EQ(text, expected);
     EXPECT_NE(text.find("DENUNCIO\r\n\r\n     Que el forn fa fum.\r\n"), std::string::npos);

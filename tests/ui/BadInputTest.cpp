@@ -9,8 +9,8 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
+#include "forms/ui/DocumentView.h"
+#include "forms/ui/FormView.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/Dialogs.h"
 
@@ -61,7 +61,7 @@ protected:
     }
 
     // Selects a kind of the open catalogue by its name in the tree; its form becomes current.
-    COurFormView *selectKind(const QString &name)
+    FormView *selectKind(const QString &name)
     {
         auto *tree = frame->workbook()->frames().value(0)->findChild<QTreeView *>();
         if (!tree)
@@ -76,18 +76,18 @@ protected:
     }
 
     // The form the open catalogue shows, which its Document window follows.
-    COurFormView *shownForm() const
+    FormView *shownForm() const
     {
-        auto *text = qobject_cast<CPVView *>(frame->workbook()->frames().value(1)->viewWidget());
+        auto *text = qobject_cast<DocumentView *>(frame->workbook()->frames().value(1)->viewWidget());
         return text ? text->sourceForm() : nullptr;
     }
 
     // Turns to "Document", which generates the text of the current form, and returns it.
-    CPVView *document()
+    DocumentView *document()
     {
         frame->activateTab(1);
         QCoreApplication::processEvents();
-        return qobject_cast<CPVView *>(frame->activeView());
+        return qobject_cast<DocumentView *>(frame->activeView());
     }
 
     // Pastes the text over the whole content of a field, as Ctrl+A, Ctrl+V.
@@ -121,7 +121,7 @@ TEST_F(BadInput, CommandLineFileThatCannotBeOpenedEndsStartUpAndSaysWhich)
 TEST_F(BadInput, HundredThousandCharactersInAFieldReachTheDocumentAsTheFieldHoldsThem)
 {
     openFunction(0);
-    COurFormView *minutes = selectKind(u"acta de reunió"_qs);
+    FormView *minutes = selectKind(u"acta de reunió"_qs);
     ASSERT_NE(minutes, nullptr);
     auto *field = qobject_cast<QLineEdit *>(minutes->fieldWidget(1077));
     ASSERT_NE(field, nullptr);
@@ -134,7 +134,7 @@ TEST_F(BadInput, HundredThousandCharactersInAFieldReachTheDocumentAsTheFieldHold
     // The field keeps the whole text (no 32,767-character cut) and it reaches the document whole.
     const QString held = field->text();
     EXPECT_EQ(held, longText);
-    CPVView *view = document();
+    DocumentView *view = document();
     ASSERT_NE(view, nullptr);
     const std::string bytes = view->documentBytes();
     const std::string expectedStart = "Acta de la reuni\xf3: " + held.toStdString() + "\r\n";
@@ -180,7 +180,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 5000));
     }
 
-    COurFormView *order = nullptr;
+    FormView *order = nullptr;
     QTreeWidget *list = nullptr;
     QPushButton *add = nullptr;
 };
@@ -192,7 +192,7 @@ TEST_F(OrderLines, HundredThousandCharactersInALineItemReachTheDocument)
     ASSERT_EQ(list->topLevelItemCount(), 1);
     const QString held = list->topLevelItem(0)->text(1);
     EXPECT_EQ(held, longText);
-    CPVView *view = document();
+    DocumentView *view = document();
     ASSERT_NE(view, nullptr);
     EXPECT_NE(view->documentBytes().find(held.toStdString()), std::string::npos) << "the long text is not whole";
 }
@@ -217,7 +217,7 @@ TEST_F(OrderLines, TenThousandLinesAllReachTheDocument)
     list->insertTopLevelItems(0, rows);
     ASSERT_EQ(list->topLevelItemCount(), 10000);
 
-    CPVView *view = document();
+    DocumentView *view = document();
     ASSERT_NE(view, nullptr);
     const std::string bytes = view->documentBytes();
     for (int i : {0, 1, 5000, 9999}) {
@@ -284,7 +284,7 @@ TEST_F(BadInput, PasteOutsideWindows1252IntoTheDocumentIsRefused)
 {
     openFunction(0);
     ASSERT_NE(selectKind(u"carta"_qs), nullptr);
-    CPVView *view = document();
+    DocumentView *view = document();
     ASSERT_NE(view, nullptr);
     const std::string before = view->documentBytes();
     QApplication::clipboard()->setText(u"Ω"_qs);
@@ -300,7 +300,7 @@ TEST_F(BadInput, SaveToAFolderThatCannotTakeTheFileChangesNothing)
 {
     openFunction(0);
     ASSERT_NE(selectKind(u"certificat"_qs), nullptr);
-    CPVView *view = document();
+    DocumentView *view = document();
     ASSERT_NE(view, nullptr);
     const std::string before = view->documentBytes();
 

@@ -19,12 +19,12 @@ class DocumentAtHand : public CommercialFunctionTest
 {
 protected:
     // The minutes, the catalogue's first kind, shown when the function opens.
-    COurFormView *form() const { return catalogue->shownForm(); }
+    FormView *form() const { return catalogue->shownForm(); }
     QLineEdit *edit(int id) const { return qobject_cast<QLineEdit *>(form()->fieldWidget(id)); }
     std::string generated() const
     {
         std::string text;
-        form()->GenerateText(text);
+        form()->generateText(text);
         return text;
     }
     WorkbookTabBar *tabs() const { return frame->workbook()->tabBar(); }
@@ -157,7 +157,7 @@ TEST_F(DocumentAtHand, MenusStayWithNoWindowAndTheirCommandsGrey)
     EXPECT_TRUE(enabledNow(frame, actions.functions[2]));
     // Re-open so that the fixture's teardown finds its windows.
     frame->openFunction(0);
-    catalogue = qobject_cast<CTCView *>(frame->workbook()->frames().first()->viewWidget());
+    catalogue = qobject_cast<CatalogueView *>(frame->workbook()->frames().first()->viewWidget());
 }
 
 TEST_F(DocumentAtHand, ALookupOpensBesideTheFormAndTheFormComesBackAsItWasLeft)
@@ -167,7 +167,7 @@ TEST_F(DocumentAtHand, ALookupOpensBesideTheFormAndTheFormComesBackAsItWasLeft)
     organisation->selectAll();
     QTest::keyClicks(organisation, u"Consell Escolar"_qs);
     organisation->setCursorPosition(7);
-    const QPointer<COurFormView> minutes = form();
+    const QPointer<FormView> minutes = form();
 
     EXPECT_TRUE(frame->openFunction(2)); // Vocabulari, no question asked
     EXPECT_TRUE(dialogs::lastMessage().isEmpty()) << dialogs::lastMessage().toStdString();

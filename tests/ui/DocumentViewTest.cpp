@@ -1,15 +1,15 @@
 // The "Document" window: the text it shows, the keys it refuses, the file it saves (and the files
 // it never damages), and the pages it prints.
 
+#include "forms/ui/DocumentView.h"
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
-#include "forms/ui/CTCView.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/FormView.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/Dialogs.h"
 #include "text/Cp1252.h"
@@ -64,7 +64,7 @@ QStringList wordsNotShown(const QString &pdfPath, const QString &text)
     return missing;
 }
 
-class DocumentView : public CommercialFunctionTest
+class DocumentTab : public CommercialFunctionTest
 {
 protected:
     void SetUp() override
@@ -77,7 +77,7 @@ protected:
     std::string generated() const
     {
         std::string text;
-        document->sourceForm()->GenerateText(text);
+        document->sourceForm()->generateText(text);
         return text;
     }
     QLineEdit *edit(int id) const { return qobject_cast<QLineEdit *>(catalogue->shownForm()->fieldWidget(id)); }
@@ -95,7 +95,7 @@ protected:
 
 } // namespace
 
-TEST_F(DocumentView, DocumentCommandsWorkFromBothTabs)
+TEST_F(DocumentTab, DocumentCommandsWorkFromBothTabs)
 {
     const MainActions &actions = frame->mainActions();
     for (int tab : {0, 1}) {
@@ -111,7 +111,7 @@ TEST_F(DocumentView, DocumentCommandsWorkFromBothTabs)
 
 // Undo, cut, copy and paste act on whichever text field has the focus, in a form or in the
 // Document, and are enabled exactly when they would do something there.
-TEST_F(DocumentView, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAndUndo)
+TEST_F(DocumentTab, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAndUndo)
 {
     const auto enabled = [this](QAction *action) {
         // The state the focus and selection signals left equals a fresh look at the field.
@@ -178,7 +178,7 @@ TEST_F(DocumentView, EditCommandsFollowTheFocusedFieldItsSelectionTheClipboardAn
         EXPECT_FALSE(enabled(action));
 }
 
-TEST_F(DocumentView, FixedPitchFontWithTabsEveryEightCharacters)
+TEST_F(DocumentTab, FixedPitchFontWithTabsEveryEightCharacters)
 {
     const QFontInfo font(document->font());
     EXPECT_TRUE(font.fixedPitch());
@@ -188,7 +188,7 @@ TEST_F(DocumentView, FixedPitchFontWithTabsEveryEightCharacters)
     EXPECT_EQ(document->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
-TEST_F(DocumentView, TypingIsDiscardedWhileEditingCommandsWork)
+TEST_F(DocumentTab, TypingIsDiscardedWhileEditingCommandsWork)
 {
     showDocument();
     const QString shown = document->toPlainText();
@@ -229,7 +229,7 @@ TEST_F(DocumentView, TypingIsDiscardedWhileEditingCommandsWork)
     EXPECT_EQ(document->toPlainText(), shown);
 }
 
-TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
+TEST_F(DocumentTab, SavedFileHoldsTheTextByteForByte)
 {
     // A no-break space and the euro sign must come back as the bytes 0xA0 and 0x80.
     QLineEdit *organisation = edit(1077);
@@ -266,7 +266,7 @@ TEST_F(DocumentView, SavedFileHoldsTheTextByteForByte)
     EXPECT_EQ(readFile(path), shorter);
 }
 
-TEST_F(DocumentView, FailedSavesSayWhyAndDamageNothing)
+TEST_F(DocumentTab, FailedSavesSayWhyAndDamageNothing)
 {
     showDocument();
     const QString missing = dir.filePath(u"no/such/folder/acta.txt"_qs);
@@ -311,7 +311,7 @@ TEST_F(DocumentView, FailedSavesSayWhyAndDamageNothing)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"acta.txt"_qs, u"plain"_qs}));
 }
 
-TEST_F(DocumentView, PrintingToPdfHoldsTheText)
+TEST_F(DocumentTab, PrintingToPdfHoldsTheText)
 {
     edit(1077)->setText(u"Junta de Govern"_qs);
     showDocument();
@@ -345,7 +345,7 @@ TEST_F(DocumentView, PrintingToPdfHoldsTheText)
     EXPECT_EQ(wordsNotShown(viaDialog, document->toPlainText()), QStringList());
 }
 
-TEST_F(DocumentView, PreviewShowsThePages)
+TEST_F(DocumentTab, PreviewShowsThePages)
 {
     showDocument();
     int pages = 0;
@@ -360,7 +360,7 @@ TEST_F(DocumentView, PreviewShowsThePages)
     EXPECT_EQ(pages, 1);
 }
 
-TEST_F(DocumentView, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
+TEST_F(DocumentTab, SaveAsWritesTheFormatTheTypeOrTheExtensionChooses)
 {
     edit(1077)->setText(u"Cambra de Comerç"_qs);
     showDocument();

@@ -4,8 +4,8 @@
 #include "MainWindowFixture.h"
 #include "app/ui/FunctionsBar.h"
 #include "app/ui/HandbookSearchLauncher.h"
-#include "forms/ui/CTCView.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
+#include "forms/ui/CatalogueView.h"
 #include "reference/ui/FindDialog.h"
 #include "reference/ui/HandbookSearchDialog.h"
 #include "reference/ui/ListFilterModel.h"
@@ -270,7 +270,7 @@ TEST_F(FindAsYouType, AHitOpensItsWindowWithTheRowInSight)
         QWidget *shown = frame->handbookSearch()->showHit(c.part, hits.front().row);
         ASSERT_TRUE(shown);
         EXPECT_EQ(frame->workbook()->activeFrame()->viewWidget(), shown);
-        if (auto *catalogue = qobject_cast<CTCView *>(shown)) {
+        if (auto *catalogue = qobject_cast<CatalogueView *>(shown)) {
             ASSERT_TRUE(catalogue->tree()->currentItem());
             EXPECT_EQ(catalogue->tree()->currentItem()->text(0), c.line);
         } else if (auto *list = qobject_cast<ReferenceListView *>(shown)) {

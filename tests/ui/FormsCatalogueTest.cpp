@@ -7,12 +7,12 @@
 #include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
 #include "forms/DocumentCatalogue.h"
-#include "forms/ui/CDlgListAskItems.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
-#include "forms/ui/CTCView.h"
-#include "forms/ui/CTCViewForm.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/DocumentView.h"
+#include "forms/ui/FormPane.h"
+#include "forms/ui/FormView.h"
+#include "forms/ui/LineItemDialog.h"
 #include "forms/ui/LineItemFormViews.h"
 #include "models/DateText.h"
 #include "shell/ui/ChildFrame.h"
@@ -76,7 +76,7 @@ protected:
     }
     template <class W> W *field(int id) const
     {
-        COurFormView *form = catalogue->shownForm();
+        FormView *form = catalogue->shownForm();
         return form ? qobject_cast<W *>(form->fieldWidget(id)) : nullptr;
     }
     // Turns to "Document" and returns its text, then back to "Edició".
@@ -94,20 +94,20 @@ protected:
 
 TEST_F(CommercialDocuments, OpensOnTheMinutesWithTheirForm)
 {
-    CTCViewLstDoc *tree = catalogue->tree();
+    CatalogueTree *tree = catalogue->tree();
     ASSERT_TRUE(tree->currentItem());
     EXPECT_EQ(tree->currentItem()->text(0), u"acta de reunió"_qs);
     EXPECT_EQ(tree->currentItem()->parent()->text(0), u"Actes i certificats"_qs);
     EXPECT_TRUE(tree->currentItem()->parent()->isExpanded());
     EXPECT_FALSE(tree->itemOf("Comunicats")->isExpanded()) << "only the first group starts open";
-    EXPECT_EQ(tree->height(), CTCView::kTreeHeight);
+    EXPECT_EQ(tree->height(), CatalogueView::kTreeHeight);
 
-    COurFormView *form = catalogue->shownForm();
+    FormView *form = catalogue->shownForm();
     ASSERT_TRUE(form);
-    EXPECT_EQ(form->objectName(), u"CTCViewActaReunio"_qs);
+    EXPECT_EQ(form->objectName(), u"minutesForm"_qs);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(document->sourceForm(), form);
-    EXPECT_EQ(form->childId(), 101);
+    EXPECT_EQ(form->size(), catalogue->formPane()->size()) << "the form fills the pane";
     // The placeholder is a hint in an empty box.
     EXPECT_EQ(field<QLineEdit>(1077)->text(), QString());
     EXPECT_EQ(field<QLineEdit>(1077)->placeholderText(), u"<NOM DE L'ORGANISME>"_qs);
@@ -153,15 +153,15 @@ TEST_F(CommercialDocuments, DocumentShowsTheMergedFormAndFollowsItsChanges)
 TEST_F(CommercialDocuments, SwitchingKindsKeepsTypedTextAndHeadingsChangeNothing)
 {
     replaceText(field<QLineEdit>(1082), u"12"_qs);
-    COurFormView *minutes = catalogue->shownForm();
+    FormView *minutes = catalogue->shownForm();
 
     select("carta");
-    COurFormView *letter = catalogue->shownForm();
+    FormView *letter = catalogue->shownForm();
     ASSERT_TRUE(letter);
     EXPECT_NE(letter, minutes);
     EXPECT_FALSE(minutes->isVisible());
     EXPECT_EQ(document->sourceForm(), letter);
-    EXPECT_EQ(letter->childId(), 101);
+    EXPECT_TRUE(letter->isVisible());
     EXPECT_TRUE(documentText().startsWith(u"<NOM i COGNOMS>\n<CÀRREC/EMPRESA>\n"_qs));
 
     // A heading: the letter stays on screen and stays current.
@@ -179,7 +179,7 @@ TEST_F(CommercialDocuments, SwitchingKindsKeepsTypedTextAndHeadingsChangeNothing
 TEST_F(CommercialDocuments, CertificateModelsFollowTheRadioButtons)
 {
     select("certificat");
-    COurFormView *form = catalogue->shownForm();
+    FormView *form = catalogue->shownForm();
     ASSERT_TRUE(form);
     auto *modelA = field<QRadioButton>(1091);
     auto *modelB = field<QRadioButton>(1092);
@@ -228,7 +228,7 @@ TEST_F(CommercialDocuments, CertificateModelsFollowTheRadioButtons)
 TEST_F(CommercialDocuments, DeliveryNoteLinesKeepTheirOrderAndComputeTheirAmounts)
 {
     select("albarà");
-    auto *form = qobject_cast<CTCViewAlbara *>(catalogue->shownForm());
+    auto *form = qobject_cast<DeliveryNoteFormView *>(catalogue->shownForm());
     ASSERT_TRUE(form);
     QTreeWidget *list = form->lineList();
     ASSERT_TRUE(list);
@@ -242,7 +242,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesKeepTheirOrderAndComputeTheirAmount
     QString caption;
     for (const char *name : {"primer", "segon", "tercer"}) {
         whenModal([&, name](QWidget *modal) {
-            auto *dialog = qobject_cast<CDlgListAskFourItems *>(modal);
+            auto *dialog = qobject_cast<FourValueLineDialog *>(modal);
             ASSERT_TRUE(dialog);
             caption = dialog->windowTitle();
             labels.clear();
@@ -279,7 +279,7 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesKeepTheirOrderAndComputeTheirAmount
 
     // Cancelling adds nothing, whether by the button or by Escape after typing.
     whenModal([](QWidget *modal) {
-        auto *dialog = qobject_cast<CDlgListAskItems *>(modal);
+        auto *dialog = qobject_cast<LineItemDialog *>(modal);
         ASSERT_TRUE(dialog);
         QTest::keyClicks(dialog->field(0), u"9"_qs);
         QTest::keyClick(dialog, Qt::Key_Escape);
@@ -302,10 +302,10 @@ TEST_F(CommercialDocuments, DeliveryNoteLinesKeepTheirOrderAndComputeTheirAmount
 TEST_F(CommercialDocuments, OrderAsksForFiveValuesAndTakesThemInOrder)
 {
     select("comanda");
-    auto *form = qobject_cast<CTCViewComanda *>(catalogue->shownForm());
+    auto *form = qobject_cast<OrderFormView *>(catalogue->shownForm());
     ASSERT_TRUE(form);
     whenModal([](QWidget *modal) {
-        auto *dialog = qobject_cast<CDlgListAskFiveItems *>(modal);
+        auto *dialog = qobject_cast<FiveValueLineDialog *>(modal);
         ASSERT_TRUE(dialog);
         // "ŀ" is written "l·" as it is typed; an empty field is a valid value.
         const QStringList values{u"R-7"_qs, u"Ce\u0140lofana"_qs, u"3"_qs, u""_qs, u"12"_qs};
@@ -329,16 +329,16 @@ TEST_F(CommercialDocuments, FormsScrollWhenThePaneIsSmaller)
 {
     frame->resize(700, 400);
     QTest::qWait(20);
-    COurFormView *form = catalogue->shownForm();
+    FormView *form = catalogue->shownForm();
     const QSize page = form->page()->size();
     EXPECT_GT(page.height(), form->viewport()->height());
     EXPECT_TRUE(form->verticalScrollBar()->isVisible());
     EXPECT_EQ(form->verticalScrollBar()->maximum(), page.height() - form->viewport()->height());
-    // The form keeps its size; only the pane's record changes.
+    // The page keeps its size; the scroll area follows the pane.
     frame->resize(1100, 800);
     QTest::qWait(20);
     EXPECT_EQ(form->page()->size(), page);
-    EXPECT_EQ(catalogue->formPane()->recordedHeight(), catalogue->formPane()->height());
+    EXPECT_EQ(form->size(), catalogue->formPane()->size());
 }
 
 TEST_F(CommercialDocuments, PaneKeysMoveBetweenTreeAndForm)
@@ -388,7 +388,7 @@ TEST_F(CommercialDocuments, EditableListsGiveWhatTheyShowPickedOrTyped)
 
 TEST_F(CommercialDocuments, LongDescriptionsWrapAtTheTooltipWidth)
 {
-    CTCViewLstDoc *tree = catalogue->tree();
+    CatalogueTree *tree = catalogue->tree();
     QTreeWidgetItem *item = tree->itemOf("certificat");
     const QPoint at = tree->visualItemRect(item).center();
     QHelpEvent help(QEvent::ToolTip, at, tree->viewport()->mapToGlobal(at));
@@ -402,7 +402,7 @@ TEST_F(CommercialDocuments, LongDescriptionsWrapAtTheTooltipWidth)
     auto *label = qobject_cast<QLabel *>(tip);
     ASSERT_TRUE(label);
     EXPECT_TRUE(label->text().contains(u"donem fe d'un fet"_qs));
-    EXPECT_LE(label->width(), CTCViewLstDoc::kTooltipWidth + 30);
+    EXPECT_LE(label->width(), CatalogueTree::kTooltipWidth + 30);
     EXPECT_GT(label->height(), 2 * label->fontMetrics().lineSpacing()) << "a long description wraps";
     QToolTip::hideText();
 }
@@ -410,12 +410,12 @@ TEST_F(CommercialDocuments, LongDescriptionsWrapAtTheTooltipWidth)
 TEST_F(CommercialDocuments, PublicAdministrationCatalogueListsItsTenKinds)
 {
     frame->openFunction(1);
-    auto *view = qobject_cast<CTCView *>(frame->workbook()->frames().at(0)->viewWidget());
+    auto *view = qobject_cast<CatalogueView *>(frame->workbook()->frames().at(0)->viewWidget());
     ASSERT_TRUE(view);
-    auto *administrationDocument = qobject_cast<CPVView *>(frame->workbook()->frames().at(1)->viewWidget());
+    auto *administrationDocument = qobject_cast<DocumentView *>(frame->workbook()->frames().at(1)->viewWidget());
     ASSERT_TRUE(administrationDocument);
     EXPECT_EQ(administrationDocument->sourceForm(), view->shownForm()) << "the Document follows its own catalogue";
-    CTCViewLstDoc *tree = view->tree();
+    CatalogueTree *tree = view->tree();
     ASSERT_TRUE(tree->currentItem());
     EXPECT_EQ(tree->currentItem()->text(0), u"sol·licitud - Model A"_qs);
     int kinds = 0;
@@ -440,8 +440,11 @@ protected:
         ASSERT_NO_FATAL_FAILURE(MainWindowTest::SetUp());
         ASSERT_TRUE(frame->openFunction(0));
     }
-    CTCView *catalogue() const { return qobject_cast<CTCView *>(frame->workbook()->frames().value(0)->viewWidget()); }
-    COurFormView *select(std::string_view kind) const
+    CatalogueView *catalogue() const
+    {
+        return qobject_cast<CatalogueView *>(frame->workbook()->frames().value(0)->viewWidget());
+    }
+    FormView *select(std::string_view kind) const
     {
         QTreeWidgetItem *item = catalogue()->tree()->itemOf(kind);
         catalogue()->tree()->setCurrentItem(item);
@@ -467,24 +470,24 @@ TEST_F(DiscardQuestion, AnythingTypedOrChosenIsKeptUnlessTheUserDiscardsIt)
     struct Change
     {
         const char *kind;
-        std::function<void(COurFormView *)> make;
+        std::function<void(FormView *)> make;
     };
     const Change changes[] = {
         {"acta de reunió",
-         [](COurFormView *f) { replaceText(qobject_cast<QLineEdit *>(f->fieldWidget(1077)), u"Junta"_qs); }},
+         [](FormView *f) { replaceText(qobject_cast<QLineEdit *>(f->fieldWidget(1077)), u"Junta"_qs); }},
         {"acta de reunió",
-         [](COurFormView *f) {
+         [](FormView *f) {
              auto *box = qobject_cast<QPlainTextEdit *>(f->fieldWidget(1051));
              box->setFocus();
              QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
              QTest::keyClick(box, Qt::Key_Return);
          }},
-        {"saluda", [](COurFormView *f) { QTest::keyClick(f->fieldWidget(1000), Qt::Key_Down); }},
-        {"certificat", [](COurFormView *f) { QTest::mouseClick(f->fieldWidget(1092), Qt::LeftButton); }},
+        {"saluda", [](FormView *f) { QTest::keyClick(f->fieldWidget(1000), Qt::Key_Down); }},
+        {"certificat", [](FormView *f) { QTest::mouseClick(f->fieldWidget(1092), Qt::LeftButton); }},
     };
     for (const Change &change : changes) {
         SCOPED_TRACE(change.kind);
-        COurFormView *form = select(change.kind);
+        FormView *form = select(change.kind);
         ASSERT_TRUE(form);
         EXPECT_FALSE(form->isModified());
         EXPECT_FALSE(catalogue()->holdsUserInput());
@@ -492,7 +495,7 @@ TEST_F(DiscardQuestion, AnythingTypedOrChosenIsKeptUnlessTheUserDiscardsIt)
         EXPECT_TRUE(form->isModified());
 
         // A lookup opens beside the form without a question; the form comes back as it was.
-        const QPointer<CTCView> before = catalogue();
+        const QPointer<CatalogueView> before = catalogue();
         dialogs::clearTestAnswers();
         EXPECT_TRUE(frame->openFunction(2));
         EXPECT_TRUE(dialogs::lastMessage().isEmpty());

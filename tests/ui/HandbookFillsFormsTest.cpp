@@ -5,7 +5,7 @@
 #include "../core/FormTestSupport.h"
 #include "MainWindowFixture.h"
 #include "forms/ui/AmountMenu.h"
-#include "forms/ui/COurFormView.h"
+#include "forms/ui/FormView.h"
 #include "forms/ui/MunicipalityCompleter.h"
 #include "reference/Places.h"
 #include "reference/ui/NumeralExtras.h"
@@ -30,13 +30,17 @@ namespace {
 struct OpenForm
 {
     std::unique_ptr<QWidget> pane = std::make_unique<QWidget>();
-    COurFormView *view = new COurFormView;
+    FormView *view = new FormView;
 
     explicit OpenForm(int layoutId)
     {
         pane->resize(900, 1000);
-        view->SetTemplateId(layoutId);
-        EXPECT_TRUE(view->Create(pane.get(), QRect(0, 0, 900, 1000), 101));
+        view->setTemplateId(layoutId);
+        view->setParent(pane.get());
+        view->setGeometry(QRect(0, 0, 900, 1000));
+        EXPECT_TRUE(view->build());
+        MunicipalityCompleter::attach(view);
+        AmountMenu::attach(view->page());
         pane->show();
         view->show();
         pane->activateWindow();
@@ -50,7 +54,7 @@ struct OpenForm
     std::string document() const
     {
         std::string text;
-        view->GenerateText(text);
+        view->generateText(text);
         return text;
     }
 };
@@ -86,7 +90,12 @@ TEST(HandbookFillsForms, TakingAMunicipalityFillsItsBlockAndOneUndoTakesItBack)
     QAbstractItemView *popup = completer->municipalityCompleter()->popup();
     ASSERT_TRUE(popup->isVisible());
     EXPECT_EQ(popupRow(completer->municipalityCompleter(), 0), (QStringList{u"Moià"_qs, u"Moianès"_qs}));
-    QTest::keyClick(popup, Qt::Key_Return); // the first proposal is the current one
+    EXPECT_FALSE(popup->currentIndex().isValid()) << "nothing chosen before an arrow chooses it";
+    // The habit "Down, Enter" takes the first proposal; a second Down stays on the last one.
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Down);
+    EXPECT_EQ(popup->currentIndex().row(), 0) << "the only proposal: Down stays on it";
+    QTest::keyClick(popup, Qt::Key_Return);
     EXPECT_FALSE(popup->isVisible());
 
     EXPECT_EQ(town->text(), u"Moià"_qs);
@@ -133,6 +142,10 @@ TEST(HandbookFillsForms, WhatTheUserTypedStaysAndFurtherPostcodesAreOffered)
     QCompleter *proposals = completer->municipalityCompleter();
     EXPECT_EQ(popupRow(proposals, 0), (QStringList{u"l'Hospitalet de Llobregat"_qs, u"Barcelonès"_qs}));
     EXPECT_EQ(popupRow(proposals, 1), (QStringList{u"Vandellòs i l'Hospitalet de l'Infant"_qs, u"Baix Camp"_qs}));
+    QTest::keyClick(proposals->popup(), Qt::Key_Return);
+    EXPECT_EQ(town->text(), u"hospitalet"_qs) << "Enter with two proposals and none chosen takes none";
+    EXPECT_TRUE(proposals->popup()->isVisible()) << "and leaves them up for an arrow";
+    QTest::keyClick(proposals->popup(), Qt::Key_Down);
     QTest::keyClick(proposals->popup(), Qt::Key_Return);
     EXPECT_EQ(town->text(), u"l'Hospitalet de Llobregat"_qs);
     EXPECT_EQ(comarca->text(), u"Osona"_qs) << "typed by the user: kept";

@@ -3,11 +3,11 @@
 
 #include "MainWindowFixture.h"
 #include "app/ui/MainWindow.h"
-#include "forms/ui/CDlgListAskItems.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
-#include "forms/ui/CTCView.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/LineItemDialog.h"
+#include "forms/ui/FormView.h"
+#include "forms/ui/CatalogueTree.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/DocumentView.h"
 #include "forms/ui/LineItemFormViews.h"
 
 #include <QLabel>
@@ -25,7 +25,7 @@ class LineList : public CommercialFunctionTest
 protected:
     LineList() : CommercialFunctionTest({1000, 760}) {}
 
-    CLineListFormView *open(std::string_view kind)
+    LineListFormView *open(std::string_view kind)
     {
         QTreeWidgetItem *item = catalogue->tree()->itemOf(kind);
         if (!item)
@@ -35,9 +35,9 @@ protected:
         catalogue->tree()->scrollToItem(item);
         QTest::mouseClick(catalogue->tree()->viewport(), Qt::LeftButton, {},
                           catalogue->tree()->visualItemRect(item).center());
-        return qobject_cast<CLineListFormView *>(catalogue->shownForm());
+        return qobject_cast<LineListFormView *>(catalogue->shownForm());
     }
-    QPushButton *button(CLineListFormView *form, const QString &text)
+    QPushButton *button(LineListFormView *form, const QString &text)
     {
         for (QPushButton *candidate : form->findChildren<QPushButton *>()) {
             if (candidate->text() == text)
@@ -46,10 +46,10 @@ protected:
         return nullptr;
     }
     // Adds a line through "Afegeix un concepte", typing the values into the dialog's fields.
-    void addLine(CLineListFormView *form, const QStringList &values)
+    void addLine(LineListFormView *form, const QStringList &values)
     {
         whenModal([values](QWidget *modal) {
-            auto *dialog = qobject_cast<CDlgListAskItems *>(modal);
+            auto *dialog = qobject_cast<LineItemDialog *>(modal);
             ASSERT_TRUE(dialog);
             for (int i = 0; i < values.size(); ++i)
                 QTest::keyClicks(dialog->field(i), values.at(i));
@@ -78,7 +78,7 @@ protected:
 
 TEST_F(LineList, ALineOpensFilledInAndChangesInPlace)
 {
-    CLineListFormView *form = open("albarà");
+    LineListFormView *form = open("albarà");
     ASSERT_TRUE(form);
     QTreeWidget *list = form->lineList();
     for (const char *name : {"primer", "segon", "tercer"})
@@ -89,7 +89,7 @@ TEST_F(LineList, ALineOpensFilledInAndChangesInPlace)
     // quantity gives a new amount.
     QString caption, shownName;
     whenModal([&](QWidget *modal) {
-        auto *dialog = qobject_cast<CDlgListAskItems *>(modal);
+        auto *dialog = qobject_cast<LineItemDialog *>(modal);
         ASSERT_TRUE(dialog);
         caption = dialog->windowTitle();
         shownName = dialog->field(1)->text();
@@ -110,7 +110,7 @@ TEST_F(LineList, ALineOpensFilledInAndChangesInPlace)
     list->setFocus();
     list->setCurrentItem(list->topLevelItem(0));
     whenModal([](QWidget *modal) {
-        auto *dialog = qobject_cast<CDlgListAskItems *>(modal);
+        auto *dialog = qobject_cast<LineItemDialog *>(modal);
         ASSERT_TRUE(dialog);
         EXPECT_NE(dialog->findChild<QLabel *>(u"amountHint"_qs), nullptr) << "the dialog says how";
         dialog->field(3)->selectAll();
@@ -125,7 +125,7 @@ TEST_F(LineList, ALineOpensFilledInAndChangesInPlace)
     EXPECT_EQ(list->topLevelItem(0)->text(0), u"20"_qs);
     EXPECT_EQ(list->topLevelItem(0)->text(3), u"7"_qs);
     whenModal([](QWidget *modal) {
-        auto *dialog = qobject_cast<CDlgListAskItems *>(modal);
+        auto *dialog = qobject_cast<LineItemDialog *>(modal);
         ASSERT_TRUE(dialog);
         dialog->field(2)->end(false);
         QTest::keyClicks(dialog->field(2), u"0"_qs); // price 50
@@ -140,7 +140,7 @@ TEST_F(LineList, ALineOpensFilledInAndChangesInPlace)
 
 TEST_F(LineList, LinesAreDeletedAndMovedByKeysAndButtons)
 {
-    CLineListFormView *form = open("albarà");
+    LineListFormView *form = open("albarà");
     ASSERT_TRUE(form);
     QTreeWidget *list = form->lineList();
     QPushButton *up = button(form, u"Puja"_qs), *down = button(form, u"Baixa"_qs);
@@ -181,7 +181,7 @@ TEST_F(LineList, LinesAreDeletedAndMovedByKeysAndButtons)
 
 TEST_F(LineList, TheQuoteComputesItsAmountsAndTotals)
 {
-    CLineListFormView *form = open("pressupost");
+    LineListFormView *form = open("pressupost");
     ASSERT_TRUE(form);
     ASSERT_NO_FATAL_FAILURE(addLine(form, {u"3"_qs, u"Cadira de roure"_qs, u"25,00"_qs}));
     ASSERT_NO_FATAL_FAILURE(addLine(form, {u"1"_qs, u"Taula"_qs, u"120,00"_qs}));

@@ -7,9 +7,9 @@
 #include "app/ui/MainWindow.h"
 #include "app/ui/PlectaApplication.h"
 #include "app/ui/Workbook.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
-#include "forms/ui/CTCView.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/DocumentView.h"
+#include "forms/ui/FormView.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/Dialogs.h"
 
@@ -61,8 +61,8 @@ protected:
         frame->openFunction(0);
         const auto frames = frame->workbook()->frames();
         ASSERT_EQ(frames.size(), 2);
-        catalogue = qobject_cast<CTCView *>(frames.at(0)->viewWidget());
-        document = qobject_cast<CPVView *>(frames.at(1)->viewWidget());
+        catalogue = qobject_cast<CatalogueView *>(frames.at(0)->viewWidget());
+        document = qobject_cast<DocumentView *>(frames.at(1)->viewWidget());
         ASSERT_TRUE(catalogue);
         ASSERT_TRUE(document);
     }
@@ -70,15 +70,15 @@ protected:
     {
         // The application owns the main window; closing the function's windows takes the forms
         // with them.
-        const QPointer<COurFormView> shown = catalogue->shownForm();
+        const QPointer<FormView> shown = catalogue->shownForm();
         frame->closeAllChildren();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(shown.isNull()) << "the closed catalogue left its form behind";
         MainWindowTest::TearDown();
     }
 
-    CTCView *catalogue = nullptr;
-    CPVView *document = nullptr;
+    CatalogueView *catalogue = nullptr;
+    DocumentView *document = nullptr;
 };
 
 // Whether an action can run now, as its menu item or key would find it: shown and enabled.

@@ -83,8 +83,8 @@ TEST(TextCheck, OneLineBoxMarksTheFormAndReplacesItInOneUndoStep)
     const QImage picture = edit->grab().toImage();
     const int begin = marks->xOf(9);
     const int end = marks->xOf(18);
-    EXPECT_GT(markPixels(picture, begin, end, CheckedBox::kCastilianismColour), 5);
-    EXPECT_EQ(markPixels(picture, end + 3, picture.width(), CheckedBox::kCastilianismColour), 0);
+    EXPECT_GT(markPixels(picture, begin, end, markColour(check::FindingKind::Castilianism)), 5);
+    EXPECT_EQ(markPixels(picture, end + 3, picture.width(), markColour(check::FindingKind::Castilianism)), 0);
 
     QMenu *menu = box->contextMenu(12);
     const QStringList texts = menuTexts(menu);
@@ -135,7 +135,7 @@ TEST(TextCheck, FormBoxesShareIgnoredWordsAndTheReviewGoesToTheWord)
     ASSERT_EQ(selections.size(), 3);
     EXPECT_EQ(selections[0].cursor.selectedText(), QStringLiteral("entonces"));
     EXPECT_EQ(selections[0].format.underlineStyle(), QTextCharFormat::WaveUnderline);
-    EXPECT_EQ(selections[0].format.underlineColor(), CheckedBox::kCastilianismColour);
+    EXPECT_EQ(selections[0].format.underlineColor(), markColour(check::FindingKind::Castilianism));
 
     {
         ReviewDialog review(checking->boxes());

@@ -3,8 +3,8 @@
 #include "app/ui/FunctionsBar.h"
 #include "app/ui/Workbook.h"
 #include "forms/DocumentCatalogue.h"
-#include "forms/ui/CTCView.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
+#include "forms/ui/CatalogueView.h"
 #include "reference/HandbookSearch.h"
 #include "reference/ReferenceLists.h"
 #include "reference/ui/HandbookSearchDialog.h"
@@ -28,12 +28,12 @@ bool isTreatments(QWidget *view)
 
 bool isCommercialCatalogue(QWidget *view)
 {
-    return qobject_cast<CTCView *>(view) && !qobject_cast<CAPCatalogueView *>(view);
+    return qobject_cast<CatalogueView *>(view) && !qobject_cast<AdministrationCatalogueView *>(view);
 }
 
 bool isAdministrationCatalogue(QWidget *view)
 {
-    return qobject_cast<CAPCatalogueView *>(view) != nullptr;
+    return qobject_cast<AdministrationCatalogueView *>(view) != nullptr;
 }
 
 // Where a part of the handbook shows: the function that opens it (its place in the Functions
@@ -148,8 +148,8 @@ QWidget *HandbookSearchLauncher::showHit(reflist::HandbookPart part, int row)
         return nullptr;
     m_workbook->activateFrame(frame);
     QWidget *view = frame->viewWidget();
-    if (auto *catalogue = qobject_cast<CTCView *>(view); catalogue && isKind) {
-        if (QTreeWidgetItem *item = catalogue->tree()->itemOf(kinds[std::size_t(row)].entry->pszName))
+    if (auto *catalogue = qobject_cast<CatalogueView *>(view); catalogue && isKind) {
+        if (QTreeWidgetItem *item = catalogue->tree()->itemOf(kinds[std::size_t(row)].entry->name))
             catalogue->tree()->setCurrentItem(item);
     } else if (auto *list = qobject_cast<ReferenceListView *>(view)) {
         list->showTableRow(row);

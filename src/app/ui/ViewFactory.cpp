@@ -2,9 +2,9 @@
 
 #include "app/ui/StartView.h"
 #include "app/ui/Workbook.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CPVView.h"
-#include "forms/ui/CTCView.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/DocumentView.h"
+#include "forms/ui/FormView.h"
 #include "reference/ui/NumeralsView.h"
 #include "reference/ui/ReferenceListView.h"
 #include "reference/ui/TreatmentsView.h"
@@ -17,9 +17,9 @@ QWidget *makeView(ViewKind kind)
 {
     switch (kind) {
     case ViewKind::Start: return new StartView;
-    case ViewKind::CommercialCatalogue: return new CTCView;
-    case ViewKind::AdministrationCatalogue: return new CAPCatalogueView;
-    case ViewKind::DocumentText: return new CPVView;
+    case ViewKind::CommercialCatalogue: return new CatalogueView;
+    case ViewKind::AdministrationCatalogue: return new AdministrationCatalogueView;
+    case ViewKind::DocumentText: return new DocumentView;
     case ViewKind::VocabularyCastilian: return new ReferenceListView(reflist::ListId::Vocabulary);
     case ViewKind::VocabularyCatalan: return new ReferenceListView(reflist::ListId::VocabularyCatalan);
     case ViewKind::Numerals: return new NumeralsView;
@@ -44,15 +44,15 @@ QWidget *createView(ViewKind kind)
 void connectViews(const QList<QWidget *> &views, Workbook *workbook)
 {
     // A function's Document window shows the form of the catalogue it was opened with.
-    CTCView *catalogue = nullptr;
+    CatalogueView *catalogue = nullptr;
     for (QWidget *view : views) {
-        if (auto *found = qobject_cast<CTCView *>(view))
+        if (auto *found = qobject_cast<CatalogueView *>(view))
             catalogue = found;
     }
     for (QWidget *view : views) {
-        if (auto *document = qobject_cast<CPVView *>(view); document && catalogue) {
+        if (auto *document = qobject_cast<DocumentView *>(view); document && catalogue) {
             document->followCatalogue(catalogue);
-            QObject::connect(document, &CPVView::fieldRequested, workbook, &Workbook::reveal);
+            QObject::connect(document, &DocumentView::fieldRequested, workbook, &Workbook::reveal);
         }
     }
 }

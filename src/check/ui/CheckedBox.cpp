@@ -13,9 +13,6 @@
 
 #include <algorithm>
 
-const QColor CheckedBox::kSpellingColour(220, 0, 0);
-const QColor CheckedBox::kCastilianismColour(0, 90, 220);
-
 namespace {
 
 constexpr int kMostSuggestions = 8;
@@ -30,7 +27,7 @@ QString shown(std::string_view cp1252Text)
 CheckedBox::CheckedBox(QLineEdit *box, std::shared_ptr<check::IgnoredWords> ignored)
     : QObject(box), m_line(box), m_ignored(std::move(ignored))
 {
-    m_overlay = new LineMarks(box, this);
+    m_overlay = new LineMarks(box, m_findings);
     connect(box, &QLineEdit::textChanged, this, &CheckedBox::recheck);
     attach();
 }
@@ -81,8 +78,7 @@ void CheckedBox::showMarks()
         selection.cursor.setPosition(int(finding.begin));
         selection.cursor.setPosition(int(finding.end), QTextCursor::KeepAnchor);
         selection.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        selection.format.setUnderlineColor(finding.kind == check::FindingKind::Spelling ? kSpellingColour
-                                                                                        : kCastilianismColour);
+        selection.format.setUnderlineColor(markColour(finding.kind));
         selections.append(selection);
     }
     m_plain->setExtraSelections(selections);
@@ -159,7 +155,7 @@ QMenu *CheckedBox::contextMenu(int position)
         added.append(none);
     }
     if (finding.kind == check::FindingKind::Castilianism && finding.entry) {
-        QAction *note = new QAction(shown(finding.entry->pszNote), menu);
+        QAction *note = new QAction(shown(finding.entry->note), menu);
         note->setEnabled(false);
         added.append(note);
         const int row = check::FormsToAvoid::vocabularyRow(*finding.entry);
@@ -195,4 +191,10 @@ bool CheckedBox::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+QString CheckedBox::fieldName() const
+{
+    const QString name = box()->accessibleName();
+    return name.isEmpty() ? QStringLiteral("Document") : name;
 }

@@ -24,9 +24,6 @@ class CheckedBox : public QObject
 {
     Q_OBJECT
 public:
-    static const QColor kSpellingColour;
-    static const QColor kCastilianismColour;
-
     // The box's words ignored are shared with the other boxes of its form.
     CheckedBox(QLineEdit *box, std::shared_ptr<check::IgnoredWords> ignored);
     CheckedBox(QPlainTextEdit *box, std::shared_ptr<check::IgnoredWords> ignored);
@@ -35,6 +32,8 @@ public:
     // The box's text as last checked (Windows-1252) and what was found in it.
     const std::string &text() const { return m_text; }
     const std::vector<check::Finding> &findings() const { return m_findings; }
+    // The name of the box's field as the form labels it ("Document" for an unlabelled box).
+    QString fieldName() const;
     // The suggestions for a finding of this box.
     std::vector<std::string> suggestions(const check::Finding &finding) const;
 

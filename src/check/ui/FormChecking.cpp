@@ -68,12 +68,6 @@ std::vector<CheckedBox *> FormChecking::boxes() const
     return out;
 }
 
-QString FormChecking::fieldName(const CheckedBox &box)
-{
-    const QString name = box.box()->accessibleName();
-    return name.isEmpty() ? QStringLiteral("Document") : name;
-}
-
 void FormChecking::review(QWidget *dialogParent)
 {
     attachNewBoxes();

@@ -26,8 +26,6 @@ public:
 
     void attachNewBoxes();
     std::vector<CheckedBox *> boxes() const;
-    // A box's name in the findings list: its accessible name, as the form labels it.
-    static QString fieldName(const CheckedBox &box);
 
     // Opens the list of every finding; choosing one goes to it.
     void review(QWidget *dialogParent);

@@ -1,7 +1,5 @@
 #include "check/ui/LineMarks.h"
 
-#include "check/ui/CheckedBox.h"
-
 #include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -9,7 +7,13 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-LineMarks::LineMarks(QLineEdit *box, const CheckedBox *marks) : QWidget(box), m_box(box), m_marks(marks)
+QColor markColour(check::FindingKind kind)
+{
+    return kind == check::FindingKind::Spelling ? QColor(220, 0, 0) : QColor(0, 90, 220);
+}
+
+LineMarks::LineMarks(QLineEdit *box, const std::vector<check::Finding> &findings)
+    : QWidget(box), m_box(box), m_findings(findings)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -42,7 +46,7 @@ int LineMarks::xOf(int position) const
 
 void LineMarks::paintEvent(QPaintEvent *)
 {
-    if (m_marks->findings().empty() || m_box->echoMode() != QLineEdit::Normal)
+    if (m_findings.empty() || m_box->echoMode() != QLineEdit::Normal)
         return;
     QStyleOptionFrame option;
     option.initFrom(m_box);
@@ -52,10 +56,9 @@ void LineMarks::paintEvent(QPaintEvent *)
     const QRect cursor = m_box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     const QFontMetrics metrics(m_box->font());
     const int y = cursor.top() + (cursor.height() + metrics.ascent() + metrics.descent()) / 2;
-    for (const check::Finding &finding : m_marks->findings()) {
+    for (const check::Finding &finding : m_findings) {
         drawWave(painter, xOf(int(finding.begin)), xOf(int(finding.end)), std::min(y, contents.bottom() - 1),
-                 finding.kind == check::FindingKind::Spelling ? CheckedBox::kSpellingColour
-                                                              : CheckedBox::kCastilianismColour);
+                 markColour(finding.kind));
     }
 }
 

@@ -3,10 +3,13 @@
 // overlay covers the box, lets every mouse event through, and places each mark from the box's
 // cursor rectangle, so that a scrolled text keeps its marks under the right words.
 
+#include "check/TextChecker.h"
+
+#include <QColor>
 #include <QWidget>
 
-class CheckedBox;
-class QColor;
+#include <vector>
+
 class QPainter;
 class QLineEdit;
 
@@ -14,7 +17,8 @@ class LineMarks : public QWidget
 {
     Q_OBJECT
 public:
-    LineMarks(QLineEdit *box, const CheckedBox *marks);
+    // Marks the findings of the box's text; they belong to the caller and outlive the overlay.
+    LineMarks(QLineEdit *box, const std::vector<check::Finding> &findings);
 
     // The x of the left edge of the character at a text position, in the box's coordinates.
     int xOf(int position) const;
@@ -25,8 +29,11 @@ protected:
 
 private:
     QLineEdit *m_box;
-    const CheckedBox *m_marks;
+    const std::vector<check::Finding> &m_findings;
 };
+
+// The colour of a finding's wavy line: red for a spelling, blue for a Castilianism.
+QColor markColour(check::FindingKind kind);
 
 // Draws a wavy line under [x1, x2) with its middle at y.
 void drawWave(QPainter &painter, int x1, int x2, int y, const QColor &colour);

@@ -2,7 +2,6 @@
 
 #include "check/ui/CheckedBox.h"
 #include "check/ui/CheckerService.h"
-#include "check/ui/FormChecking.h"
 #include "text/ui/QtText.h"
 
 #include <QDialogButtonBox>
@@ -37,7 +36,7 @@ ReviewDialog::ReviewDialog(const std::vector<CheckedBox *> &boxes, QWidget *pare
             const check::Finding &finding = box->findings()[i];
             const std::string word = box->text().substr(finding.begin, finding.end - finding.begin);
             auto *item = new QTreeWidgetItem(m_list);
-            item->setText(0, FormChecking::fieldName(*box));
+            item->setText(0, box->fieldName());
             item->setText(1, qttext::toQString(word).simplified());
             item->setText(2, finding.kind == check::FindingKind::Spelling ? QStringLiteral("ortografia")
                                                                           : QStringLiteral("castellanisme"));

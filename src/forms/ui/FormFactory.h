@@ -1,6 +1,6 @@
 #pragma once
-class COurFormView;
+class FormView;
 
 // The form object of a catalogue kind, before its window exists: the form's own class where it
 // has behaviour of its own, the generic form otherwise. nullptr for a kind with no form yet.
-COurFormView *createFormObject(int layoutId);
+FormView *createFormObject(int layoutId);

@@ -1,6 +1,6 @@
 #include "forms/ui/FormPageBuilder.h"
 
-#include "forms/ui/CDatePicker.h"
+#include "forms/ui/DatePicker.h"
 #include "forms/ui/FormTextBox.h"
 #include "text/ui/QtText.h"
 
@@ -174,7 +174,7 @@ private:
             widget = edit;
             break;
         }
-        case ItemKind::DatePicker: widget = new CDatePicker; break;
+        case ItemKind::DatePicker: widget = new DatePicker; break;
         case ItemKind::Choice: {
             auto *combo = new QComboBox;
             combo->setEditable(item.editable);

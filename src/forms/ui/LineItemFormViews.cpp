@@ -1,6 +1,6 @@
 #include "forms/ui/LineItemFormViews.h"
 
-#include "forms/ui/CDlgListAskItems.h"
+#include "forms/ui/LineItemDialog.h"
 
 #include <QBoxLayout>
 #include <QKeyEvent>
@@ -32,17 +32,17 @@ QBoxLayout *layoutHolding(QLayout *layout, QWidget *widget)
 
 } // namespace
 
-QTreeWidget *CLineListFormView::lineList() const
+QTreeWidget *LineListFormView::lineList() const
 {
     return qobject_cast<QTreeWidget *>(fieldWidget(plecta::kLineListId));
 }
 
-void CLineListFormView::AddLine()
+void LineListFormView::addLine()
 {
     openLineDialog(nullptr);
 }
 
-void CLineListFormView::openLineDialog(QTreeWidgetItem *line)
+void LineListFormView::openLineDialog(QTreeWidgetItem *line)
 {
     QTreeWidget *list = lineList();
     if (!list || !description() || !description()->lineItems)
@@ -50,9 +50,9 @@ void CLineListFormView::openLineDialog(QTreeWidgetItem *line)
     QStringList labels;
     for (std::string_view label : description()->lineItems->dialogLabels)
         labels.append(QString::fromUtf8(label.data(), qsizetype(label.size())));
-    CDlgListAskItems *dialog = makeLineDialog(labels);
+    LineItemDialog *dialog = makeLineDialog(labels);
     if (line) {
-        dialog->SetCaption(kEditCaption);
+        dialog->setCaption(kEditCaption);
         for (int column = 0; column < labels.size(); ++column)
             dialog->field(column)->setText(line->text(column));
     }
@@ -81,13 +81,13 @@ void CLineListFormView::openLineDialog(QTreeWidgetItem *line)
     dialog->open();
 }
 
-void CLineListFormView::editSelectedLine()
+void LineListFormView::editSelectedLine()
 {
     if (QTreeWidget *list = lineList(); list && list->currentItem())
         openLineDialog(list->currentItem());
 }
 
-void CLineListFormView::deleteSelectedLine()
+void LineListFormView::deleteSelectedLine()
 {
     QTreeWidget *list = lineList();
     if (!list || !list->currentItem())
@@ -99,7 +99,7 @@ void CLineListFormView::deleteSelectedLine()
     updateLineButtons();
 }
 
-void CLineListFormView::moveSelectedLine(int step)
+void LineListFormView::moveSelectedLine(int step)
 {
     QTreeWidget *list = lineList();
     if (!list || !list->currentItem())
@@ -114,19 +114,19 @@ void CLineListFormView::moveSelectedLine(int step)
     updateLineButtons();
 }
 
-void CLineListFormView::OnInitialUpdate()
+void LineListFormView::initializeFields()
 {
-    COurFormView::OnInitialUpdate();
+    FormView::initializeFields();
     QTreeWidget *list = lineList();
     if (!list)
         return;
     list->installEventFilter(this); // keys; the viewport's double clicks are already watched
     addLineButtons();
-    connect(list, &QTreeWidget::currentItemChanged, this, &CLineListFormView::updateLineButtons);
+    connect(list, &QTreeWidget::currentItemChanged, this, &LineListFormView::updateLineButtons);
     updateLineButtons();
 }
 
-void CLineListFormView::addLineButtons()
+void LineListFormView::addLineButtons()
 {
     QWidget *add = nullptr;
     for (const forms::Item &item : description()->items) {
@@ -153,7 +153,7 @@ void CLineListFormView::addLineButtons()
                           [this] { moveSelectedLine(+1); });
 }
 
-void CLineListFormView::updateLineButtons()
+void LineListFormView::updateLineButtons()
 {
     QTreeWidget *list = lineList();
     if (!list || !m_editButton)
@@ -165,7 +165,7 @@ void CLineListFormView::updateLineButtons()
     m_downButton->setEnabled(row >= 0 && row + 1 < list->topLevelItemCount());
 }
 
-bool CLineListFormView::eventFilter(QObject *watched, QEvent *event)
+bool LineListFormView::eventFilter(QObject *watched, QEvent *event)
 {
     QTreeWidget *list = lineList();
     if (list && watched == list->viewport() && event->type() == QEvent::MouseButtonDblClick) {
@@ -192,35 +192,35 @@ bool CLineListFormView::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return COurFormView::eventFilter(watched, event);
+    return FormView::eventFilter(watched, event);
 }
 
-CDlgListAskItems *CTCViewAlbara::makeLineDialog(const QStringList &labels)
+LineItemDialog *DeliveryNoteFormView::makeLineDialog(const QStringList &labels)
 {
-    auto *dialog = new CDlgListAskFourItems(this);
-    dialog->SetCaption(kCaption);
-    dialog->SetLabels(labels.value(0), labels.value(1), labels.value(2), labels.value(3));
+    auto *dialog = new FourValueLineDialog(this);
+    dialog->setCaption(kCaption);
+    dialog->setLabels(labels.value(0), labels.value(1), labels.value(2), labels.value(3));
     return dialog;
 }
 
-QStringList CTCViewAlbara::lineValues(const CDlgListAskItems &dialog) const
+QStringList DeliveryNoteFormView::lineValues(const LineItemDialog &dialog) const
 {
     QString v1, v2, v3, v4;
-    static_cast<const CDlgListAskFourItems &>(dialog).GetValues(v1, v2, v3, v4);
+    static_cast<const FourValueLineDialog &>(dialog).getValues(v1, v2, v3, v4);
     return {v1, v2, v3, v4};
 }
 
-CDlgListAskItems *CTCViewComanda::makeLineDialog(const QStringList &labels)
+LineItemDialog *OrderFormView::makeLineDialog(const QStringList &labels)
 {
-    auto *dialog = new CDlgListAskFiveItems(this);
-    dialog->SetCaption(kCaption);
-    dialog->SetLabels(labels.value(0), labels.value(1), labels.value(2), labels.value(3), labels.value(4));
+    auto *dialog = new FiveValueLineDialog(this);
+    dialog->setCaption(kCaption);
+    dialog->setLabels(labels.value(0), labels.value(1), labels.value(2), labels.value(3), labels.value(4));
     return dialog;
 }
 
-QStringList CTCViewComanda::lineValues(const CDlgListAskItems &dialog) const
+QStringList OrderFormView::lineValues(const LineItemDialog &dialog) const
 {
     QString v1, v2, v3, v4, v5;
-    static_cast<const CDlgListAskFiveItems &>(dialog).GetValues(v1, v2, v3, v4, v5);
+    static_cast<const FiveValueLineDialog &>(dialog).getValues(v1, v2, v3, v4, v5);
     return {v1, v2, v3, v4, v5};
 }

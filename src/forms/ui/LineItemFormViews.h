@@ -1,9 +1,9 @@
 #pragma once
-#include "forms/ui/COurFormView.h"
+#include "forms/ui/FormView.h"
 
 #include <QStringList>
 
-class CDlgListAskItems;
+class LineItemDialog;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -12,7 +12,7 @@ class QTreeWidgetItem;
 // opens the line dialog for a new line, which goes in at the end of the list. A double click on a
 // line, or Enter, opens it filled in to be changed; Delete removes it; the buttons beside the list
 // (and Alt+Up, Alt+Down) move it.
-class CLineListFormView : public COurFormView
+class LineListFormView : public FormView
 {
     Q_OBJECT
 public:
@@ -26,13 +26,13 @@ public:
 
 protected:
     // Opens the line dialog (modal to the form's window, without a nested event loop).
-    void AddLine() override;
-    void OnInitialUpdate() override;
+    void addLine() override;
+    void initializeFields() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // The form's line dialog with its caption and these labels set.
-    virtual CDlgListAskItems *makeLineDialog(const QStringList &labels) = 0;
+    virtual LineItemDialog *makeLineDialog(const QStringList &labels) = 0;
     // The values typed into a confirmed dialog, in column order.
-    virtual QStringList lineValues(const CDlgListAskItems &dialog) const = 0;
+    virtual QStringList lineValues(const LineItemDialog &dialog) const = 0;
 
 private:
     // The dialog for a new line (`line` null) or filled with one to change it in place.
@@ -47,19 +47,19 @@ private:
 };
 
 // The delivery note and the quote: four values a line.
-class CTCViewAlbara : public CLineListFormView
+class DeliveryNoteFormView : public LineListFormView
 {
     Q_OBJECT
 protected:
-    CDlgListAskItems *makeLineDialog(const QStringList &labels) override;
-    QStringList lineValues(const CDlgListAskItems &dialog) const override;
+    LineItemDialog *makeLineDialog(const QStringList &labels) override;
+    QStringList lineValues(const LineItemDialog &dialog) const override;
 };
 
 // The order: five values a line.
-class CTCViewComanda : public CLineListFormView
+class OrderFormView : public LineListFormView
 {
     Q_OBJECT
 protected:
-    CDlgListAskItems *makeLineDialog(const QStringList &labels) override;
-    QStringList lineValues(const CDlgListAskItems &dialog) const override;
+    LineItemDialog *makeLineDialog(const QStringList &labels) override;
+    QStringList lineValues(const LineItemDialog &dialog) const override;
 };

@@ -1,9 +1,10 @@
 #include "forms/ui/MunicipalityCompleter.h"
 
-#include "forms/ui/COurFormView.h"
+#include "forms/ui/FormView.h"
 #include "reference/Municipalities.h"
 #include "reference/Places.h"
 #include "reference/ReferenceTables.h"
+#include "text/Fold.h"
 #include "text/ui/QtText.h"
 
 #include <QAbstractItemView>
@@ -46,7 +47,7 @@ QCompleter *popupCompleter(QLineEdit *edit, QStandardItemModel *model)
 
 } // namespace
 
-void MunicipalityCompleter::attach(COurFormView *view)
+void MunicipalityCompleter::attach(FormView *view)
 {
     if (!view->description())
         return;
@@ -56,7 +57,7 @@ void MunicipalityCompleter::attach(COurFormView *view)
     }
 }
 
-MunicipalityCompleter::MunicipalityCompleter(COurFormView *view, const forms::PlaceBlock &block)
+MunicipalityCompleter::MunicipalityCompleter(FormView *view, const forms::PlaceBlock &block)
     : QObject(view), m_view(view), m_block(block),
       m_town(qobject_cast<QLineEdit *>(view->fieldWidget(block.municipality)))
 {
@@ -71,6 +72,11 @@ MunicipalityCompleter::MunicipalityCompleter(COurFormView *view, const forms::Pl
     popup->setSelectionBehavior(QAbstractItemView::SelectRows);
     popup->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_completer->setPopup(popup);
+    // The arrows move within the proposals and stop at the first and the last one: a Down too
+    // many never leaves the list with nothing chosen.
+    m_completer->setWrapAround(false);
+    popup->installEventFilter(this); // after the completer's own filter, so it runs first
+    m_town->installEventFilter(this);
     popup->header()->setStretchLastSection(true);
     popup->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -152,7 +158,7 @@ void MunicipalityCompleter::propose(const QString &typed)
     }
     m_proposals->removeRows(0, m_proposals->rowCount());
     for (std::size_t index : plecta::municipalityProposals(qttext::toCp1252(typed))) {
-        auto *name = new QStandardItem(qttext::toQString(plecta::runningName(g_municipalities[index].pszName)));
+        auto *name = new QStandardItem(qttext::toQString(plecta::runningName(g_municipalities[index].name)));
         name->setData(qulonglong(index), kMunicipalityRole);
         auto *comarca = new QStandardItem(qttext::toQString(plecta::municipalityComarca(index)));
         comarca->setData(qulonglong(index), kMunicipalityRole);
@@ -170,9 +176,30 @@ void MunicipalityCompleter::propose(const QString &typed)
     const int width = view->sizeHintForColumn(0) + gap + view->sizeHintForColumn(1) +
                       popup->verticalScrollBar()->sizeHint().width() + 2 * popup->frameWidth() + gap;
     popup->setColumnWidth(0, view->sizeHintForColumn(0) + gap);
+    // Nothing is chosen until an arrow chooses it: Down goes to the first proposal.
     m_completer->complete(QRect(0, 0, std::max(width, m_town->width()), m_town->height()));
-    // The best proposal is ready to be taken with Enter.
-    m_completer->popup()->setCurrentIndex(m_completer->completionModel()->index(0, 0));
+    m_completer->popup()->setCurrentIndex(QModelIndex());
+}
+
+std::optional<std::size_t> MunicipalityCompleter::onlyMatch() const
+{
+    const std::string typed = qttext::toCp1252(m_town->text());
+    const std::vector<std::size_t> proposals = plecta::municipalityProposals(typed);
+    if (proposals.size() == 1)
+        return proposals.front();
+    // "Moia" when another name also begins with it: the one whose whole name it is.
+    const std::string folded = plecta::foldForSearch(typed);
+    std::optional<std::size_t> match;
+    for (std::size_t index : proposals) {
+        const std::string_view stored = g_municipalities[index].name;
+        if (plecta::foldForSearch(plecta::runningName(stored)) != folded &&
+            plecta::foldForSearch(std::string(stored.substr(0, stored.find_last_not_of(' ') + 1))) != folded)
+            continue;
+        if (match)
+            return std::nullopt;
+        match = index;
+    }
+    return match;
 }
 
 void MunicipalityCompleter::take(std::size_t municipality)
@@ -241,6 +268,22 @@ void MunicipalityCompleter::offerPostcodes()
 
 bool MunicipalityCompleter::eventFilter(QObject *watched, QEvent *event)
 {
+    // Enter with no proposal chosen takes the municipality the text names, when it names one;
+    // otherwise the proposals stay up for an arrow to choose one.
+    if (event->type() == QEvent::KeyPress && (watched == m_town || watched == m_completer->popup())) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        QAbstractItemView *popup = m_completer->popup();
+        if (enter && !popup->currentIndex().isValid()) {
+            if (const std::optional<std::size_t> match = onlyMatch()) {
+                popup->hide();
+                take(*match);
+                return true;
+            }
+            if (popup->isVisible())
+                return true;
+        }
+    }
     // Down in the postcode field lists every postcode of the municipality taken.
     if (event->type() == QEvent::KeyPress && m_postcodes && watched == m_postcodes->widget()) {
         auto *key = static_cast<QKeyEvent *>(event);

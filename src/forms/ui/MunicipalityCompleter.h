@@ -9,9 +9,10 @@
 #include <QPointer>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
-class COurFormView;
+class FormView;
 class QCompleter;
 class QLineEdit;
 class QStandardItemModel;
@@ -22,9 +23,9 @@ class MunicipalityCompleter : public QObject
 public:
     // Completers for every municipality block of the form's description; nothing for a form
     // without one. They belong to the view.
-    static void attach(COurFormView *view);
+    static void attach(FormView *view);
 
-    MunicipalityCompleter(COurFormView *view, const forms::PlaceBlock &block);
+    MunicipalityCompleter(FormView *view, const forms::PlaceBlock &block);
 
     // The completer of the municipality field and the one that offers the further postcodes.
     QCompleter *municipalityCompleter() const { return m_completer; }
@@ -40,6 +41,8 @@ protected:
 
 private:
     void propose(const QString &typed);
+    // The one municipality the field's text names, if it names exactly one.
+    std::optional<std::size_t> onlyMatch() const;
     void offerPostcodes();
     void fieldChanged(QLineEdit *edit);
 
@@ -52,7 +55,7 @@ private:
 
     static void restore(const Change &change);
 
-    COurFormView *m_view;
+    FormView *m_view;
     forms::PlaceBlock m_block;
     QLineEdit *m_town = nullptr;
     QCompleter *m_completer = nullptr;

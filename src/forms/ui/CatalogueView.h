@@ -6,28 +6,28 @@
 #include <QPointer>
 #include <QSplitter>
 
-class COurFormView;
-class CTCViewForm;
-class CTCViewLstDoc;
+class FormView;
+class FormPane;
+class CatalogueTree;
 
 // A catalogue window's view: the tree of document kinds above (120 pixels high at start), the
 // form of the selected kind below. The forms of every kind are made when the view is, their
 // windows on the first selection of their kind; then they are kept with whatever was typed.
-class CTCView : public QSplitter, public ChildView
+class CatalogueView : public QSplitter, public ChildView
 {
     Q_OBJECT
 public:
     static constexpr int kTreeHeight = 120;
 
-    explicit CTCView(QWidget *parent = nullptr) : CTCView(forms::g_tcDocList, parent) {}
-    ~CTCView() override;
+    explicit CatalogueView(QWidget *parent = nullptr) : CatalogueView(forms::g_tcDocList, parent) {}
+    ~CatalogueView() override;
 
-    CTCViewLstDoc *tree() const { return m_tree; }
-    CTCViewForm *formPane() const { return m_pane; }
+    CatalogueTree *tree() const { return m_tree; }
+    FormPane *formPane() const { return m_pane; }
     // The form shown now, or nullptr (none yet, or a kind whose form is not written).
-    COurFormView *shownForm() const;
+    FormView *shownForm() const;
     // The form object of a catalogue row (nullptr for a heading or a kind without a form).
-    COurFormView *formOfRow(int row) const;
+    FormView *formOfRow(int row) const;
 
     void initialUpdate() override;
     ViewActions offeredActions() const override;
@@ -37,27 +37,27 @@ public:
 
 signals:
     // The form shown below the tree changed; nullptr for a kind whose form is not written.
-    void shownFormChanged(COurFormView *form);
+    void shownFormChanged(FormView *form);
     // Save, print or preview asked on the form's tab: the Document window carries it out.
     void documentCommandRequested(ViewAction command);
 
 protected:
-    CTCView(const forms::DocListEntry *catalogue, QWidget *parent);
+    CatalogueView(const forms::DocListEntry *catalogue, QWidget *parent);
 
 private:
     void showKind(int row);
 
     const forms::DocListEntry *m_catalogue;
-    CTCViewLstDoc *m_tree;
-    CTCViewForm *m_pane;
-    QList<QPointer<COurFormView>> m_forms; // one per catalogue row
+    CatalogueTree *m_tree;
+    FormPane *m_pane;
+    QList<QPointer<FormView>> m_forms; // one per catalogue row
     int m_shownRow = -1;
 };
 
 // The public-administration catalogue: the same window over the other catalogue.
-class CAPCatalogueView : public CTCView
+class AdministrationCatalogueView : public CatalogueView
 {
     Q_OBJECT
 public:
-    explicit CAPCatalogueView(QWidget *parent = nullptr) : CTCView(forms::g_apDocList, parent) {}
+    explicit AdministrationCatalogueView(QWidget *parent = nullptr) : CatalogueView(forms::g_apDocList, parent) {}
 };

@@ -1,4 +1,4 @@
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/CatalogueTree.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -15,7 +15,7 @@ QString utf8(std::string_view text)
 
 } // namespace
 
-CTCViewLstDoc::CTCViewLstDoc(const forms::DocListEntry *catalogue, QWidget *parent)
+CatalogueTree::CatalogueTree(const forms::DocListEntry *catalogue, QWidget *parent)
     : QTreeWidget(parent), m_catalogue(catalogue)
 {
     setAccessibleName(QStringLiteral("Tipus de document"));
@@ -27,12 +27,12 @@ CTCViewLstDoc::CTCViewLstDoc(const forms::DocListEntry *catalogue, QWidget *pare
     setExpandsOnDoubleClick(true);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *current) {
         const forms::DocListEntry *row = entry(current);
-        if (row && row->nLevel == 1)
+        if (row && row->level == 1)
             emit kindSelected(current->data(0, kRowRole).toInt());
     });
 }
 
-QString CTCViewLstDoc::tooltipText(const QString &description, const QFont &font)
+QString CatalogueTree::tooltipText(const QString &description, const QFont &font)
 {
     if (description.isEmpty())
         return {};
@@ -45,7 +45,7 @@ QString CTCViewLstDoc::tooltipText(const QString &description, const QFont &font
         .arg(style, text);
 }
 
-void CTCViewLstDoc::fill()
+void CatalogueTree::fill()
 {
     clear();
     setUpdatesEnabled(false);
@@ -54,14 +54,14 @@ void CTCViewLstDoc::fill()
     const auto rows = forms::catalogueRows(m_catalogue);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const forms::DocListEntry &row = rows[i];
-        QTreeWidgetItem *item = row.nLevel == 0 || !heading ? new QTreeWidgetItem(this) : new QTreeWidgetItem(heading);
-        item->setText(0, utf8(row.pszName));
+        QTreeWidgetItem *item = row.level == 0 || !heading ? new QTreeWidgetItem(this) : new QTreeWidgetItem(heading);
+        item->setText(0, utf8(row.name));
         item->setData(0, kRowRole, int(i));
-        if (row.nLevel == 0) {
+        if (row.level == 0) {
             heading = item;
         } else {
             // No tip over a heading: only kinds carry a description.
-            item->setToolTip(0, tooltipText(utf8(row.pszDescription), QToolTip::font()));
+            item->setToolTip(0, tooltipText(utf8(row.description), QToolTip::font()));
             if (!firstKind)
                 firstKind = item;
         }
@@ -75,7 +75,7 @@ void CTCViewLstDoc::fill()
     setUpdatesEnabled(true);
 }
 
-const forms::DocListEntry *CTCViewLstDoc::entry(const QTreeWidgetItem *item) const
+const forms::DocListEntry *CatalogueTree::entry(const QTreeWidgetItem *item) const
 {
     if (!item)
         return nullptr;
@@ -84,7 +84,7 @@ const forms::DocListEntry *CTCViewLstDoc::entry(const QTreeWidgetItem *item) con
     return row >= 0 && std::size_t(row) < rows.size() ? &rows[std::size_t(row)] : nullptr;
 }
 
-QTreeWidgetItem *CTCViewLstDoc::itemOf(std::string_view name) const
+QTreeWidgetItem *CatalogueTree::itemOf(std::string_view name) const
 {
     const auto found = findItems(utf8(name), Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.first();

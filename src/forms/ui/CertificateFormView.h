@@ -1,18 +1,18 @@
 #pragma once
-#include "forms/ui/COurFormView.h"
+#include "forms/ui/FormView.h"
 
 // The certificate: its radio buttons "Model A" and "Model B" choose the model and the field of
 // the closing sentence, and a click enables that sentence and disables the other.
-class CTCViewCert : public COurFormView
+class CertificateFormView : public FormView
 {
     Q_OBJECT
 public:
-    CTCViewCert() = default;
-    void GenerateText(std::string &output) const override;
+    CertificateFormView() = default;
+    void generateText(std::string &output) const override;
     plecta::StructuredDocument documentStructure() const override;
 
 protected:
-    void OnInitialUpdate() override;
+    void initializeFields() override;
 
 private:
     bool modelASelected() const;

@@ -1,17 +1,19 @@
-#include "forms/ui/CTCView.h"
+#include "forms/ui/CatalogueView.h"
 
 #include "check/ui/FormChecking.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CTCViewForm.h"
-#include "forms/ui/CTCViewLstDoc.h"
+#include "forms/ui/AmountMenu.h"
+#include "forms/ui/CatalogueTree.h"
 #include "forms/ui/FormFactory.h"
+#include "forms/ui/FormPane.h"
+#include "forms/ui/FormView.h"
+#include "forms/ui/MunicipalityCompleter.h"
 #include "text/ui/QtText.h"
 
 #include <QMetaMethod>
 
-CTCView::CTCView(const forms::DocListEntry *catalogue, QWidget *parent)
-    : QSplitter(Qt::Vertical, parent), m_catalogue(catalogue), m_tree(new CTCViewLstDoc(catalogue)),
-      m_pane(new CTCViewForm)
+CatalogueView::CatalogueView(const forms::DocListEntry *catalogue, QWidget *parent)
+    : QSplitter(Qt::Vertical, parent), m_catalogue(catalogue), m_tree(new CatalogueTree(catalogue)),
+      m_pane(new FormPane)
 {
     addWidget(m_tree);
     addWidget(m_pane);
@@ -23,68 +25,66 @@ CTCView::CTCView(const forms::DocListEntry *catalogue, QWidget *parent)
 
     // One form object per kind; their windows come with the first selection of their kind.
     for (const forms::DocListEntry &row : forms::catalogueRows(catalogue)) {
-        COurFormView *form = row.nLevel == 1 ? createFormObject(row.nFormID) : nullptr;
-        if (form) {
-            form->hide();
-            form->setParent(m_pane);
-        }
+        FormView *form = row.level == 1 ? createFormObject(row.formId) : nullptr;
+        if (form)
+            form->setParent(m_pane); // owned by the pane; on its stack from its first showing
         m_forms.append(form);
     }
-    connect(m_tree, &CTCViewLstDoc::kindSelected, this, &CTCView::showKind);
+    connect(m_tree, &CatalogueTree::kindSelected, this, &CatalogueView::showKind);
 }
 
-CTCView::~CTCView() = default;
+CatalogueView::~CatalogueView() = default;
 
-COurFormView *CTCView::shownForm() const
+FormView *CatalogueView::shownForm() const
 {
     return formOfRow(m_shownRow);
 }
 
-COurFormView *CTCView::formOfRow(int row) const
+FormView *CatalogueView::formOfRow(int row) const
 {
     return row >= 0 && row < m_forms.size() ? m_forms.at(row).data() : nullptr;
 }
 
-void CTCView::initialUpdate()
+void CatalogueView::initialUpdate()
 {
     m_tree->fill();
 }
 
-void CTCView::showKind(int row)
+void CatalogueView::showKind(int row)
 {
     const auto rows = forms::catalogueRows(m_catalogue);
-    if (row < 0 || std::size_t(row) >= rows.size() || rows[std::size_t(row)].nFormID == 0)
+    if (row < 0 || std::size_t(row) >= rows.size() || rows[std::size_t(row)].formId == 0)
         return;
-    if (COurFormView *shown = shownForm())
-        shown->hide();
     m_shownRow = row;
-    COurFormView *form = formOfRow(row);
+    FormView *form = formOfRow(row);
     if (!form) { // a kind whose form is not written yet: no form to show or to ask for a text
+        m_pane->showNothing();
         emit shownFormChanged(nullptr);
         return;
     }
     if (!form->isCreated()) {
-        const forms::DocListEntry &entry = rows[std::size_t(row)];
-        form->SetTemplateId(entry.nFormID);
-        form->Create(m_pane, QRect(0, 0, m_pane->recordedWidth(), m_pane->recordedHeight()), 100 + entry.nPosition);
-        m_pane->setCurrentForm(form);
-        form->setGeometry(m_pane->rect());
+        form->setTemplateId(rows[std::size_t(row)].formId);
+        form->build();
+        // The handbook where the user writes: municipalities complete, amounts turn into words,
+        // the Catalan is checked as it is typed.
+        MunicipalityCompleter::attach(form);
+        AmountMenu::attach(form->page());
         new FormChecking(form);
     }
-    form->show();
+    m_pane->showForm(form);
     emit shownFormChanged(form);
 }
 
-bool CTCView::holdsUserInput() const
+bool CatalogueView::holdsUserInput() const
 {
-    for (const QPointer<COurFormView> &form : m_forms) {
+    for (const QPointer<FormView> &form : m_forms) {
         if (form && form->isModified())
             return true;
     }
     return false;
 }
 
-ViewActions CTCView::offeredActions() const
+ViewActions CatalogueView::offeredActions() const
 {
     // The document commands stay offered without a form, so that their keys say why they do
     // nothing instead of doing nothing.
@@ -93,7 +93,7 @@ ViewActions CTCView::offeredActions() const
     return shownForm() ? always | ViewAction::Review : always;
 }
 
-void CTCView::perform(ViewAction command)
+void CatalogueView::perform(ViewAction command)
 {
     if (command == ViewAction::Review) {
         if (FormChecking *checking = FormChecking::of(shownForm()))
@@ -101,7 +101,7 @@ void CTCView::perform(ViewAction command)
         return;
     }
     if (command == ViewAction::SaveAs || command == ViewAction::Print || command == ViewAction::PrintPreview) {
-        if (shownForm() && isSignalConnected(QMetaMethod::fromSignal(&CTCView::documentCommandRequested)))
+        if (shownForm() && isSignalConnected(QMetaMethod::fromSignal(&CatalogueView::documentCommandRequested)))
             emit documentCommandRequested(command);
         else
             qttext::showStatusMessage(this, QStringLiteral("Trieu primer un document de la llista: "
@@ -111,7 +111,7 @@ void CTCView::perform(ViewAction command)
     // Two panes: next and previous both move the focus to the other one.
     if (command != ViewAction::NextPane && command != ViewAction::PreviousPane)
         return;
-    COurFormView *form = shownForm();
+    FormView *form = shownForm();
     if (!form || !m_tree->hasFocus()) {
         m_tree->setFocus(Qt::TabFocusReason);
         return;

@@ -14,11 +14,11 @@ class QLineEdit;
 // The small modal dialog that asks for the values of one line of a line list, new or opened again:
 // one labelled field per column. The caller sets the title, the labels and any values, runs it
 // and reads the values back.
-class CDlgListAskItems : public DialogSkin
+class LineItemDialog : public DialogSkin
 {
     Q_OBJECT
 public:
-    void SetCaption(const QString &caption);
+    void setCaption(const QString &caption);
     QStringList values() const { return m_values; }
     QLineEdit *field(int index) const;
     // Fills the amount in as quantity × price while the user types, until the user writes an
@@ -28,7 +28,7 @@ public:
     void accept() override;
 
 protected:
-    CDlgListAskItems(int count, QWidget *parent);
+    LineItemDialog(int count, QWidget *parent);
     void setLabelList(const QStringList &labels);
 
 private:
@@ -45,20 +45,20 @@ private:
     QStringList m_values;
 };
 
-class CDlgListAskFourItems : public CDlgListAskItems
+class FourValueLineDialog : public LineItemDialog
 {
     Q_OBJECT
 public:
-    explicit CDlgListAskFourItems(QWidget *parent = nullptr);
-    void SetLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4);
-    void GetValues(QString &v1, QString &v2, QString &v3, QString &v4) const;
+    explicit FourValueLineDialog(QWidget *parent = nullptr);
+    void setLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4);
+    void getValues(QString &v1, QString &v2, QString &v3, QString &v4) const;
 };
 
-class CDlgListAskFiveItems : public CDlgListAskItems
+class FiveValueLineDialog : public LineItemDialog
 {
     Q_OBJECT
 public:
-    explicit CDlgListAskFiveItems(QWidget *parent = nullptr);
-    void SetLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4, const QString &l5);
-    void GetValues(QString &v1, QString &v2, QString &v3, QString &v4, QString &v5) const;
+    explicit FiveValueLineDialog(QWidget *parent = nullptr);
+    void setLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4, const QString &l5);
+    void getValues(QString &v1, QString &v2, QString &v3, QString &v4, QString &v5) const;
 };

@@ -1,11 +1,9 @@
-#include "forms/ui/COurFormView.h"
+#include "forms/ui/FormView.h"
 
 #include "forms/FormFields.h"
-#include "forms/ui/AmountMenu.h"
-#include "forms/ui/CDatePicker.h"
+#include "forms/ui/DatePicker.h"
 #include "forms/ui/FormPageBuilder.h"
 #include "forms/ui/FormTextBox.h"
-#include "forms/ui/MunicipalityCompleter.h"
 #include "models/DateText.h"
 #include "models/UnfilledFields.h"
 #include "text/ui/QtText.h"
@@ -27,7 +25,7 @@ QString utf8(std::string_view text)
 
 } // namespace
 
-COurFormView::COurFormView()
+FormView::FormView()
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
@@ -36,21 +34,17 @@ COurFormView::COurFormView()
     setBackgroundRole(QPalette::Mid);
 }
 
-COurFormView::~COurFormView() = default;
+FormView::~FormView() = default;
 
-bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
+bool FormView::build()
 {
     if (m_page)
         return false;
     m_form = forms::formByLayoutId(m_templateId);
     if (!m_form)
         return false;
-    hide();
-    setParent(parent);
-    setGeometry(rect);
-    m_childId = childId;
     if (objectName().isEmpty())
-        setObjectName(utf8(m_form->className));
+        setObjectName(utf8(m_form->objectName));
 
     FormPage built = buildFormPage(*m_form);
     m_page = built.page;
@@ -65,23 +59,20 @@ bool COurFormView::Create(QWidget *parent, const QRect &rect, int childId)
     for (const forms::Item &item : m_form->items) {
         if (item.kind == forms::ItemKind::AddButton) {
             if (auto *button = qobject_cast<QAbstractButton *>(fieldWidget(item.id)))
-                connect(button, &QAbstractButton::clicked, this, [this] { AddLine(); });
+                connect(button, &QAbstractButton::clicked, this, [this] { addLine(); });
         }
     }
-    OnInitialUpdate();
+    initializeFields();
     m_initialState = fieldState();
-    // The handbook where the user writes: municipalities complete, amounts turn into words.
-    MunicipalityCompleter::attach(this);
-    AmountMenu::attach(m_page);
     return true;
 }
 
-bool COurFormView::isModified() const
+bool FormView::isModified() const
 {
     return isCreated() && fieldState() != m_initialState;
 }
 
-QString COurFormView::fieldState() const
+QString FormView::fieldState() const
 {
     QString state;
     for (const forms::Item &item : m_form->items) {
@@ -89,7 +80,7 @@ QString COurFormView::fieldState() const
         if (!widget || item.kind == forms::ItemKind::Label || item.kind == forms::ItemKind::AddButton)
             continue;
         state += QString::number(item.id) + u'=';
-        if (auto *picker = qobject_cast<CDatePicker *>(widget))
+        if (auto *picker = qobject_cast<DatePicker *>(widget))
             state += picker->date().toString(Qt::ISODate);
         else if (auto *edit = qobject_cast<QLineEdit *>(widget))
             state += edit->text();
@@ -112,7 +103,7 @@ QString COurFormView::fieldState() const
     return state;
 }
 
-void COurFormView::OnInitialUpdate()
+void FormView::initializeFields()
 {
     std::string dateText;
     plecta::MakeDateText(dateText);
@@ -152,7 +143,7 @@ void COurFormView::OnInitialUpdate()
                 radio->setChecked(item.checked);
             break;
         case forms::ItemKind::DatePicker:
-            if (auto *picker = qobject_cast<CDatePicker *>(widget))
+            if (auto *picker = qobject_cast<DatePicker *>(widget))
                 picker->setDate(QDate::currentDate());
             break;
         case forms::ItemKind::LineList:
@@ -170,26 +161,26 @@ void COurFormView::OnInitialUpdate()
     }
 }
 
-void COurFormView::GenerateText(std::string &output) const
+void FormView::generateText(std::string &output) const
 {
     output.clear();
     if (m_form && m_page)
         forms::generateFormText(*m_form, *this, output);
 }
 
-plecta::StructuredDocument COurFormView::documentStructure() const
+plecta::StructuredDocument FormView::documentStructure() const
 {
     if (m_form && m_page)
         return forms::formStructure(*m_form, *this);
     return {};
 }
 
-QWidget *COurFormView::fieldWidget(int id) const
+QWidget *FormView::fieldWidget(int id) const
 {
     return id == 0 ? nullptr : m_fields.value(id).data();
 }
 
-QWidget *COurFormView::selectUnfilledField(std::string_view cp1252Name)
+QWidget *FormView::selectUnfilledField(std::string_view cp1252Name)
 {
     QWidget *field = findUnfilledField(cp1252Name);
     if (field)
@@ -197,7 +188,7 @@ QWidget *COurFormView::selectUnfilledField(std::string_view cp1252Name)
     return field;
 }
 
-QWidget *COurFormView::findUnfilledField(std::string_view cp1252Name) const
+QWidget *FormView::findUnfilledField(std::string_view cp1252Name) const
 {
     const QString name = qttext::toQString(std::string(cp1252Name));
     const QString placeholder = u'<' + name;
@@ -225,7 +216,7 @@ QWidget *COurFormView::findUnfilledField(std::string_view cp1252Name) const
     return nullptr;
 }
 
-void COurFormView::setGroupEnabled(int group, bool enabled)
+void FormView::setGroupEnabled(int group, bool enabled)
 {
     for (const auto &[itemGroup, widget] : std::as_const(m_grouped)) {
         if (itemGroup == group && widget)
@@ -233,55 +224,54 @@ void COurFormView::setGroupEnabled(int group, bool enabled)
     }
 }
 
-bool COurFormView::eventFilter(QObject *watched, QEvent *event)
+bool FormView::eventFilter(QObject *watched, QEvent *event)
 {
     // A double click anywhere on the line list, on a row or below the rows, adds a line.
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (auto *list = qobject_cast<QTreeWidget *>(fieldWidget(plecta::kLineListId));
             list && watched == list->viewport()) {
-            AddLine();
+            addLine();
             return true;
         }
     }
     return QScrollArea::eventFilter(watched, event);
 }
 
-bool COurFormView::hasField(int id) const
+bool FormView::hasField(int id) const
 {
     return m_fields.contains(id);
 }
 
-bool COurFormView::isLive(int id) const
+bool FormView::isLive(int id) const
 {
     return fieldWidget(id) != nullptr;
 }
 
-std::string COurFormView::className(int id) const
+plecta::FieldKind FormView::kind(int id) const
 {
-    // The names of the controls the engine knows; the date picker is tested before the line
-    // edit it contains, the line list is a report list.
+    // The date picker is tested before the line edit it contains.
     QWidget *widget = fieldWidget(id);
-    if (qobject_cast<CDatePicker *>(widget))
-        return "SysDateTimePick32";
-    if (qobject_cast<QLineEdit *>(widget) || qobject_cast<FormTextBox *>(widget))
-        return "edit";
+    if (qobject_cast<DatePicker *>(widget))
+        return plecta::FieldKind::Date;
+    if (qobject_cast<QLineEdit *>(widget))
+        return plecta::FieldKind::OneLineText;
+    if (qobject_cast<FormTextBox *>(widget))
+        return plecta::FieldKind::MultiLineText;
     if (qobject_cast<QLabel *>(widget))
-        return "static";
+        return plecta::FieldKind::FixedText;
     // An editable list is read as its text: typed or picked, what it shows is what the document
     // gets. A fixed list gives its selected item.
     if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return combo->isEditable() ? "edit" : "combobox";
+        return combo->isEditable() ? plecta::FieldKind::EditableChoice : plecta::FieldKind::Choice;
     if (qobject_cast<QTreeWidget *>(widget))
-        return "SysListView32";
-    if (qobject_cast<QAbstractButton *>(widget))
-        return "button";
-    return {};
+        return plecta::FieldKind::LineList;
+    return plecta::FieldKind::None;
 }
 
-std::string COurFormView::text(int id) const
+std::string FormView::text(int id) const
 {
     QWidget *widget = fieldWidget(id);
-    if (auto *picker = qobject_cast<CDatePicker *>(widget))
+    if (auto *picker = qobject_cast<DatePicker *>(widget))
         return picker->dateText();
     // An empty box with a placeholder gives the placeholder, as the document always showed it.
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
@@ -297,7 +287,7 @@ std::string COurFormView::text(int id) const
     return {};
 }
 
-std::optional<int> COurFormView::selectedItem(int id) const
+std::optional<int> FormView::selectedItem(int id) const
 {
     auto *combo = qobject_cast<QComboBox *>(fieldWidget(id));
     if (!combo || combo->currentIndex() < 0)
@@ -308,7 +298,7 @@ std::optional<int> COurFormView::selectedItem(int id) const
     return combo->currentIndex();
 }
 
-std::string COurFormView::itemText(int id, int index) const
+std::string FormView::itemText(int id, int index) const
 {
     auto *combo = qobject_cast<QComboBox *>(fieldWidget(id));
     if (!combo || index < 0 || index >= combo->count())
@@ -316,13 +306,13 @@ std::string COurFormView::itemText(int id, int index) const
     return qttext::toCp1252(combo->itemText(index));
 }
 
-int COurFormView::rowCount(int id) const
+int FormView::rowCount(int id) const
 {
     auto *list = qobject_cast<QTreeWidget *>(fieldWidget(id));
     return list ? list->topLevelItemCount() : 0;
 }
 
-std::string COurFormView::cellText(int id, int row, int column) const
+std::string FormView::cellText(int id, int row, int column) const
 {
     auto *list = qobject_cast<QTreeWidget *>(fieldWidget(id));
     if (!list || column < 0 || column >= list->columnCount())

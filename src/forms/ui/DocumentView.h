@@ -9,22 +9,22 @@
 
 #include <string>
 
-class COurFormView;
-class CTCView;
+class FormView;
+class CatalogueView;
 class QPrinter;
 
 // The "Document" window: shows the finished text of the form its catalogue shows, fresh at
 // every activation, in a fixed-pitch font. The text can be saved, printed and previewed, cut,
 // copied, pasted and deleted, but not typed into.
-class CPVView : public QPlainTextEdit, public ChildView
+class DocumentView : public QPlainTextEdit, public ChildView
 {
     Q_OBJECT
 public:
-    explicit CPVView(QWidget *parent = nullptr);
+    explicit DocumentView(QWidget *parent = nullptr);
 
     // From now on the text is that of the form the catalogue shows.
-    void followCatalogue(CTCView *catalogue);
-    COurFormView *sourceForm() const { return m_form; }
+    void followCatalogue(CatalogueView *catalogue);
+    FormView *sourceForm() const { return m_form; }
 
     void initialUpdate() override;
     void viewActivated() override;
@@ -83,7 +83,7 @@ private:
     void reportPrintFailure(const QPrinter &printer, const QString &what);
 
     QFont m_font;
-    QPointer<COurFormView> m_form;
+    QPointer<FormView> m_form;
     std::string m_generatedText; // the text as the form gave it, and its structure
     plecta::StructuredDocument m_structure;
 };

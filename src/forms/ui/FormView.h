@@ -15,32 +15,30 @@
 #include <span>
 #include <string>
 
-class COurFormView : public QScrollArea, public plecta::FieldSource
+class FormView : public QScrollArea, public plecta::FieldSource
 {
     Q_OBJECT
 public:
-    // The form object exists before its window: Create() builds the page.
-    COurFormView();
-    ~COurFormView() override;
+    // The form object exists before its page: build() makes it.
+    FormView();
+    ~FormView() override;
 
-    // The layout to build the window from, told before Create().
-    void SetTemplateId(int layoutId) { m_templateId = layoutId; }
+    // The layout to build the page from, told before build().
+    void setTemplateId(int layoutId) { m_templateId = layoutId; }
     int templateId() const { return m_templateId; }
 
-    // Builds the form window from the description of its layout, hidden, as a child of parent
-    // with the given geometry and child id, and runs its initial update. False when the layout has
-    // no description or the window exists already.
-    bool Create(QWidget *parent, const QRect &rect, int childId);
+    // Builds the page from the description of its layout and puts every field in its initial
+    // state. False when the layout has no description or the page exists already.
+    bool build();
     bool isCreated() const { return m_page != nullptr; }
     // Whether anything differs from the state the form started in: a text typed, an item
     // chosen, a date or a model picked, a line added. A form whose window was never made holds
     // nothing.
     bool isModified() const;
-    int childId() const { return m_childId; }
     const forms::FormDef *description() const { return m_form; }
 
     // The finished document built from the fields as they are now. Changes nothing in the form.
-    virtual void GenerateText(std::string &output) const;
+    virtual void generateText(std::string &output) const;
     // The same document with its structure, for the typeset outputs.
     virtual plecta::StructuredDocument documentStructure() const;
 
@@ -57,7 +55,7 @@ public:
     // FieldSource: the engine reads the widgets directly.
     bool hasField(int id) const override;
     bool isLive(int id) const override;
-    std::string className(int id) const override;
+    plecta::FieldKind kind(int id) const override;
     std::string text(int id) const override;
     std::optional<int> selectedItem(int id) const override;
     std::string itemText(int id, int index) const override;
@@ -66,11 +64,11 @@ public:
 
 protected:
     // Runs once, right after the page is built: the initial texts, choice lists and defaults.
-    virtual void OnInitialUpdate();
+    virtual void initializeFields();
     // The widgets of every item of a group (the certificate's closing sentences).
     void setGroupEnabled(int group, bool enabled);
     // The "Afegeix un concepte" button and a double click on the line list call this.
-    virtual void AddLine() {}
+    virtual void addLine() {}
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -81,7 +79,6 @@ private:
 
     QString m_initialState;
     int m_templateId = 0;
-    int m_childId = 0;
     const forms::FormDef *m_form = nullptr;
     QWidget *m_page = nullptr;
     QHash<int, QPointer<QWidget>> m_fields;

@@ -4,13 +4,13 @@
 #include <QTreeWidget>
 
 // The catalogue tree: headings with their document kinds, each kind's description as tooltip.
-class CTCViewLstDoc : public QTreeWidget
+class CatalogueTree : public QTreeWidget
 {
     Q_OBJECT
 public:
     static constexpr int kTooltipWidth = 400; // pixels; longer descriptions wrap
 
-    CTCViewLstDoc(const forms::DocListEntry *catalogue, QWidget *parent = nullptr);
+    CatalogueTree(const forms::DocListEntry *catalogue, QWidget *parent = nullptr);
 
     // Fills the tree from the catalogue and selects its first kind.
     void fill();

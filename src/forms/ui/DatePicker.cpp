@@ -1,4 +1,4 @@
-#include "forms/ui/CDatePicker.h"
+#include "forms/ui/DatePicker.h"
 
 #include "models/DateText.h"
 #include "text/ui/QtText.h"
@@ -17,49 +17,49 @@ std::string longDate(QDate date)
 
 } // namespace
 
-CDatePicker::CDatePicker(QWidget *parent) : QDateEdit(QDate::currentDate(), parent)
+DatePicker::DatePicker(QWidget *parent) : QDateEdit(QDate::currentDate(), parent)
 {
     setCalendarPopup(true);
     setLocale(QLocale(QLocale::Catalan, QLocale::Spain)); // the calendar's month and day names
     lineEdit()->setText(textFromDateTime(dateTime()));
 }
 
-std::string CDatePicker::dateText() const
+std::string DatePicker::dateText() const
 {
     return longDate(date());
 }
 
-QString CDatePicker::textFromDateTime(const QDateTime &dateTime) const
+QString DatePicker::textFromDateTime(const QDateTime &dateTime) const
 {
     return qttext::toQString(longDate(dateTime.date()));
 }
 
-QDateTime CDatePicker::dateTimeFromText(const QString &) const
+QDateTime DatePicker::dateTimeFromText(const QString &) const
 {
     return dateTime();
 }
 
-QValidator::State CDatePicker::validate(QString &input, int &) const
+QValidator::State DatePicker::validate(QString &input, int &) const
 {
     return input == textFromDateTime(dateTime()) ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
-void CDatePicker::fixup(QString &input) const
+void DatePicker::fixup(QString &input) const
 {
     input = textFromDateTime(dateTime());
 }
 
-void CDatePicker::stepBy(int steps)
+void DatePicker::stepBy(int steps)
 {
     setDate(date().addDays(steps));
 }
 
-QAbstractSpinBox::StepEnabled CDatePicker::stepEnabled() const
+QAbstractSpinBox::StepEnabled DatePicker::stepEnabled() const
 {
     return StepUpEnabled | StepDownEnabled;
 }
 
-void CDatePicker::keyPressEvent(QKeyEvent *event)
+void DatePicker::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Up:
@@ -81,7 +81,7 @@ void CDatePicker::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void CDatePicker::inputMethodEvent(QInputMethodEvent *event)
+void DatePicker::inputMethodEvent(QInputMethodEvent *event)
 {
     event->accept();
 }

@@ -1,4 +1,4 @@
-#include "forms/ui/CDlgListAskItems.h"
+#include "forms/ui/LineItemDialog.h"
 
 #include "text/ui/QtText.h"
 
@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CDlgListAskItems::CDlgListAskItems(int count, QWidget *parent) : DialogSkin(parent)
+LineItemDialog::LineItemDialog(int count, QWidget *parent) : DialogSkin(parent)
 {
     setWindowTitle(QStringLiteral("Diàleg"));
     setModal(true);
@@ -53,23 +53,23 @@ CDlgListAskItems::CDlgListAskItems(int count, QWidget *parent) : DialogSkin(pare
         m_fields.first()->setFocus();
 }
 
-void CDlgListAskItems::SetCaption(const QString &caption)
+void LineItemDialog::setCaption(const QString &caption)
 {
     setWindowTitle(caption);
 }
 
-void CDlgListAskItems::setLabelList(const QStringList &labels)
+void LineItemDialog::setLabelList(const QStringList &labels)
 {
     for (int i = 0; i < m_labels.size() && i < labels.size(); ++i)
         m_labels.at(i)->setText(labels.at(i));
 }
 
-QLineEdit *CDlgListAskItems::field(int index) const
+QLineEdit *LineItemDialog::field(int index) const
 {
     return m_fields.value(index);
 }
 
-void CDlgListAskItems::computeAmounts(const plecta::LineTable &table)
+void LineItemDialog::computeAmounts(const plecta::LineTable &table)
 {
     QLineEdit *amount = field(table.amountColumn);
     if (!field(table.quantityColumn) || !field(table.priceColumn) || !amount)
@@ -78,8 +78,8 @@ void CDlgListAskItems::computeAmounts(const plecta::LineTable &table)
     amount->setPlaceholderText(QStringLiteral("quantitat × preu"));
     amount->setToolTip(QStringLiteral("Es calcula sol mentre escriviu la quantitat i el preu; si hi escriviu un "
                                       "altre import, es manté el vostre."));
-    connect(field(table.quantityColumn), &QLineEdit::textEdited, this, &CDlgListAskItems::updateAmount);
-    connect(field(table.priceColumn), &QLineEdit::textEdited, this, &CDlgListAskItems::updateAmount);
+    connect(field(table.quantityColumn), &QLineEdit::textEdited, this, &LineItemDialog::updateAmount);
+    connect(field(table.priceColumn), &QLineEdit::textEdited, this, &LineItemDialog::updateAmount);
     connect(amount, &QLineEdit::textEdited, this, [this](const QString &text) { m_amountWritten = !text.isEmpty(); });
     // Said in the dialog itself, under the amount, not only in a tooltip.
     auto *hint = new QLabel(QStringLiteral("L'import es calcula sol: quantitat × preu. Si n'hi escriviu un altre, "
@@ -93,7 +93,7 @@ void CDlgListAskItems::computeAmounts(const plecta::LineTable &table)
     m_amountWritten = !amount->text().isEmpty() && (!written.value || written.value != computed);
 }
 
-std::optional<money::Cents> CDlgListAskItems::computedAmount() const
+std::optional<money::Cents> LineItemDialog::computedAmount() const
 {
     std::vector<std::string> cells;
     for (QLineEdit *edit : m_fields)
@@ -102,7 +102,7 @@ std::optional<money::Cents> CDlgListAskItems::computedAmount() const
     return plecta::checkLine(*m_table, cells, false).computedAmount;
 }
 
-void CDlgListAskItems::updateAmount()
+void LineItemDialog::updateAmount()
 {
     if (!m_table || m_amountWritten)
         return;
@@ -110,7 +110,7 @@ void CDlgListAskItems::updateAmount()
     field(m_table->amountColumn)->setText(computed ? qttext::toQString(money::formatAmount(*computed)) : QString());
 }
 
-void CDlgListAskItems::accept()
+void LineItemDialog::accept()
 {
     if (m_table) {
         std::vector<std::string> cells;
@@ -129,28 +129,28 @@ void CDlgListAskItems::accept()
     DialogSkin::accept();
 }
 
-CDlgListAskFourItems::CDlgListAskFourItems(QWidget *parent) : CDlgListAskItems(4, parent) {}
+FourValueLineDialog::FourValueLineDialog(QWidget *parent) : LineItemDialog(4, parent) {}
 
-void CDlgListAskFourItems::SetLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4)
+void FourValueLineDialog::setLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4)
 {
     setLabelList({l1, l2, l3, l4});
 }
 
-void CDlgListAskFourItems::GetValues(QString &v1, QString &v2, QString &v3, QString &v4) const
+void FourValueLineDialog::getValues(QString &v1, QString &v2, QString &v3, QString &v4) const
 {
     const QStringList v = values();
     v1 = v.value(0), v2 = v.value(1), v3 = v.value(2), v4 = v.value(3);
 }
 
-CDlgListAskFiveItems::CDlgListAskFiveItems(QWidget *parent) : CDlgListAskItems(5, parent) {}
+FiveValueLineDialog::FiveValueLineDialog(QWidget *parent) : LineItemDialog(5, parent) {}
 
-void CDlgListAskFiveItems::SetLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4,
-                                     const QString &l5)
+void FiveValueLineDialog::setLabels(const QString &l1, const QString &l2, const QString &l3, const QString &l4,
+                                    const QString &l5)
 {
     setLabelList({l1, l2, l3, l4, l5});
 }
 
-void CDlgListAskFiveItems::GetValues(QString &v1, QString &v2, QString &v3, QString &v4, QString &v5) const
+void FiveValueLineDialog::getValues(QString &v1, QString &v2, QString &v3, QString &v4, QString &v5) const
 {
     const QStringList v = values();
     v1 = v.value(0), v2 = v.value(1), v3 = v.value(2), v4 = v.value(3), v5 = v.value(4);

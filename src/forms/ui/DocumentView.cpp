@@ -1,4 +1,4 @@
-#include "forms/ui/CPVView.h"
+#include "forms/ui/DocumentView.h"
 
 #include "check/ui/FormChecking.h"
 #include "export/OdtDocument.h"
@@ -6,8 +6,8 @@
 #include "export/PdfDocument.h"
 #include "export/TypesetPages.h"
 #include "forms/DocumentCatalogue.h"
-#include "forms/ui/COurFormView.h"
-#include "forms/ui/CTCView.h"
+#include "forms/ui/CatalogueView.h"
+#include "forms/ui/FormView.h"
 #include "models/UnfilledFields.h"
 #include "shell/ui/Dialogs.h"
 #include "text/Cp1252.h"
@@ -30,7 +30,7 @@
 #include <algorithm>
 #include <iterator>
 
-CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
+DocumentView::DocumentView(QWidget *parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -39,7 +39,7 @@ CPVView::CPVView(QWidget *parent) : QPlainTextEdit(parent)
     new FormChecking(this);
 }
 
-void CPVView::initialUpdate()
+void DocumentView::initialUpdate()
 {
     m_font = QFont(QStringLiteral("Courier"));
     m_font.setStyleHint(QFont::TypeWriter);
@@ -50,33 +50,33 @@ void CPVView::initialUpdate()
     setTabStopDistance(8 * QFontMetricsF(m_font).horizontalAdvance(u' '));
 }
 
-void CPVView::followCatalogue(CTCView *catalogue)
+void DocumentView::followCatalogue(CatalogueView *catalogue)
 {
     m_form = catalogue->shownForm();
-    connect(catalogue, &CTCView::shownFormChanged, this, [this](COurFormView *form) { m_form = form; });
-    connect(catalogue, &CTCView::documentCommandRequested, this, &CPVView::performForForm);
+    connect(catalogue, &CatalogueView::shownFormChanged, this, [this](FormView *form) { m_form = form; });
+    connect(catalogue, &CatalogueView::documentCommandRequested, this, &DocumentView::performForForm);
 }
 
-void CPVView::viewActivated()
+void DocumentView::viewActivated()
 {
     // Whatever was changed here gives way to a fresh copy of the form's text.
     if (!m_form)
         return;
-    m_form->GenerateText(m_generatedText);
+    m_form->generateText(m_generatedText);
     m_structure = m_form->documentStructure();
     setDocumentBytes(m_generatedText);
     if (const std::string_view name = forms::kindName(m_form->templateId()); !name.empty())
         m_title = QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-void CPVView::setDocumentBytes(const std::string &bytes)
+void DocumentView::setDocumentBytes(const std::string &bytes)
 {
     QString text = qttext::toQString(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(text);
 }
 
-std::string CPVView::documentBytes() const
+std::string DocumentView::documentBytes() const
 {
     // The raw text: the plain-text export would turn no-break spaces into spaces.
     QString text = document()->toRawText();
@@ -86,18 +86,18 @@ std::string CPVView::documentBytes() const
     return qttext::toCp1252(text);
 }
 
-ViewActions CPVView::offeredActions() const
+ViewActions DocumentView::offeredActions() const
 {
     return ViewAction::SaveAs | ViewAction::Print | ViewAction::PrintPreview | ViewAction::Review;
 }
 
-void CPVView::performForForm(ViewAction command)
+void DocumentView::performForForm(ViewAction command)
 {
     viewActivated();
     perform(command);
 }
 
-bool CPVView::confirmUnfilled(const QString &goOn)
+bool DocumentView::confirmUnfilled(const QString &goOn)
 {
     const std::vector<plecta::UnfilledField> left = plecta::unfilledFields(documentBytes());
     if (left.empty())
@@ -112,7 +112,7 @@ bool CPVView::confirmUnfilled(const QString &goOn)
     return false;
 }
 
-void CPVView::perform(ViewAction command)
+void DocumentView::perform(ViewAction command)
 {
     switch (command) {
     case ViewAction::SaveAs:
@@ -129,7 +129,7 @@ void CPVView::perform(ViewAction command)
     }
 }
 
-CPVView::SaveFormat CPVView::saveFormatFor(const QString &path, SaveFormat chosen)
+DocumentView::SaveFormat DocumentView::saveFormatFor(const QString &path, SaveFormat chosen)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == u"pdf")
@@ -141,7 +141,7 @@ CPVView::SaveFormat CPVView::saveFormatFor(const QString &path, SaveFormat chose
     return chosen;
 }
 
-bool CPVView::saveAs()
+bool DocumentView::saveAs()
 {
     // UTF-8 text first, as today's systems read text files; the program's own Windows-1252 bytes
     // one choice away.
@@ -158,7 +158,7 @@ bool CPVView::saveAs()
     return saveTo(path, saveFormatFor(path, formats[std::clamp(chosen, 0, int(std::size(formats)) - 1)]));
 }
 
-QByteArray CPVView::fileBytes(SaveFormat format) const
+QByteArray DocumentView::fileBytes(SaveFormat format) const
 {
     const std::string text = documentBytes();
     switch (format) {
@@ -176,7 +176,7 @@ QByteArray CPVView::fileBytes(SaveFormat format) const
     return {};
 }
 
-bool CPVView::saveTo(const QString &path, SaveFormat format)
+bool DocumentView::saveTo(const QString &path, SaveFormat format)
 {
     // Written beside the target and renamed into place, so a failed save never damages a file.
     const QByteArray bytes = fileBytes(format);
@@ -205,13 +205,13 @@ bool CPVView::saveTo(const QString &path, SaveFormat format)
     return false;
 }
 
-plecta::StructuredDocument CPVView::typesetStructure() const
+plecta::StructuredDocument DocumentView::typesetStructure() const
 {
     const std::string text = documentBytes();
     return text == m_generatedText ? m_structure : plecta::structureOfText(text);
 }
 
-bool CPVView::renderTo(QPrinter *printer, bool asText) const
+bool DocumentView::renderTo(QPrinter *printer, bool asText) const
 {
     bool painted = false;
     if (asText) {
@@ -224,7 +224,7 @@ bool CPVView::renderTo(QPrinter *printer, bool asText) const
     return painted && printer->printerState() != QPrinter::Error;
 }
 
-void CPVView::print()
+void DocumentView::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     docexport::setUpTypesetPage(printer);
@@ -245,7 +245,7 @@ void CPVView::print()
         reportPrintFailure(printer, QStringLiteral("No s'ha pogut imprimir el document."));
 }
 
-void CPVView::printPreview()
+void DocumentView::printPreview()
 {
     QPrinter printer(QPrinter::HighResolution);
     docexport::setUpTypesetPage(printer);
@@ -260,7 +260,7 @@ void CPVView::printPreview()
         reportPrintFailure(printer, QStringLiteral("No s'ha pogut previsualitzar la impressió."));
 }
 
-void CPVView::reportPrintFailure(const QPrinter &printer, const QString &what)
+void DocumentView::reportPrintFailure(const QPrinter &printer, const QString &what)
 {
     const QString where =
         printer.outputFileName().isEmpty()
@@ -270,7 +270,7 @@ void CPVView::reportPrintFailure(const QPrinter &printer, const QString &what)
                      what + QStringLiteral("\n\n") + QStringLiteral("No s'ha pogut escriure a %1.").arg(where));
 }
 
-void CPVView::keyPressEvent(QKeyEvent *event)
+void DocumentView::keyPressEvent(QKeyEvent *event)
 {
     // Commands and movements work; characters, Backspace, Enter and Tab are discarded.
     const int key = event->key();
@@ -285,17 +285,17 @@ void CPVView::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void CPVView::inputMethodEvent(QInputMethodEvent *event)
+void DocumentView::inputMethodEvent(QInputMethodEvent *event)
 {
     event->accept();
 }
 
-bool CPVView::canInsertFromMimeData(const QMimeData *source) const
+bool DocumentView::canInsertFromMimeData(const QMimeData *source) const
 {
     return source->hasText();
 }
 
-void CPVView::insertFromMimeData(const QMimeData *source)
+void DocumentView::insertFromMimeData(const QMimeData *source)
 {
     if (!source->hasText())
         return;

@@ -4,11 +4,11 @@
 // A date picker that shows the long Catalan date ("dijous, 6 de setembre de 2001") and drops down
 // a calendar. The date is chosen in the calendar or stepped a day at a time with the arrow keys;
 // the text is never typed, so it is always the date text that the document receives.
-class CDatePicker : public QDateEdit
+class DatePicker : public QDateEdit
 {
     Q_OBJECT
 public:
-    explicit CDatePicker(QWidget *parent = nullptr);
+    explicit DatePicker(QWidget *parent = nullptr);
 
     // What the picker shows, in Windows-1252 as the engine reads it.
     std::string dateText() const;

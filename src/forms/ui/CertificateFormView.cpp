@@ -1,12 +1,12 @@
-#include "forms/ui/CTCViewCert.h"
+#include "forms/ui/CertificateFormView.h"
 
 #include "forms/Certificate.h"
 
 #include <QRadioButton>
 
-void CTCViewCert::OnInitialUpdate()
+void CertificateFormView::initializeFields()
 {
-    COurFormView::OnInitialUpdate();
+    FormView::initializeFields();
     // The closing sentences start as the model chosen at start has them.
     for (const bool modelA : {true, false}) {
         const int id = modelA ? forms::kCertModelARadio : forms::kCertModelBRadio;
@@ -18,29 +18,29 @@ void CTCViewCert::OnInitialUpdate()
         onModelClicked(modelASelected());
 }
 
-bool CTCViewCert::modelASelected() const
+bool CertificateFormView::modelASelected() const
 {
     auto *modelA = qobject_cast<QRadioButton *>(fieldWidget(forms::kCertModelARadio));
     return modelA && modelA->isChecked();
 }
 
-void CTCViewCert::onModelClicked(bool modelA)
+void CertificateFormView::onModelClicked(bool modelA)
 {
     const forms::CertificateModel model = forms::certificateModel(modelA);
     setGroupEnabled(model.enabledGroup, true);
     setGroupEnabled(model.disabledGroup, false);
 }
 
-void CTCViewCert::GenerateText(std::string &output) const
+void CertificateFormView::generateText(std::string &output) const
 {
     output.clear();
     if (isCreated())
-        forms::generateCertificateText(*this, modelASelected(), output);
+        forms::generateCertificateText(*description(), *this, modelASelected(), output);
 }
 
-plecta::StructuredDocument CTCViewCert::documentStructure() const
+plecta::StructuredDocument CertificateFormView::documentStructure() const
 {
     if (isCreated())
-        return forms::certificateStructure(*this, modelASelected());
+        return forms::certificateStructure(*description(), *this, modelASelected());
     return {};
 }
