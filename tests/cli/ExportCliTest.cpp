@@ -174,6 +174,12 @@ TEST_F(CliTest, OrderTotalsComeInTextAndRefusedLinesNameThemselves)
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_TRUE(inOrder(kOrderFigures, words(text.out))) << text.out;
     EXPECT_NE(text.out.find("Base imposable          195,00 €"), std::string::npos) << text.out;
+    // The quote sums its lines the same way, at the rate written in its form.
+    const CliRun quote = run({"document", "pressupost", "--line", "3|Cadira de roure|25,00", "--set", "tipus_iva=10 %",
+                              "--encoding", "utf-8"});
+    ASSERT_EQ(quote.status, 0) << quote.err;
+    EXPECT_TRUE(inOrder(words("75,00 Base imposable 75,00 € IVA 10 % 7,50 € Total 82,50 €"), words(quote.out)))
+        << quote.out;
     // A fifth column that disagrees with quantity × price, and numbers that are no numbers.
     const struct
     {

@@ -3,11 +3,11 @@
 
 #include "MainWindowFixture.h"
 #include "app/ui/MainWindow.h"
-#include "forms/ui/LineItemDialog.h"
-#include "forms/ui/FormView.h"
 #include "forms/ui/CatalogueTree.h"
 #include "forms/ui/CatalogueView.h"
 #include "forms/ui/DocumentView.h"
+#include "forms/ui/FormView.h"
+#include "forms/ui/LineItemDialog.h"
 #include "forms/ui/LineItemFormViews.h"
 
 #include <QLabel>
