@@ -121,10 +121,11 @@ QString FormView::fieldState() const
         else if (auto *button = qobject_cast<QAbstractButton *>(widget))
             state += button->isChecked() ? u'1' : u'0';
         else if (auto *list = qobject_cast<QTreeWidget *>(widget)) {
-            // Every cell: a line edited or moved is a change as much as a line added.
+            // Every cell in order: a line changed, removed or moved is a change to the form.
             for (int row = 0; row < list->topLevelItemCount(); ++row) {
                 for (int column = 0; column < list->columnCount(); ++column)
                     state += list->topLevelItem(row)->text(column) + QChar(1);
+                state += QChar(2);
             }
         }
         state += QChar(0); // no field holds a NUL, so the fields never run into each other
