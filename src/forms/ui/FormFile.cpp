@@ -203,6 +203,10 @@ forms::SavedForm capture(const FormView &form)
         std::string value;
         if (auto *picker = qobject_cast<DatePicker *>(form.fieldWidget(item.id)))
             value = picker->date().toString(Qt::ISODate).toStdString();
+        else if (auto *edit = qobject_cast<QLineEdit *>(form.fieldWidget(item.id)))
+            value = edit->text().toStdString(); // empty under a placeholder's hint, as typed
+        else if (auto *box = qobject_cast<FormTextBox *>(form.fieldWidget(item.id)))
+            value = box->text().toStdString();
         else if (const auto chosen = form.selectedItem(item.id);
                  chosen && form.kind(item.id) == plecta::FieldKind::Choice)
             value = cp1252::toUtf8(form.itemText(item.id, *chosen));
