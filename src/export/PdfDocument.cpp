@@ -1,5 +1,6 @@
 #include "export/PdfDocument.h"
 
+#include "export/PdfLanguage.h"
 #include "export/TypesetPages.h"
 
 #include <QBuffer>
@@ -22,7 +23,7 @@ QByteArray pdfDocument(std::span<const plecta::StructuredDocument> documents, co
         if (!renderTypeset(writer, documents))
             return {};
     }
-    return bytes;
+    return withLanguage(bytes, "ca");
 }
 
 } // namespace docexport

@@ -241,6 +241,9 @@ QFont typesetFont(double pointSize, bool bold)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    // Pages are drawn as outlines at the printer's or the PDF's resolution: hinting for a screen's
+    // pixel grid would only cost time (the glyph programs run for every size) and bend the shapes.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 

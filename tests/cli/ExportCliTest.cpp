@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -113,6 +114,13 @@ TEST_F(CliTest, EveryKindsPdfIsTypesetInAProportionalFontAndKeepsItsWords)
         EXPECT_EQ(fonts.find(" no  no "), std::string::npos) << "every font embedded: " << fonts;
         EXPECT_NE(output("pdfinfo " + file).find("(A4)"), std::string::npos);
         EXPECT_NE(readFile(id + ".pdf").find("pdfaid:part=\"1\""), std::string::npos);
+        // The kind's name as the title, Catalan as the language, one page without a page number.
+        const std::string info = output("pdfinfo -enc UTF-8 " + file);
+        EXPECT_NE(info.find(id == "181" ? "Title:           comanda\n" : "Title:           "), std::string::npos)
+            << info;
+        EXPECT_NE(readFile(id + ".pdf").find("/Lang (ca)"), std::string::npos);
+        EXPECT_NE(output("pdfinfo -meta " + file).find("<rdf:li>ca</rdf:li>"), std::string::npos);
+        EXPECT_EQ(output("pdftotext " + file + " -").find("gina 1 de"), std::string::npos);
         if (id == "181") {
             EXPECT_TRUE(inOrder(kOrderFigures, pdfWords)) << output("pdftotext " + file + " -");
         }
@@ -123,6 +131,41 @@ TEST_F(CliTest, EveryKindsPdfIsTypesetInAProportionalFontAndKeepsItsWords)
     EXPECT_TRUE(refused(run({"document", "165", "-o", "x.pdf", "--encoding", "utf-8"}), "--encoding"));
 }
 
+// An order that takes several pages: each page says which of how many it is, and no line of the
+// table is split between two pages (a line's reference and the end of its description share one).
+TEST_F(CliTest, LongOrderNumbersItsPagesAndKeepsEachLineOnOnePage)
+{
+    std::vector<std::string> args = {"document", "181", "-o", "llarga.pdf"};
+    for (int i = 1; i <= 60; ++i) {
+        args.insert(args.end(), {"--line", "R-" + std::to_string(i) + "|Article de mostra " + std::to_string(i) +
+                                               " amb una descripció prou llarga per ocupar dues línies de la "
+                                               "cel·la, fi-" +
+                                               std::to_string(i) + "|1|" + std::to_string(i) + ",00"});
+    }
+    const CliRun order = run(args);
+    ASSERT_EQ(order.status, 0) << order.err;
+    const std::string file = (dir() / "llarga.pdf").string();
+    const std::string info = output("pdfinfo " + file);
+    const int pages = std::stoi(info.substr(info.find("Pages:") + 6));
+    ASSERT_GE(pages, 2);
+    std::vector<std::string> pageTexts;
+    for (int page = 1; page <= pages; ++page) {
+        pageTexts.push_back(output("pdftotext -enc UTF-8 -f " + std::to_string(page) + " -l " + std::to_string(page) +
+                                   " " + file + " -"));
+        const std::string number = "Pàgina " + std::to_string(page) + " de " + std::to_string(pages);
+        EXPECT_NE(pageTexts.back().find(number), std::string::npos) << number;
+    }
+    for (int i = 1; i <= 60; ++i) {
+        const std::vector<std::string> reference = {"R-" + std::to_string(i)};
+        const std::vector<std::string> end = {"fi-" + std::to_string(i)};
+        int together = 0;
+        for (const std::string &page : pageTexts)
+            together += inOrder(reference, words(page)) && inOrder(end, words(page));
+        EXPECT_EQ(together, 1) << "line " << i;
+    }
+    EXPECT_TRUE(inOrder(words("Total 2.214,30 €"), words(pageTexts.back()))); // 1.830,00 + 21 %
+}
+
 TEST_F(CliTest, OrderTotalsComeInTextAndRefusedLinesNameThemselves)
 {
     auto args = std::vector<std::string>{"document", "181", "--encoding", "utf-8"};
@@ -131,6 +174,12 @@ TEST_F(CliTest, OrderTotalsComeInTextAndRefusedLinesNameThemselves)
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_TRUE(inOrder(kOrderFigures, words(text.out))) << text.out;
     EXPECT_NE(text.out.find("Base imposable          195,00 €"), std::string::npos) << text.out;
+    // The quote sums its lines the same way, at the rate written in its form.
+    const CliRun quote = run({"document", "pressupost", "--line", "3|Cadira de roure|25,00", "--set", "tipus_iva=10 %",
+                              "--encoding", "utf-8"});
+    ASSERT_EQ(quote.status, 0) << quote.err;
+    EXPECT_TRUE(inOrder(words("75,00 Base imposable 75,00 € IVA 10 % 7,50 € Total 82,50 €"), words(quote.out)))
+        << quote.out;
     // A fifth column that disagrees with quantity × price, and numbers that are no numbers.
     const struct
     {
@@ -180,10 +229,35 @@ TEST_F(CliTest, OfficeSuiteOpensTheOdtWithItsStylesTableAndTotals)
     // A real office suite opens both and gives their text back.
     if (output("command -v soffice").empty())
         GTEST_SKIP() << "soffice is not installed (scripts/setup installs it)";
+    // Every kind's document, each against its text.
+    std::map<std::string, std::string> texts;
+    std::string everyKind;
+    std::istringstream kinds(run({"kinds"}).out);
+    for (std::string line; std::getline(kinds, line);) {
+        const std::string id = line.substr(0, line.find('\t'));
+        if (id == "181" || id.empty() || id.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        ASSERT_EQ(run({"document", id, "--date", "2024-03-15", "-o", "k" + id + ".odt"}).status, 0) << id;
+        texts[id] = run({"document", id, "--date", "2024-03-15", "--encoding", "utf-8"}).out;
+        everyKind += " k" + id + ".odt";
+    }
     const std::string convert =
         "cd " + dir().string() + " && HOME=" + dir().string() + " soffice --headless --norestore --convert-to ";
-    output(convert + "txt:Text comanda.odt denuncia.odt 2>&1");
-    output(convert + "pdf comanda.odt denuncia.odt 2>&1");
+    output(convert + "txt:Text comanda.odt denuncia.odt" + everyKind + " 2>&1");
+    output(convert + "pdf comanda.odt denuncia.odt" + everyKind + " 2>&1");
+    for (const auto &[id, text] : texts) {
+        const std::vector<std::string> expected = wordsOutsideTheTable(text);
+        std::multiset<std::string> missing(expected.begin(), expected.end());
+        std::string converted = readFile("k" + id + ".txt");
+        if (converted.starts_with("\xEF\xBB\xBF")) // the suite's text begins with a byte order mark
+            converted.erase(0, 3);
+        for (const std::string &word : words(converted)) {
+            if (const auto at = missing.find(word); at != missing.end())
+                missing.erase(at);
+        }
+        EXPECT_TRUE(missing.empty()) << "kind " << id << ": " << *missing.begin() << " missing";
+        EXPECT_NE(output("pdfinfo " + (dir() / ("k" + id + ".pdf")).string()).find("Pages:"), std::string::npos) << id;
+    }
     const std::vector<std::string> converted = words(readFile("comanda.txt"));
     EXPECT_TRUE(inOrder(kOrderFigures, converted)) << readFile("comanda.txt");
     EXPECT_TRUE(inOrder(words("DENUNCIO"), words(readFile("denuncia.txt"))));

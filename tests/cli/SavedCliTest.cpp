@@ -120,6 +120,18 @@ TEST_F(CliTest, CommandLineOverridesAndAddsToASavedForm)
                    "2|Llum|10|20", "--date", "2024-03-15"})
                   .out);
 
+    // An amount the user wrote over the product in the window comes back as it was written, in
+    // the order of the file's lines; a line that is no number is still refused.
+    const std::string note =
+        R"({"format": "plecta-formulari", "versio": 1, "document": {"nom": "albarà", "numero": 179}, "camps": {}, "linies": )";
+    writeFile("ajustat.plecta", note + R"([["3", "Cadira", "25,00", "70,00"], ["1", "Taula", "120", ""]]})");
+    const CliRun adjusted = run({"document", "--values", "ajustat.plecta", "--encoding", "utf-8"});
+    ASSERT_EQ(adjusted.status, 0) << adjusted.err;
+    EXPECT_LT(adjusted.out.find("70,00"), adjusted.out.find("120,00"));
+    EXPECT_NE(adjusted.out.find("Base imposable          190,00 €"), std::string::npos) << adjusted.out;
+    writeFile("xifres.plecta", note + R"([["3,2,1", "Cadira", "25,00", ""]]})");
+    EXPECT_TRUE(refused(run({"document", "--values", "xifres.plecta"}), "no és un nombre"));
+
     // Merge: the saved form is the common part, each row fills the rest.
     writeFile("adreces.csv", "1043\nMaria Puig\n\"Joan \"\"Cap\"\" Mas\"\n");
     ASSERT_EQ(run({"merge", "--values", "carta.plecta", "--csv", "adreces.csv", "--out", "desades"}).status, 0);

@@ -35,6 +35,7 @@ LineItemDialog::LineItemDialog(int count, QWidget *parent) : DialogSkin(parent)
         m_values.append(QString());
     }
     layout->addLayout(form);
+    m_form = form;
     m_message = new QLabel;
     m_message->setWordWrap(true);
     m_message->hide();
@@ -80,19 +81,33 @@ void LineItemDialog::computeAmounts(const plecta::LineTable &table)
     connect(field(table.quantityColumn), &QLineEdit::textEdited, this, &LineItemDialog::updateAmount);
     connect(field(table.priceColumn), &QLineEdit::textEdited, this, &LineItemDialog::updateAmount);
     connect(amount, &QLineEdit::textEdited, this, [this](const QString &text) { m_amountWritten = !text.isEmpty(); });
+    // Said in the dialog itself, under the amount, not only in a tooltip.
+    auto *hint = new QLabel(QStringLiteral("L'import es calcula sol: quantitat × preu. Si n'hi escriviu un altre, "
+                                           "es manté el vostre; esborreu-lo per tornar al calculat."));
+    hint->setWordWrap(true);
+    hint->setObjectName(QStringLiteral("amountHint"));
+    m_form->insertRow(table.amountColumn + 1, hint);
+    // A line opened again: an amount that is not the product was written by the user.
+    const money::Reading<money::Cents> written = money::readAmount(qttext::toCp1252(amount->text()));
+    const std::optional<money::Cents> computed = computedAmount();
+    m_amountWritten = !amount->text().isEmpty() && (!written.value || written.value != computed);
+}
+
+std::optional<money::Cents> LineItemDialog::computedAmount() const
+{
+    std::vector<std::string> cells;
+    for (QLineEdit *edit : m_fields)
+        cells.push_back(qttext::toCp1252(edit->text()));
+    cells[std::size_t(m_table->amountColumn)].clear();
+    return plecta::checkLine(*m_table, cells, false).computedAmount;
 }
 
 void LineItemDialog::updateAmount()
 {
     if (!m_table || m_amountWritten)
         return;
-    std::vector<std::string> cells;
-    for (QLineEdit *edit : m_fields)
-        cells.push_back(qttext::toCp1252(edit->text()));
-    cells[std::size_t(m_table->amountColumn)].clear();
-    const plecta::LineCheck check = plecta::checkLine(*m_table, cells, false);
-    field(m_table->amountColumn)
-        ->setText(check.computedAmount ? qttext::toQString(money::formatAmount(*check.computedAmount)) : QString());
+    const std::optional<money::Cents> computed = computedAmount();
+    field(m_table->amountColumn)->setText(computed ? qttext::toQString(money::formatAmount(*computed)) : QString());
 }
 
 void LineItemDialog::accept()

@@ -7,11 +7,13 @@
 #include <QList>
 #include <QString>
 
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 
-// The small modal dialog that asks for the values of one new line of a line list: one labelled
-// field per column. The caller sets the title and the labels, runs it and reads the values back.
+// The small modal dialog that asks for the values of one line of a line list, new or opened again:
+// one labelled field per column. The caller sets the title, the labels and any values, runs it
+// and reads the values back.
 class LineItemDialog : public DialogSkin
 {
     Q_OBJECT
@@ -31,10 +33,13 @@ protected:
 
 private:
     void updateAmount();
+    // quantity × price of what the fields hold now, if both are numbers.
+    std::optional<money::Cents> computedAmount() const;
 
     std::optional<plecta::LineTable> m_table;
     bool m_amountWritten = false; // the user typed the amount: it is theirs, not computed
     QLabel *m_message = nullptr;
+    QFormLayout *m_form = nullptr;
     QList<QLabel *> m_labels;
     QList<QLineEdit *> m_fields;
     QStringList m_values;
