@@ -124,11 +124,12 @@ QTextTableFormat itemTableFormat(int columns, const std::vector<bool> &numeric)
     format.setHeaderRowCount(1); // repeated at the top of every page the table reaches
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     format.setTopMargin(pointsToPixels(8, nullptr));
-    // The numbers take what they need; the text columns what is left.
+    // The numbers take a column wide enough for "Preu unitari" on one line; the text columns what is
+    // left.
     QList<QTextLength> widths;
     for (int c = 0; c < columns; ++c) {
         if (numeric[std::size_t(c)])
-            widths.append(QTextLength(QTextLength::PercentageLength, 13));
+            widths.append(QTextLength(QTextLength::PercentageLength, 16));
         else
             widths.append(QTextLength(QTextLength::VariableLength, 0));
     }
