@@ -120,8 +120,11 @@ void FormView::bindFields()
             connect(combo, &QComboBox::editTextChanged, this, take);
             connect(combo, &QComboBox::currentIndexChanged, this, take);
         } else if (combo) {
-            connect(combo, &QComboBox::currentIndexChanged, this,
-                    [this, id](int index) { m_state->select(id, index < 0 ? std::nullopt : std::optional(index)); });
+            // By the item's text: a list may offer fewer items than the form has (no paper
+            // notification for an entity).
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, id, combo] {
+                m_state->select(id, m_state->findChoice(id, qttext::toCp1252(combo->currentText())));
+            });
         } else if (auto *list = qobject_cast<QTreeWidget *>(widget)) {
             // However a line is added, changed, moved or removed, the state gets the list's lines.
             const QAbstractItemModel *model = list->model();
