@@ -10,15 +10,14 @@ constexpr WindowKind kNone{};
 
 // clang-format off
 constexpr std::array<FunctionDef, kFunctionCount> kFunctions = {{
-    {0, "Textos de l'empresa", "Textos comercials", "openCommercial",
+    {0, "Textos de l'empresa", "Textos de l'&empresa", "openCommercial",
      {kCommercialCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true, false},
-    {1, "Administració Pública", "&Administració pública", "openAdministration",
+    {1, "Administració pública", "&Administració pública", "openAdministration",
      {kAdministrationCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true, false},
     {2, "Vocabulari", "&Vocabulari", "openVocabulary",
-     {WindowKind{ViewKind::VocabularyCastilian, false}, WindowKind{ViewKind::VocabularyCatalan, false},
-      WindowKind{ViewKind::Numerals, true}},
-     {"Castellà - Català", "Català - Castellà", "Numerals"}, 3, true, true},
-    {3, "Abreviacions", "A&breviacions", "openAbbreviations",
+     {WindowKind{ViewKind::VocabularyCastilian, false}, WindowKind{ViewKind::VocabularyCatalan, false}, kNone},
+     {"Castellà - Català", "Català - Castellà", ""}, 2, true, true},
+    {3, "Abreviatures", "A&breviatures", "openAbbreviations",
      {WindowKind{ViewKind::Abbreviations, false}, WindowKind{ViewKind::Symbols, true}, kNone},
      {"Abreviatures", "Símbols i sigles", ""}, 2, true, false},
     {4, "Tractaments protocol·laris", "&Tractaments protocol·laris", "openTreatments",
@@ -26,6 +25,8 @@ constexpr std::array<FunctionDef, kFunctionCount> kFunctions = {{
     {5, "Índex de municipis i comarques", "&Índex de municipis i comarques", "openMunicipalities",
      {WindowKind{ViewKind::Municipalities, true}, WindowKind{ViewKind::Comarques, true}, kNone},
      {"Municipis", "Comarques", ""}, 2, true, false},
+    {6, "Numerals", "&Numerals", "openNumerals",
+     {WindowKind{ViewKind::Numerals, true}, kNone, kNone}, {"", "", ""}, 1, false, false},
 }};
 // clang-format on
 

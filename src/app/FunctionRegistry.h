@@ -1,5 +1,5 @@
 #pragma once
-// The six functions a user can open, each a fixed set of one to three tabbed windows.
+// The seven functions a user can open, each a fixed set of one to three tabbed windows.
 // Interface texts here are UTF-8, as the widgets take them; documents are Windows-1252.
 
 #include <array>
@@ -49,7 +49,7 @@ struct FunctionDef
     std::span<const WindowKind> windowKinds() const { return {windows.data(), windowCount}; }
 };
 
-inline constexpr std::size_t kFunctionCount = 6;
+inline constexpr std::size_t kFunctionCount = 7;
 
 // The registry in Functions-bar order.
 std::span<const FunctionDef, kFunctionCount> functionRegistry();

@@ -79,9 +79,9 @@ void fillCatalaCastella(ReportRows &rows)
 constexpr std::string_view kCastella = "Castellà", kCatala = "Català";
 constexpr ListColumn kCastellaCatala[] = {{kCastella, 420}, {kCatala, 420}};
 constexpr ListColumn kCatalaCastella[] = {{kCatala, 420}, {kCastella, 420}};
-// The abbreviations have always been shown under the vocabulary's two headings.
-constexpr ListColumn kAbbreviations[] = {{kCastella, 290}, {kCatala, 290}};
-constexpr ListColumn kSymbols[] = {{"Símbols/Sigles", 290}, {"Descripció del Text", 290}};
+// Each heading says what its column holds.
+constexpr ListColumn kAbbreviations[] = {{"Abreviatura", 290}, {"Significat", 290}};
+constexpr ListColumn kSymbols[] = {{"Símbol o sigla", 290}, {"Significat", 290}};
 constexpr ListColumn kMunicipalities[] = {{"Municipis", 200}, {"Comarca", 200}, {"Codi Postal", 75}, {"Prefix", 75}};
 constexpr ListColumn kComarques[] = {{"Comarca", 500}};
 constexpr ListColumn kTreatments[] = {{"Tractament", 240}, {"Abreviatures", 200}, {"Càrrec", 420}};

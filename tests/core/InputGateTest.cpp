@@ -5,6 +5,7 @@
 #include "forms/FormDescription.h"
 #include "text/Cp1252.h"
 #include "text/NfcData.h"
+#include "text/PasteSalvage.h"
 #include "text/Utf8.h"
 
 #include <gtest/gtest.h>
@@ -209,4 +210,45 @@ TEST(InputGate, MessagesNeverCarryControlCharactersRaw)
     };
     for (const auto &[raw, shown] : escapes)
         EXPECT_EQ(textgate::escapeForTerminal(raw), shown);
+}
+
+// A paste takes what it can: what Windows-1252 cannot hold is left out and named, the lines of a
+// paste into a one-line field are joined with single spaces.
+TEST(PasteSalvage, KeepsWhatFitsAndNamesWhatWasLeftOut)
+{
+    struct Case
+    {
+        std::string_view pasted;
+        FieldRules rules;
+        std::string_view kept; // UTF-8
+        std::string_view message;
+    };
+    const Case cases[] = {
+        {"Hola \xF0\x9F\x98\x80 caf\xC3\xA9", textgate::kOneLine, "Hola  caf\xC3\xA9",
+         "S'ha omès 1 caràcter: \xF0\x9F\x98\x80 (U+1F600)"},
+        {"\xF0\x9F\x98\x80 i \xE4\xB8\x96 i \xF0\x9F\x98\x80", textgate::kOneLine, " i  i ",
+         "S'han omès 3 caràcters: \xF0\x9F\x98\x80 (U+1F600), \xE4\xB8\x96 (U+4E16)"},
+        {"primera\r\n  segona \n\ntercera\r", textgate::kOneLine, "primera segona tercera",
+         "S'han unit 3 línies en una."},
+        {"primera\nsegona\n", textgate::kSeveralLines, "primera\r\nsegona\r\n", ""},
+        {"a\tb", textgate::kOneLine, "a b", ""},
+        {"a\x1B[2Jb", textgate::kOneLine, "a[2Jb", "S'ha omès 1 caràcter: U+001B"},
+        {"co\xC5\x80lega e\xCC\x81s", textgate::kOneLine, "col\xC2\xB7lega \xC3\xA9s", ""},
+        {"1\n\xCE\xA9", textgate::kOneLine, "1 ",
+         "S'han unit 2 línies en una. S'ha omès 1 caràcter: \xCE\xA9 (U+03A9)"},
+        {"", textgate::kOneLine, "", ""},
+    };
+    for (const Case &c : cases) {
+        const textgate::Salvaged salvaged = textgate::salvage(c.pasted, c.rules);
+        EXPECT_EQ(cp1252::toUtf8(salvaged.text), c.kept) << c.pasted;
+        EXPECT_EQ(textgate::salvageMessage(salvaged), c.message) << c.pasted;
+    }
+    // Forty lines into a one-line field: all of them, on one line.
+    std::string forty;
+    for (int i = 1; i <= 40; ++i)
+        forty += "línia " + std::to_string(i) + "\n";
+    const textgate::Salvaged joined = textgate::salvage(forty);
+    EXPECT_EQ(joined.joinedLines, 40u);
+    EXPECT_EQ(cp1252::toUtf8(joined.text).rfind("línia 1 línia 2 ", 0), 0u);
+    EXPECT_TRUE(cp1252::toUtf8(joined.text).ends_with(" línia 40"));
 }

@@ -19,11 +19,12 @@ struct Expected
 
 const Expected kFunctions[] = {
     {"Textos de l'empresa", 2, false, false},
-    {"Administració Pública", 2, false, false},
-    {"Vocabulari", 3, true, true},
-    {"Abreviacions", 2, true, false},
+    {"Administració pública", 2, false, false},
+    {"Vocabulari", 2, true, true},
+    {"Abreviatures", 2, true, false},
     {"Tractaments protocol·laris", 0, false, false},
     {"Índex de municipis i comarques", 2, true, true},
+    {"Numerals", 0, false, false},
 };
 
 const Rgb kEvenRow{236, 228, 220}, kOddRow{216, 208, 200};
@@ -51,7 +52,7 @@ TEST_F(FunctionsBar, EachFunctionOpensItsWindowsAndTabs)
 {
     start();
     XSession &x = run->x();
-    for (int position = 0; position < 6; ++position) {
+    for (int position = 0; position < int(std::size(kFunctions)); ++position) {
         const Expected &expected = kFunctions[position];
         SCOPED_TRACE(expected.name);
         const Image before = settledWorkbook();

@@ -250,8 +250,7 @@ class NumeralsTab : public MainWindowTest
 protected:
     NumeralsView *openNumerals()
     {
-        frame->openFunction(2);
-        frame->activateTab(2);
+        frame->openFunction(6);
         return qobject_cast<NumeralsView *>(frame->activeView());
     }
 };

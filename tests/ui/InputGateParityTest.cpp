@@ -5,7 +5,10 @@
 #include "text/InputGate.h"
 #include "text/ui/QtText.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -62,17 +65,35 @@ TEST(InputGateParity, TheWindowAndTheCoreGiveTheSameVerdicts)
     }
 }
 
-TEST(InputGateParity, ALineEditKeepsOutWhatTheGateRefuses)
+TEST(InputGateParity, ALineEditTakesWhatTheGateLetsThrough)
 {
     QLineEdit edit;
     qttext::installInputGate(&edit);
-    edit.insert(QStringLiteral(u"Nom"));
-    for (const char16_t *pasted : {u"\t1", u"\x1b[2J", u"\n2", u"\u2192", u"\u0085"}) {
+    const std::pair<const char16_t *, const char16_t *> pastes[] = {
+        {u"\t1", u"Nom 1"},      // a TAB as a space
+        {u"\x1b[2J", u"Nom[2J"}, // the control character left out
+        {u"\n2", u"Nom 2"},      // the lines joined
+        {u"\u2192", u"Nom"},     {u"\u0085", u"Nom"}, {u" e\u0301s co\u0140lega", u"Nom és col·lega"},
+    };
+    for (const auto &[pasted, kept] : pastes) {
+        edit.setText(QStringLiteral(u"Nom"));
         edit.insert(QString::fromUtf16(pasted));
-        EXPECT_EQ(edit.text(), QStringLiteral(u"Nom")) << QString::fromUtf16(pasted).toStdString();
+        EXPECT_EQ(edit.text(), QString::fromUtf16(kept)) << QString::fromUtf16(pasted).toStdString();
     }
-    edit.insert(QStringLiteral(u" e\u0301s coŀlega"));
-    EXPECT_EQ(edit.text(), QStringLiteral(u"Nom és col·lega"));
+
+    // The paste key: what fits goes in over the selection; a paste nothing of which fits leaves
+    // the selection as it was.
+    edit.setText(QStringLiteral(u"Nom"));
+    edit.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral(u"Hola \U0001F600 café"));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), QStringLiteral(u"Hola  café"));
+    edit.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral(u"\U0001F600\u4E16"));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit.text(), QStringLiteral(u"Hola  café"));
+    EXPECT_EQ(edit.selectedText(), QStringLiteral(u"Hola  café"));
+    QApplication::clipboard()->clear();
 
     // The status bar names a control character by its code, never raw.
     const QString message = qttext::refusalMessage(0x1B, textgate::Reason::Control);

@@ -91,8 +91,8 @@ TEST_F(Shell, MenuBarCarriesEveryItemWithOrWithoutWindows)
                            u"&Enganxa\tCtrl+V"_qs, QString(), u"C&ercar\tF3"_qs, u"Re&visa el text\tF7"_qs}));
     EXPECT_EQ(
         visibleItems(actions.functionsMenu),
-        (QStringList{u"Textos comercials"_qs, u"&Administració pública"_qs, u"&Vocabulari"_qs, u"A&breviacions"_qs,
-                     u"&Tractaments protocol·laris"_qs, u"&Índex de municipis i comarques"_qs}));
+        (QStringList{u"Textos de l'&empresa"_qs, u"&Administració pública"_qs, u"&Vocabulari"_qs, u"A&breviatures"_qs,
+                     u"&Tractaments protocol·laris"_qs, u"&Índex de municipis i comarques"_qs, u"&Numerals"_qs}));
     // The old alternative keys reach the same actions.
     const std::pair<QString, QAction *> keys[] = {
         {u"Ctrl+Ins"_qs, actions.copy},         {u"Shift+Del"_qs, actions.cut},    {u"Shift+Ins"_qs, actions.paste},
@@ -148,10 +148,11 @@ TEST_F(Shell, EveryFunctionOpensItsWindowsByMenuAndByTheFunctionsBar)
     const Expected expected[] = {
         {0, {u"Edició"_qs, u"Document"_qs}, true},
         {1, {u"Edició"_qs, u"Document"_qs}, true},
-        {2, {u"Castellà - Català"_qs, u"Català - Castellà"_qs, u"Numerals"_qs}, true},
+        {2, {u"Castellà - Català"_qs, u"Català - Castellà"_qs}, true},
         {3, {u"Abreviatures"_qs, u"Símbols i sigles"_qs}, true},
         {4, {QString()}, false},
         {5, {u"Municipis"_qs, u"Comarques"_qs}, true},
+        {6, {QString()}, false},
     };
     frame->openStartWindow();
     for (bool byMenu : {true, false}) {
@@ -206,6 +207,14 @@ TEST_F(Shell, ReopeningAFunctionKeepsItsWindowsAndTheStartWindowNeverComesBack)
     EXPECT_EQ(frame->activeFrame(), first.at(1).data()) << "the tab that was in front";
     for (ChildFrame *child : frame->workbook()->frames())
         EXPECT_NE(child->objectName(), u"CChildFrame"_qs);
+
+    frame->openFunction(4);
+    EXPECT_FALSE(frame->workbook()->isTabStripVisible());
+    EXPECT_EQ(frame->workbook()->frames().size(), 1);
+    frame->openFunction(3);
+    EXPECT_TRUE(frame->workbook()->isTabStripVisible());
+    frame->openFunction(7); // no such position
+    EXPECT_EQ(frame->workbook()->frames().size(), 2);
 }
 
 TEST_F(Shell, WindowsOutsideTheTabSetHaveAnEmptyLabel)
@@ -220,7 +229,7 @@ TEST_F(Shell, WindowsOutsideTheTabSetHaveAnEmptyLabel)
     EXPECT_EQ(treatments->tabLabel(), QString());
 }
 
-TEST_F(Shell, TabsAreAtMost130PixelsAndShareTheClientWidth)
+TEST_F(Shell, TabsAre130PixelsOrAsWideAsTheirLabelWithinTheirShare)
 {
     frame->openFunction(2);
     WorkbookTabBar *tabs = frame->workbook()->tabBar();
@@ -228,8 +237,14 @@ TEST_F(Shell, TabsAreAtMost130PixelsAndShareTheClientWidth)
     EXPECT_EQ(tabs->tabWidth(), 130);
     EXPECT_EQ(tabs->tabRect(0).width(), 130);
     frame->workbook()->resize(250, 500);
-    EXPECT_EQ(tabs->tabWidth(), (250 + 5) / 3);
-    EXPECT_EQ(tabs->tabRect(1).width(), 85);
+    EXPECT_EQ(tabs->tabWidth(), (250 + 5) / 2);
+    EXPECT_EQ(tabs->tabRect(1).width(), 127);
+    // A longer label takes the room it needs, so that it is never cut.
+    frame->openFunction(3);
+    frame->workbook()->resize(1000, 500);
+    const int needed = tabs->fontMetrics().horizontalAdvance(u"Símbols i sigles"_qs);
+    EXPECT_GT(tabs->tabRect(1).width(), needed);
+    EXPECT_EQ(tabs->tabRect(0).width(), 130);
 }
 
 TEST_F(Shell, ClosingTheLastChildKeepsTheWindowMenus)
@@ -256,7 +271,7 @@ TEST_F(Shell, FunctionsBarDocksOnlyLeftOrRightAndSwitchesIconSize)
     EXPECT_FALSE(bar->isAreaAllowed(Qt::BottomDockWidgetArea));
     EXPECT_NEAR(bar->width(), MainWindow::kFunctionsBarWidth, 4);
     EXPECT_EQ(bar->groupButton()->text(), u"Funcions"_qs);
-    ASSERT_EQ(bar->list()->count(), 6);
+    ASSERT_EQ(bar->list()->count(), 7);
     EXPECT_EQ(bar->list()->item(4)->text(), u"Tractaments protocol·laris"_qs);
     EXPECT_EQ(bar->list()->palette().color(QPalette::Base), QColor(255, 255, 242));
     EXPECT_EQ(bar->list()->iconSize(), QSize(32, 32));

@@ -5,7 +5,6 @@
 #include "text/ui/QtText.h"
 
 #include <QAction>
-#include <QHash>
 #include <QListWidget>
 #include <QMenu>
 #include <QToolButton>
@@ -16,10 +15,10 @@ const QColor FunctionsBar::kCream(255, 255, 242);
 
 namespace {
 
-// The picture of each item: positions 3 and 5 share the pictures of 2 and 4.
+// The picture of each item, one for each function.
 constexpr std::array<const char16_t *, kFunctionCount> kPictures = {
-    u":/icons/letters.svg",   u":/icons/archive.svg", u":/icons/clipboard.svg",
-    u":/icons/clipboard.svg", u":/icons/notepad.svg", u":/icons/notepad.svg",
+    u":/icons/letters.svg", u":/icons/archive.svg",        u":/icons/vocabulary.svg", u":/icons/abbreviations.svg",
+    u":/icons/notepad.svg", u":/icons/municipalities.svg", u":/icons/numerals.svg",
 };
 
 } // namespace
@@ -57,12 +56,9 @@ FunctionsBar::FunctionsBar(QWidget *parent)
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Base, kCream);
     m_list->setPalette(palette);
-    QHash<const char16_t *, QIcon> icons; // drawn once for the items that share a picture
     for (const FunctionDef &function : functionRegistry()) {
-        const char16_t *picture = kPictures[std::size_t(function.position)];
-        if (!icons.contains(picture))
-            icons.insert(picture, pictures::icon(QString::fromUtf16(picture), {16, 32}));
-        auto *item = new QListWidgetItem(icons.value(picture), qttext::fromUtf8(function.barText));
+        const QIcon icon = pictures::icon(QString::fromUtf16(kPictures[std::size_t(function.position)]), {16, 32});
+        auto *item = new QListWidgetItem(icon, qttext::fromUtf8(function.barText));
         item->setTextAlignment(Qt::AlignCenter);
         item->setToolTip(item->text());
         m_list->addItem(item);
@@ -100,8 +96,13 @@ void FunctionsBar::setLargeIcons(bool large)
         m_list->setGridSize({});
         m_list->setSpacing(2);
     }
-    for (int i = 0; i < m_list->count(); ++i)
-        m_list->item(i)->setTextAlignment(large ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+    for (int i = 0; i < m_list->count(); ++i) {
+        QListWidgetItem *item = m_list->item(i);
+        item->setTextAlignment(large ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+        // A large item fills its cell of the grid, so that its label wraps there instead of being
+        // cut to the width the list first measured.
+        item->setSizeHint(large ? m_list->gridSize() - QSize(2 * m_list->spacing(), m_list->spacing()) : QSize());
+    }
 }
 
 void FunctionsBar::showContextMenu(const QPoint &pos)

@@ -5,7 +5,7 @@ class QListWidget;
 class QToolButton;
 
 // The Functions bar: a docking bar ("Barra de funcions", left or right edge only) holding the shortcut
-// list with its one group, "Funcions", and the six functions with large or small pictures.
+// list with its one group, "Funcions", and the seven functions with large or small pictures.
 class FunctionsBar : public QDockWidget
 {
     Q_OBJECT

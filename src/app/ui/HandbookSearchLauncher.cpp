@@ -102,7 +102,7 @@ HandbookSearchLauncher::HandbookSearchLauncher(QWidget *window, Workbook *workbo
     connect(action, &QAction::triggered, this, &HandbookSearchLauncher::open);
     window->addAction(action);
 
-    // At the foot of the Functions bar, under the six functions.
+    // At the foot of the Functions bar, under the seven functions.
     auto *box = bar && bar->widget() ? qobject_cast<QBoxLayout *>(bar->widget()->layout()) : nullptr;
     if (!box)
         return;

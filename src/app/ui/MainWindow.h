@@ -29,7 +29,7 @@ public:
     MainWindow();
     ~MainWindow() override;
 
-    // Brings a function forward (positions 0 to 5; others do nothing): the open one stays as
+    // Brings a function forward (positions 0 to 6; others do nothing): the open one stays as
     // it is, put aside with whatever was typed in it, and the one asked for comes back as it was
     // left, or is opened the first time. False for a position without a function.
     bool openFunction(int position);

@@ -26,7 +26,9 @@ int WorkbookTabBar::tabWidth() const
 
 QSize WorkbookTabBar::tabSizeHint(int index) const
 {
-    return {tabWidth(), QTabBar::tabSizeHint(index).height()};
+    const QSize natural = QTabBar::tabSizeHint(index);
+    const int share = (m_clientWidth + 5) / std::max(1, count());
+    return {std::min(std::max(tabWidth(), natural.width()), std::max(tabWidth(), share)), natural.height()};
 }
 
 Workbook::Workbook(QWidget *parent)

@@ -8,8 +8,8 @@
 class ChildFrame;
 class QStackedWidget;
 
-// The tab strip of the workbook: every tab is min(130, (client width + 5) / number of sheets)
-// pixels wide.
+// The tab strip of the workbook: every tab is 130 pixels wide, or as wide as its label needs to be
+// shown whole, within its share of the client width, (client width + 5) / number of sheets.
 class WorkbookTabBar : public QTabBar
 {
     Q_OBJECT

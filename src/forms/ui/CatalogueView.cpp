@@ -7,7 +7,11 @@
 #include "forms/ui/FormPane.h"
 #include "forms/ui/FormView.h"
 #include "forms/ui/MunicipalityCompleter.h"
+#include "forms/ui/NotificationChoice.h"
 #include "text/ui/QtText.h"
+
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
 
 #include <QMetaMethod>
 
@@ -31,6 +35,8 @@ CatalogueView::CatalogueView(const forms::DocListEntry *catalogue, QWidget *pare
         m_forms.append(form);
     }
     connect(m_tree, &CatalogueTree::kindSelected, this, &CatalogueView::showKind);
+    connect(m_tree, &QTreeWidget::itemExpanded, this, &CatalogueView::fitTreeToRows);
+    connect(m_tree, &QTreeWidget::itemCollapsed, this, &CatalogueView::fitTreeToRows);
 }
 
 CatalogueView::~CatalogueView() = default;
@@ -48,6 +54,31 @@ FormView *CatalogueView::formOfRow(int row) const
 void CatalogueView::initialUpdate()
 {
     m_tree->fill();
+    fitTreeToRows();
+}
+
+void CatalogueView::resizeEvent(QResizeEvent *event)
+{
+    QSplitter::resizeEvent(event);
+    fitTreeToRows();
+}
+
+void CatalogueView::fitTreeToRows()
+{
+    int rows = 0;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const QTreeWidgetItem *parent = (*it)->parent();
+        rows += !(*it)->isHidden() && (!parent || parent->isExpanded());
+    }
+    const int rowHeight = std::max(m_tree->sizeHintForRow(0), m_tree->fontMetrics().height());
+    int wanted = std::max(kTreeHeight, rows * rowHeight + 2 * m_tree->frameWidth() + 2);
+    const int total = height() - handleWidth();
+    if (total > 0)
+        wanted = std::min(wanted, std::max(kTreeHeight, total / 2));
+    if (total > 0 && sizes().value(0) != wanted)
+        setSizes({wanted, total - wanted});
+    else if (total <= 0)
+        setSizes({wanted, 10 * kTreeHeight});
 }
 
 void CatalogueView::showKind(int row)
@@ -69,6 +100,7 @@ void CatalogueView::showKind(int row)
         // the Catalan is checked as it is typed.
         MunicipalityCompleter::attach(form);
         AmountMenu::attach(form->page());
+        NotificationChoice::attach(form);
         new FormChecking(form);
     }
     m_pane->showForm(form);

@@ -10,9 +10,9 @@ class FormView;
 class FormPane;
 class CatalogueTree;
 
-// A catalogue window's view: the tree of document kinds above (120 pixels high at start), the
-// form of the selected kind below. The forms of every kind are made when the view is, their
-// windows on the first selection of their kind; then they are kept with whatever was typed.
+// A catalogue window's view: the tree of document kinds above, as high as its rows shown (at
+// least 120 pixels, at most half the view), the form of the selected kind below. The forms of every kind are made when
+// the view is, their windows on the first selection of their kind; then they are kept with whatever was typed.
 class CatalogueView : public QSplitter, public ChildView
 {
     Q_OBJECT
@@ -44,8 +44,13 @@ signals:
 protected:
     CatalogueView(const forms::DocListEntry *catalogue, QWidget *parent);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void showKind(int row);
+    // Gives the tree the height of the rows it shows, so that an opened group shows all its kinds.
+    void fitTreeToRows();
 
     const forms::DocListEntry *m_catalogue;
     CatalogueTree *m_tree;

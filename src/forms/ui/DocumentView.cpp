@@ -304,11 +304,10 @@ void DocumentView::insertFromMimeData(const QMimeData *source)
     text.replace(u'\r', u'\n');
     text.remove(QChar(u'\0'));
     // The document's text holds several lines and the models' TABs.
-    qttext::GateResult gated = qttext::gateInput(text, {.lineBreaks = true, .tab = true});
-    if (!gated.accepted()) {
-        qttext::showStatusMessage(this, qttext::refusalMessage(gated.refused, gated.reason));
-        return;
-    }
-    gated.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    textCursor().insertText(gated.text);
+    qttext::Salvage salvaged = qttext::salvageInput(text, {.lineBreaks = true, .tab = true});
+    if (!salvaged.message.isEmpty())
+        qttext::showStatusMessage(this, salvaged.message);
+    salvaged.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (!salvaged.text.isEmpty()) // nothing that fits: the selection stays
+        textCursor().insertText(salvaged.text);
 }

@@ -1,5 +1,6 @@
 #include "forms/ui/FormPageBuilder.h"
 
+#include "forms/ModelLeadIn.h"
 #include "forms/ui/DatePicker.h"
 #include "forms/ui/FormTextBox.h"
 #include "text/ui/QtText.h"
@@ -226,7 +227,26 @@ private:
             m_result.byId.insert(item.id, widget);
         if (item.group != 0)
             m_result.grouped.append({item.group, widget});
+        if (auto *box = qobject_cast<FormTextBox *>(widget))
+            addLeadIn(item, box);
         m_line.append({widget, expands});
+    }
+
+    // The words the model writes at the start of a large box's line ("Que"), shown before the
+    // box, so that nobody types them a second time. A box that follows a label has its words.
+    void addLeadIn(const Item &item, const FormTextBox *box)
+    {
+        const std::string leadIn = forms::modelLeadIn(m_form, item.name);
+        if (leadIn.empty() || (!m_line.isEmpty() && qobject_cast<QLabel *>(m_line.constLast().widget)))
+            return;
+        auto *label = new QLabel(QString::fromStdString(leadIn));
+        label->setObjectName(QStringLiteral("leadIn"));
+        label->setTextFormat(Qt::PlainText);
+        // Level with the box's first line of text.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setContentsMargins(0, box->frameWidth() + int(box->document()->documentMargin()), 0, 0);
+        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        m_line.append({label, false});
     }
 
     // Every input is named for assistive technology: by the label just before it on its line,

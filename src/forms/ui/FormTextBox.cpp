@@ -66,16 +66,14 @@ bool FormTextBox::insertGated(QString text)
     text.replace(u'\r', u'\n');
     text.replace(QChar::ParagraphSeparator, u'\n');
     text.replace(QChar::LineSeparator, u'\n');
-    QStringList lines = text.split(u'\n');
-    for (QString &line : lines) {
-        const qttext::GateResult gated = qttext::gateInput(line);
-        if (!gated.accepted()) {
-            qttext::showStatusMessage(this, qttext::refusalMessage(gated.refused));
-            return false;
-        }
-        line = gated.text;
-    }
-    textCursor().insertText(lines.join(u'\n'));
+    // What the box cannot hold is left out, and the status bar names it.
+    qttext::Salvage salvaged = qttext::salvageInput(text, textgate::kSeveralLines);
+    if (!salvaged.message.isEmpty())
+        qttext::showStatusMessage(this, salvaged.message);
+    salvaged.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (salvaged.text.isEmpty())
+        return false;
+    textCursor().insertText(salvaged.text);
     ensureCursorVisible();
     return true;
 }

@@ -30,7 +30,7 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
-    // Inserts a text at the cursor when every line of it passes the gate; otherwise inserts
-    // nothing and reports the refused character.
+    // Inserts at the cursor what the gate lets through of a text, and reports what it left out;
+    // false when nothing was left to insert.
     bool insertGated(QString text);
 };

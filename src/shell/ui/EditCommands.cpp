@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -136,9 +137,14 @@ bool EditCommands::run(EditAction action)
     if (!canRun(action))
         return false;
     QWidget *target = m_target;
-    if (auto *edit = qobject_cast<QLineEdit *>(target))
-        apply(edit, action);
-    else if (auto *plain = qobject_cast<QPlainTextEdit *>(target))
+    if (auto *edit = qobject_cast<QLineEdit *>(target)) {
+        // The paste key, so that a field that takes only part of a paste does as with its key.
+        QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+        if (action == EditAction::Paste)
+            QCoreApplication::sendEvent(edit, &paste);
+        else
+            apply(edit, action);
+    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(target))
         apply(plain, action);
     else if (auto *rich = qobject_cast<QTextEdit *>(target))
         apply(rich, action);

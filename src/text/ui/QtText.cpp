@@ -1,9 +1,13 @@
 #include "text/ui/QtText.h"
 
 #include "text/Cp1252.h"
+#include "text/PasteSalvage.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
 
@@ -13,18 +17,40 @@
 namespace qttext {
 namespace {
 
-// Validator that passes typed and pasted text through the gate.
+// Validator that passes typed and pasted text through the gate. It also takes the field's paste
+// key, so that a paste nothing of which fits leaves the field as it was.
 class GateValidator : public QValidator
 {
 public:
-    using QValidator::QValidator;
+    GateValidator(QObject *owner, QLineEdit *edit) : QValidator(owner), m_edit(edit)
+    {
+        if (edit)
+            edit->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_edit && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+            static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste) && !m_edit->isReadOnly()) {
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept(); // the key is the field's, not the window's
+                return true;
+            }
+            pasteInto(m_edit);
+            return true;
+        }
+        return QValidator::eventFilter(watched, event);
+    }
 
     State validate(QString &input, int &pos) const override
     {
-        const GateResult result = gateInput(input);
+        GateResult result = gateInput(input);
         if (!result.accepted()) {
-            showStatusMessage(qobject_cast<QWidget *>(parent()), refusalMessage(result.refused, result.reason));
-            return Invalid;
+            // A paste keeps what the field can take: the rest is left out and named, its lines
+            // are joined.
+            const Salvage salvaged = salvageInput(input);
+            showStatusMessage(qobject_cast<QWidget *>(parent()), salvaged.message);
+            result.text = salvaged.text;
         }
         if (result.text != input) {
             pos += int(result.text.size() - input.size());
@@ -33,6 +59,9 @@ public:
         }
         return Acceptable;
     }
+
+private:
+    QLineEdit *m_edit;
 };
 
 } // namespace
@@ -76,6 +105,12 @@ GateResult gateInput(const QString &text, textgate::FieldRules rules)
     return result;
 }
 
+Salvage salvageInput(const QString &text, textgate::FieldRules rules)
+{
+    const textgate::Salvaged salvaged = textgate::salvage(text.toStdString(), rules);
+    return {toQString(salvaged.text), QString::fromStdString(textgate::salvageMessage(salvaged))};
+}
+
 QString refusalMessage(char32_t refused, textgate::Reason reason)
 {
     if (reason != textgate::Reason::NotRepresentable || textgate::isUnprintable(refused)) {
@@ -96,14 +131,25 @@ constexpr int kUnlimitedLength = std::numeric_limits<int>::max();
 void installInputGate(QLineEdit *edit)
 {
     edit->setMaxLength(kUnlimitedLength);
-    edit->setValidator(new GateValidator(edit));
+    edit->setValidator(new GateValidator(edit, edit));
 }
 
 void installInputGate(QComboBox *editableCombo)
 {
     if (QLineEdit *edit = editableCombo->lineEdit())
         edit->setMaxLength(kUnlimitedLength);
-    editableCombo->setValidator(new GateValidator(editableCombo));
+    editableCombo->setValidator(new GateValidator(editableCombo, editableCombo->lineEdit()));
+}
+
+bool pasteInto(QLineEdit *edit)
+{
+    const Salvage salvaged = salvageInput(QGuiApplication::clipboard()->text());
+    if (!salvaged.message.isEmpty())
+        showStatusMessage(edit, salvaged.message);
+    if (salvaged.text.isEmpty())
+        return false;
+    edit->insert(salvaged.text);
+    return true;
 }
 
 QEvent::Type StatusMessageEvent::eventType()

@@ -35,13 +35,28 @@ struct GateResult
 // any character that Windows-1252 cannot hold makes the whole input refused.
 GateResult gateInput(const QString &text, textgate::FieldRules rules = textgate::kOneLine);
 
+// What a field keeps of a pasted text it cannot take whole (textgate::salvage): the text, as
+// gateInput() gives an accepted one, and the status-bar message that says what was left out or
+// joined (empty when nothing was).
+struct Salvage
+{
+    QString text;
+    QString message;
+};
+Salvage salvageInput(const QString &text, textgate::FieldRules rules = textgate::kOneLine);
+
 // The Catalan status-bar message for a refused character; control characters are never shown raw.
 QString refusalMessage(char32_t refused, textgate::Reason reason = textgate::Reason::NotRepresentable);
 
-// Installs the gate on a one-line widget (a validator, and no length limit): typing or pasting is corrected or refused
-// on entry, and a refusal is reported through showStatusMessage().
+// Installs the gate on a one-line widget (a validator, and no length limit): typing or pasting is
+// corrected on entry, taking what it can of what the gate refuses (salvageInput()), and what was
+// left out is reported through showStatusMessage().
 void installInputGate(QLineEdit *edit);
 void installInputGate(QComboBox *editableCombo);
+// Pastes into a one-line field what it can take of the clipboard's text, over the selection, and
+// says in the status bar what was left out; a paste nothing of which fits changes nothing. True
+// when something was pasted.
+bool pasteInto(QLineEdit *edit);
 
 // A message for the status bar, on its way from the widget where it arose to the window that
 // shows it: the event goes to the widget's window, then to the window that window belongs to
