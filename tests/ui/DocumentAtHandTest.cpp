@@ -4,6 +4,7 @@
 
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
+#include "forms/ui/CatalogueTree.h"
 #include "forms/ui/FormTextBox.h"
 #include "text/Cp1252.h"
 
@@ -189,4 +190,29 @@ TEST_F(DocumentAtHand, ALookupOpensBesideTheFormAndTheFormComesBackAsItWasLeft)
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(dialogs::lastMessage().contains(u"descartar"_qs));
     frame->openFunction(0);
+}
+
+// From the tree of kinds, Tab goes to the form's first field, then on through the form in its
+// order, never to a widget that does not show.
+TEST_F(DocumentAtHand, TabFromTheTreeGoesThroughTheFormInItsOrder)
+{
+    catalogue->tree()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(catalogue->tree(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), edit(1077)) << QApplication::focusWidget()->metaObject()->className();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), edit(1082));
+    // Through the whole form: each stop is shown, and below the one before or to its right.
+    QPoint last = edit(1082)->mapTo(form()->page(), QPoint(0, 0));
+    for (int i = 0; i < 12; ++i) {
+        QWidget *before = QApplication::focusWidget();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QWidget *now = QApplication::focusWidget();
+        ASSERT_TRUE(now && now->isVisible()) << i;
+        if (!form()->page()->isAncestorOf(now))
+            break;
+        const QPoint at = now->mapTo(form()->page(), QPoint(0, 0));
+        EXPECT_TRUE(at.y() > last.y() + 2 || (std::abs(at.y() - last.y()) <= 2 && at.x() > last.x()))
+            << i << ": " << now->accessibleName().toStdString();
+        last = at;
+    }
 }
