@@ -216,3 +216,20 @@ TEST_F(DocumentAtHand, TabFromTheTreeGoesThroughTheFormInItsOrder)
         last = at;
     }
 }
+
+// A window closed by its tab is not lost for good: asking for its function again opens it afresh.
+TEST_F(DocumentAtHand, AFunctionWhoseTabWasClosedOpensAfresh)
+{
+    frame->openFunction(3);
+    ASSERT_EQ(frame->workbook()->frames().size(), 2);
+    QTest::mouseClick(tabs()->tabButton(1, QTabBar::RightSide), Qt::LeftButton);
+    ASSERT_EQ(frame->workbook()->frames().size(), 1);
+    frame->openFunction(3);
+    EXPECT_EQ(frame->workbook()->frames().size(), 2) << "the same function, asked again";
+    QTest::mouseClick(tabs()->tabButton(1, QTabBar::RightSide), Qt::LeftButton);
+    frame->openFunction(0);
+    frame->openFunction(3);
+    EXPECT_EQ(frame->workbook()->frames().size(), 2) << "put aside and asked again";
+    frame->openFunction(0);
+    EXPECT_EQ(frame->activeView(), catalogue) << "the form's function is still kept";
+}
