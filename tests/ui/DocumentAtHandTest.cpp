@@ -233,3 +233,13 @@ TEST_F(DocumentAtHand, AFunctionWhoseTabWasClosedOpensAfresh)
     frame->openFunction(0);
     EXPECT_EQ(frame->activeView(), catalogue) << "the form's function is still kept";
 }
+
+// A tab's label longer than the 130 pixels of a tab takes the room it needs, so it is never cut.
+TEST_F(DocumentAtHand, ALongTabLabelIsNeverCut)
+{
+    frame->openFunction(3);
+    frame->workbook()->resize(1000, 500);
+    const int needed = tabs()->fontMetrics().horizontalAdvance(u"Símbols i sigles"_qs);
+    EXPECT_GT(tabs()->tabRect(1).width(), needed);
+    EXPECT_EQ(tabs()->tabRect(0).width(), WorkbookTabBar::kMaxTabWidth);
+}
