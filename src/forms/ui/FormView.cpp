@@ -31,6 +31,9 @@ FormView::FormView()
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The page stands on a darker desk, like a sheet being filled in.
     setBackgroundRole(QPalette::Mid);
+    // Tab goes from field to field: the scroll area around them takes no focus of its own,
+    // which would show nowhere.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 FormView::~FormView()
