@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include <algorithm>
+
 using forms::Item;
 using forms::ItemKind;
 using forms::Size;
@@ -217,8 +219,10 @@ private:
             case Size::Long: chars = 36; break;
             default: break;
             }
+            // Wide enough for its placeholder too: capitals run wider than the average letter.
             if (auto *edit = dynamic_cast<SizedLineEdit *>(widget); edit && chars > 0)
-                edit->setPreferredWidth(charsWide(widget, chars));
+                edit->setPreferredWidth(
+                    std::max(charsWide(widget, chars), widget->fontMetrics().horizontalAdvance(utf8(item.text)) + 16));
             else if (chars > 0)
                 widget->setFixedWidth(charsWide(widget, chars));
         }
