@@ -15,15 +15,6 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
-namespace {
-
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
 FormView::FormView()
 {
     setFrameShape(QFrame::NoFrame);
@@ -51,7 +42,7 @@ bool FormView::build()
     if (!m_form)
         return false;
     if (objectName().isEmpty())
-        setObjectName(utf8(m_form->objectName));
+        setObjectName(qttext::fromUtf8(m_form->objectName));
 
     FormPage built = buildFormPage(*m_form);
     m_page = built.page;
@@ -200,7 +191,7 @@ void FormView::initializeFields()
             if (auto *list = qobject_cast<QTreeWidget *>(widget); list && m_form->lineItems) {
                 QStringList headers;
                 for (const forms::ListColumn &column : m_form->lineItems->columns)
-                    headers.append(utf8(column.header));
+                    headers.append(qttext::fromUtf8(column.header));
                 list->setHeaderLabels(headers);
                 for (int c = 0; c < int(m_form->lineItems->columns.size()); ++c)
                     list->setColumnWidth(c, m_form->lineItems->columns[std::size_t(c)].width);
