@@ -1,5 +1,6 @@
 #include "export/OdtDocument.h"
 
+#include "export/OdtStyles.h"
 #include "export/ZipWriter.h"
 #include "text/Cp1252.h"
 
@@ -11,19 +12,6 @@ namespace docexport {
 namespace {
 
 constexpr std::string_view kMimeType = "application/vnd.oasis.opendocument.text";
-constexpr std::string_view kOdtFontFamily = "Liberation Sans";
-// The page's margins, as the typeset PDF's.
-constexpr double kOdtLeftMm = 30, kOdtRightMm = 20, kOdtTopMm = 25, kOdtBottomMm = 20;
-
-constexpr std::string_view kNamespaces = R"( xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0")"
-                                         R"( xmlns:style="urn:oasis:names:tc:opendocument:xmlns:style:1.0")"
-                                         R"( xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0")"
-                                         R"( xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0")"
-                                         R"( xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0")"
-                                         R"( xmlns:svg="urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0")"
-                                         R"( xmlns:meta="urn:oasis:names:tc:opendocument:xmlns:meta:1.0")"
-                                         R"( xmlns:dc="http://purl.org/dc/elements/1.1/")";
-
 std::string xmlText(std::string_view cp1252Text)
 {
     std::string escaped;
@@ -102,71 +90,6 @@ std::string inlineContent(std::string_view text)
     return out;
 }
 
-// Style names are NCNames: a space of the display name is written "_20_", as office suites do.
-std::string styleName(std::string_view displayName)
-{
-    std::string name;
-    for (char c : displayName)
-        name += c == ' ' ? std::string("_20_") : std::string(1, c);
-    return name;
-}
-
-struct ParagraphStyle
-{
-    std::string_view displayName; // UTF-8
-    std::string_view properties;  // paragraph properties
-    std::string_view text;        // text properties beyond the family and size
-    bool middleTab = false;       // a tab stop in the middle of the line, as the text's TABs line up
-};
-
-constexpr std::string_view kBodyStyle = "Cos";
-constexpr std::string_view kTitleStyle = "T\xC3\xADtol";
-constexpr std::string_view kLinesStyle = "L\xC3\xADnies";
-constexpr std::string_view kTableHeadingStyle = "Cap\xC3\xA7"
-                                                "alera de taula";
-constexpr std::string_view kTableTextStyle = "Contingut de taula";
-constexpr std::string_view kTableNumberStyle = "Import";
-constexpr std::string_view kTotalStyle = "Total";
-constexpr std::string_view kVerbTextStyle = "Verb performatiu"; // the verb's words in a "Verb" paragraph
-
-// Every named style, "Cos" first: the others take their font from it.
-constexpr ParagraphStyle kStyles[] = {
-    {kBodyStyle, R"(fo:text-align="justify" fo:margin-top="0cm" fo:margin-bottom="0cm" fo:line-height="115%")", ""},
-    {kTitleStyle, R"(fo:margin-bottom="0.3cm" fo:keep-with-next="always")",
-     R"( fo:font-size="14pt" fo:font-weight="bold")"},
-    {"Encap\xC3\xA7"
-     "alament",
-     R"(fo:margin-top="0.2cm" fo:keep-with-next="always")", R"( fo:font-weight="bold")"},
-    {"Verb", R"(fo:margin-top="0.2cm" fo:margin-bottom="0.2cm" fo:keep-with-next="always")", ""},
-    {"Element", R"(fo:text-align="start" fo:margin-left="0.6cm")", ""},
-    {kLinesStyle, R"(fo:text-align="start")", "", true},
-    {"Lloc i data", R"(fo:text-align="start" fo:margin-top="0.4cm")", ""},
-    {"Signatura", R"(fo:text-align="start" fo:margin-top="2.5cm")", "", true},
-    {"Destinaci\xC3\xB3", R"(fo:text-align="start" fo:margin-top="1cm")", ""},
-    {kTableHeadingStyle, R"(fo:text-align="start")", R"( fo:font-size="10pt" fo:font-weight="bold")"},
-    {kTableTextStyle, R"(fo:text-align="start")", R"( fo:font-size="10pt")"},
-    {kTableNumberStyle, R"(fo:text-align="end")", R"( fo:font-size="10pt")"},
-    {kTotalStyle, R"(fo:text-align="end")", ""}, // label, TAB, amount
-};
-
-std::string_view styleOf(plecta::BlockKind kind)
-{
-    using plecta::BlockKind;
-    switch (kind) {
-    case BlockKind::Title: return kStyles[1].displayName;
-    case BlockKind::Heading: return kStyles[2].displayName;
-    case BlockKind::Verb: return kStyles[3].displayName;
-    case BlockKind::Body: return kBodyStyle;
-    case BlockKind::Item: return kStyles[4].displayName;
-    case BlockKind::Lines: return kLinesStyle;
-    case BlockKind::Place: return kStyles[6].displayName;
-    case BlockKind::Signature: return kStyles[7].displayName;
-    case BlockKind::Addressee: return kStyles[8].displayName;
-    case BlockKind::Table: return kTableTextStyle;
-    }
-    return kBodyStyle;
-}
-
 // Paragraphs that follow blank lines of the text, or open a new document's page, take an
 // automatic style over their named one: "<style>-<blank lines>[-page]".
 class AutomaticStyles
@@ -182,7 +105,9 @@ public:
                      styleName(named) + R"("><style:paragraph-properties)";
             if (blankLines > 0) {
                 char margin[32];
-                std::snprintf(margin, sizeof margin, R"( fo:margin-top="%.2fcm")", blankLines * 0.42);
+                // Added to the style's own space: the signature keeps its room to sign.
+                std::snprintf(margin, sizeof margin, R"( fo:margin-top="%.2fcm")",
+                              ownTopMargin(named) + blankLines * 0.42);
                 m_xml += margin;
             }
             if (newPage)
@@ -281,59 +206,12 @@ std::string contentXml(std::span<const plecta::StructuredDocument> documents)
     }
     std::string xml = R"(<?xml version="1.0" encoding="UTF-8"?>)"
                       "\n<office:document-content";
-    xml += kNamespaces;
+    xml += kOdtNamespaces;
     xml += R"( office:version="1.2"><office:automatic-styles>)";
     xml += kTableStyles;
     xml += automatic.xml();
     xml += "</office:automatic-styles><office:body><office:text>" + body;
     xml += "</office:text></office:body></office:document-content>\n";
-    return xml;
-}
-
-std::string millimetres(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%gmm", value);
-    return text;
-}
-
-std::string stylesXml()
-{
-    const std::string family(kOdtFontFamily);
-    std::string xml = R"(<?xml version="1.0" encoding="UTF-8"?>)"
-                      "\n<office:document-styles";
-    xml += kNamespaces;
-    xml += R"( office:version="1.2">)";
-    xml += R"(<office:font-face-decls><style:font-face style:name=")" + family + R"(" svg:font-family="')" + family +
-           R"('" style:font-family-generic="swiss" style:font-pitch="variable"/></office:font-face-decls>)";
-    xml += "<office:styles>";
-    xml += R"(<style:default-style style:family="paragraph"><style:text-properties style:font-name=")" + family +
-           R"(" fo:font-size="11pt" fo:language="ca" fo:country="ES"/></style:default-style>)";
-    for (const ParagraphStyle &style : kStyles) {
-        xml += R"(<style:style style:name=")" + styleName(style.displayName) + R"(" style:display-name=")" +
-               std::string(style.displayName) + R"(" style:family="paragraph")";
-        if (style.displayName != kBodyStyle)
-            xml += R"( style:parent-style-name=")" + styleName(kBodyStyle) + R"(")";
-        xml += R"( style:class="text"><style:paragraph-properties )" + std::string(style.properties);
-        xml += style.middleTab ? R"(><style:tab-stops><style:tab-stop style:position="8cm"/></style:tab-stops>)"
-                                 "</style:paragraph-properties>"
-                               : "/>";
-        xml += R"(<style:text-properties style:font-name=")" + family + R"(")" + std::string(style.text) + "/>";
-        xml += "</style:style>";
-    }
-    xml += R"(<style:style style:name=")" + styleName(kVerbTextStyle) + R"(" style:display-name=")" +
-           std::string(kVerbTextStyle) +
-           R"(" style:family="text"><style:text-properties fo:font-weight="bold" fo:letter-spacing="0.04em"/>)"
-           "</style:style>";
-    xml += "</office:styles>";
-    xml += R"(<office:automatic-styles><style:page-layout style:name="pm1">)";
-    xml += R"(<style:page-layout-properties fo:page-width="210mm" fo:page-height="297mm")"
-           R"( style:print-orientation="portrait" fo:margin-top=")" +
-           millimetres(kOdtTopMm) + R"(" fo:margin-bottom=")" + millimetres(kOdtBottomMm) + R"(" fo:margin-left=")" +
-           millimetres(kOdtLeftMm) + R"(" fo:margin-right=")" + millimetres(kOdtRightMm) + R"("/>)";
-    xml += "</style:page-layout></office:automatic-styles>";
-    xml += R"(<office:master-styles><style:master-page style:name="Standard" style:page-layout-name="pm1"/>)"
-           "</office:master-styles></office:document-styles>\n";
     return xml;
 }
 
@@ -346,7 +224,7 @@ std::string metaXml(std::string_view title, std::chrono::system_clock::time_poin
     std::strftime(date, sizeof date, "%Y-%m-%dT%H:%M:%SZ", &utc);
     std::string xml = R"(<?xml version="1.0" encoding="UTF-8"?>)"
                       "\n<office:document-meta";
-    xml += kNamespaces;
+    xml += kOdtNamespaces;
     xml += R"( office:version="1.2"><office:meta>)";
     xml += "<meta:generator>Plecta/" PLECTA_VERSION "</meta:generator>";
     xml += "<dc:title>" + xmlUtf8(title) + "</dc:title>";

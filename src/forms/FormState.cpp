@@ -114,6 +114,12 @@ void FormState::addLine(std::vector<std::string> values)
         list->rows.push_back(std::move(values));
 }
 
+void FormState::setLines(std::vector<std::vector<std::string>> rows)
+{
+    if (plecta::MemoryField *list = m_fields.field(plecta::kLineListId))
+        list->rows = std::move(rows);
+}
+
 bool FormState::isCertificate() const
 {
     return m_form == &kCertificat;

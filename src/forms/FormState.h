@@ -49,6 +49,8 @@ public:
     const std::vector<std::vector<std::string>> &lines() const;
     // A new line, one value per column, goes in after the others.
     void addLine(std::vector<std::string> values);
+    // Every line at once, as a list the user edits holds them.
+    void setLines(std::vector<std::vector<std::string>> rows);
 
     // The certificate: which of its two models is chosen (always A for any other form).
     bool isCertificate() const;

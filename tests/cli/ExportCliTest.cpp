@@ -225,6 +225,13 @@ TEST_F(CliTest, OfficeSuiteOpensTheOdtWithItsStylesTableAndTotals)
     EXPECT_EQ(rows, 3u);
     EXPECT_NE(content.find("<table:table-header-rows>"), std::string::npos);
     EXPECT_EQ(content.find("<text:s text:c="), std::string::npos) << "no runs of spaces for alignment";
+    // After the text's blank line the signature keeps its own room to sign, and more.
+    const std::string complaint = output("unzip -p " + (dir() / "denuncia.odt").string() + " content.xml");
+    const std::size_t signature = complaint.find("style:name=\"Signatura-1\"");
+    ASSERT_NE(signature, std::string::npos);
+    EXPECT_NE(complaint.find("fo:margin-top=\"2.92cm\"", signature), std::string::npos);
+    EXPECT_NE(complaint.find("<text:span text:style-name=\"Verb_20_performatiu\">DENUNCIO</text:span>"),
+              std::string::npos);
 
     // A real office suite opens both and gives their text back.
     if (output("command -v soffice").empty())

@@ -218,12 +218,12 @@ protected:
 // Eleven commercial kinds, the certificate with its two models.
 TEST_F(DocumentSoak, EveryCommercialDocumentGeneratedAndDiscarded)
 {
-    soakCatalogue(0, "commercial documents", 12);
+    soakCatalogue(0, "commercial documents", 13);
 }
 
 TEST_F(DocumentSoak, EveryAdministrationDocumentGeneratedAndDiscarded)
 {
-    soakCatalogue(1, "administration documents", 10);
+    soakCatalogue(1, "administration documents", 17);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "../core/FormTestSupport.h"
 #include "MainWindowFixture.h"
 #include "app/ui/FunctionsBar.h"
+#include "forms/FormState.h"
 #include "forms/ui/CatalogueTree.h"
 #include "forms/ui/CatalogueView.h"
 #include "forms/ui/DatePicker.h"
@@ -149,11 +150,42 @@ TEST(AdministrationFormsUi, WithdrawalListIsSortedWithTheApplicationChosen)
     EXPECT_EQ(form.lines()[6], cp("administracions públiques, de la queixa presentada"));
 }
 
+// The widgets write every edit into the form's state as it happens, and the window's document is
+// the one the command line merges from the same edits.
+TEST(AdministrationFormsUi, TheFormStateFollowsEveryEditAndKnowsWhenNothingChanged)
+{
+    OpenForm form(186);
+    EXPECT_FALSE(form.view->isModified());
+    auto *name = form.field<QLineEdit>(1042);
+    ASSERT_TRUE(name);
+    typeInto(name, QStringLiteral("Maria Puig"));
+    EXPECT_EQ(form.view->state().text(1042), "Maria Puig");
+    EXPECT_TRUE(form.view->isModified());
+    // Emptied again, the box gives its placeholder once more: nothing is changed.
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Delete);
+    EXPECT_EQ(form.view->state().text(1042), "<NOM i COGNOMS>");
+    EXPECT_FALSE(form.view->isModified());
+
+    auto *kind = form.field<QComboBox>(1000);
+    ASSERT_TRUE(kind && kind->lineEdit());
+    typeInto(kind->lineEdit(), QStringLiteral("consulta"));
+    EXPECT_TRUE(form.view->state().holdsTypedText(1000));
+    QTest::keyClick(form.field<DatePicker>(1084), Qt::Key_Down);
+
+    forms::FormState typed(forms::kDesistiment, plecta::localToday());
+    typed.type(1000, "consulta");
+    typed.setDate(1084, std::chrono::sys_days(plecta::localToday()) - std::chrono::days(1));
+    EXPECT_EQ(form.view->state().date(1084), typed.date(1084));
+    EXPECT_EQ(form.document(), typed.document());
+    EXPECT_TRUE(form.view->isModified());
+}
+
 TEST(AdministrationFormsUi, ModelBGridTwoPerLineWithoutTheAge)
 {
     OpenForm form(166);
     EXPECT_EQ(form.lines()[1], "DNI/NIE:  <DNI/NIE>");
-    EXPECT_FALSE(form.view->hasField(1043));
+    EXPECT_FALSE(form.view->state().hasField(1043));
 
     // Left and right box of each line share the line; the lines go down in order.
     const std::pair<int, int> rows[] = {{1042, 1049}, {1044, 1047}, {1045, 1048}};
@@ -174,7 +206,7 @@ TEST(AdministrationFormsUi, ModelBGridTwoPerLineWithoutTheAge)
 TEST(AdministrationFormsUi, PleadingWithoutTheFieldItsTableNames)
 {
     OpenForm form(185);
-    EXPECT_FALSE(form.view->hasField(3011));
+    EXPECT_FALSE(form.view->state().hasField(3011));
     const std::string text = form.document();
     EXPECT_EQ(text.find('%'), std::string::npos);
     EXPECT_TRUE(text.ends_with(cp("<MUNICIPI>, ") + std::string(plecta::withoutWeekday(today())) +

@@ -4,6 +4,7 @@
 
 #include "MainWindowFixture.h"
 #include "QtPrinters.h"
+#include "forms/ui/CatalogueTree.h"
 #include "forms/ui/FormTextBox.h"
 #include "text/Cp1252.h"
 
@@ -189,4 +190,56 @@ TEST_F(DocumentAtHand, ALookupOpensBesideTheFormAndTheFormComesBackAsItWasLeft)
     EXPECT_FALSE(frame->close());
     EXPECT_TRUE(dialogs::lastMessage().contains(u"descartar"_qs));
     frame->openFunction(0);
+}
+
+// From the tree of kinds, Tab goes to the form's first field, then on through the form in its
+// order, never to a widget that does not show.
+TEST_F(DocumentAtHand, TabFromTheTreeGoesThroughTheFormInItsOrder)
+{
+    catalogue->tree()->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(catalogue->tree(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), edit(1077)) << QApplication::focusWidget()->metaObject()->className();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), edit(1082));
+    // Through the whole form: each stop is shown, and below the one before or to its right.
+    QPoint last = edit(1082)->mapTo(form()->page(), QPoint(0, 0));
+    for (int i = 0; i < 12; ++i) {
+        QWidget *before = QApplication::focusWidget();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QWidget *now = QApplication::focusWidget();
+        ASSERT_TRUE(now && now->isVisible()) << i;
+        if (!form()->page()->isAncestorOf(now))
+            break;
+        const QPoint at = now->mapTo(form()->page(), QPoint(0, 0));
+        EXPECT_TRUE(at.y() > last.y() + 2 || (std::abs(at.y() - last.y()) <= 2 && at.x() > last.x()))
+            << i << ": " << now->accessibleName().toStdString();
+        last = at;
+    }
+}
+
+// A window closed by its tab is not lost for good: asking for its function again opens it afresh.
+TEST_F(DocumentAtHand, AFunctionWhoseTabWasClosedOpensAfresh)
+{
+    frame->openFunction(3);
+    ASSERT_EQ(frame->workbook()->frames().size(), 2);
+    QTest::mouseClick(tabs()->tabButton(1, QTabBar::RightSide), Qt::LeftButton);
+    ASSERT_EQ(frame->workbook()->frames().size(), 1);
+    frame->openFunction(3);
+    EXPECT_EQ(frame->workbook()->frames().size(), 2) << "the same function, asked again";
+    QTest::mouseClick(tabs()->tabButton(1, QTabBar::RightSide), Qt::LeftButton);
+    frame->openFunction(0);
+    frame->openFunction(3);
+    EXPECT_EQ(frame->workbook()->frames().size(), 2) << "put aside and asked again";
+    frame->openFunction(0);
+    EXPECT_EQ(frame->activeView(), catalogue) << "the form's function is still kept";
+}
+
+// A tab's label longer than the 130 pixels of a tab takes the room it needs, so it is never cut.
+TEST_F(DocumentAtHand, ALongTabLabelIsNeverCut)
+{
+    frame->openFunction(3);
+    frame->workbook()->resize(1000, 500);
+    const int needed = tabs()->fontMetrics().horizontalAdvance(u"Símbols i sigles"_qs);
+    EXPECT_GT(tabs()->tabRect(1).width(), needed);
+    EXPECT_EQ(tabs()->tabRect(0).width(), WorkbookTabBar::kMaxTabWidth);
 }

@@ -3,6 +3,7 @@
 
 #include "forms/ui/DocumentView.h"
 #include "MainWindowFixture.h"
+#include "PdfWords.h"
 #include "QtPrinters.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PlectaApplication.h"
@@ -41,28 +42,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The words of a PDF file, as poppler's pdftotext reads them.
-QStringList pdfWords(const QString &path)
-{
-    QProcess process;
-    process.start(u"pdftotext"_qs, {path, u"-"_qs});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput()).split(QRegularExpression(u"\\s+"_qs), Qt::SkipEmptyParts);
-}
-
-// The words of `text` that the PDF does not show, each as often as it is missing. The typeset page
-// may set the words in another order (the two columns of signers) and adds its page numbers.
-QStringList wordsNotShown(const QString &pdfPath, const QString &text)
-{
-    QStringList shown = pdfWords(pdfPath);
-    QStringList missing;
-    for (const QString &word : text.split(QRegularExpression(u"\\s+"_qs), Qt::SkipEmptyParts)) {
-        if (!shown.removeOne(word))
-            missing.append(word);
-    }
-    return missing;
-}
 
 class DocumentTab : public CommercialFunctionTest
 {

@@ -91,6 +91,10 @@ TEST_F(FormHints, ACompanyRepresentedIsOfferedElectronicNotificationAlone)
     EXPECT_EQ(items(means), QStringList{electronic});
     EXPECT_EQ(means->currentText(), electronic);
     EXPECT_TRUE(means->toolTip().contains(u"article 14.2"_qs));
+    // The form's state names the means by its text, whatever the list's shorter order.
+    const int meansId = forms::findField(*form->description(), "mitja_notificacio")->id;
+    ASSERT_TRUE(form->state().selectedItem(meansId));
+    EXPECT_EQ(form->state().itemText(meansId, *form->state().selectedItem(meansId)), "per mitjans electr\xF2nics");
     std::string text;
     form->generateText(text);
     EXPECT_NE(text.find("notificacions per mitjans electr\xF2nics"), std::string::npos);

@@ -143,7 +143,7 @@ QWidget *HandbookSearchLauncher::showHit(reflist::HandbookPart part, int row)
         m_openFunction(where.function);
         frame = findWindow(m_workbook, where);
     }
-    // The opening may have been cancelled (a form's typed text kept).
+    // A function whose window with the hit was closed by its tab has none to show it in.
     if (!frame)
         return nullptr;
     m_workbook->activateFrame(frame);

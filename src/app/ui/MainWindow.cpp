@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -190,8 +191,12 @@ void MainWindow::closeAllChildren()
 bool MainWindow::switchToFunction(int position)
 {
     // The open function comes forward as it is; another one is put aside, with what was typed in
-    // it, and the one asked for comes back as it was left.
+    // it, and the one asked for comes back as it was left. A function one of whose windows was
+    // closed by its tab opens afresh instead: only windows that hold nothing typed can be closed.
+    const qsizetype windows = qsizetype(functionAt(position)->windowCount);
     if (position == m_openFunction && !m_workbook->frames().isEmpty()) {
+        if (m_workbook->frames().size() < windows)
+            return false;
         if (m_workbook->activeFrame())
             m_workbook->activateFrame(m_workbook->activeFrame());
         return true;
@@ -201,12 +206,20 @@ bool MainWindow::switchToFunction(int position)
         m_putAside.insert(m_openFunction, m_workbook->takeAll());
     else
         m_workbook->closeAll(); // start windows only: they hold nothing
-    const auto kept = m_putAside.find(position);
-    const bool found = kept != m_putAside.end();
-    if (found) {
-        m_openFunction = position;
-        m_workbook->restore(*kept);
+    bool found = false;
+    if (const auto kept = m_putAside.find(position); kept != m_putAside.end()) {
+        const SheetSet set = *kept;
         m_putAside.erase(kept);
+        const auto alive = std::count_if(set.frames.begin(), set.frames.end(),
+                                         [](const QPointer<ChildFrame> &frame) { return !frame.isNull(); });
+        found = alive >= windows;
+        if (found) {
+            m_openFunction = position;
+            m_workbook->restore(set);
+        } else {
+            for (const QPointer<ChildFrame> &frame : set.frames)
+                delete frame.data();
+        }
     }
     m_rebuilding = false;
     if (found)

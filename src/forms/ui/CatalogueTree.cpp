@@ -1,4 +1,5 @@
 #include "forms/ui/CatalogueTree.h"
+#include "text/ui/QtText.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -7,11 +8,6 @@
 namespace {
 
 constexpr int kRowRole = Qt::UserRole + 1;
-
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 } // namespace
 
@@ -55,13 +51,13 @@ void CatalogueTree::fill()
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const forms::DocListEntry &row = rows[i];
         QTreeWidgetItem *item = row.level == 0 || !heading ? new QTreeWidgetItem(this) : new QTreeWidgetItem(heading);
-        item->setText(0, utf8(row.name));
+        item->setText(0, qttext::fromUtf8(row.name));
         item->setData(0, kRowRole, int(i));
         if (row.level == 0) {
             heading = item;
         } else {
             // No tip over a heading: only kinds carry a description.
-            item->setToolTip(0, tooltipText(utf8(row.description), QToolTip::font()));
+            item->setToolTip(0, tooltipText(qttext::fromUtf8(row.description), QToolTip::font()));
             if (!firstKind)
                 firstKind = item;
         }
@@ -86,6 +82,6 @@ const forms::DocListEntry *CatalogueTree::entry(const QTreeWidgetItem *item) con
 
 QTreeWidgetItem *CatalogueTree::itemOf(std::string_view name) const
 {
-    const auto found = findItems(utf8(name), Qt::MatchExactly | Qt::MatchRecursive);
+    const auto found = findItems(qttext::fromUtf8(name), Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.first();
 }

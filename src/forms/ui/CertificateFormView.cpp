@@ -13,34 +13,13 @@ void CertificateFormView::initializeFields()
         if (auto *radio = qobject_cast<QRadioButton *>(fieldWidget(id)))
             connect(radio, &QRadioButton::clicked, this, [this, modelA] { onModelClicked(modelA); });
     }
-    auto *modelB = qobject_cast<QRadioButton *>(fieldWidget(forms::kCertModelBRadio));
-    if (modelASelected() || (modelB && modelB->isChecked()))
-        onModelClicked(modelASelected());
-}
-
-bool CertificateFormView::modelASelected() const
-{
-    auto *modelA = qobject_cast<QRadioButton *>(fieldWidget(forms::kCertModelARadio));
-    return modelA && modelA->isChecked();
+    onModelClicked(state().modelA());
 }
 
 void CertificateFormView::onModelClicked(bool modelA)
 {
+    editableState().setModelA(modelA);
     const forms::CertificateModel model = forms::certificateModel(modelA);
     setGroupEnabled(model.enabledGroup, true);
     setGroupEnabled(model.disabledGroup, false);
-}
-
-void CertificateFormView::generateText(std::string &output) const
-{
-    output.clear();
-    if (isCreated())
-        forms::generateCertificateText(*description(), *this, modelASelected(), output);
-}
-
-plecta::StructuredDocument CertificateFormView::documentStructure() const
-{
-    if (isCreated())
-        return forms::certificateStructure(*description(), *this, modelASelected());
-    return {};
 }

@@ -8,13 +8,10 @@ class CertificateFormView : public FormView
     Q_OBJECT
 public:
     CertificateFormView() = default;
-    void generateText(std::string &output) const override;
-    plecta::StructuredDocument documentStructure() const override;
 
 protected:
     void initializeFields() override;
 
 private:
-    bool modelASelected() const;
     void onModelClicked(bool modelA);
 };

@@ -207,18 +207,18 @@ forms::SavedForm capture(const FormView &form)
             value = edit->text().toStdString(); // empty under a placeholder's hint, as typed
         else if (auto *box = qobject_cast<FormTextBox *>(form.fieldWidget(item.id)))
             value = box->text().toStdString();
-        else if (const auto chosen = form.selectedItem(item.id);
-                 chosen && form.kind(item.id) == plecta::FieldKind::Choice)
-            value = cp1252::toUtf8(form.itemText(item.id, *chosen));
+        else if (const auto chosen = form.state().selectedItem(item.id);
+                 chosen && form.state().kind(item.id) == plecta::FieldKind::Choice)
+            value = cp1252::toUtf8(form.state().itemText(item.id, *chosen));
         else
-            value = typedText(form.text(item.id));
+            value = typedText(form.state().text(item.id));
         saved.values.emplace_back(item.name, std::move(value));
     }
     if (const forms::LineItems *lines = form.description()->lineItems) {
-        for (int row = 0; row < form.rowCount(plecta::kLineListId); ++row) {
+        for (int row = 0; row < form.state().rowCount(plecta::kLineListId); ++row) {
             std::vector<std::string> cells;
             for (std::size_t column = 0; column < lines->dialogLabels.size(); ++column)
-                cells.push_back(cp1252::toUtf8(form.cellText(plecta::kLineListId, row, int(column))));
+                cells.push_back(cp1252::toUtf8(form.state().cellText(plecta::kLineListId, row, int(column))));
             saved.lines.push_back(std::move(cells));
         }
     }

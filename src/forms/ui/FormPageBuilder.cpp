@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include <algorithm>
+
 using forms::Item;
 using forms::ItemKind;
 using forms::Size;
@@ -27,11 +29,6 @@ namespace {
 
 constexpr int kPageMargin = 28;
 constexpr int kLongLabel = 48; // characters; a longer fixed sentence wraps within the page
-
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 int charsWide(const QWidget *widget, int chars)
 {
@@ -151,7 +148,7 @@ private:
         bool expands = item.size == Size::Fill;
         switch (item.kind) {
         case ItemKind::Label: {
-            auto *label = new QLabel(utf8(item.text));
+            auto *label = new QLabel(qttext::fromUtf8(item.text));
             label->setTextFormat(Qt::PlainText);
             if (item.text.size() > kLongLabel) {
                 label->setWordWrap(true);
@@ -186,7 +183,7 @@ private:
             break;
         }
         case ItemKind::Radio: {
-            auto *radio = new QRadioButton(utf8(item.text));
+            auto *radio = new QRadioButton(qttext::fromUtf8(item.text));
             m_radios->addButton(radio, item.id);
             widget = radio;
             break;
@@ -206,7 +203,7 @@ private:
             expands = true;
             break;
         }
-        case ItemKind::AddButton: widget = new QPushButton(utf8(item.text)); break;
+        case ItemKind::AddButton: widget = new QPushButton(qttext::fromUtf8(item.text)); break;
         default: return;
         }
         if (!expands) {
@@ -217,8 +214,11 @@ private:
             case Size::Long: chars = 36; break;
             default: break;
             }
+            // Wide enough for its placeholder too: capitals run wider than the average letter.
             if (auto *edit = dynamic_cast<SizedLineEdit *>(widget); edit && chars > 0)
-                edit->setPreferredWidth(charsWide(widget, chars));
+                edit->setPreferredWidth(
+                    std::max(charsWide(widget, chars),
+                             widget->fontMetrics().horizontalAdvance(qttext::fromUtf8(item.text)) + 16));
             else if (chars > 0)
                 widget->setFixedWidth(charsWide(widget, chars));
         }
@@ -268,11 +268,11 @@ private:
         } else if (item.kind == ItemKind::LineList) {
             text = QStringLiteral("Conceptes");
         } else if (!item.text.empty()) {
-            text = utf8(item.text);
+            text = qttext::fromUtf8(item.text);
         } else if (item.kind == ItemKind::Today || item.kind == ItemKind::DatePicker) {
             text = QStringLiteral("Data");
         } else if (item.kind == ItemKind::Choice && !item.items.empty()) {
-            text = utf8(item.items.front());
+            text = qttext::fromUtf8(item.items.front());
         } else if (m_sentence) {
             text = m_sentence->text(); // an empty field that continues the sentence before it
         }

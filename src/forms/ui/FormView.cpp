@@ -1,6 +1,5 @@
 #include "forms/ui/FormView.h"
 
-#include "forms/FormFields.h"
 #include "forms/ui/DatePicker.h"
 #include "forms/ui/FormPageBuilder.h"
 #include "forms/ui/FormTextBox.h"
@@ -16,15 +15,6 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 
-namespace {
-
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
 FormView::FormView()
 {
     setFrameShape(QFrame::NoFrame);
@@ -32,9 +22,17 @@ FormView::FormView()
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     // The page stands on a darker desk, like a sheet being filled in.
     setBackgroundRole(QPalette::Mid);
+    // Tab goes from field to field: the scroll area around them takes no focus of its own,
+    // which would show nowhere.
+    setFocusPolicy(Qt::NoFocus);
 }
 
-FormView::~FormView() = default;
+FormView::~FormView()
+{
+    // The page goes first, while the state its widgets write into is still there: a list being
+    // destroyed still tells that its lines are gone.
+    delete takeWidget();
+}
 
 bool FormView::build()
 {
@@ -44,7 +42,7 @@ bool FormView::build()
     if (!m_form)
         return false;
     if (objectName().isEmpty())
-        setObjectName(utf8(m_form->objectName));
+        setObjectName(qttext::fromUtf8(m_form->objectName));
 
     FormPage built = buildFormPage(*m_form);
     m_page = built.page;
@@ -62,20 +60,23 @@ bool FormView::build()
                 connect(button, &QAbstractButton::clicked, this, [this] { addLine(); });
         }
     }
+    m_state.emplace(*m_form, plecta::localToday());
     initializeFields();
-    m_initialState = fieldState();
+    bindFields();
+    m_initialState = m_state;
+    // After the binding, so that the state holds a change when it is told.
     watchEdits();
     return true;
 }
 
 bool FormView::isModified() const
 {
-    return isCreated() && fieldState() != m_initialState;
+    return isCreated() && !(*m_state == *m_initialState);
 }
 
 void FormView::markUnmodified()
 {
-    m_initialState = fieldState();
+    m_initialState = m_state;
     emit edited();
 }
 
@@ -89,9 +90,12 @@ void FormView::watchEdits()
             connect(edit, &QLineEdit::textChanged, this, tell);
         else if (auto *box = qobject_cast<FormTextBox *>(widget))
             connect(box, &QPlainTextEdit::textChanged, this, tell);
-        else if (auto *combo = qobject_cast<QComboBox *>(widget))
-            connect(combo, &QComboBox::currentTextChanged, this, tell);
-        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+            // The signals the binding listens to, so that the state has the change first.
+            connect(combo, &QComboBox::currentIndexChanged, this, tell);
+            if (combo->isEditable())
+                connect(combo, &QComboBox::editTextChanged, this, tell);
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget))
             connect(button, &QAbstractButton::toggled, this, tell);
         else if (auto *list = qobject_cast<QTreeWidget *>(widget)) {
             connect(list->model(), &QAbstractItemModel::rowsInserted, this, tell);
@@ -102,41 +106,82 @@ void FormView::watchEdits()
     }
 }
 
-QString FormView::fieldState() const
+namespace {
+
+QDate toQDate(std::chrono::year_month_day date)
 {
-    QString state;
+    return QDate(int(date.year()), int(unsigned(date.month())), int(unsigned(date.day())));
+}
+
+std::chrono::year_month_day toYearMonthDay(QDate date)
+{
+    return std::chrono::year{date.year()} / std::chrono::month{unsigned(date.month())} /
+           std::chrono::day{unsigned(date.day())};
+}
+
+} // namespace
+
+void FormView::bindFields()
+{
     for (const forms::Item &item : m_form->items) {
         QWidget *widget = fieldWidget(item.id);
-        if (!widget || item.kind == forms::ItemKind::Label || item.kind == forms::ItemKind::AddButton)
+        if (!widget || !forms::isField(item))
             continue;
-        state += QString::number(item.id) + u'=';
-        if (auto *picker = qobject_cast<DatePicker *>(widget))
-            state += picker->date().toString(Qt::ISODate);
-        else if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            state += edit->text();
-        else if (auto *box = qobject_cast<FormTextBox *>(widget))
-            state += box->text();
-        else if (auto *combo = qobject_cast<QComboBox *>(widget))
-            state += QString::number(combo->currentIndex()) + u':' + combo->currentText();
-        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            state += button->isChecked() ? u'1' : u'0';
-        else if (auto *list = qobject_cast<QTreeWidget *>(widget)) {
-            // Every cell in order: a line changed, removed or moved is a change to the form.
-            for (int row = 0; row < list->topLevelItemCount(); ++row) {
-                for (int column = 0; column < list->columnCount(); ++column)
-                    state += list->topLevelItem(row)->text(column) + QChar(1);
-                state += QChar(2);
-            }
+        const int id = item.id;
+        // The date picker is tested before the line edit it contains.
+        if (auto *picker = qobject_cast<DatePicker *>(widget)) {
+            connect(picker, &QDateEdit::dateChanged, this,
+                    [this, id](QDate date) { m_state->setDate(id, toYearMonthDay(date)); });
+        } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+            // An empty box with a placeholder gives the placeholder, as the document always showed it.
+            connect(edit, &QLineEdit::textChanged, this, [this, id, edit](const QString &text) {
+                m_state->setText(id, qttext::toCp1252(text.isEmpty() ? edit->placeholderText() : text));
+            });
+        } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
+            connect(box, &QPlainTextEdit::textChanged, this, [this, id, box] {
+                m_state->setText(id, box->text().isEmpty() ? qttext::toCp1252(box->placeholderText())
+                                                           : box->documentText());
+            });
+        } else if (auto *combo = qobject_cast<QComboBox *>(widget); combo && combo->isEditable()) {
+            // Typed or picked, what an editable list shows is its value.
+            const auto take = [this, id, combo] { m_state->type(id, qttext::toCp1252(combo->currentText())); };
+            connect(combo, &QComboBox::editTextChanged, this, take);
+            connect(combo, &QComboBox::currentIndexChanged, this, take);
+        } else if (combo) {
+            // By the item's text: a list may offer fewer items than the form has (no paper
+            // notification for an entity).
+            connect(combo, &QComboBox::currentIndexChanged, this, [this, id, combo] {
+                m_state->select(id, m_state->findChoice(id, qttext::toCp1252(combo->currentText())));
+            });
+        } else if (auto *list = qobject_cast<QTreeWidget *>(widget)) {
+            // However a line is added, changed, moved or removed, the state gets the list's lines.
+            const QAbstractItemModel *model = list->model();
+            const auto take = [this, list] { takeLines(list); };
+            connect(model, &QAbstractItemModel::rowsInserted, this, take);
+            connect(model, &QAbstractItemModel::rowsRemoved, this, take);
+            connect(model, &QAbstractItemModel::rowsMoved, this, take);
+            connect(model, &QAbstractItemModel::dataChanged, this, take);
+            connect(model, &QAbstractItemModel::modelReset, this, take);
         }
-        state += QChar(0); // no field holds a NUL, so the fields never run into each other
     }
-    return state;
+}
+
+void FormView::takeLines(const QTreeWidget *list)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem *line = list->topLevelItem(row);
+        std::vector<std::string> cells;
+        for (int column = 0; column < list->columnCount(); ++column)
+            cells.push_back(qttext::toCp1252(line->text(column)));
+        rows.push_back(std::move(cells));
+    }
+    m_state->setLines(std::move(rows));
 }
 
 void FormView::initializeFields()
 {
-    std::string dateText;
-    plecta::MakeDateText(dateText);
+    const forms::FormState &state = *m_state;
     for (const forms::Item &item : m_form->items) {
         QWidget *widget = fieldWidget(item.id);
         if (!widget)
@@ -147,7 +192,7 @@ void FormView::initializeFields()
         case forms::ItemKind::Today: {
             // A placeholder is a greyed hint in an empty box: a click or a key replaces it, and
             // the document still shows it while the box stays empty.
-            const std::string initial = forms::initialText(item, dateText);
+            const std::string initial = state.text(item.id);
             const bool hint = plecta::isPlaceholder(initial);
             QString shown = qttext::toQString(initial);
             shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -163,9 +208,9 @@ void FormView::initializeFields()
         case forms::ItemKind::Choice:
             if (auto *combo = qobject_cast<QComboBox *>(widget)) {
                 combo->clear();
-                for (std::string_view choice : forms::sortedChoices(item.items))
-                    combo->addItem(utf8(choice));
-                combo->setCurrentIndex(forms::initialChoice(item));
+                for (const std::string &choice : state.choices(item.id))
+                    combo->addItem(qttext::toQString(choice));
+                combo->setCurrentIndex(state.selectedItem(item.id).value_or(-1));
             }
             break;
         case forms::ItemKind::Radio:
@@ -174,13 +219,13 @@ void FormView::initializeFields()
             break;
         case forms::ItemKind::DatePicker:
             if (auto *picker = qobject_cast<DatePicker *>(widget))
-                picker->setDate(QDate::currentDate());
+                picker->setDate(toQDate(state.date(item.id)));
             break;
         case forms::ItemKind::LineList:
             if (auto *list = qobject_cast<QTreeWidget *>(widget); list && m_form->lineItems) {
                 QStringList headers;
                 for (const forms::ListColumn &column : m_form->lineItems->columns)
-                    headers.append(utf8(column.header));
+                    headers.append(qttext::fromUtf8(column.header));
                 list->setHeaderLabels(headers);
                 for (int c = 0; c < int(m_form->lineItems->columns.size()); ++c)
                     list->setColumnWidth(c, m_form->lineItems->columns[std::size_t(c)].width);
@@ -193,16 +238,12 @@ void FormView::initializeFields()
 
 void FormView::generateText(std::string &output) const
 {
-    output.clear();
-    if (m_form && m_page)
-        forms::generateFormText(*m_form, *this, output);
+    output = m_state ? m_state->document() : std::string();
 }
 
 plecta::StructuredDocument FormView::documentStructure() const
 {
-    if (m_form && m_page)
-        return forms::formStructure(*m_form, *this);
-    return {};
+    return m_state ? m_state->structure() : plecta::StructuredDocument{};
 }
 
 QWidget *FormView::fieldWidget(int id) const
@@ -265,88 +306,4 @@ bool FormView::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QScrollArea::eventFilter(watched, event);
-}
-
-bool FormView::hasField(int id) const
-{
-    return m_fields.contains(id);
-}
-
-bool FormView::isLive(int id) const
-{
-    return fieldWidget(id) != nullptr;
-}
-
-plecta::FieldKind FormView::kind(int id) const
-{
-    // The date picker is tested before the line edit it contains.
-    QWidget *widget = fieldWidget(id);
-    if (qobject_cast<DatePicker *>(widget))
-        return plecta::FieldKind::Date;
-    if (qobject_cast<QLineEdit *>(widget))
-        return plecta::FieldKind::OneLineText;
-    if (qobject_cast<FormTextBox *>(widget))
-        return plecta::FieldKind::MultiLineText;
-    if (qobject_cast<QLabel *>(widget))
-        return plecta::FieldKind::FixedText;
-    // An editable list is read as its text: typed or picked, what it shows is what the document
-    // gets. A fixed list gives its selected item.
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return combo->isEditable() ? plecta::FieldKind::EditableChoice : plecta::FieldKind::Choice;
-    if (qobject_cast<QTreeWidget *>(widget))
-        return plecta::FieldKind::LineList;
-    return plecta::FieldKind::None;
-}
-
-std::string FormView::text(int id) const
-{
-    QWidget *widget = fieldWidget(id);
-    if (auto *picker = qobject_cast<DatePicker *>(widget))
-        return picker->dateText();
-    // An empty box with a placeholder gives the placeholder, as the document always showed it.
-    if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        return qttext::toCp1252(edit->text().isEmpty() ? edit->placeholderText() : edit->text());
-    if (auto *box = qobject_cast<FormTextBox *>(widget))
-        return box->text().isEmpty() ? qttext::toCp1252(box->placeholderText()) : box->documentText();
-    if (auto *label = qobject_cast<QLabel *>(widget))
-        return qttext::toCp1252(label->text());
-    if (auto *combo = qobject_cast<QComboBox *>(widget))
-        return qttext::toCp1252(combo->currentText());
-    if (auto *button = qobject_cast<QAbstractButton *>(widget))
-        return qttext::toCp1252(button->text());
-    return {};
-}
-
-std::optional<int> FormView::selectedItem(int id) const
-{
-    auto *combo = qobject_cast<QComboBox *>(fieldWidget(id));
-    if (!combo || combo->currentIndex() < 0)
-        return std::nullopt;
-    // Text typed into an editable list is not a choice: only an item picked from it counts.
-    if (combo->isEditable() && combo->currentText() != combo->itemText(combo->currentIndex()))
-        return std::nullopt;
-    return combo->currentIndex();
-}
-
-std::string FormView::itemText(int id, int index) const
-{
-    auto *combo = qobject_cast<QComboBox *>(fieldWidget(id));
-    if (!combo || index < 0 || index >= combo->count())
-        return {};
-    return qttext::toCp1252(combo->itemText(index));
-}
-
-int FormView::rowCount(int id) const
-{
-    auto *list = qobject_cast<QTreeWidget *>(fieldWidget(id));
-    return list ? list->topLevelItemCount() : 0;
-}
-
-std::string FormView::cellText(int id, int row, int column) const
-{
-    auto *list = qobject_cast<QTreeWidget *>(fieldWidget(id));
-    if (!list || column < 0 || column >= list->columnCount())
-        return {};
-    QTreeWidgetItem *item = list->topLevelItem(row);
-    return item ? qttext::toCp1252(item->text(column)) : std::string();
 }

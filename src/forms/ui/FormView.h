@@ -1,21 +1,23 @@
 #pragma once
-// Base of every document form: a scrollable page built from the form's description, whose fields
-// the template engine reads through FieldSource.
+// Base of every document form: a scrollable page built from the form's description. Its widgets
+// start from a form state and write every change into it; the document is merged from that
+// state alone, as on the command line.
 #include "forms/FormDescription.h"
-#include "models/FieldSource.h"
+#include "forms/FormState.h"
 #include "models/StructuredDocument.h"
-#include "models/TemplateEngine.h"
 
 #include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QScrollArea>
 
+class QTreeWidget;
+
 #include <optional>
 #include <span>
 #include <string>
 
-class FormView : public QScrollArea, public plecta::FieldSource
+class FormView : public QScrollArea
 {
     Q_OBJECT
 public:
@@ -40,9 +42,11 @@ public:
     const forms::FormDef *description() const { return m_form; }
 
     // The finished document built from the fields as they are now. Changes nothing in the form.
-    virtual void generateText(std::string &output) const;
+    void generateText(std::string &output) const;
     // The same document with its structure, for the typeset outputs.
-    virtual plecta::StructuredDocument documentStructure() const;
+    plecta::StructuredDocument documentStructure() const;
+    // What the fields hold now; only valid once the page is built.
+    const forms::FormState &state() const { return *m_state; }
 
     // The widget of a field (or of a label, radio button or button that has an id).
     QWidget *fieldWidget(int id) const;
@@ -54,23 +58,14 @@ public:
     // The page: the form at its own size, inside the scroll area.
     QWidget *page() const { return m_page; }
 
-    // FieldSource: the engine reads the widgets directly.
-    bool hasField(int id) const override;
-    bool isLive(int id) const override;
-    plecta::FieldKind kind(int id) const override;
-    std::string text(int id) const override;
-    std::optional<int> selectedItem(int id) const override;
-    std::string itemText(int id, int index) const override;
-    int rowCount(int id) const override;
-    std::string cellText(int id, int row, int column) const override;
-
 signals:
     // A field changed: a text, a choice, a date, the model or the lines.
     void edited();
 
 protected:
-    // Runs once, right after the page is built: the initial texts, choice lists and defaults.
+    // Runs once, right after the page is built: every widget shows what the state holds at start.
     virtual void initializeFields();
+    forms::FormState &editableState() { return *m_state; }
     // The widgets of every item of a group (the certificate's closing sentences).
     void setGroupEnabled(int group, bool enabled);
     // The "Afegeix un concepte" button and a double click on the line list call this.
@@ -80,12 +75,14 @@ protected:
 
 private:
     QWidget *findUnfilledField(std::string_view cp1252Name) const;
-    // Every field's value in one comparable text.
-    QString fieldState() const;
+    // Every change a user makes to a field goes into the state as it happens.
+    void bindFields();
+    void takeLines(const QTreeWidget *list);
     // Makes every field's change signal tell edited().
     void watchEdits();
 
-    QString m_initialState;
+    std::optional<forms::FormState> m_state;
+    std::optional<forms::FormState> m_initialState;
     int m_templateId = 0;
     const forms::FormDef *m_form = nullptr;
     QWidget *m_page = nullptr;

@@ -204,7 +204,7 @@ std::optional<std::size_t> MunicipalityCompleter::onlyMatch() const
 
 void MunicipalityCompleter::take(std::size_t municipality)
 {
-    const forms::PlaceFill fill = forms::placeFill(*m_view->description(), m_block, municipality, *m_view);
+    const forms::PlaceFill fill = forms::placeFill(*m_view->description(), m_block, municipality, m_view->state());
     const QScopedValueRollback<bool> filling(m_filling, true);
     QList<Change> changes;
     const auto change = [&changes](QLineEdit *edit, const std::string &text) {

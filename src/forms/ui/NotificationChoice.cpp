@@ -9,15 +9,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
-
 void NotificationChoice::attach(FormView *view)
 {
     const forms::FormDef *form = view->description();
@@ -40,11 +31,11 @@ NotificationChoice::NotificationChoice(QComboBox *means, QLineEdit *nif) : QObje
 void NotificationChoice::update()
 {
     const bool entity = forms::isLegalEntityNif(qttext::toCp1252(m_nif->text()));
-    const QString paper = utf8(forms::kPaperNotification);
+    const QString paper = qttext::fromUtf8(forms::kPaperNotification);
     const int paperIndex = m_means->findText(paper);
     if (entity && paperIndex >= 0) {
         m_means->removeItem(paperIndex);
-        m_means->setCurrentIndex(m_means->findText(utf8(forms::kElectronicNotification)));
+        m_means->setCurrentIndex(m_means->findText(qttext::fromUtf8(forms::kElectronicNotification)));
     } else if (!entity && paperIndex < 0) {
         // Back where the sorted list has it, the choice made left as it is.
         const QString chosen = m_means->currentText();
