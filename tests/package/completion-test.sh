@@ -46,7 +46,7 @@ expect "" list comarques x
 # Kinds by number and by name, names with spaces and apostrophes quoted for the shell.
 expect "181|185|186|187|188|189" document 18
 expect "carta" fields ca
-expect "recurs\\ d\\'alçada|recurs\\ potestatiu\\ de\\ reposició" merge recurs
+expect "recurs\\ d\\'alçada|recurs\\ extraordinari\\ de\\ revisió|recurs\\ potestatiu\\ de\\ reposició" merge recurs
 expect "recurs\\ d\\'alçada" document "recurs\\ d"
 # Field names of the kind typed, wherever the kind stands among the options.
 fields=$(plecta-cli fields carta | cut -f1)

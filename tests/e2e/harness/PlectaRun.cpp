@@ -145,7 +145,7 @@ std::optional<WindowId> PlectaRun::waitForMainWindow(Milliseconds timeout)
         [&] {
             for (WindowId window : m_x->windowsOf(pid())) {
                 const std::string name = m_x->name(window);
-                if ((name == "Plecta" || name.rfind("Plecta - [", 0) == 0) && !isSplash(window)) {
+                if ((name == "Plecta" || name.rfind("Plecta - ", 0) == 0) && !isSplash(window)) {
                     m_mainWindow = window;
                     return true;
                 }
