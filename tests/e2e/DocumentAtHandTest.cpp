@@ -22,12 +22,9 @@ std::size_t occurrences(const std::string &text, const std::string &part)
 TEST_F(DocumentAtHand, AWordLookedUpMidFormLeavesTheFormAsItWasAndCtrlSSavesItFromTheFormTab)
 {
     const std::string name = "Junta de Govern";
-    start();
+    Image minutes;
+    ASSERT_NO_FATAL_FAILURE(startOnFunction(0, &minutes));
     XSession &x = run->x();
-    const Image startWindow = settledWorkbook();
-    ASSERT_TRUE(x.click(layout.functionsX, layout.functionY(0)));
-    ASSERT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta"; }, 10000ms));
-    const Image minutes = changedWorkbook(startWindow);
     ASSERT_TRUE(x.key("F6"));
     ASSERT_TRUE(x.key("ctrl+a"));
     ASSERT_TRUE(x.type(name));
@@ -64,12 +61,8 @@ TEST_F(DocumentAtHand, AWordLookedUpMidFormLeavesTheFormAsItWasAndCtrlSSavesItFr
 
 TEST_F(DocumentAtHand, SavingWithBoxesLeftAsksAndGoingBackPutsTheCaretInTheFirst)
 {
-    start();
+    ASSERT_NO_FATAL_FAILURE(startOnFunction(0));
     XSession &x = run->x();
-    const Image startWindow = settledWorkbook();
-    ASSERT_TRUE(x.click(layout.functionsX, layout.functionY(0)));
-    ASSERT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta"; }, 10000ms));
-    changedWorkbook(startWindow);
     ASSERT_TRUE(x.key("F6"));
     ASSERT_TRUE(x.key("ctrl+a"));
     ASSERT_TRUE(x.type("Consell Escolar"));

@@ -145,6 +145,20 @@ protected:
         return n;
     }
 
+    // Starts the program and opens the function at this place of the Functions bar with a click;
+    // `opened` gets the workbook as the function first shows it. A failure stops the test.
+    void startOnFunction(int position, Image *opened = nullptr)
+    {
+        ASSERT_NO_FATAL_FAILURE(start());
+        XSession &x = run->x();
+        const Image startWindow = settledWorkbook();
+        ASSERT_TRUE(x.click(layout.functionsX, layout.functionY(position)));
+        ASSERT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta"; }, 10000ms));
+        const Image shown = changedWorkbook(startWindow);
+        if (opened)
+            *opened = shown;
+    }
+
     // Waits until the workbook stops changing (a window opened and painted) and returns it.
     Image settledWorkbook(Milliseconds timeout = 15000ms) const
     {

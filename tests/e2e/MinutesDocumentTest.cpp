@@ -34,12 +34,8 @@ TEST_F(MinutesDocument, TypedNameReachesTheSavedFile)
     // Letters of the keyboard itself: xdotool types any other character by remapping a spare key
     // for an instant, which can drop it on a loaded machine. Accented input is the UI tests' job.
     const std::string name = "Cooperativa Agraria de l'Alt Camp";
-    start();
+    ASSERT_NO_FATAL_FAILURE(startOnFunction(0));
     XSession &x = run->x();
-    const Image startWindow = settledWorkbook();
-    ASSERT_TRUE(x.click(layout.functionsX, layout.functionY(0)));
-    ASSERT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta"; }, 10000ms));
-    changedWorkbook(startWindow);
 
     // The catalogue opens on "acta de reunió" with the tree active; F6 goes to the form, whose
     // first field ("<NOM DE L'ORGANISME>") takes the focus.

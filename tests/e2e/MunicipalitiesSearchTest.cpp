@@ -56,8 +56,8 @@ TEST_F(MunicipalitiesSearch, SearchesIgnoreCaseGoForwardAndDoNotWrap)
 {
     EXPECT_FALSE(searchSaysNotFound("ABELLA"));  // "Abella de la Conca"
     EXPECT_FALSE(searchSaysNotFound("ab"));      // "Abrera"
-    EXPECT_TRUE(searchSaysNotFound("ab"));      // nothing after "Abrera"
-    EXPECT_FALSE(searchSaysNotFound("xerta"));  // forward from "Abrera"
+    EXPECT_TRUE(searchSaysNotFound("ab"));       // nothing after "Abrera"
+    EXPECT_FALSE(searchSaysNotFound("xerta"));   // forward from "Abrera"
     EXPECT_TRUE(searchSaysNotFound("agramunt")); // no wrapping round to the top
     closeAndExpectCleanExit();
 }

@@ -40,12 +40,8 @@ std::string expectedApplication()
 
 TEST_F(MunicipalityCompletion, MoiaFillsItsComarcaAndPostcode)
 {
-    start();
+    ASSERT_NO_FATAL_FAILURE(startOnFunction(1));
     XSession &x = run->x();
-    const Image startWindow = settledWorkbook();
-    ASSERT_TRUE(x.click(layout.functionsX, layout.functionY(1)));
-    ASSERT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta"; }, 10000ms));
-    changedWorkbook(startWindow);
 
     // F6 goes to the form's first field (the applicant's name); Tab past the identity document to
     // the municipality selects its placeholder, which the typing replaces.
@@ -90,12 +86,8 @@ std::string applicationFor(std::string_view name, std::string_view document, std
 
 TEST_F(MunicipalityCompletion, AnApplicantTypedInTheWindowIsTheCommandLinesDocument)
 {
-    start();
+    ASSERT_NO_FATAL_FAILURE(startOnFunction(1));
     XSession &x = run->x();
-    const Image startWindow = settledWorkbook();
-    ASSERT_TRUE(x.click(layout.functionsX, layout.functionY(1)));
-    ASSERT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta"; }, 10000ms));
-    changedWorkbook(startWindow);
 
     // The name, the identity document, then "masnou" and Enter: the one municipality it names.
     ASSERT_TRUE(x.key("F6"));

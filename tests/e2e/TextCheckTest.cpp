@@ -16,12 +16,8 @@ constexpr Rgb kCastilianismMark{0, 90, 220};
 
 TEST_F(TextCheck, EnBaseAIsMarkedAndTheFirstSuggestionReplacesIt)
 {
-    start();
+    ASSERT_NO_FATAL_FAILURE(startOnFunction(1));
     XSession &x = run->x();
-    const Image startWindow = settledWorkbook();
-    ASSERT_TRUE(x.click(layout.functionsX, layout.functionY(1)));
-    ASSERT_TRUE(waitUntil([&] { return x.name(*main) == "Plecta"; }, 10000ms));
-    changedWorkbook(startWindow);
 
     // F6 goes to the form's first box, its placeholder selected; the typing replaces it.
     ASSERT_TRUE(x.key("F6"));
