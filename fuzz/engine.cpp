@@ -169,7 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The structured merge reads the same model; its paragraphs hold no line ends of their own. A
     // lone carriage return, which no model or gated field holds, is text like any other, and
     // before a line end it would look like one.
-    bool loneReturn = hasLoneReturn(model);
+    bool loneReturn = hasLoneReturn(model) || hasLoneReturn(rowTemplate);
     for (int id = 0; id < 7; ++id) {
         loneReturn = loneReturn || hasLoneReturn(fields.text(id));
         if (const MemoryField *field = fields.field(id)) {

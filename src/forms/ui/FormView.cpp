@@ -29,8 +29,10 @@ FormView::FormView()
 
 FormView::~FormView()
 {
-    // The page goes first, while the state its widgets write into is still there: a list being
-    // destroyed still tells that its lines are gone.
+    // A list being destroyed still tells its model's signals when it is half gone: the binding
+    // stops listening first. The page goes while the state its widgets write into is still there.
+    if (auto *list = qobject_cast<QTreeWidget *>(fieldWidget(plecta::kLineListId)))
+        list->model()->disconnect(this);
     delete takeWidget();
 }
 
