@@ -18,7 +18,10 @@ void CertificateFormView::initializeFields()
 
 void CertificateFormView::onModelClicked(bool modelA)
 {
-    editableState().setModelA(modelA);
+    if (state().modelA() != modelA) {
+        editableState().setModelA(modelA);
+        emit edited();
+    }
     const forms::CertificateModel model = forms::certificateModel(modelA);
     setGroupEnabled(model.enabledGroup, true);
     setGroupEnabled(model.disabledGroup, false);

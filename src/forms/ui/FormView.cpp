@@ -66,8 +66,6 @@ bool FormView::build()
     initializeFields();
     bindFields();
     m_initialState = m_state;
-    // After the binding, so that the state holds a change when it is told.
-    watchEdits();
     return true;
 }
 
@@ -80,32 +78,6 @@ void FormView::markUnmodified()
 {
     m_initialState = m_state;
     emit edited();
-}
-
-void FormView::watchEdits()
-{
-    const auto tell = [this] { emit edited(); };
-    for (const QPointer<QWidget> &widget : std::as_const(m_fields)) {
-        if (auto *picker = qobject_cast<DatePicker *>(widget))
-            connect(picker, &QDateEdit::dateChanged, this, tell);
-        else if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            connect(edit, &QLineEdit::textChanged, this, tell);
-        else if (auto *box = qobject_cast<FormTextBox *>(widget))
-            connect(box, &QPlainTextEdit::textChanged, this, tell);
-        else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-            // The signals the binding listens to, so that the state has the change first.
-            connect(combo, &QComboBox::currentIndexChanged, this, tell);
-            if (combo->isEditable())
-                connect(combo, &QComboBox::editTextChanged, this, tell);
-        } else if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            connect(button, &QAbstractButton::toggled, this, tell);
-        else if (auto *list = qobject_cast<QTreeWidget *>(widget)) {
-            connect(list->model(), &QAbstractItemModel::rowsInserted, this, tell);
-            connect(list->model(), &QAbstractItemModel::rowsRemoved, this, tell);
-            connect(list->model(), &QAbstractItemModel::rowsMoved, this, tell);
-            connect(list->model(), &QAbstractItemModel::dataChanged, this, tell);
-        }
-    }
 }
 
 namespace {
@@ -133,27 +105,30 @@ void FormView::bindFields()
         // The date picker is tested before the line edit it contains.
         if (auto *picker = qobject_cast<DatePicker *>(widget)) {
             connect(picker, &QDateEdit::dateChanged, this,
-                    [this, id](QDate date) { m_state->setDate(id, toYearMonthDay(date)); });
+                    [this, id](QDate date) { changed(&forms::FormState::setDate, id, toYearMonthDay(date)); });
         } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
             // An empty box with a placeholder gives the placeholder, as the document always showed it.
             connect(edit, &QLineEdit::textChanged, this, [this, id, edit](const QString &text) {
-                m_state->setText(id, qttext::toCp1252(text.isEmpty() ? edit->placeholderText() : text));
+                changed(&forms::FormState::setText, id,
+                        qttext::toCp1252(text.isEmpty() ? edit->placeholderText() : text));
             });
         } else if (auto *box = qobject_cast<FormTextBox *>(widget)) {
             connect(box, &QPlainTextEdit::textChanged, this, [this, id, box] {
-                m_state->setText(id, box->text().isEmpty() ? qttext::toCp1252(box->placeholderText())
-                                                           : box->documentText());
+                changed(&forms::FormState::setText, id,
+                        box->text().isEmpty() ? qttext::toCp1252(box->placeholderText()) : box->documentText());
             });
         } else if (auto *combo = qobject_cast<QComboBox *>(widget); combo && combo->isEditable()) {
             // Typed or picked, what an editable list shows is its value.
-            const auto take = [this, id, combo] { m_state->type(id, qttext::toCp1252(combo->currentText())); };
+            const auto take = [this, id, combo] {
+                changed(&forms::FormState::type, id, qttext::toCp1252(combo->currentText()));
+            };
             connect(combo, &QComboBox::editTextChanged, this, take);
             connect(combo, &QComboBox::currentIndexChanged, this, take);
         } else if (combo) {
             // By the item's text: a list may offer fewer items than the form has (no paper
             // notification for an entity).
             connect(combo, &QComboBox::currentIndexChanged, this, [this, id, combo] {
-                m_state->select(id, m_state->findChoice(id, qttext::toCp1252(combo->currentText())));
+                changed(&forms::FormState::select, id, m_state->findChoice(id, qttext::toCp1252(combo->currentText())));
             });
         } else if (auto *list = qobject_cast<QTreeWidget *>(widget)) {
             // However a line is added, changed, moved or removed, the state gets the list's lines.
@@ -179,6 +154,7 @@ void FormView::takeLines(const QTreeWidget *list)
         rows.push_back(std::move(cells));
     }
     m_state->setLines(std::move(rows));
+    emit edited();
 }
 
 void FormView::initializeFields()

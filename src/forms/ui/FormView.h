@@ -78,8 +78,12 @@ private:
     // Every change a user makes to a field goes into the state as it happens.
     void bindFields();
     void takeLines(const QTreeWidget *list);
-    // Makes every field's change signal tell edited().
-    void watchEdits();
+    // A change of one field, made in the state and then told.
+    template <class Value> void changed(void (forms::FormState::*set)(int, Value), int id, Value value)
+    {
+        ((*m_state).*set)(id, std::move(value));
+        emit edited();
+    }
 
     std::optional<forms::FormState> m_state;
     std::optional<forms::FormState> m_initialState;
