@@ -180,22 +180,65 @@ constexpr std::string_view kTableStyles =
     R"(<style:style style:name="Cella" style:family="table-cell"><style:table-cell-properties)"
     R"( fo:padding="0.1cm" fo:border="0.5pt solid #000000"/></style:style>)";
 
+// The addressee that closes a document stands at the foot of the page where the document ends, as
+// on the typeset page: in a frame held by an empty paragraph after the text, set at the bottom of
+// the page's text area. Text does not run beside or under the frame, so when the text reaches the
+// foot the office suite takes the paragraph, and the frame with it, to the next page.
+constexpr std::string_view kFootFrameStyles =
+    R"(<style:style style:name="Ancora" style:family="paragraph" style:parent-style-name="Cos">)"
+    R"(<style:paragraph-properties fo:margin-top="0.5cm" fo:margin-bottom="0cm" fo:line-height="100%"/>)"
+    R"(<style:text-properties fo:font-size="2pt"/></style:style>)"
+    R"(<style:style style:name="Peu" style:family="graphic"><style:graphic-properties)"
+    R"( style:vertical-pos="bottom" style:vertical-rel="page-content")"
+    R"( style:horizontal-pos="from-left" style:horizontal-rel="page-content" svg:x="0cm")"
+    R"( style:wrap="none" style:flow-with-text="true" style:run-through="foreground")"
+    R"( fo:margin-left="0cm" fo:margin-right="0cm" fo:margin-top="0cm" fo:margin-bottom="0cm")"
+    R"( fo:padding="0cm" fo:border="none" draw:stroke="none" draw:fill="none"/></style:style>)";
+
+std::string footFrame(std::string_view anchorStyle, const std::string &addressee, int number)
+{
+    return R"(<text:p text:style-name=")" + std::string(anchorStyle) +
+           R"("><draw:frame draw:style-name="Peu" draw:name="Destinaci)"
+           "\xC3\xB3" +
+           (number > 1 ? "_" + std::to_string(number) : std::string()) +
+           R"(" text:anchor-type="paragraph" svg:width=")" + textAreaWidth() +
+           R"(" draw:z-index="0"><draw:text-box fo:min-height="0.5cm">)" + addressee +
+           "</draw:text-box></draw:frame></text:p>";
+}
+
+// Where the closing run of addressee paragraphs begins; the block count when there is none.
+std::size_t closingAddressee(const std::vector<plecta::DocumentBlock> &blocks)
+{
+    std::size_t first = blocks.size();
+    while (first > 0 && blocks[first - 1].kind == plecta::BlockKind::Addressee)
+        --first;
+    return first;
+}
+
 std::string contentXml(std::span<const plecta::StructuredDocument> documents)
 {
     AutomaticStyles automatic;
     std::string body;
-    int tables = 0;
+    int tables = 0, frames = 0;
     bool firstDocument = true;
     for (const plecta::StructuredDocument &document : documents) {
         bool newPage = !firstDocument;
         firstDocument = false;
         if (document.blocks.empty()) // an empty document still takes its page
             body += paragraph(automatic.use(kLinesStyle, 0, newPage), "");
-        for (const plecta::DocumentBlock &block : document.blocks) {
+        const std::size_t foot = closingAddressee(document.blocks);
+        std::string addressee;
+        for (std::size_t b = 0; b < document.blocks.size(); ++b) {
+            const plecta::DocumentBlock &block = document.blocks[b];
             if (block.kind == plecta::BlockKind::Table) {
                 if (newPage)
                     body += paragraph(automatic.use(kLinesStyle, 0, true), "");
                 body += itemTable(block.table, ++tables);
+            } else if (b >= foot) {
+                // At the foot, the space the text leaves above the addressee is the page's.
+                addressee += paragraph(automatic.use(kAddresseeStyle, b == foot ? 0 : block.blankLinesBefore, false),
+                                       block.text);
+                continue;
             } else {
                 const std::string style = automatic.use(styleOf(block.kind), block.blankLinesBefore, newPage);
                 body += block.kind == plecta::BlockKind::Verb ? verbParagraph(style, block.text)
@@ -203,12 +246,16 @@ std::string contentXml(std::span<const plecta::StructuredDocument> documents)
             }
             newPage = false;
         }
+        if (!addressee.empty())
+            body +=
+                footFrame(newPage ? automatic.use(kLinesStyle, 0, true) : std::string("Ancora"), addressee, ++frames);
     }
     std::string xml = R"(<?xml version="1.0" encoding="UTF-8"?>)"
                       "\n<office:document-content";
     xml += kOdtNamespaces;
     xml += R"( office:version="1.2"><office:automatic-styles>)";
     xml += kTableStyles;
+    xml += kFootFrameStyles;
     xml += automatic.xml();
     xml += "</office:automatic-styles><office:body><office:text>" + body;
     xml += "</office:text></office:body></office:document-content>\n";

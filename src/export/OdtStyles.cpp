@@ -31,7 +31,8 @@ constexpr ParagraphStyle kStyles[] = {
     {kLinesStyle, R"(fo:text-align="start")", "", true},
     {"Lloc i data", R"(fo:text-align="start" fo:margin-top="0.4cm")", ""},
     {"Signatura", R"(fo:text-align="start" fo:margin-top="2.5cm")", "", true},
-    {"Destinaci\xC3\xB3", R"(fo:text-align="start" fo:margin-top="1cm")", ""},
+    // In the frame at the page's foot (see OdtDocument.cpp), where no space above it is needed.
+    {kAddresseeStyle, R"(fo:text-align="start")", ""},
     {kTableHeadingStyle, R"(fo:text-align="start")", R"( fo:font-size="10pt" fo:font-weight="bold")"},
     {kTableTextStyle, R"(fo:text-align="start")", R"( fo:font-size="10pt")"},
     {kTableNumberStyle, R"(fo:text-align="end")", R"( fo:font-size="10pt")"},
@@ -67,7 +68,7 @@ std::string_view styleOf(plecta::BlockKind kind)
     case BlockKind::Lines: return kLinesStyle;
     case BlockKind::Place: return kStyles[6].displayName;
     case BlockKind::Signature: return kStyles[7].displayName;
-    case BlockKind::Addressee: return kStyles[8].displayName;
+    case BlockKind::Addressee: return kAddresseeStyle;
     case BlockKind::Table: return kTableTextStyle;
     }
     return kBodyStyle;
@@ -83,6 +84,11 @@ double ownTopMargin(std::string_view named)
         return at == std::string_view::npos ? 0.0 : std::strtod(style.properties.data() + at + key.size(), nullptr);
     }
     return 0.0;
+}
+
+std::string textAreaWidth()
+{
+    return millimetres(210 - kOdtLeftMm - kOdtRightMm);
 }
 
 std::string stylesXml()

@@ -205,7 +205,9 @@ TEST(OdtDocument, ParagraphsTakeTheirKindsStyleAndEveryDocumentStartsANewPage)
     plecta::StructuredDocument first;
     first.blocks = {{BlockKind::Title, 0, "Acta", {}},
                     {BlockKind::Body, 1, "De la reuni\xF3  del 5", {}},
-                    {BlockKind::Lines, 0, "u\ndos\ttres", {}}};
+                    {BlockKind::Lines, 0, "u\ndos\ttres", {}},
+                    {BlockKind::Addressee, 2, "Ajuntament", {}},
+                    {BlockKind::Addressee, 1, "de Moi\xE0", {}}};
     plecta::StructuredDocument second;
     second.blocks = {{BlockKind::Verb, 0, "CERTIFICO", {}}};
     const std::vector<plecta::StructuredDocument> documents{first, second};
@@ -243,4 +245,23 @@ TEST(OdtDocument, ParagraphsTakeTheirKindsStyleAndEveryDocumentStartsANewPage)
                   .find("fo:break-before=\"page\""),
               std::string::npos);
     EXPECT_EQ(content.find("break-before", breakStyle + 1), content.rfind("break-before"));
+
+    // The closing addressee, its lines in order, in a frame at the foot of the page where the first
+    // document ends: held by a paragraph after the text, before the second document's page.
+    const std::size_t frame = content.find("<draw:frame draw:style-name=\"Peu\"");
+    ASSERT_NE(frame, std::string::npos);
+    EXPECT_LT(content.find("u<text:line-break/>"), frame);
+    EXPECT_LT(frame, content.find("Verb-0-p\">"));
+    EXPECT_EQ(content.substr(content.rfind("<text:p ", frame), frame - content.rfind("<text:p ", frame)),
+              "<text:p text:style-name=\"Ancora\">");
+    EXPECT_NE(content.find("<text:p text:style-name=\"Destinació\">Ajuntament</text:p>"
+                           "<text:p text:style-name=\"Destinació-1\">de Moià</text:p></draw:text-box>",
+                           frame),
+              std::string::npos);
+    const std::size_t footStyle = content.find("<style:style style:name=\"Peu\"");
+    ASSERT_NE(footStyle, std::string::npos);
+    const std::string foot = content.substr(footStyle, content.find("</style:style>", footStyle) - footStyle);
+    for (const char *property : {"style:vertical-pos=\"bottom\"", "style:vertical-rel=\"page-content\"",
+                                 "style:wrap=\"none\"", "draw:stroke=\"none\""})
+        EXPECT_NE(foot.find(property), std::string::npos) << property;
 }
