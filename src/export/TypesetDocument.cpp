@@ -260,12 +260,15 @@ std::unique_ptr<QTextDocument> build(const plecta::StructuredDocument &structure
                                      const std::vector<std::set<int>> &breaks,
                                      std::vector<std::vector<RowPlace>> &places, int &firstAddressee)
 {
-    // Filled before it has a layout: a layout present from the start would lay the table out
-    // again after every cell.
+    // The page and the device come before the text, and the text is filled in one edit block: the
+    // layout runs once, at its end, for the device. (A layout made after the filling would first lay
+    // the whole text out for the screen, and setting the page would lay it out again.)
     auto document = std::make_unique<QTextDocument>();
     document->setDocumentMargin(0);
     document->setDefaultFont(typesetFont(kBodyPointSize));
     document->setUndoRedoEnabled(false);
+    document->setPageSize(pageSize);
+    document->documentLayout()->setPaintDevice(device);
 
     QTextCursor cursor(document.get());
     cursor.beginEditBlock();
@@ -291,8 +294,6 @@ std::unique_ptr<QTextDocument> build(const plecta::StructuredDocument &structure
         insertParagraph(cursor, block);
     }
     cursor.endEditBlock();
-    document->documentLayout()->setPaintDevice(device);
-    document->setPageSize(pageSize);
     return document;
 }
 
