@@ -11,22 +11,22 @@ constexpr WindowKind kNone{};
 // clang-format off
 constexpr std::array<FunctionDef, kFunctionCount> kFunctions = {{
     {0, "Textos de l'empresa", "Textos de l'&empresa", "openCommercial",
-     {kCommercialCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true, false},
+     {kCommercialCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true},
     {1, "Administració pública", "&Administració pública", "openAdministration",
-     {kAdministrationCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true, false},
+     {kAdministrationCatalogue, kDocumentText, kNone}, {"Edició", "Document", ""}, 2, true},
     {2, "Vocabulari", "&Vocabulari", "openVocabulary",
      {WindowKind{ViewKind::VocabularyCastilian, false}, WindowKind{ViewKind::VocabularyCatalan, false}, kNone},
-     {"Castellà - Català", "Català - Castellà", ""}, 2, true, true},
+     {"Castellà - Català", "Català - Castellà", ""}, 2, true},
     {3, "Abreviatures", "A&breviatures", "openAbbreviations",
      {WindowKind{ViewKind::Abbreviations, false}, WindowKind{ViewKind::Symbols, true}, kNone},
-     {"Abreviatures", "Símbols i sigles", ""}, 2, true, false},
+     {"Abreviatures", "Símbols i sigles", ""}, 2, true},
     {4, "Tractaments protocol·laris", "&Tractaments protocol·laris", "openTreatments",
-     {WindowKind{ViewKind::Treatments, true}, kNone, kNone}, {"", "", ""}, 1, false, false},
+     {WindowKind{ViewKind::Treatments, true}, kNone, kNone}, {"", "", ""}, 1, false},
     {5, "Índex de municipis i comarques", "&Índex de municipis i comarques", "openMunicipalities",
      {WindowKind{ViewKind::Municipalities, true}, WindowKind{ViewKind::Comarques, true}, kNone},
-     {"Municipis", "Comarques", ""}, 2, true, false},
+     {"Municipis", "Comarques", ""}, 2, true},
     {6, "Numerals", "&Numerals", "openNumerals",
-     {WindowKind{ViewKind::Numerals, true}, kNone, kNone}, {"", "", ""}, 1, false, false},
+     {WindowKind{ViewKind::Numerals, true}, kNone, kNone}, {"", "", ""}, 1, false},
 }};
 // clang-format on
 

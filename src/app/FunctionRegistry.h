@@ -44,7 +44,6 @@ struct FunctionDef
     std::array<std::string_view, 3> tabLabels;
     std::size_t windowCount;
     bool showTabs;
-    bool waitNotice; // the "Esperi" notice while the windows are built
 
     std::span<const WindowKind> windowKinds() const { return {windows.data(), windowCount}; }
 };

@@ -99,6 +99,7 @@ TEST_F(FindAsYouType, EachListNarrowsAtEveryKeystrokeAndEscapeClearsIt)
         frame->activateTab(c.tab);
         auto *list = view<ReferenceListView>(c.tab);
         ASSERT_TRUE(list);
+        ASSERT_TRUE(waitForRows(list));
         ASSERT_TRUE(list->filterField()->isVisible()) << "the filter field is above the list";
         const int total = list->model()->rowCount();
 
@@ -164,6 +165,26 @@ TEST_F(FindAsYouType, TheFilterKeepsTheSortAndAHeadingSortsWhatIsShown)
     EXPECT_TRUE(list->viewport()->rect().intersects(list->visualRect(list->currentIndex())));
     for (int row = 1; row < 947; ++row)
         ASSERT_GE(cell(list, row - 1, 2), cell(list, row, 2)) << row;
+}
+
+// The vocabulary fills once its wait notice is on the screen. What is typed or clicked meanwhile
+// is not lost: the filter narrows the rows when they come, and a heading click sorts nothing yet.
+TEST_F(FindAsYouType, WhatIsDoneBeforeTheVocabularyIsInAppliesToItsRows)
+{
+    ASSERT_TRUE(frame->openFunction(2));
+    auto *list = view<ReferenceListView>(0);
+    ASSERT_TRUE(list);
+    ASSERT_FALSE(list->filled()) << "filled before its notice was on the screen";
+    QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {},
+                      QPoint(list->header()->sectionViewportPosition(1) + 10, list->header()->height() / 2));
+    typeFilter(list, u"cifra"_qs);
+
+    ASSERT_TRUE(waitForRows(list));
+    EXPECT_EQ(list->sortState().column, -1);
+    ASSERT_GT(list->model()->rowCount(), 0);
+    EXPECT_LT(list->model()->rowCount(), 20);
+    EXPECT_TRUE(everyRowHolds(list, u"cifra"_qs));
+    EXPECT_EQ(statusMessage(), QStringLiteral("%1 de 3.949").arg(list->model()->rowCount()));
 }
 
 TEST_F(FindAsYouType, TheSearchCommandLooksThroughTheRowsShown)
@@ -241,6 +262,7 @@ TEST_F(FindAsYouType, TheFunctionsBarButtonOpensTheSearchAndADoubleClickShowsThe
 
     auto *list = view<ReferenceListView>(0);
     ASSERT_TRUE(list);
+    ASSERT_TRUE(waitForRows(list));
     ASSERT_TRUE(list->currentIndex().isValid());
     EXPECT_TRUE(cell(list, list->currentIndex().row(), 0).startsWith(u"solicitud"_qs));
     EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
@@ -256,6 +278,7 @@ TEST_F(FindAsYouType, AHitOpensItsWindowWithTheRowInSight)
         QString line; // how the row or line shown begins
     };
     const Case cases[] = {
+        {reflist::HandbookPart::Vocabulary, u"cifra"_qs, u"cifra"_qs}, // shown once filled
         {reflist::HandbookPart::Symbols, u"watt"_qs, u"W"_qs},
         {reflist::HandbookPart::Abbreviations, u"xec"_qs, u"x"_qs},
         {reflist::HandbookPart::Comarques, u"valles oriental"_qs, u"Vallès Oriental"_qs},
@@ -274,6 +297,7 @@ TEST_F(FindAsYouType, AHitOpensItsWindowWithTheRowInSight)
             ASSERT_TRUE(catalogue->tree()->currentItem());
             EXPECT_EQ(catalogue->tree()->currentItem()->text(0), c.line);
         } else if (auto *list = qobject_cast<ReferenceListView *>(shown)) {
+            ASSERT_TRUE(waitForRows(list));
             ASSERT_TRUE(list->currentIndex().isValid());
             EXPECT_TRUE(cell(list, list->currentIndex().row(), 0).startsWith(c.line));
             EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));

@@ -10,6 +10,7 @@
 #include "forms/ui/CatalogueView.h"
 #include "forms/ui/DocumentView.h"
 #include "forms/ui/FormView.h"
+#include "reference/ui/ReferenceListView.h"
 #include "shell/ui/ChildFrame.h"
 #include "shell/ui/Dialogs.h"
 
@@ -42,6 +43,19 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
     }
     void TearDown() override { dialogs::clearTestAnswers(); }
+
+    // Opens a function as a click on the Functions bar does, and waits until the list it brings
+    // forward has its rows: the vocabularies fill once the wait notice is on the screen.
+    bool openFunctionWithRows(int position)
+    {
+        if (!frame->openFunction(position))
+            return false;
+        return waitForRows(qobject_cast<ReferenceListView *>(frame->activeView()));
+    }
+    static bool waitForRows(const ReferenceListView *list)
+    {
+        return !list || QTest::qWaitFor([list] { return list->filled(); }, 5000);
+    }
 
     MainWindow *frame = nullptr;
 

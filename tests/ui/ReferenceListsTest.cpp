@@ -46,6 +46,15 @@ void clickHeading(ReferenceListView *list, int column, Qt::MouseButton button = 
     QTest::mouseClick(header->viewport(), button, {}, at);
 }
 
+QWidget *findNotice()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == u"waitNotice"_qs && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
 // Counts how often the "Esperi" notice is shown.
 class NoticeWatcher : public QObject
 {
@@ -106,11 +115,17 @@ protected:
 TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBroughtForward)
 {
     NoticeWatcher notices;
-    frame->openFunction(2);
+    ASSERT_TRUE(frame->openFunction(2));
     auto *forward = view<ReferenceListView>(0);
     auto *backward = view<ReferenceListView>(1);
     ASSERT_TRUE(forward && backward);
     EXPECT_EQ(frame->activeView(), forward);
+    // The headings at once; the rows once the notice is on the screen.
+    EXPECT_EQ(notices.shown, 1);
+    EXPECT_EQ(forward->model()->headerData(0, Qt::Horizontal).toString(), u"Castellà"_qs);
+    ASSERT_TRUE(waitForRows(forward));
+    EXPECT_EQ(notices.shown, 1);
+    EXPECT_FALSE(findNotice()) << "the notice closes when the rows are in";
     ASSERT_EQ(forward->model()->rowCount(), 3949);
     EXPECT_EQ(forward->model()->headerData(0, Qt::Horizontal).toString(), u"Castellà"_qs);
     EXPECT_EQ(forward->model()->headerData(1, Qt::Horizontal).toString(), u"Català"_qs);
@@ -129,6 +144,11 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
 
     frame->activateTab(1);
     EXPECT_EQ(notices.shown, 2);
+    // Brought forward again before its rows are in: still one notice, one fill.
+    frame->activateTab(0);
+    frame->activateTab(1);
+    EXPECT_EQ(notices.shown, 2);
+    ASSERT_TRUE(waitForRows(backward));
     ASSERT_EQ(backward->model()->rowCount(), 3949);
     EXPECT_EQ(cellText(backward, 0, 0), u"a aquest efecte"_qs);
     EXPECT_EQ(cellText(backward, 0, 1), u"a tal efecto"_qs);
@@ -165,7 +185,7 @@ TEST_F(ReferenceLists, LeavingTheVocabularyFillsNothingOnTheWayOut)
 
 TEST_F(ReferenceLists, HeadingClicksSortAndOnlyTheLeftButtonCounts)
 {
-    frame->openFunction(2);
+    ASSERT_TRUE(openFunctionWithRows(2));
     auto *list = view<ReferenceListView>(0);
     clickHeading(list, 0, Qt::RightButton);
     EXPECT_EQ(cellText(list, 0, 0), u"a tal efecto"_qs);
@@ -300,13 +320,14 @@ TEST_F(ReferenceLists, SearchingMunicipalitiesStepsOnAndStopsAtTheEnd)
 
 TEST_F(ReferenceLists, SearchFollowsTheSortAndTheListsLanguage)
 {
-    frame->openFunction(2);
+    ASSERT_TRUE(openFunctionWithRows(2));
     auto *forward = view<ReferenceListView>(0);
     ASSERT_TRUE(search(u"cifra"_qs));
     EXPECT_TRUE(cellText(forward, selectedRow(forward), 0).startsWith(u"cifra"_qs));
 
     frame->activateTab(1);
     auto *backward = view<ReferenceListView>(1);
+    ASSERT_TRUE(waitForRows(backward));
     ASSERT_TRUE(search(u"xifra"_qs));
     EXPECT_TRUE(cellText(backward, selectedRow(backward), 0).startsWith(u"xifra"_qs));
 

@@ -14,7 +14,6 @@
 #include "shell/ui/ChildView.h"
 #include "shell/ui/Dialogs.h"
 #include "shell/ui/EditCommands.h"
-#include "shell/ui/WaitNotice.h"
 #include "text/ui/QtText.h"
 
 #include <QAction>
@@ -26,7 +25,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -272,12 +270,6 @@ bool MainWindow::openFunction(int position)
     m_rebuilding = true;
     m_workbook->closeAll();
     m_openFunction = position;
-    std::unique_ptr<WaitNotice> notice;
-    if (function->waitNotice) {
-        notice = std::make_unique<WaitNotice>(this);
-        notice->showNow();
-    }
-
     QList<ChildFrame *> opened;
     for (const WindowKind &kind : function->windowKinds()) {
         ChildFrame *frame = createWindow(kind);
@@ -297,7 +289,6 @@ bool MainWindow::openFunction(int position)
     m_workbook->setTabStripVisible(function->showTabs);
     if (!opened.isEmpty())
         m_workbook->activateFrame(opened.first());
-    notice.reset();
     m_rebuilding = false;
     updateShell();
     return true;

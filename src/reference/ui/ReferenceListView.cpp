@@ -18,6 +18,8 @@
 #include <QStatusBar>
 #include <QStyledItemDelegate>
 
+#include <utility>
+
 namespace {
 // Room between a column's left edge and its text, as report lists leave it.
 constexpr int kTextIndent = 6;
@@ -137,10 +139,13 @@ void ReferenceListView::insertColumns()
 void ReferenceListView::initialUpdate()
 {
     insertColumns();
-    // The Catalan-first vocabulary opens behind the Castilian-first one: it fills when first
-    // brought forward, under the wait notice.
-    if (m_id != reflist::ListId::VocabularyCatalan)
+    if (!fillsUnderNotice())
         fillRows();
+}
+
+bool ReferenceListView::fillsUnderNotice() const
+{
+    return m_id == reflist::ListId::Vocabulary || m_id == reflist::ListId::VocabularyCatalan;
 }
 
 void ReferenceListView::fillRows()
@@ -153,10 +158,15 @@ void ReferenceListView::fillRows()
     setSelectionBehavior(SelectRows);
     setUpdatesEnabled(true);
     m_filled = true;
+    if (m_rowToShow >= 0)
+        showTableRow(std::exchange(m_rowToShow, -1));
 }
 
 void ReferenceListView::onHeaderClick(int column, Qt::MouseButton button)
 {
+    // A list still filling has nothing to sort; its rows come in table order.
+    if (!m_filled)
+        return;
     const auto which = button == Qt::LeftButton    ? reflist::MouseButton::Left
                        : button == Qt::RightButton ? reflist::MouseButton::Right
                                                    : reflist::MouseButton::Middle;
@@ -204,6 +214,10 @@ void ReferenceListView::placeFilterField()
 
 void ReferenceListView::showTableRow(int origin)
 {
+    if (!m_filled) {
+        m_rowToShow = origin;
+        return;
+    }
     if (m_filter->rowOfOrigin(origin) < 0)
         m_filterField->clear();
     const int row = m_filter->rowOfOrigin(origin);
@@ -239,11 +253,14 @@ void ReferenceListView::clearFilterCount()
 
 void ReferenceListView::viewActivated()
 {
-    if (!m_filled) {
-        WaitNotice notice(window());
-        notice.showNow();
-        fillRows();
-        notice.close();
+    if (!m_filled && !m_filling) {
+        m_filling = true;
+        WaitNotice::runWhileShown(window(), this, [this] {
+            fillRows();
+            m_filling = false;
+            showFilterCount();
+        });
+        return;
     }
     showFilterCount();
 }

@@ -25,7 +25,8 @@ public:
     explicit ReferenceListView(reflist::ListId list, QWidget *parent = nullptr);
 
     reflist::ListId listId() const { return m_id; }
-    // Whether the rows are in: the Catalan-first vocabulary fills when first brought forward.
+    // Whether the rows are in. The vocabularies fill when first brought forward, under the wait
+    // notice, once it is on the screen; the other lists fill at once.
     bool filled() const { return m_filled; }
 
     ReportModel *reportModel() const { return m_model; }
@@ -33,7 +34,7 @@ public:
     ListFilterModel *filterModel() const { return m_filter; }
     QLineEdit *filterField() const { return m_filterField; }
     // Selects the row appended at `origin` (its place in the table) and scrolls it into view;
-    // a filter that hides it is cleared.
+    // a filter that hides it is cleared. A list still waiting for its rows shows it once filled.
     void showTableRow(int origin);
     const reflist::HeaderSort &sortState() const { return m_sort; }
 
@@ -45,7 +46,7 @@ public:
     // with it, or says "No trobat".
     void findInList();
 
-    // The headings, and every row at once unless the list waits to be brought forward.
+    // The headings, and every row at once unless the list fills under the wait notice.
     void initialUpdate() override;
     void viewActivated() override;
     ViewActions offeredActions() const override;
@@ -61,6 +62,8 @@ private:
     void insertColumns();
     // Inserts the list's rows with redrawing suspended, then turns on full-row selection.
     void fillRows();
+    // Whether this list is long enough to fill under the wait notice.
+    bool fillsUnderNotice() const;
     // Puts the filter field above the list, in the window that holds it.
     void placeFilterField();
     // "23 de 3.523" in the status bar while a filter narrows the list.
@@ -70,6 +73,8 @@ private:
     const reflist::ListId m_id;
     const reflist::ReferenceList &m_list;
     bool m_filled = false;
+    bool m_filling = false; // the wait notice is up and the fill is on its way
+    int m_rowToShow = -1;   // asked for before the rows were in
     ReportModel *m_model;
     ListFilterModel *m_filter;
     QLineEdit *m_filterField;
