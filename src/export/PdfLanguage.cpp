@@ -1,6 +1,6 @@
 #include "export/PdfLanguage.h"
 
-#include <QRegularExpression>
+#include <QByteArrayList>
 
 namespace docexport {
 namespace {
@@ -17,12 +17,27 @@ QByteArray objectBody(const QByteArray &pdf, int number)
     return end < 0 ? QByteArray() : pdf.mid(body, end - body);
 }
 
-int referenceAfter(const QByteArray &text, const char *key)
+// The number written after the first `key` and a space that `tail` follows ("/Size 30",
+// "/Root 1 0 R"), or 0. Read by hand: a regular expression compiled for every file would cost
+// more than the rest of this.
+int numberAfter(const QByteArray &text, QByteArrayView key, QByteArrayView tail = {})
 {
-    const QRegularExpression pattern(QRegularExpression::escape(QString::fromLatin1(key)) +
-                                     QStringLiteral(" (\\d+) 0 R"));
-    const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(text));
-    return match.hasMatch() ? match.captured(1).toInt() : 0;
+    for (qsizetype at = text.indexOf(key); at >= 0; at = text.indexOf(key, at + 1)) {
+        qsizetype digits = at + key.size() + 1;
+        if (digits >= text.size() || text[digits - 1] != ' ')
+            continue;
+        const qsizetype start = digits;
+        while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9')
+            ++digits;
+        if (digits > start && QByteArrayView(text).sliced(digits).startsWith(tail))
+            return QByteArrayView(text).sliced(start, digits - start).toInt();
+    }
+    return 0;
+}
+
+int referenceAfter(const QByteArray &text, QByteArrayView key)
+{
+    return numberAfter(text, key, " 0 R");
 }
 
 QByteArray xrefEntry(qsizetype offset)
@@ -40,8 +55,7 @@ QByteArray withLanguage(const QByteArray &pdf, QByteArrayView language)
         return pdf;
     const QByteArray trailer = pdf.mid(trailerAt, startxrefAt - trailerAt);
     const QByteArray previous = pdf.mid(startxrefAt + 9).trimmed().split('\n').value(0).trimmed();
-    const QRegularExpressionMatch size =
-        QRegularExpression(QStringLiteral("/Size (\\d+)")).match(QString::fromLatin1(trailer));
+    const int size = numberAfter(trailer, "/Size");
     const int root = referenceAfter(trailer, "/Root");
     const QByteArray catalog = objectBody(pdf, root);
     const int metadata = referenceAfter(catalog, "/Metadata");
@@ -49,11 +63,11 @@ QByteArray withLanguage(const QByteArray &pdf, QByteArrayView language)
     const qsizetype packet = xmp.indexOf("<?xpacket begin");
     const qsizetype packetEnd = xmp.lastIndexOf("<?xpacket end='w'?>");
     const qsizetype titleEnd = xmp.indexOf("</dc:title>");
-    if (!size.hasMatch() || root == 0 || metadata == 0 || packet < 0 || packetEnd < titleEnd || titleEnd < 0 ||
+    if (size == 0 || root == 0 || metadata == 0 || packet < 0 || packetEnd < titleEnd || titleEnd < 0 ||
         catalog.contains("/Lang") || !catalog.trimmed().endsWith(">>"))
         return pdf;
 
-    const int newMetadata = size.captured(1).toInt();
+    const int newMetadata = size;
     QByteArray packetText = xmp.mid(packet, packetEnd + 19 - packet);
     packetText.insert(titleEnd - packet + 11, "\n      <dc:language>\n        <rdf:Bag>\n          <rdf:li>" +
                                                   language.toByteArray() +
@@ -76,7 +90,7 @@ QByteArray withLanguage(const QByteArray &pdf, QByteArrayView language)
     out += "xref\n" + QByteArray::number(root) + " 1\n" + xrefEntry(catalogAt) + QByteArray::number(newMetadata) +
            " 1\n" + xrefEntry(metadataAt);
     QByteArray newTrailer = trailer.trimmed();
-    newTrailer.replace("/Size " + size.captured(1).toLatin1(), "/Size " + QByteArray::number(newMetadata + 1));
+    newTrailer.replace("/Size " + QByteArray::number(size), "/Size " + QByteArray::number(newMetadata + 1));
     newTrailer.chop(2);
     out +=
         newTrailer.trimmed() + "\n/Prev " + previous + "\n>>\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n";
