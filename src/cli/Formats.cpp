@@ -4,6 +4,14 @@
 #include "export/OdtDocument.h"
 #include "export/PdfDocument.h"
 
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <optional>
+#include <thread>
+
 namespace cli {
 namespace {
 
@@ -83,6 +91,43 @@ Expected<std::string> formatDocuments(Format format, std::span<const plecta::Mer
     }
     }
     return Failure{"format desconegut"};
+}
+
+Expected<std::vector<std::string>> formatEach(Format format, std::span<const plecta::MergedDocument> documents,
+                                              std::string_view title, Encoding encoding)
+{
+    if (format == Format::Pdf)
+        ensureGuiApplication(); // here, before the helpers paint
+    std::vector<std::optional<Expected<std::string>>> files(documents.size());
+    std::vector<std::exception_ptr> errors(documents.size());
+    std::atomic<std::size_t> next = 0;
+    const auto compose = [&] {
+        for (std::size_t i; (i = next++) < documents.size();) {
+            try {
+                files[i] = formatDocuments(format, documents.subspan(i, 1), title, encoding);
+            } catch (...) {
+                errors[i] = std::current_exception(); // thrown again below, on this thread
+            }
+        }
+    };
+    // A text file is written in less time than a thread takes to start.
+    const std::size_t threads =
+        format == Format::Text ? 1 : std::clamp<std::size_t>(QThread::idealThreadCount(), 1, documents.size());
+    {
+        std::vector<std::jthread> helpers;
+        for (std::size_t t = 1; t < threads; ++t)
+            helpers.emplace_back(compose);
+        compose();
+    }
+    std::vector<std::string> bytes;
+    for (std::size_t i = 0; i < documents.size(); ++i) {
+        if (errors[i])
+            std::rethrow_exception(errors[i]);
+        if (!*files[i])
+            return files[i]->failure();
+        bytes.push_back(std::move(**files[i]));
+    }
+    return bytes;
 }
 
 } // namespace cli

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cli {
 
@@ -30,5 +31,9 @@ Expected<Format> formatOption(const ParsedArgs &args, Format fallback);
 // given, or typeset from their structures. The title (UTF-8) goes into the metadata.
 Expected<std::string> formatDocuments(Format format, std::span<const plecta::MergedDocument> documents,
                                       std::string_view title, Encoding encoding);
+// Each document in a file of its own, in order. Typeset files are composed side by side on the
+// machine's cores: each is independent of the others, and its bytes are the same as alone.
+Expected<std::vector<std::string>> formatEach(Format format, std::span<const plecta::MergedDocument> documents,
+                                              std::string_view title, Encoding encoding);
 
 } // namespace cli

@@ -177,12 +177,14 @@ Expected<int> run(const ParsedArgs &args)
     StagedFiles files(args.has("--force"));
     if (Problem problem = files.createFolder(folder))
         return Failure{"--out: " + problem->message, problem->status};
-    for (const auto &[name, document] : documents) {
-        auto bytes = formatDocuments(*format, std::span(&document, 1), title, request->encoding);
-        if (!bytes)
-            return bytes.failure();
-        files.add(folder / name, std::move(*bytes));
-    }
+    std::vector<plecta::MergedDocument> merged;
+    for (auto &document : documents)
+        merged.push_back(std::move(document.second));
+    auto bytes = formatEach(*format, merged, title, request->encoding);
+    if (!bytes)
+        return bytes.failure();
+    for (std::size_t d = 0; d < documents.size(); ++d)
+        files.add(folder / documents[d].first, std::move((*bytes)[d]));
     if (Problem problem = files.commit())
         return *problem;
 

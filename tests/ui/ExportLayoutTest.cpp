@@ -3,10 +3,19 @@
 
 #include "export/OdtDocument.h"
 #include "export/PageLayout.h"
+#include "export/PdfDocument.h"
+#include "export/TypesetDocument.h"
+#include "export/TypesetPages.h"
 #include "export/ZipWriter.h"
 #include "models/StructuredDocument.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -264,4 +273,66 @@ TEST(OdtDocument, ParagraphsTakeTheirKindsStyleAndEveryDocumentStartsANewPage)
     for (const char *property : {"style:vertical-pos=\"bottom\"", "style:vertical-rel=\"page-content\"",
                                  "style:wrap=\"none\"", "draw:stroke=\"none\""})
         EXPECT_NE(foot.find(property), std::string::npos) << property;
+}
+
+// A closing address, running text and a table of forty rows, some of them kept whole on the next
+// page: every way the typeset layout is made and made again.
+plecta::StructuredDocument longOrder()
+{
+    using plecta::BlockKind;
+    plecta::StructuredDocument order;
+    order.blocks.push_back({BlockKind::Title, 0, "Comanda", {}});
+    std::string body;
+    for (int sentence = 0; sentence < 12; ++sentence)
+        body += "Us demanem els articles seg\xFC"
+                "ents, amb lliurament al magatzem de Moi\xE0. ";
+    order.blocks.push_back({BlockKind::Body, 1, body, {}});
+    plecta::DocumentBlock table{BlockKind::Table, 1, "", {}};
+    table.table.headings = {"Codi", "Descripci\xF3", "Import"};
+    table.table.numeric = {false, false, true};
+    for (int row = 1; row <= 40; ++row)
+        table.table.rows.push_back({"R-" + std::to_string(row), std::string(row % 7 ? 20 : 200, 'x'), "1,10"});
+    order.blocks.push_back(table);
+    order.blocks.push_back({BlockKind::Place, 1, "Moi\xE0, 15 de mar\xE7 de 2024", {}});
+    order.blocks.push_back({BlockKind::Addressee, 2, "Fusteria Puig", {}});
+    return order;
+}
+
+TEST(TypesetDocument, IsLaidOutForItsDeviceAndItsPdfIsTheSameEveryTime)
+{
+    const plecta::StructuredDocument order = longOrder();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setResolution(600);
+    setUpTypesetPage(writer);
+    const QSizeF page(writer.width(), writer.height() * 0.95);
+    const auto document = typesetDocument(order, &writer, page);
+    ASSERT_GE(document->pageCount(), 2);
+    const auto places = [&] {
+        std::vector<QRectF> rects;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            rects.push_back(document->documentLayout()->blockBoundingRect(block));
+        return rects;
+    };
+    // Laid out once, for the PDF's resolution and page: laying it out again changes nothing.
+    const std::vector<QRectF> first = places();
+    document->setPageSize(QSizeF(page.width() / 2, page.height()));
+    document->setPageSize(page);
+    EXPECT_EQ(places(), first);
+    // The addressee at the foot of the last page.
+    const QRectF addressee = first.back();
+    EXPECT_GT(std::fmod(addressee.bottom(), page.height()), page.height() * 0.97);
+
+    // The same document gives the same bytes, but for the dates and the id, before and after others.
+    const QRegularExpression changing(QStringLiteral(R"(D:\d{14}Z|\d{4}-\d\d-\d\dT\d\d:\d\d:\d\dZ|<[0-9a-f]{32}>)"));
+    const auto pdf = [&](const plecta::StructuredDocument &structure) {
+        return QString::fromLatin1(pdfDocument(std::span(&structure, 1), QStringLiteral("Comanda")))
+            .replace(changing, QStringLiteral("#"));
+    };
+    const QString before = pdf(order);
+    plecta::StructuredDocument other;
+    other.blocks = {{plecta::BlockKind::Verb, 0, "SOL\xB7LICITO", {}}};
+    EXPECT_NE(pdf(other), before);
+    EXPECT_EQ(pdf(order), before);
 }
