@@ -249,7 +249,6 @@ constexpr std::string_view kMerge = R"(Ús: plecta-cli merge TIPUS --csv FITXER 
      plecta-cli merge --values FITXER.plecta --csv FITXER ... [OPCIONS]
 
 Escriu un document per cada fila d'un fitxer CSV (RFC 4180, UTF-8). La primera fila nomena els
-  --values FITXER      omple el formulari desat a FITXER (.plecta)
 camps: cada columna és el nom o el número d'un camp del formulari (vegeu plecta-cli fields
 TIPUS).
 Per a cada fila, el formulari comença amb els textos inicials i les opcions comunes, i cada
@@ -258,8 +257,9 @@ buit); una llista tria l'element i un selector de data pren una data AAAA-MM-DD 
 buida els deixa com comencen).
 
 Els fitxers es diuen com el valor de la columna --name, amb l'extensió del format al final
-(«.txt», si no es dona --format), o 001.txt, 002.txt... en l'ordre de les files. Amb --single,
-totes les files van a un sol fitxer PDF o OpenDocument, cada document en una pàgina nova. La columna --name pot ser un camp o una columna qualsevol.
+(«.txt», si no es dona --format), o 001.txt, 002.txt... en l'ordre de les files. La columna
+--name pot ser un camp o una columna qualsevol. Amb --single, totes les files van a un sol fitxer
+PDF o OpenDocument, cada document en una pàgina nova.
 Abans d'escriure res es comprova tot el fitxer: una línia dolenta s'informa amb el seu número i
 no s'escriu cap document.
 

@@ -205,6 +205,15 @@ TEST_F(CliTest, EveryCommandAnswersHelpInCatalan)
         EXPECT_EQ(help.status, 0);
         EXPECT_TRUE(help.out.starts_with("Ús: plecta-cli " + command)) << help.out;
         EXPECT_EQ(run({"help", command}).out, help.out);
+        // Lines a terminal shows whole; the options listed together, after their heading.
+        std::istringstream lines(help.out);
+        bool options = false;
+        for (std::string line; std::getline(lines, line);) {
+            const auto characters = std::count_if(line.begin(), line.end(), [](char c) { return (c & 0xC0) != 0x80; });
+            EXPECT_LE(characters, 100) << line;
+            options = options || line == "Opcions:";
+            EXPECT_TRUE(options || !line.starts_with("  --")) << line;
+        }
     }
     const CliRun program = run({"--help"});
     EXPECT_EQ(program.status, 0);
