@@ -2,6 +2,7 @@
 
 #include "forms/ModelLeadIn.h"
 #include "forms/ui/DatePicker.h"
+#include "forms/ui/FormPageWidgets.h"
 #include "forms/ui/FormTextBox.h"
 #include "text/ui/QtText.h"
 
@@ -15,8 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <utility>
@@ -32,64 +31,6 @@ namespace {
 constexpr int kPageMargin = 28;
 constexpr int kLongLabel = 48; // characters; a longer fixed sentence wraps within the page
 constexpr int kMeasure = 80;   // characters; the line of a typed document
-
-int charsWide(const QWidget *widget, int chars)
-{
-    return widget->fontMetrics().averageCharWidth() * chars + 12;
-}
-
-// The width a choice list needs to show its longest item whole.
-int widestChoice(const QComboBox *combo, const Item &item)
-{
-    int text = 0;
-    for (std::string_view choice : item.items)
-        text = std::max(text, combo->fontMetrics().horizontalAdvance(qttext::fromUtf8(choice)));
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = combo->isEditable();
-    return combo->style()
-        ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, combo->fontMetrics().height()), combo)
-        .width();
-}
-
-// A text box that prefers the width its size asks for but gives way on a crowded line, so that the
-// labels beside it stay readable.
-class SizedLineEdit : public QLineEdit
-{
-public:
-    void setPreferredWidth(int width)
-    {
-        m_width = width;
-        setMinimumWidth(width / 2);
-        setSizePolicy(QSizePolicy::Preferred, sizePolicy().verticalPolicy());
-    }
-    QSize sizeHint() const override
-    {
-        const QSize base = QLineEdit::sizeHint();
-        return m_width > 0 ? QSize(m_width, base.height()) : base;
-    }
-    QSize minimumSizeHint() const override
-    {
-        return m_width > 0 ? QSize(m_width / 2, QLineEdit::minimumSizeHint().height()) : QLineEdit::minimumSizeHint();
-    }
-
-private:
-    int m_width = 0;
-};
-
-// A fixed sentence long enough to wrap: it asks for its length on one line and wraps only when
-// its line on the page is shorter.
-class SentenceLabel : public QLabel
-{
-public:
-    using QLabel::QLabel;
-    QSize sizeHint() const override
-    {
-        const QMargins margins = contentsMargins();
-        const int oneLine = fontMetrics().horizontalAdvance(text()) + margins.left() + margins.right() + 2 * margin();
-        return {oneLine, QLabel::sizeHint().height()};
-    }
-};
 
 // One line of the page while it is being laid out.
 struct LineWidget
