@@ -157,15 +157,15 @@ constexpr auto kRecursRevisioItems = join(kApplicantItems, kRecursRevisioHeading
 
 } // namespace
 
-const FormDef kSolA{"applicationAForm", 165, 169, 327, kSolAItems};
-const FormDef kSolB{"applicationBForm", 166, 170, 369, kSolBItems};
-const FormDef kDenuncia{"reportForm", 173, 173, 319, kDenunciaItems};
-const FormDef kPeticio{"petitionForm", 174, 174, 319, kPeticioItems};
-const FormDef kAllegacio{"allegationForm", 185, 185, 303, kAllegacioItems};
-const FormDef kDesistiment{"withdrawalForm", 186, 186, 303, kDesistimentItems};
-const FormDef kRenuncia{"renunciationForm", 187, 187, 303, kRenunciaItems};
-const FormDef kQueixa{"complaintForm", 188, 188, 303, kQueixaItems};
-const FormDef kRecursOrdi{"higherAppealForm", 189, 189, 303, kRecursOrdiItems};
-const FormDef kRecursRevisio{"reconsiderationAppealForm", 190, 190, 303, kRecursRevisioItems};
+const FormDef kSolA{"applicationAForm", 165, 169, kSolAItems};
+const FormDef kSolB{"applicationBForm", 166, 170, kSolBItems};
+const FormDef kDenuncia{"reportForm", 173, 173, kDenunciaItems};
+const FormDef kPeticio{"petitionForm", 174, 174, kPeticioItems};
+const FormDef kAllegacio{"allegationForm", 185, 185, kAllegacioItems};
+const FormDef kDesistiment{"withdrawalForm", 186, 186, kDesistimentItems};
+const FormDef kRenuncia{"renunciationForm", 187, 187, kRenunciaItems};
+const FormDef kQueixa{"complaintForm", 188, 188, kQueixaItems};
+const FormDef kRecursOrdi{"higherAppealForm", 189, 189, kRecursOrdiItems};
+const FormDef kRecursRevisio{"reconsiderationAppealForm", 190, 190, kRecursRevisioItems};
 
 } // namespace forms

@@ -223,14 +223,14 @@ constexpr Item kSaludaItems[] = {
 
 } // namespace
 
-const FormDef kActaReunio{"minutesForm", 160, 163, 340, kActaItems};
-const FormDef kCertificat{"certificateForm", 161, kCertModelA, 340, kCertItems};
-const FormDef kConvReunio{"meetingNoticeForm", 162, 166, 360, kConvItems};
-const FormDef kInvitacio{"invitationForm", 163, 167, 340, kInvitacioItems};
-const FormDef kComPremsa{"pressReleaseForm", 164, 171, 340, kPremsaItems};
-const FormDef kCommIntIndv{"memoToOnePersonForm", 175, 175, 320, kIntIndvItems};
-const FormDef kCommIntCol{"memoToStaffForm", 176, 176, 320, kIntColItems};
-const FormDef kCarta{"letterForm", 177, 177, 340, kCartaItems};
-const FormDef kSaluda{"salutationForm", 178, 178, 320, kSaludaItems};
+const FormDef kActaReunio{"minutesForm", 160, 163, kActaItems};
+const FormDef kCertificat{"certificateForm", 161, kCertModelA, kCertItems};
+const FormDef kConvReunio{"meetingNoticeForm", 162, 166, kConvItems};
+const FormDef kInvitacio{"invitationForm", 163, 167, kInvitacioItems};
+const FormDef kComPremsa{"pressReleaseForm", 164, 171, kPremsaItems};
+const FormDef kCommIntIndv{"memoToOnePersonForm", 175, 175, kIntIndvItems};
+const FormDef kCommIntCol{"memoToStaffForm", 176, 176, kIntColItems};
+const FormDef kCarta{"letterForm", 177, 177, kCartaItems};
+const FormDef kSaluda{"salutationForm", 178, 178, kSaludaItems};
 
 } // namespace forms

@@ -213,7 +213,6 @@ struct FormDef
     std::string_view objectName; // the form view's object name, e.g. "minutesForm"
     int layoutId = 0;            // the catalogue's formId
     int modelId = 0;             // the document model merged by generateText
-    int width = 320;             // page width in dialog units (a quarter of the average character)
     std::span<const Item> items; // layout order
     const LineItems *lineItems = nullptr;
 };

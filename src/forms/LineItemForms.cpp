@@ -62,7 +62,7 @@ constexpr Item kComandaItems[] = {
 
 } // namespace
 
-const FormDef kAlbara{"deliveryNoteForm", 179, 179, 320, kAlbaraItems, &kAlbaraLines};
-const FormDef kComanda{"orderForm", 181, 182, 340, kComandaItems, &kComandaLines};
+const FormDef kAlbara{"deliveryNoteForm", 179, 179, kAlbaraItems, &kAlbaraLines};
+const FormDef kComanda{"orderForm", 181, 182, kComandaItems, &kComandaLines};
 
 } // namespace forms

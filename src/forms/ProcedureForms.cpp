@@ -146,12 +146,12 @@ constexpr auto kRevisioItems = join(kApplicantItems, kRevisioOwn, kClosingItems)
 
 } // namespace
 
-const FormDef kDeclaracioResponsable{"responsibleDeclarationForm", 191, 191, 320, kDeclaracioItems};
-const FormDef kComunicacioPrevia{"priorNotificationForm", 192, 192, 320, kComunicacioItems};
-const FormDef kRepresentacio{"representationForm", 193, 193, 320, kRepresentacioItems};
-const FormDef kAccesInformacio{"informationAccessForm", 194, 194, 320, kAccesItems};
-const FormDef kReclamacioAcces{"accessClaimForm", 195, 195, 320, kReclamacioItems};
-const FormDef kDretsDades{"dataProtectionRightsForm", 196, 196, 320, kDretsItems};
-const FormDef kRecursRevisioExtra{"extraordinaryReviewAppealForm", 197, 197, 320, kRevisioItems};
+const FormDef kDeclaracioResponsable{"responsibleDeclarationForm", 191, 191, kDeclaracioItems};
+const FormDef kComunicacioPrevia{"priorNotificationForm", 192, 192, kComunicacioItems};
+const FormDef kRepresentacio{"representationForm", 193, 193, kRepresentacioItems};
+const FormDef kAccesInformacio{"informationAccessForm", 194, 194, kAccesItems};
+const FormDef kReclamacioAcces{"accessClaimForm", 195, 195, kReclamacioItems};
+const FormDef kDretsDades{"dataProtectionRightsForm", 196, 196, kDretsItems};
+const FormDef kRecursRevisioExtra{"extraordinaryReviewAppealForm", 197, 197, kRevisioItems};
 
 } // namespace forms

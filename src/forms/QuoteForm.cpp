@@ -41,6 +41,6 @@ constexpr Item kItems[] = {
 
 } // namespace
 
-const FormDef kPressupost{"quoteForm", 198, 198, 340, kItems, &kLines};
+const FormDef kPressupost{"quoteForm", 198, 198, kItems, &kLines};
 
 } // namespace forms

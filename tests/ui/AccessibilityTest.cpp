@@ -1,6 +1,6 @@
 // Every input of every form can be found and used by assistive technology and the keyboard: it
-// has an accessible name (its label, or its placeholder where it has none), and Tab visits the
-// inputs in reading order.
+// has an accessible name (its label, or its placeholder where it has none), Tab visits the
+// inputs in reading order, and each one is whole on its page, at the width its size asks for.
 
 #include "MainWindowFixture.h"
 #include "app/ui/MainWindow.h"
@@ -14,8 +14,11 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -27,6 +30,15 @@ QString accessibleName(QWidget *widget)
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(QAccessible::Name) : QString();
+}
+
+// How wide a choice list must be to show an item whole: the item's text, its frame and its arrow.
+int textWidth(const QComboBox *combo, const QString &text)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    const QSize inside(combo->fontMetrics().horizontalAdvance(text), combo->fontMetrics().height());
+    return combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, inside, combo).width();
 }
 
 // The inputs of a form in the order Tab visits them, from its first one round to it again.
@@ -44,7 +56,7 @@ QList<QWidget *> tabOrder(QWidget *page, QWidget *first)
 
 } // namespace
 
-TEST(Accessibility, EveryFormInputIsNamedAndTabFollowsTheReadingOrder)
+TEST(Accessibility, EveryFormInputIsNamedWholeAndInReadingOrder)
 {
     int forms = 0, inputs = 0;
     for (const forms::FormDef *def : forms::allForms()) {
@@ -73,6 +85,21 @@ TEST(Accessibility, EveryFormInputIsNamedAndTabFollowsTheReadingOrder)
             EXPECT_FALSE(name.contains(u'<') || name.contains(u'&')) << name.toStdString();
             if (widget->isEnabled())
                 expected.append(widget);
+            // The page is as wide as its lines: nothing runs off it or is squeezed below the
+            // width it needs, and a sized text box has the width its size gives it.
+            const QRect onPage(widget->mapTo(view->page(), QPoint(0, 0)), widget->size());
+            EXPECT_TRUE(view->page()->rect().contains(onPage)) << "field " << item.id << " runs off the page";
+            EXPECT_GE(widget->width(), widget->minimumSizeHint().width())
+                << "field " << item.id << " is squeezed: " << widget->width() << " < "
+                << widget->minimumSizeHint().width();
+            if (auto *combo = qobject_cast<QComboBox *>(widget); combo && !combo->isEditable()) {
+                for (int i = 0; i < combo->count(); ++i)
+                    EXPECT_GE(widget->width(), textWidth(combo, combo->itemText(i)))
+                        << "field " << item.id << " cuts " << combo->itemText(i).toStdString();
+            }
+            if (qobject_cast<QLineEdit *>(widget) && item.size != forms::Size::Fill) {
+                EXPECT_GE(widget->width(), widget->sizeHint().width()) << "field " << item.id << " is narrowed";
+            }
         }
         ASSERT_FALSE(expected.isEmpty());
         QList<QWidget *> order;

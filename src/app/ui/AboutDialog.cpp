@@ -13,16 +13,17 @@ namespace {
 
 struct LinkDef
 {
+    const char *name; // the link's object name
     const char16_t *caption;
     const char16_t *text;
     const char16_t *target;
 };
 
 constexpr std::array<LinkDef, 4> kLinks = {{
-    {u"Consultes lingüístiques:", u"Optimot", u"https://optimot.gencat.cat"},
-    {u"Terminologia:", u"TERMCAT", u"https://www.termcat.cat"},
-    {u"Diccionari normatiu:", u"DIEC2 de l'Institut d'Estudis Catalans", u"https://dlc.iec.cat"},
-    {u"Programari en català:", u"Softcatalà", u"https://www.softcatala.org"},
+    {"optimotLink", u"Consultes lingüístiques:", u"Optimot", u"https://optimot.gencat.cat"},
+    {"termcatLink", u"Terminologia:", u"TERMCAT", u"https://www.termcat.cat"},
+    {"diecLink", u"Diccionari normatiu:", u"DIEC2 de l'Institut d'Estudis Catalans", u"https://dlc.iec.cat"},
+    {"softcatalaLink", u"Programari en català:", u"Softcatalà", u"https://www.softcatala.org"},
 }};
 
 } // namespace
@@ -53,7 +54,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     for (std::size_t i = 0; i < kLinks.size(); ++i) {
         grid->addWidget(new QLabel(QString::fromUtf16(kLinks[i].caption), this), int(i), 0);
         m_links[i] = new LinkLabel(QString::fromUtf16(kLinks[i].text), this);
-        m_links[i]->setObjectName(QStringLiteral("link%1").arg(1125 + i));
+        m_links[i]->setObjectName(QLatin1StringView(kLinks[i].name));
         grid->addWidget(m_links[i], int(i), 1);
     }
     layout->addLayout(grid);

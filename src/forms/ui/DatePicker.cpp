@@ -3,8 +3,11 @@
 #include "models/DateText.h"
 #include "text/ui/QtText.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +30,32 @@ DatePicker::DatePicker(QWidget *parent) : QDateEdit(QDate::currentDate(), parent
 std::string DatePicker::dateText() const
 {
     return longDate(date());
+}
+
+int DatePicker::widestDate() const
+{
+    if (m_widestYear != date().year() || m_widestFont != font()) {
+        m_widestYear = date().year();
+        m_widestFont = font();
+        m_widestDate = 0;
+        const QFontMetrics metrics(font());
+        for (QDate day(m_widestYear, 1, 1); day.year() == m_widestYear; day = day.addDays(1))
+            m_widestDate = std::max(m_widestDate, metrics.horizontalAdvance(textFromDateTime(day.startOfDay())));
+    }
+    return m_widestDate;
+}
+
+QSize DatePicker::sizeHint() const
+{
+    // The box's frame and drop-down button around the text it shows now, and the widest text.
+    const QSize shown = QDateEdit::sizeHint();
+    const int around = shown.width() - fontMetrics().horizontalAdvance(text());
+    return {std::max(shown.width(), widestDate() + around), shown.height()};
+}
+
+QSize DatePicker::minimumSizeHint() const
+{
+    return {sizeHint().width(), QDateEdit::minimumSizeHint().height()};
 }
 
 QString DatePicker::textFromDateTime(const QDateTime &dateTime) const

@@ -13,6 +13,10 @@ public:
     // What the picker shows, in Windows-1252 as the engine reads it.
     std::string dateText() const;
 
+    // Wide enough for the longest date of the year shown, so that no date is ever cut.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     QString textFromDateTime(const QDateTime &dateTime) const override;
     QDateTime dateTimeFromText(const QString &text) const override;
@@ -22,4 +26,11 @@ protected:
     StepEnabled stepEnabled() const override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+
+private:
+    int widestDate() const;
+
+    mutable int m_widestDate = 0; // for the year and font below
+    mutable int m_widestYear = 0;
+    mutable QFont m_widestFont;
 };

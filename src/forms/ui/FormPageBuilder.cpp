@@ -2,6 +2,7 @@
 
 #include "forms/ModelLeadIn.h"
 #include "forms/ui/DatePicker.h"
+#include "forms/ui/FormPageWidgets.h"
 #include "forms/ui/FormTextBox.h"
 #include "text/ui/QtText.h"
 
@@ -29,36 +30,7 @@ namespace {
 
 constexpr int kPageMargin = 28;
 constexpr int kLongLabel = 48; // characters; a longer fixed sentence wraps within the page
-
-int charsWide(const QWidget *widget, int chars)
-{
-    return widget->fontMetrics().averageCharWidth() * chars + 12;
-}
-
-// A text box that prefers the width its size asks for but gives way on a crowded line, so that the
-// labels beside it stay readable.
-class SizedLineEdit : public QLineEdit
-{
-public:
-    void setPreferredWidth(int width)
-    {
-        m_width = width;
-        setMinimumWidth(width / 2);
-        setSizePolicy(QSizePolicy::Preferred, sizePolicy().verticalPolicy());
-    }
-    QSize sizeHint() const override
-    {
-        const QSize base = QLineEdit::sizeHint();
-        return m_width > 0 ? QSize(m_width, base.height()) : base;
-    }
-    QSize minimumSizeHint() const override
-    {
-        return m_width > 0 ? QSize(m_width / 2, QLineEdit::minimumSizeHint().height()) : QLineEdit::minimumSizeHint();
-    }
-
-private:
-    int m_width = 0;
-};
+constexpr int kMeasure = 80;   // characters; the line of a typed document
 
 // One line of the page while it is being laid out.
 struct LineWidget
@@ -128,9 +100,16 @@ public:
         flush(gridLine);
         m_blocks.first()->addStretch(1);
 
+        // As wide as its lines ask, each box at the width its size gives it, and never narrower
+        // than a line of the document the form writes. Long sentences wrap within that.
         QWidget *page = m_result.page;
-        const int width = dialogUnitsToPixels(page, m_form.width) + 2 * kPageMargin;
         QLayout *layout = page->layout();
+        layout->activate();
+        const int width = std::max(layout->totalSizeHint().width(), charsWide(page, kMeasure) + 2 * kPageMargin);
+        // Within that width a sentence asks for its length again, beside a box on its line too.
+        for (QLabel *label : std::as_const(m_wrapping))
+            label->setSizePolicy(QSizePolicy::Preferred, label->sizePolicy().verticalPolicy());
+        layout->invalidate();
         layout->activate();
         const int height =
             layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
@@ -148,10 +127,15 @@ private:
         bool expands = item.size == Size::Fill;
         switch (item.kind) {
         case ItemKind::Label: {
-            auto *label = new QLabel(qttext::fromUtf8(item.text));
+            const bool wraps = item.text.size() > kLongLabel;
+            QLabel *label =
+                wraps ? new SentenceLabel(qttext::fromUtf8(item.text)) : new QLabel(qttext::fromUtf8(item.text));
             label->setTextFormat(Qt::PlainText);
-            if (item.text.size() > kLongLabel) {
+            if (wraps) {
                 label->setWordWrap(true);
+                // The page's width comes from the other lines: the sentence wraps within it.
+                label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+                m_wrapping.append(label);
                 expands = true;
             }
             widget = label;
@@ -179,6 +163,9 @@ private:
             combo->setInsertPolicy(QComboBox::NoInsert);
             if (item.editable)
                 qttext::installInputGate(combo);
+            // Its items come later, with the form's state: it is sized for them now.
+            combo->ensurePolished();
+            combo->setMinimumWidth(widestChoice(combo, item));
             widget = combo;
             break;
         }
@@ -214,13 +201,15 @@ private:
             case Size::Long: chars = 36; break;
             default: break;
             }
+            widget->ensurePolished(); // measured in the font and style it is shown with
             // Wide enough for its placeholder too: capitals run wider than the average letter.
             if (auto *edit = dynamic_cast<SizedLineEdit *>(widget); edit && chars > 0)
                 edit->setPreferredWidth(
                     std::max(charsWide(widget, chars),
                              widget->fontMetrics().horizontalAdvance(qttext::fromUtf8(item.text)) + 16));
-            else if (chars > 0)
-                widget->setFixedWidth(charsWide(widget, chars));
+            else if (chars > 0) // and never narrower than its longest text, a date's or an item's
+                widget->setFixedWidth(
+                    std::max({charsWide(widget, chars), widget->minimumSizeHint().width(), widget->minimumWidth()}));
         }
         name(item, widget);
         if (item.id != 0)
@@ -309,8 +298,13 @@ private:
             for (const LineWidget &cell : std::as_const(m_line)) {
                 if (cell.widget && cell.expands)
                     m_grid->addWidget(cell.widget, row, column);
-                else if (cell.widget)
+                else if (cell.widget) {
                     m_grid->addWidget(cell.widget, row, column, Qt::AlignLeft | Qt::AlignVCenter);
+                    // A column that stretches shares its width by stretch alone: keep room for
+                    // the box that asks for a width of its own.
+                    m_grid->setColumnMinimumWidth(
+                        column, std::max(m_grid->columnMinimumWidth(column), cell.widget->sizeHint().width()));
+                }
                 if (cell.expands)
                     m_grid->setColumnStretch(column, 1);
                 ++column;
@@ -320,9 +314,18 @@ private:
             auto *line = new QHBoxLayout;
             line->setSpacing(6);
             bool anyExpands = false;
+            const bool hasSentence = std::any_of(m_line.cbegin(), m_line.cend(), [this](const LineWidget &cell) {
+                return m_wrapping.contains(qobject_cast<QLabel *>(cell.widget));
+            });
             for (const LineWidget &cell : std::as_const(m_line)) {
+                // Beside a sentence that can wrap, a sized box keeps its width and the sentence wraps.
+                if (hasSentence && cell.widget && !cell.expands)
+                    cell.widget->setMinimumWidth(
+                        std::max(cell.widget->minimumWidth(), cell.widget->sizeHint().width()));
+                // A sentence takes the length it asks for and leaves the rest to the box beside it.
+                const bool stretches = cell.expands && !m_wrapping.contains(qobject_cast<QLabel *>(cell.widget));
                 if (cell.widget)
-                    line->addWidget(cell.widget, cell.expands ? 1 : 0);
+                    line->addWidget(cell.widget, stretches ? 1 : 0);
                 else
                     line->addStretch(1);
                 anyExpands = anyExpands || cell.expands;
@@ -342,14 +345,10 @@ private:
     QButtonGroup *m_radios = nullptr;
     QLabel *m_lastLabel = nullptr; // the label just placed, for the input that follows it
     QLabel *m_sentence = nullptr;  // the last label placed on any line
+    QList<QLabel *> m_wrapping;    // the long sentences, which wrap within the page
 };
 
 } // namespace
-
-int dialogUnitsToPixels(const QWidget *widget, int units)
-{
-    return widget->fontMetrics().averageCharWidth() * units / 4;
-}
 
 FormPage buildFormPage(const forms::FormDef &form)
 {

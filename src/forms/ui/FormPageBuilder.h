@@ -19,6 +19,3 @@ struct FormPage
 // Builds the widgets of a form, empty (the form's initial update fills them). Text boxes and
 // editable choice lists pass typed and pasted text through the input gate.
 FormPage buildFormPage(const forms::FormDef &form);
-
-// Pixels of a number of dialog units across, at the page's font.
-int dialogUnitsToPixels(const QWidget *widget, int units);

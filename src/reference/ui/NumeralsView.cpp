@@ -42,7 +42,7 @@ NumeralsView::NumeralsView(QWidget *parent) : QWidget(parent), m_number(new QLin
 
     layout->addWidget(label(QStringLiteral("Escriptura dels numerals"), this), 0, 0, 1, 3);
     QLabel *numberLabel = label(QStringLiteral("Número"), this);
-    numberLabel->setObjectName(QStringLiteral("label1137"));
+    numberLabel->setObjectName(QStringLiteral("numberLabel"));
     layout->addWidget(numberLabel, 1, 0, 1, 3);
 
     m_number->setObjectName(QStringLiteral("numberField"));
