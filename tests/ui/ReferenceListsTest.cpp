@@ -127,6 +127,9 @@ TEST_F(ReferenceLists, VocabularyShowsTheTableAtOnceAndTheCatalanListWhenFirstBr
     EXPECT_EQ(notices.shown, 1);
     EXPECT_FALSE(findNotice()) << "the notice closes when the rows are in";
     ASSERT_EQ(forward->model()->rowCount(), 3949);
+    // It had the focus while it waited: it stands on its first row, as if the rows had been in.
+    EXPECT_EQ(frame->focusWidget(), forward);
+    EXPECT_EQ(forward->currentIndex().row(), 0);
     EXPECT_EQ(forward->model()->headerData(0, Qt::Horizontal).toString(), u"Castellà"_qs);
     EXPECT_EQ(forward->model()->headerData(1, Qt::Horizontal).toString(), u"Català"_qs);
     EXPECT_EQ(forward->header()->sectionSize(0), 420);

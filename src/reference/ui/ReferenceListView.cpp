@@ -158,6 +158,10 @@ void ReferenceListView::fillRows()
     setSelectionBehavior(SelectRows);
     setUpdatesEnabled(true);
     m_filled = true;
+    // A list that had the focus while it waited for its rows stands on the first, as one that
+    // gets the focus with its rows in does.
+    if (window()->focusWidget() == this && !currentIndex().isValid() && model()->rowCount() > 0)
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
     if (m_rowToShow >= 0)
         showTableRow(std::exchange(m_rowToShow, -1));
 }

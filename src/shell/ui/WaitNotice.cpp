@@ -20,6 +20,9 @@ WaitNotice::WaitNotice(QWidget *centreOn, QObject *context, std::function<void()
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // It takes no input, so it leaves the keyboard focus where it is: typing goes on in the window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Carregant dades, si us plau esperi un moment..."), this));
 }
