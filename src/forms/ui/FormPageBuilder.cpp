@@ -37,6 +37,7 @@ struct LineWidget
 {
     QWidget *widget = nullptr; // nullptr: stretch
     bool expands = false;
+    bool wraps = false; // a long sentence, which wraps within the page
 };
 
 class Builder
@@ -125,9 +126,10 @@ private:
     {
         QWidget *widget = nullptr;
         bool expands = item.size == Size::Fill;
+        bool wraps = false;
         switch (item.kind) {
         case ItemKind::Label: {
-            const bool wraps = item.text.size() > kLongLabel;
+            wraps = item.text.size() > kLongLabel;
             QLabel *label =
                 wraps ? new SentenceLabel(qttext::fromUtf8(item.text)) : new QLabel(qttext::fromUtf8(item.text));
             label->setTextFormat(Qt::PlainText);
@@ -218,7 +220,7 @@ private:
             m_result.grouped.append({item.group, widget});
         if (auto *box = qobject_cast<FormTextBox *>(widget))
             addLeadIn(item, box);
-        m_line.append({widget, expands});
+        m_line.append({widget, expands, wraps});
     }
 
     // The words the model writes at the start of a large box's line ("Que"), shown before the
@@ -314,18 +316,16 @@ private:
             auto *line = new QHBoxLayout;
             line->setSpacing(6);
             bool anyExpands = false;
-            const bool hasSentence = std::any_of(m_line.cbegin(), m_line.cend(), [this](const LineWidget &cell) {
-                return m_wrapping.contains(qobject_cast<QLabel *>(cell.widget));
-            });
+            const bool hasSentence =
+                std::any_of(m_line.cbegin(), m_line.cend(), [](const LineWidget &cell) { return cell.wraps; });
             for (const LineWidget &cell : std::as_const(m_line)) {
                 // Beside a sentence that can wrap, a sized box keeps its width and the sentence wraps.
                 if (hasSentence && cell.widget && !cell.expands)
                     cell.widget->setMinimumWidth(
                         std::max(cell.widget->minimumWidth(), cell.widget->sizeHint().width()));
                 // A sentence takes the length it asks for and leaves the rest to the box beside it.
-                const bool stretches = cell.expands && !m_wrapping.contains(qobject_cast<QLabel *>(cell.widget));
                 if (cell.widget)
-                    line->addWidget(cell.widget, stretches ? 1 : 0);
+                    line->addWidget(cell.widget, cell.expands && !cell.wraps ? 1 : 0);
                 else
                     line->addStretch(1);
                 anyExpands = anyExpands || cell.expands;
